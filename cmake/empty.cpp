@@ -1,0 +1,1 @@
+// Placeholder translation unit for an area that has no sources yet.

@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+
+namespace lumeo_test {
+
+// A fresh, empty folder under the system temporary folder, removed with everything in it
+// when the object goes away.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+    std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
+
+private:
+    std::wstring path_;
+};
+
+// Reads a whole file as bytes; empty when it cannot be opened.
+std::string ReadFileBytes(const std::wstring& path);
+// Writes bytes to a file, replacing it; false on failure.
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+
+} // namespace lumeo_test
