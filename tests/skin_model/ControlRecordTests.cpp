@@ -1,0 +1,169 @@
+// Every concrete record kind of the skin model in one table: its size, type
+// name, switched-off variables, custom scroll bar answer and a few spot values
+// that tell the kinds apart; then checks every kind must pass.
+#include "ControlRecordHelpers.h"
+
+#include "skin/model/ButtonProperties.h"
+#include "skin/model/ResourceProperties.h"
+#include "skin/model/UiWndProperties.h"
+
+#include <map>
+#include <memory>
+#include <utility>
+
+namespace Vexel::test {
+namespace {
+
+struct Spot {
+    int index;
+    LPCWSTR element;     // null: none
+    LPCWSTR attribute;   // null: "Value"
+    LPCWSTR value;       // ValueText of a fresh record
+};
+
+struct KindCase {
+    LPCWSTR typeName;
+    std::unique_ptr<CTRLPROPERTIES> (*make)();
+    int varCount;
+    int recordSize;
+    std::vector<int> switchedOff;
+    bool customScrollBar;
+    std::vector<Spot> spots;
+};
+
+template <class Record>
+std::unique_ptr<CTRLPROPERTIES> Make()
+{
+    return std::make_unique<Record>();
+}
+
+// Switched off in every record: variable 0, the record size.
+const std::vector<int> kNone = {0};
+
+const KindCase kKinds[] = {
+    {L"UIWND", Make<UIWNDPROPERTIES>, 66, 8480, Runs({{0, 0}, {3, 6}, {11, 14}, {20, 42}}), false,
+     {{47, L"Alpha", nullptr, L"255"}, {49, L"AlphaFormat", nullptr, L"AC_SRC_ALPHA"}}},
+    {L"FONT", Make<RESFONTPROPERTIES>, 44, 5640, Runs({{0, 0}, {3, 42}}), false,
+     {{43, L"Font", nullptr, L"Tahoma -12"}}},
+    {L"COLOR", Make<RESCOLORPROPERTIES>, 44, 5640, Runs({{0, 0}, {3, 42}}), false,
+     {{43, L"Color", nullptr, L"0x000000"}}},
+
+    // Buttons.
+    {L"PUSHBUTTON", Make<BTNPROPERTIES>, 68, 8712, kNone, false,
+     {{49, L"ToolTip", L"Enable", L"false"},
+      {56, L"ForegroundAlignMode", L"Horizontal", L"Left"},
+      {58, L"ForegroundAlignMode", L"Vertical", L"Center"},
+      {61, L"ForeGroundCombine", nullptr, L""},
+      {66, L"ButtonType", nullptr, L"Normal"},
+      {67, L"IsDefPushButton", nullptr, L"false"}}},
+    {L"CHECK", Make<CHKPROPERTIES>, 91, 11656, kNone, false,
+     {{66, L"BackgroundCheckedNormal", L"RelativePath", L""},
+      {74, L"IsCNSameNFont", nullptr, L"true"},
+      {89, L"ColorResCD", nullptr, L""},
+      {90, L"CheckBoxType", nullptr, L"Normal"}}},
+    {L"RADIO", Make<RADPROPERTIES>, 91, 11656, kNone, false,
+     {{66, L"BackgroundCheckedNormal", L"RelativePath", L""},
+      {90, L"IsGroup", nullptr, L"false"}}},
+};
+
+class RecordKind : public testing::TestWithParam<KindCase> {};
+
+TEST_P(RecordKind, HasItsSizeCountAndTypeName)
+{
+    const KindCase& c = GetParam();
+    const auto record = c.make();
+    EXPECT_EQ(c.varCount, record->GetVarCount());
+    const PropertyValue& size = record->GetVar(CtrlVar::RecordSize);
+    EXPECT_EQ(ValueKind::RecordSize, size.Kind());
+    EXPECT_EQ(c.recordSize, size.GetLong());
+    const PropertyValue& type = record->GetVar(CtrlVar::Type);
+    EXPECT_EQ(ValueKind::TypeName, type.Kind());
+    EXPECT_TRUE(type == c.typeName) << type.GetString().GetString();
+}
+
+TEST_P(RecordKind, SwitchesOffExactlyItsSet)
+{
+    const KindCase& c = GetParam();
+    EXPECT_EQ(c.switchedOff, SwitchedOff(*c.make()));
+}
+
+TEST_P(RecordKind, AnswersCustomScrollBar)
+{
+    const KindCase& c = GetParam();
+    EXPECT_EQ(c.customScrollBar, c.make()->IsCustomScrollBarEnabled());
+}
+
+TEST_P(RecordKind, HoldsItsSpotValues)
+{
+    const KindCase& c = GetParam();
+    const auto record = c.make();
+    for (const Spot& spot : c.spots) {
+        SCOPED_TRACE(testing::Message() << "variable " << spot.index);
+        const PropertyValue& var = record->GetVar(spot.index);
+        EXPECT_PRED2(SameText, spot.element, var.XmlElement()) << Show(var.XmlElement());
+        EXPECT_PRED2(SameText, spot.attribute ? spot.attribute : L"Value", var.XmlAttribute());
+        EXPECT_EQ(std::wstring(spot.value), ValueText(var));
+    }
+}
+
+// A slip in a transcribed table shows as two variables that the reader and
+// the writer would put into the same attribute of the same element.
+TEST_P(RecordKind, GivesEveryFileAttributeToOneVariable)
+{
+    const KindCase& c = GetParam();
+    const auto record = c.make();
+    std::map<std::pair<std::wstring, std::wstring>, int> owner;
+    for (int i = 0; i < record->GetVarCount(); ++i) {
+        const PropertyValue& var = record->GetVar(i);
+        if (!var.IsSaved() || !var.XmlElement())
+            continue;
+        for (const std::wstring& attribute : FileAttributes(var)) {
+            const auto inserted = owner.emplace(std::make_pair(std::wstring(var.XmlElement()), attribute), i);
+            EXPECT_TRUE(inserted.second) << "variables " << inserted.first->second << " and " << i << " share "
+                                         << testing::PrintToString(std::wstring(var.XmlElement())) << " "
+                                         << testing::PrintToString(attribute);
+        }
+    }
+}
+
+// The writer puts an element at the place of its first variable; variables
+// that share an element follow one another.
+TEST_P(RecordKind, KeepsVariablesOfOneElementTogether)
+{
+    const KindCase& c = GetParam();
+    const auto record = c.make();
+    std::map<std::wstring, int> lastIndex;
+    int previous = -1;
+    for (int i = 0; i < record->GetVarCount(); ++i) {
+        const PropertyValue& var = record->GetVar(i);
+        if (!var.IsSaved() || !var.XmlElement())
+            continue;
+        const std::wstring element = var.XmlElement();
+        const auto seen = lastIndex.find(element);
+        if (seen != lastIndex.end()) {
+            EXPECT_EQ(previous, seen->second) << testing::PrintToString(element) << " at " << i;
+        }
+        lastIndex[element] = i;
+        previous = i;
+    }
+}
+
+std::string KindName(const testing::TestParamInfo<KindCase>& info)
+{
+    std::string name;
+    for (LPCWSTR p = info.param.typeName; *p; ++p)
+        name += static_cast<char>(*p);
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllKinds, RecordKind, testing::ValuesIn(kKinds), KindName);
+
+TEST(RecordKinds, AreEachInTheTableOnce)
+{
+    std::map<std::wstring, int> seen;
+    for (const KindCase& c : kKinds)
+        EXPECT_EQ(1, ++seen[c.typeName]) << testing::PrintToString(std::wstring(c.typeName));
+}
+
+} // namespace
+} // namespace Vexel::test
