@@ -4,6 +4,7 @@
 #include "ControlRecordHelpers.h"
 
 #include "skin/model/ButtonProperties.h"
+#include "skin/model/EditProperties.h"
 #include "skin/model/ResourceProperties.h"
 #include "skin/model/UiWndProperties.h"
 
@@ -64,6 +65,33 @@ const KindCase kKinds[] = {
     {L"RADIO", Make<RADPROPERTIES>, 91, 11656, kNone, false,
      {{66, L"BackgroundCheckedNormal", L"RelativePath", L""},
       {90, L"IsGroup", nullptr, L"false"}}},
+
+    // Static text, edits, combo box, spin.
+    {L"STATIC", Make<TXTPROPERTIES>, 63, 8072,
+     Runs({{0, 0}, {16, 17}, {22, 23}, {26, 29}, {33, 34}, {37, 40}}), false,
+     {{44, L"Nowrap", nullptr, L"true"},
+      {56, L"ForegroundDisabled", nullptr, L""},
+      {58, L"ToolTip", L"ToolTip", L""},
+      {61, L"TextAlignment", L"Vertical", L"Center"}}},
+    {L"EDIT", Make<EDTPROPERTIES>, 61, 7816, kNone, false,
+     {{6, L"IsTabStop", nullptr, L"true"},
+      {43, L"Border", nullptr, L"false"},
+      {46, L"IsAutoHScroll", nullptr, L"true"},
+      {60, L"TextAlignment", L"VerOffset", L"0"}}},
+    {L"RICHEDIT", Make<RICHEDITPROPERTIES>, 61, 7816, kNone, false,
+     {{6, L"IsTabStop", nullptr, L"true"},
+      {58, L"TextAlignment", L"Horizontal", L"Default"}}},
+    {L"COMBOBOX", Make<CMBPROPERTIES>, 56, 7176, Runs({{0, 0}, {33, 35}, {37, 42}}), false,
+     {{6, L"IsTabStop", nullptr, L"true"},
+      {43, L"ComboStyle", nullptr, L"DropDown"},
+      {50, L"TextAlignment", L"HorOffset", L"3"},
+      {52, L"DropListItemHeight", nullptr, L"24"},
+      {53, L"DropListHeight", nullptr, L"80"},
+      {54, L"ButtonWidth", nullptr, L"16"}}},
+    {L"SPIN", Make<SPNPROPERTIES>, 51, 6536, Runs({{0, 0}, {21, 42}}), false,
+     {{43, L"Alignment", nullptr, L"Unattached"},
+      {49, L"IsArrowKeys", nullptr, L"true"},
+      {50, L"IsHotTrack", nullptr, L"false"}}},
 };
 
 class RecordKind : public testing::TestWithParam<KindCase> {};
