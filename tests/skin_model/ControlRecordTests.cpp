@@ -6,6 +6,7 @@
 #include "skin/model/ButtonProperties.h"
 #include "skin/model/EditProperties.h"
 #include "skin/model/ResourceProperties.h"
+#include "skin/model/SliderProperties.h"
 #include "skin/model/UiWndProperties.h"
 
 #include <map>
@@ -92,6 +93,34 @@ const KindCase kKinds[] = {
      {{43, L"Alignment", nullptr, L"Unattached"},
       {49, L"IsArrowKeys", nullptr, L"true"},
       {50, L"IsHotTrack", nullptr, L"false"}}},
+
+    // Sliders, scroll bar styles, rectangle, splitter.
+    {L"SLIDER", Make<SLDPROPERTIES>, 55, 7048, Runs({{0, 0}, {21, 42}}), false,
+     {{15, L"BackgroundNormal", L"RelativePath", L""},
+      {16, L"MarkNormal", L"RelativePath", L""},
+      {17, L"MarkDisabled", L"RelativePath", L""},
+      {43, L"ExtendedStyle", nullptr, L"Normal"},
+      {46, L"IsUseMark", nullptr, L"true"},
+      {54, L"EnableTipWindow", L"Offset", L"(0, 0)"}}},
+    {L"SLIDEREX", Make<SLDEXPROPERTIES>, 55, 7048, Runs({{0, 0}, {21, 42}}), false,
+     {{16, L"MarkNormal", L"RelativePath", L""},
+      {17, L"MarkDisabled", L"RelativePath", L""},
+      {53, L"EnableTipWindow", L"Enable", L"false"}}},
+    {L"HORSCROLLBAR", Make<HORSBPROPERTIES>, 52, 6664, Runs({{0, 0}, {3, 6}, {9, 12}, {21, 42}}), false,
+     {{13, L"IsCombineBackgroundImages", nullptr, L"false"},
+      {20, L"ResizingPoint", nullptr, L"(20, 10)"},
+      {49, L"ThumbResizingPoint", nullptr, L"(3, 3)"},
+      {50, L"LeftUpButtonSize", nullptr, L"16"}}},
+    {L"VERSCROLLBAR", Make<VERSBPROPERTIES>, 52, 6664, Runs({{0, 0}, {3, 6}, {9, 12}, {21, 42}}), false,
+     {{13, L"IsCombineBackgroundImages", nullptr, L"false"},
+      {20, L"ResizingPoint", nullptr, L"(10, 20)"},
+      {51, L"RightDownButtonSize", nullptr, L"16"}}},
+    {L"RECT", Make<RECTPROPERTIES>, 43, 5512, Runs({{0, 0}, {4, 6}, {11, 42}}), false,
+     {{3, L"Rect", nullptr, L"(-1, -1, -1, -1)"},
+      {9, L"LayoutMode", L"Horizontal", L"Default"}}},
+    {L"SPLITTER", Make<SPLITTERPROPERTIES>, 44, 5640, Runs({{0, 0}, {4, 6}, {11, 42}}), false,
+     {{3, L"Rect", nullptr, L"(-1, -1, -1, -1)"},
+      {43, L"Orientation", nullptr, L"WestEast"}}},
 };
 
 class RecordKind : public testing::TestWithParam<KindCase> {};
