@@ -7,6 +7,7 @@
 #include "skin/model/EditProperties.h"
 #include "skin/model/ResourceProperties.h"
 #include "skin/model/SliderProperties.h"
+#include "skin/model/TreeProperties.h"
 #include "skin/model/UiWndProperties.h"
 
 #include <map>
@@ -121,6 +122,40 @@ const KindCase kKinds[] = {
     {L"SPLITTER", Make<SPLITTERPROPERTIES>, 44, 5640, Runs({{0, 0}, {4, 6}, {11, 42}}), false,
      {{3, L"Rect", nullptr, L"(-1, -1, -1, -1)"},
       {43, L"Orientation", nullptr, L"WestEast"}}},
+
+    // Trees, header, list control.
+    {L"TREECTRL", Make<TREECTRLPROPERTIES>, 89, 11400, Runs({{0, 0}, {16, 17}}), false,
+     {{36, L"ColorResN", nullptr, L""},
+      {52, L"IsScroll", nullptr, L"true"},
+      {56, L"IsInfoTip", nullptr, L"true"},
+      {58, L"DefaultItemHeight", nullptr, L"true"},
+      {59, L"ItemHeight", nullptr, L"24"},
+      {62, L"ItemLine", L"Color", L"0x808080"},
+      {66, L"SelectedItemBackground", L"Type", L"Color"},
+      {67, L"SelectedItemBackground", L"Color", L"0x800000"},
+      {74, L"HighlightItemBackground", L"Color", L"0xF1F1F1"},
+      {86, L"EnableCustomScrollBar", nullptr, L"false"}}},
+    {L"TREELIST", Make<TREELISTPROPERTIES>, 44, 5640, Runs({{0, 0}, {16, 17}}), false,
+     {{43, L"IsVariableItemHeight", nullptr, L"false"}}},
+    {L"HEADERCTRL", Make<HEADERPROPERTIES>, 45, 5768, Runs({{0, 0}, {3, 6}, {9, 12}}), false,
+     {{13, L"IsCombineHeaderButtonImages", nullptr, L"false"},
+      {15, L"HeaderButtonBkN", L"RelativePath", L""},
+      {20, L"HeaderButtonResizePoint", nullptr, L"(2, 2)"},
+      {25, L"HeaderFontResN", nullptr, L""},
+      {42, L"HeaderColorResD", nullptr, L""},
+      {43, L"HeaderBk", L"RelativePath", L""},
+      {44, L"HeaderBkResizingPoint", nullptr, L"(2, 2)"}}},
+    {L"LISTCTRL", Make<LSTCTRLPROPERTIES>, 119, 15240, Runs({{0, 0}, {16, 17}}), false,
+     {{25, L"ItemFontResN", nullptr, L""},
+      {31, L"ItemFontResND", nullptr, L""},
+      {44, L"ListStyle", nullptr, L"Report"},
+      {63, L"GridLine", L"Color", L"0xC8D0D4"},
+      {65, L"NormalItemBk", L"Type", L"Color"},
+      {74, L"SelectedItemBk", L"IsSelectedFitClient", L"false"},
+      {95, L"ThumbnailBkPosN", nullptr, L"(10, 10, 110, 130)"},
+      {103, L"ThumbnailLabelPosN", nullptr, L"(10, 110, 130, 130)"},
+      {113, L"HeaderHeight", nullptr, L"24"},
+      {116, L"EnableCustomScrollBar", nullptr, L"false"}}},
 };
 
 class RecordKind : public testing::TestWithParam<KindCase> {};
