@@ -5,6 +5,7 @@
 
 #include "skin/model/ButtonProperties.h"
 #include "skin/model/EditProperties.h"
+#include "skin/model/MiscControlProperties.h"
 #include "skin/model/ResourceProperties.h"
 #include "skin/model/SliderProperties.h"
 #include "skin/model/TreeProperties.h"
@@ -156,6 +157,44 @@ const KindCase kKinds[] = {
       {103, L"ThumbnailLabelPosN", nullptr, L"(10, 110, 130, 130)"},
       {113, L"HeaderHeight", nullptr, L"24"},
       {116, L"EnableCustomScrollBar", nullptr, L"false"}}},
+
+    // Progress, scroll bars, thumbnail, hot-key, IP address, HTML, date-time, wave.
+    {L"PROGRESS", Make<PRGPROPERTIES>, 54, 6920,
+     Runs({{0, 0}, {16, 17}, {22, 23}, {26, 29}, {33, 34}, {37, 40}}), false,
+     {{44, L"ProgressMode", nullptr, L"Stretch"},
+      {47, L"ThumbN", L"RelativePath", L""},
+      {50, L"ThumbOriginalPosition", nullptr, L"(0, 0, 0, 0)"},
+      {51, L"IsShowText", nullptr, L"true"},
+      {52, L"TextAlignment", L"HorOffsetN", L"0"}}},
+    {L"SCROLLBAR", Make<SBPROPERTIES>, 46, 5896, Runs({{0, 0}, {11, 42}}), false,
+     {{43, L"IsVertical", nullptr, L"false"},
+      {44, L"HorizontalScrollbarStyleID", nullptr, L""}}},
+    {L"SCROLLBAREX", Make<SBEXPROPERTIES>, 46, 5896, Runs({{0, 0}, {11, 42}}), false,
+     {{45, L"VerticalScrollbarStyleID", nullptr, L""}}},
+    {L"THUMBNAIL", Make<THMPROPERTIES>, 70, 8968, Runs({{0, 0}, {16, 17}}), true,
+     {{46, L"TotalWidth", nullptr, L"140"},
+      {51, L"ThmRectBottomN", nullptr, L"83"},
+      {57, L"LblRectTopN", nullptr, L"90"},
+      {59, L"LblRectBottomN", nullptr, L"116"},
+      {64, L"ItemBkN", L"RelativePath", L""},
+      {68, L"EnableScrollBar", nullptr, L"true"},
+      {69, L"VerticalScrollbarResID", nullptr, L""}}},
+    {L"HOTKEY", Make<HOTPROPERTIES>, 43, 5512, kNone, false,
+     {{4, L"IsVisible", nullptr, L"true"}}},
+    {L"IPADDRESS", Make<IPAPROPERTIES>, 43, 5512, kNone, false,
+     {{19, L"ImageResizeMode", nullptr, L"9Grid"}}},
+    {L"HTMLCTRL", Make<HTMLCTRLPROPERTIES>, 47, 6024, Runs({{0, 0}, {11, 42}}), false,
+     {{43, L"IsHideBorder", nullptr, L"false"},
+      {46, L"StartPage", nullptr, L""}}},
+    {L"DATETIMECTRL", Make<DATETIMECTRLPROPERTIES>, 43, 5512, Runs({{0, 0}, {11, 42}}), false,
+     {{9, L"LayoutMode", L"Horizontal", L"Default"}}},
+    {L"WAVECTRL", Make<WAVECTRLPROPERTIES>, 55, 7048, Runs({{0, 0}, {16, 17}, {21, 42}}), false,
+     {{43, L"IsEnableDragMove", nullptr, L"true"},
+      {45, L"Grid", L"Width", L"30"},
+      {47, L"Grid", L"GridLineColor", L"0x408000"},
+      {51, L"InfoArea", L"Width", L"60"},
+      {52, L"InfoArea", L"Height", L"20"},
+      {53, L"Background", L"Color", L"0x000000"}}},
 };
 
 class RecordKind : public testing::TestWithParam<KindCase> {};
