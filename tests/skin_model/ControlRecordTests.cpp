@@ -5,6 +5,7 @@
 
 #include "skin/model/ButtonProperties.h"
 #include "skin/model/EditProperties.h"
+#include "skin/model/MenuProperties.h"
 #include "skin/model/MiscControlProperties.h"
 #include "skin/model/ResourceProperties.h"
 #include "skin/model/SliderProperties.h"
@@ -195,6 +196,35 @@ const KindCase kKinds[] = {
       {51, L"InfoArea", L"Width", L"60"},
       {52, L"InfoArea", L"Height", L"20"},
       {53, L"Background", L"Color", L"0x000000"}}},
+
+    // Menu style and menu bar.
+    {L"MENU", Make<MENUPROPERTIES>, 77, 9864, Runs({{0, 0}, {3, 42}, {48, 48}, {55, 55}, {62, 62}, {69, 69}}), false,
+     {{2, L"ID", nullptr, L""},
+      {43, L"NormalMenuItem", L"TextColor", L"0x000000"},
+      {44, L"NormalMenuItem", L"Font", L"Tahoma -12"},
+      {45, L"NormalMenuItem", L"BackgroundType", L"Color"},
+      {46, L"NormalMenuItem", L"BackgroundColor", L"0xF7F8F9"},
+      {48, nullptr, nullptr, L"0x000000"},
+      {49, L"NormalMenuItem", L"ResizePoint", L"(22, 2)"},
+      {50, L"HighlightMenuItem", L"TextColor", L"0xFFFFFF"},
+      {53, L"HighlightMenuItem", L"BackgroundColor", L"0x6A240A"},
+      {57, L"DisabledMenuItem", L"TextColor", L"0xA6A6A6"},
+      {60, L"DisabledMenuItem", L"BackgroundColor", L"0xF7F8F9"},
+      {65, L"Separator", L"LineColor", L"0xA6A6A6"},
+      {66, L"Separator", L"LineLeftMargin", L"2"},
+      {67, L"Separator", L"LineRightMargin", L"2"},
+      {71, L"IconArea", L"Width", L"22"},
+      {72, L"IconArea", L"StartColor", L"0xF7F8F9"},
+      {73, L"IconArea", L"EndColor", L"0xCCD4D7"},
+      {74, L"MenuBorder", L"Style", L"Flat"},
+      {75, L"MenuBorder", L"FlatBorderColor", L"0x666666"},
+      {76, L"MenuItemHeight", nullptr, L"23"}}},
+    {L"MENUBAR", Make<MENUBARPROPERTIES>, 44, 5640, Runs({{0, 0}, {6, 6}, {11, 12}}), false,
+     {{13, L"IsButtonCombineImages", nullptr, L"false"},
+      {15, L"ButtonBkNormal", L"RelativePath", L""},
+      {25, L"ButtonFontResN", nullptr, L""},
+      {42, L"ButtonColorResD", nullptr, L""},
+      {43, L"MenuStyle", nullptr, L""}}},
 };
 
 class RecordKind : public testing::TestWithParam<KindCase> {};
@@ -291,6 +321,7 @@ INSTANTIATE_TEST_SUITE_P(AllKinds, RecordKind, testing::ValuesIn(kKinds), KindNa
 
 TEST(RecordKinds, AreEachInTheTableOnce)
 {
+    EXPECT_EQ(32u, std::size(kKinds));
     std::map<std::wstring, int> seen;
     for (const KindCase& c : kKinds)
         EXPECT_EQ(1, ++seen[c.typeName]) << testing::PrintToString(std::wstring(c.typeName));
