@@ -36,6 +36,12 @@ struct KindCase {
     std::vector<Spot> spots;
 };
 
+// Failures name the kind rather than dumping the case's bytes.
+void PrintTo(const KindCase& c, std::ostream* os)
+{
+    *os << testing::PrintToString(std::wstring(c.typeName));
+}
+
 template <class Record>
 std::unique_ptr<CTRLPROPERTIES> Make()
 {
