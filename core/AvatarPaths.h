@@ -1,0 +1,10 @@
+#pragma once
+// Contacts keep an avatar icon path; the windows draw the bitmap of the same face, and back.
+#include <string>
+#include <string_view>
+
+// "<folder>\face0N.ico" (N 1..15, any letter case) -> "<folder>\face0N.bmp"; anything else ->
+// the program's default avatar "<program folder>\Skins\Lumeo\avatars\face01.bmp".
+std::string GetAvatarBitmapPath(std::string_view iconPath);
+// The same with ".bmp" and ".ico" exchanged (default face01.ico).
+std::string GetAvatarIconPath(std::string_view bitmapPath);
