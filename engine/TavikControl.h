@@ -9,6 +9,9 @@
 // hwnd:XXXXXXXX (see HwndText), a caller's out buffer or pointer as out, and the callback
 // object of Tavik_initialize as callback (or null). Tavik_delSIPCallbackCommand is not
 // journaled: the live-record count follows it.
+//
+// For use by hand, a scenario file named by the environment variable LUMEO_ENGINE_SCENARIO
+// makes each new engine deliver scripted events (format in engine/Scenario.h).
 #include "engine/TavikCore.h"
 
 #include <cstdio>

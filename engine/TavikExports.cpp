@@ -1,5 +1,6 @@
 // The engine's exported functions (undecorated through TavikCore.def).
 #include "engine/Dispatch.h"
+#include "engine/Scenario.h"
 
 #include <cstring>
 
@@ -86,6 +87,8 @@ TavikHandle TAVIK_CALL Tavik_initialize(SIPCallbackEvent* callback, int transpor
         auto engine = std::make_shared<Engine>(sim.engines.NextHandle(), callback);
         engine->Start();
         sim.engines.Add(engine);
+        for (const ScenarioEvent& scripted : LoadScenarioFromEnvironment())
+            engine->Post(scripted.event, scripted.delayMs);
         return engine->Handle();
     } catch (...) {
         if (error)
