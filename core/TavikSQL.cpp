@@ -155,3 +155,5 @@ bool TavikSQL::TableExists(const std::string& name)
         return false;
     return table.Rows() > 0 || table.Columns() > 0;
 }
+
+TavikSQL g_database;

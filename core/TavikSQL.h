@@ -78,3 +78,7 @@ private:
     sqlite3* connection_ = nullptr;
     std::string path_;
 };
+
+// The program's connection on data\Data.db, opened at start-up and used from the
+// user-interface thread only.
+extern TavikSQL g_database;

@@ -72,27 +72,27 @@ std::string AnsiToUtf8(std::string_view ansi)
     return FromWide(CP_UTF8, wide);
 }
 
-std::wstring Utf8ToWide(std::string_view utf8)
+CString Utf8ToWide(std::string_view utf8)
 {
     std::wstring wide;
     ToWide(CP_UTF8, 0, utf8, wide);
-    return wide;
+    return CString(wide);
 }
 
-std::string WideToUtf8(std::wstring_view wide)
+std::string WideToUtf8(const CString& wide)
 {
-    return FromWide(CP_UTF8, wide);
+    return FromWide(CP_UTF8, wide.Str());
 }
 
-std::string WideToAnsi(std::wstring_view wide)
+std::string WideToAnsi(const CString& wide)
 {
-    std::string text = FromWide(CP_ACP, wide);
+    std::string text = FromWide(CP_ACP, wide.Str());
     if (text.size() > kAnsiWideLimit)
         text.resize(AnsiCut(text, kAnsiWideLimit));
     return text;
 }
 
-std::wstring AnsiToWide(std::string_view ansi)
+CString AnsiToWide(std::string_view ansi)
 {
     std::wstring wide;
     ToWide(CP_ACP, 0, ansi, wide);
@@ -102,5 +102,5 @@ std::wstring AnsiToWide(std::string_view ansi)
             --end;
         wide.resize(end);
     }
-    return wide;
+    return CString(wide);
 }

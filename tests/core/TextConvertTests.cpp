@@ -33,14 +33,15 @@ TEST(AnsiUtf8, ConvertsBothWaysAndRefusesInvalidInput)
 
 TEST(Utf8Wide, NoLimitAndSurrogatePairs)
 {
-    const std::wstring wide = L"\u00C4rger \U0001F600";
+    const CString wide = L"\u00C4rger \U0001F600";
     const std::string utf8 = "\xC3\x84rger \xF0\x9F\x98\x80";
     EXPECT_EQ(WideToUtf8(wide), utf8);
     EXPECT_EQ(Utf8ToWide(utf8), wide);
+    EXPECT_EQ(wide.GetLength(), 8); // the emoji is a surrogate pair
     EXPECT_EQ(Utf8ToWide(""), L"");
     EXPECT_EQ(WideToUtf8(L""), "");
 
-    const std::wstring longText(10000, L'\u00E9');
+    const CString longText(L'\u00E9', 10000);
     EXPECT_EQ(Utf8ToWide(WideToUtf8(longText)), longText);
 
     // Invalid UTF-8 is not refused here: it becomes the replacement character.
@@ -63,12 +64,12 @@ TEST(AnsiWide, ConvertAndCutAt4095Units)
         std::wstring wide;
         for (size_t i = 0; i < c.length; ++i)
             wide += static_cast<wchar_t>(L'a' + i % 26);
-        const std::string ansi = WideToAnsi(wide);
+        const std::string ansi = WideToAnsi(CString(wide));
         ASSERT_EQ(ansi.size(), c.expected) << c.length;
-        EXPECT_EQ(AnsiToWide(ansi), wide.substr(0, c.expected));
+        EXPECT_EQ(AnsiToWide(ansi).Str(), wide.substr(0, c.expected));
 
         const std::string longAnsi(c.length, '\xE9');
-        EXPECT_EQ(AnsiToWide(longAnsi), std::wstring(c.expected, L'\u00E9')) << c.length;
+        EXPECT_EQ(AnsiToWide(longAnsi).Str(), std::wstring(c.expected, L'\u00E9')) << c.length;
     }
 }
 

@@ -1,0 +1,15 @@
+#pragma once
+// Path and file helpers of the skin file reader and writer.
+#include "framework/String.h"
+
+namespace Vexel {
+
+// The extension of the path's file name as the C library splits it ("C:\a\skin.xui" gives
+// ".xui"); without `keepDot` a leading "." is dropped. Empty when there is none.
+CString GetFileExtension(LPCWSTR path, BOOL keepDot);
+
+// The path without its last component, always ending in a backslash (an empty folder
+// becomes "\"). Returns nonzero when a component was removed.
+BOOL GetFileFolder(LPCWSTR path, CString& folder);
+
+} // namespace Vexel

@@ -1,0 +1,21 @@
+#pragma once
+// Resource.h beside the skin file: the table that gives every symbolic window and control
+// id of the skin its number. It is read when a skin is opened and written anew, with
+// fresh numbers, whenever the skin is saved.
+#include "skin/model/ResourceIDList.h"
+
+#include <string>
+
+namespace Vexel {
+
+// Offers `name` for numbering: appends (name, nextId) and advances nextId unless the name
+// is null, empty, one of the system's standard dialog ids ("IDOK", "IDC_STATIC", ...) or
+// already in the list (exact comparison). 1 when added, 0 when skipped.
+int AddUniqueID(LPCWSTR name, int& nextId, ResourceIDList& list);
+
+// Appends one "#define" line (ending CR LF) per pair to `lines`, in list order: the
+// number starts in column 40, or one blank after a longer name. Names are written in the
+// ANSI code page. Returns 1.
+int FormatDefineLines(const ResourceIDList& list, std::string& lines);
+
+} // namespace Vexel

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "skin/model/ResourceH.h"
+
+#include <string>
+
+using namespace Vexel;
+
+namespace {
+
+TEST(AddUniqueID, NumbersNewNamesAndSkipsReservedDuplicateAndEmptyOnes)
+{
+    ResourceIDList list;
+    int next = 1000;
+    const struct {
+        const wchar_t* name;
+        int added;
+    } offers[] = {
+        {L"IDW_MAIN", 1}, {L"IDOK", 0},       {L"IDC_BTN_MIN", 1}, {L"IDC_STATIC", 0},
+        {L"IDW_MAIN", 0}, {L"idw_main", 1},   {L"", 0},            {nullptr, 0},
+        {L"IDCONTINUE", 0}, {L"IDOK2", 1},
+    };
+    for (const auto& offer : offers)
+        EXPECT_EQ(offer.added, AddUniqueID(offer.name, next, list))
+            << (offer.name ? testing::PrintToString(std::wstring(offer.name)) : "null");
+    ASSERT_EQ(4u, list.size());
+    EXPECT_EQ(1004, next);
+    const ResourceID expected[] = {{L"IDW_MAIN", 1000}, {L"IDC_BTN_MIN", 1001}, {L"idw_main", 1002}, {L"IDOK2", 1003}};
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        EXPECT_EQ(expected[i].name, list[i].name);
+        EXPECT_EQ(expected[i].id, list[i].id);
+    }
+}
+
+TEST(FormatDefineLines, PadsTheNumberToColumnFortyOrUsesOneBlank)
+{
+    const std::wstring name31(31, L'A');  // "#define " + 31 = 39 characters
+    const std::wstring name30(30, L'B');  // 38 characters: one blank fills up to 39
+    const std::wstring name40(40, L'C');
+    const ResourceIDList list = {
+        {L"IDW_MAIN", 1000},
+        {L"IDC_TREECTRL_DISABLEAUDIOCODECS", 1172},
+        {CString(name30), 7},
+        {CString(name31), -3},
+        {CString(name40), 12},
+    };
+    std::string lines = "kept\r\n";
+    EXPECT_EQ(1, FormatDefineLines(list, lines));
+    const std::string expected = "kept\r\n"
+                                 "#define IDW_MAIN" + std::string(23, ' ') + "1000\r\n"
+                                 "#define IDC_TREECTRL_DISABLEAUDIOCODECS 1172\r\n"
+                                 "#define " + std::string(30, 'B') + " 7\r\n"
+                                 "#define " + std::string(31, 'A') + " -3\r\n"
+                                 "#define " + std::string(40, 'C') + " 12\r\n";
+    EXPECT_EQ(expected, lines);
+    // The number of the first line starts in column 40.
+    EXPECT_EQ(39u + 6u, lines.find("1000"));
+}
+
+} // namespace
