@@ -70,9 +70,9 @@ int AfxMessageBox(LPCWSTR text, UINT type, UINT /*helpId*/)
     return AfxPrompt(AfxGetPromptOwner(), text, caption, type);
 }
 
-int AfxMessageBox(UINT promptId, UINT type, UINT helpId)
+int AfxMessageBox(UINT promptId, UINT type, UINT /*helpId*/)
 {
     CString text;
     text.LoadString(promptId);
-    return AfxMessageBox(text, type, helpId == static_cast<UINT>(-1) ? promptId : helpId);
+    return AfxMessageBox(text, type);
 }
