@@ -22,7 +22,17 @@ bool IsXmlChar(wchar_t ch)
 
 void AppendEscaped(std::wstring& out, const CString& text, bool attribute)
 {
-    for (const wchar_t ch : text.Str()) {
+    const std::wstring& chars = text.Str();
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        const wchar_t ch = chars[i];
+        // Some DOMs keep a text's CR LF, others only the LF: every line end of a text is
+        // written as CR LF, so that the file is the same either way.
+        if (!attribute && (ch == L'\r' || ch == L'\n')) {
+            if (ch == L'\r' && i + 1 < chars.size() && chars[i + 1] == L'\n')
+                ++i;
+            out += kLineEnd;
+            continue;
+        }
         switch (ch) {
         case L'&': out += L"&amp;"; break;
         case L'<': out += L"&lt;"; break;
@@ -33,8 +43,8 @@ void AppendEscaped(std::wstring& out, const CString& text, bool attribute)
         // Inside an attribute a reader turns these into blanks unless they are
         // written as references.
         case L'\t': out += attribute ? L"&#x9;" : L"\t"; break;
-        case L'\n': out += attribute ? L"&#xA;" : L"\n"; break;
-        case L'\r': out += attribute ? L"&#xD;" : L"\r"; break;
+        case L'\n': out += L"&#xA;"; break;
+        case L'\r': out += L"&#xD;"; break;
         default:
             if (IsXmlChar(ch))
                 out += ch;

@@ -10,8 +10,9 @@
 //   document's order with double quotes;
 // - "&", "<", ">" and '"' escaped in attribute values, and TAB, LF and CR as character
 //   references so that a reader gets them back; "&", "<", ">" escaped in texts, where
-//   line ends and TABs stay as they are. Characters XML cannot carry at all (controls
-//   below 0x20, U+FFFE, U+FFFF) are left out.
+//   TABs stay as they are and every line end (CR LF, CR or LF) is written as CR LF.
+//   Characters XML cannot carry at all (controls below 0x20, U+FFFE, U+FFFF) are left
+//   out.
 // A failing DOM call raises a _com_error.
 #include <windows.h>
 #include <msxml2.h>

@@ -178,7 +178,10 @@ TEST_F(SkinWriterTest, SharedElementsFlagsAndEnumerationsOfAWindow)
     window.GetVar(CtrlVar::VerLayoutMode).WordToEnum(L"Top");
     window.GetVar(UiWndVar::IsNoActivate).SetBool(true);      // default false
     window.GetVar(UiWndVar::IsAppWindow).SetBool(false);      // default true
-    window.GetVar(CtrlVar::ImageResizeMode).SetInt(0);        // a number without a word
+    VARIANT noWord;
+    noWord.vt = VT_INT;
+    noWord.intVal = 0;                                        // a number without a word
+    window.GetVar(CtrlVar::ImageResizeMode).SetValue(noWord);
     window.GetVar(UiWndVar::MaskColor).SetInt(0x123456);      // superseded: never written
     window.GetVar(UiWndVar::Tag).SetString(L"a\"b<c>");
     const std::string text = PropertiesText(window);

@@ -72,10 +72,10 @@ TEST_F(XmlSerializerTest, EscapesAttributesAndTextsAndWritesUtf8)
     XmlDom::SetAttribute(root.Get(), L"Value", L">>");
     XmlDom::SetAttribute(root.Get(), L"Mixed", L"a<b&\"c'\t\r\n\x01\x1F" L"d");
     XmlDom::SetAttribute(root.Get(), L"Wide", L"\x00E9\x20AC");
-    Text(root.Get(), L"x<&>\"\r\n\t");
+    Text(root.Get(), L"x<&>\"\r\n\t|\n|\r|");
 
     EXPECT_EQ("<R Value=\"&gt;&gt;\" Mixed=\"a&lt;b&amp;&quot;c'&#x9;&#xD;&#xA;d\" Wide=\"\xC3\xA9\xE2\x82\xAC\">"
-              "x&lt;&amp;&gt;\"\r\n\t</R>\r\n",
+              "x&lt;&amp;&gt;\"\r\n\t|\r\n|\r\n|</R>\r\n",
               WithoutMark(SerializeXmlDocument(document.Get())));
 }
 
