@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "skin/model/ButtonProperties.h"
 #include "skin/model/ComCheck.h"
 #include "skin/model/ResourceProperties.h"
 #include "skin/model/SkinGlobals.h"
@@ -100,6 +101,102 @@ TEST_F(SkinWriterTest, EmptyStoreGivesTheCompleteSkeleton)
                                  CrLfLines({"\t<Windows/>", "\t<Resources>", "\t\t<Fonts/>", "\t\t<Colors/>",
                                             "\t</Resources>"}) +
                                  EmptyStylesAndEnd();
+    EXPECT_EQ(expected, Save(store));
+}
+
+// The first push button of the shipped skin, with ">>" as its caption.
+CTRLPROPERTIES* MinimizeButton()
+{
+    auto button = std::make_unique<BTNPROPERTIES>();
+    button->GetVar(CtrlVar::ID).SetString(L"IDC_BTN_MIN");
+    button->GetVar(CtrlVar::Rect).SetRect(RECT{250, 4, 272, 23});
+    button->GetVar(CtrlVar::HorLayoutMode).WordToEnum(L"Right");
+    button->GetVar(CtrlVar::VerLayoutMode).WordToEnum(L"Top");
+    button->GetVar(CtrlVar::ResizingPoint).SetPoint(POINT{0, 0});
+    button->GetVar(CtrlVar::FontResN).SetString(L"IDR_FONT_1");
+    for (int i : {CtrlVar::FontResH, CtrlVar::FontResS, CtrlVar::FontResD})
+        button->GetVar(i).SetString(L"IDR_FONT_2");
+    for (int i : {CtrlVar::ColorResN, CtrlVar::ColorResH, CtrlVar::ColorResS, CtrlVar::ColorResD})
+        button->GetVar(i).SetString(L"IDR_COLOR_2");
+    button->GetVar(BtnBaseVar::Caption).SetString(L">>");
+    button->GetVar(BtnBaseVar::ToolTipEnable).SetBool(true);
+    button->GetVar(BtnBaseVar::ToolTipText).SetString(L"Minimize");
+    button->GetVar(BtnVar::ButtonType).WordToEnum(L"MinimizeBox");
+    return button.release();
+}
+
+TEST_F(SkinWriterTest, WindowWithThePushButtonExample)
+{
+    auto window = WindowRecordPtr(new UIWNDPROPERTIES);
+    window->GetVar(CtrlVar::ID).SetString(L"IDW_MAIN");
+    window->Controls().push_back(MinimizeButton());
+    store.windows.push_back(std::move(window));
+
+    const std::string expected =
+        "\xEF\xBB\xBF" + HeaderText("96", "96") +
+        CrLfLines({
+            "\t<Windows>",
+            "\t\t<Window>",
+            "\t\t\t<ID Value=\"IDW_MAIN\"/>",
+            "\t\t\t<LayoutMode Horizontal=\"Default\" Vertical=\"Default\"/>",
+            "\t\t\t<BackgroundNormal RelativePath=\"\"/>",
+            "\t\t\t<BackgroundHighlight RelativePath=\"\"/>",
+            "\t\t\t<BackgroundSelected RelativePath=\"\"/>",
+            "\t\t\t<BackgroundDisabled RelativePath=\"\"/>",
+            "\t\t\t<ImageResizeMode Value=\"9Grid\"/>",
+            "\t\t\t<Alpha Value=\"255\"/>",
+            "\t\t\t<AlphaFormat Value=\"AC_SRC_ALPHA\"/>",
+            "\t\t\t<TitleBarHeight Value=\"0\"/>",
+            "\t\t\t<Tag Value=\"\"/>",
+            "\t\t\t<BackgroundHide RelativePath=\"\"/>",
+            "\t\t\t<MaskColorResID Value=\"\"/>",
+            "\t\t\t<ResizingPoint X=\"0\" Y=\"0\"/>",
+            "\t\t\t<XRepeatPixel Value=\"1\"/>",
+            "\t\t\t<YRepeatPixel Value=\"1\"/>",
+            "\t\t\t<WindowType Value=\"Normal\"/>",
+            "\t\t\t<ClientArea Size=\"0,0\" Location=\"0,0\"/>",
+            "\t\t\t<Controls>",
+            "\t\t\t\t<PUSHBUTTON>",
+            "\t\t\t\t\t<ID Value=\"IDC_BTN_MIN\"/>",
+            "\t\t\t\t\t<Rect Size=\"22,19\" Location=\"250,4\"/>",
+            "\t\t\t\t\t<LayoutMode Horizontal=\"Right\" Vertical=\"Top\"/>",
+            "\t\t\t\t\t<BkCombine RelativePath=\"\"/>",
+            "\t\t\t\t\t<BackgroundNormal RelativePath=\"\"/>",
+            "\t\t\t\t\t<BackgroundHighlight RelativePath=\"\"/>",
+            "\t\t\t\t\t<BackgroundSelected RelativePath=\"\"/>",
+            "\t\t\t\t\t<BackgroundDisabled RelativePath=\"\"/>",
+            "\t\t\t\t\t<ImageResizeMode Value=\"9Grid\"/>",
+            "\t\t\t\t\t<ResizingPoint X=\"0\" Y=\"0\"/>",
+            "\t\t\t\t\t<FontResN Value=\"IDR_FONT_1\"/>",
+            "\t\t\t\t\t<FontResH Value=\"IDR_FONT_2\"/>",
+            "\t\t\t\t\t<FontResS Value=\"IDR_FONT_2\"/>",
+            "\t\t\t\t\t<FontResD Value=\"IDR_FONT_2\"/>",
+            "\t\t\t\t\t<ColorResN Value=\"IDR_COLOR_2\"/>",
+            "\t\t\t\t\t<ColorResH Value=\"IDR_COLOR_2\"/>",
+            "\t\t\t\t\t<ColorResS Value=\"IDR_COLOR_2\"/>",
+            "\t\t\t\t\t<ColorResD Value=\"IDR_COLOR_2\"/>",
+            "\t\t\t\t\t<Caption Value=\"&gt;&gt;\"/>",
+            "\t\t\t\t\t<Tag Value=\"\"/>",
+            "\t\t\t\t\t<MaskBitmap RelativePath=\"\"/>",
+            "\t\t\t\t\t<ToolTip Enable=\"true\" ToolTip=\"Minimize\"/>",
+            "\t\t\t\t\t<TextAlignment Horizontal=\"Default\" HorOffset=\"0\" Vertical=\"Default\" VerOffset=\"0\"/>",
+            "\t\t\t\t\t<ForegroundAlignMode Horizontal=\"Left\" HorOffset=\"0\" Vertical=\"Center\" VerOffset=\"0\"/>",
+            "\t\t\t\t\t<ForeGroundCombine Value=\"\"/>",
+            "\t\t\t\t\t<ForegroundNormal Value=\"\"/>",
+            "\t\t\t\t\t<ForegroundHighlight Value=\"\"/>",
+            "\t\t\t\t\t<ForegroundSelected Value=\"\"/>",
+            "\t\t\t\t\t<ForegroundDisabled Value=\"\"/>",
+            "\t\t\t\t\t<ButtonType Value=\"MinimizeBox\"/>",
+            "\t\t\t\t</PUSHBUTTON>",
+            "\t\t\t</Controls>",
+            "\t\t</Window>",
+            "\t</Windows>",
+            "\t<Resources>",
+            "\t\t<Fonts/>",
+            "\t\t<Colors/>",
+            "\t</Resources>",
+        }) +
+        EmptyStylesAndEnd();
     EXPECT_EQ(expected, Save(store));
 }
 
