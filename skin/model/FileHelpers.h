@@ -4,6 +4,9 @@
 
 namespace Vexel {
 
+// The loaded skin file's name without folder and extension; empty when none is set.
+CString GetSkinFileTitle();
+
 // The extension of the path's file name as the C library splits it ("C:\a\skin.xui" gives
 // ".xui"); without `keepDot` a leading "." is dropped. Empty when there is none.
 CString GetFileExtension(LPCWSTR path, BOOL keepDot);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/model/FileHelpers.h"
+#include "skin/model/SkinGlobals.h"
 
 #include <string>
 
@@ -34,6 +35,25 @@ TEST(GetFileExtension, LongPathsAreNotCut)
 {
     const std::wstring longFolder(400, L'a');
     EXPECT_EQ(CString(L".xui"), GetFileExtension((L"C:\\" + longFolder + L"\\skin.xui").c_str(), TRUE));
+}
+
+TEST(GetSkinFileTitle, IsTheLoadedFilesNameWithoutFolderAndExtension)
+{
+    const CString saved = g_skinStore.uiFilePath;
+    const struct {
+        const wchar_t* uiFile;
+        const wchar_t* title;
+    } cases[] = {
+        {L"C:\\Lumeo\\Skins\\Lumeo\\the.xui", L"the"},
+        {L"C:\\old skins\\my.skin.ui", L"my.skin"},
+        {L"D:/skins/plain", L"plain"},
+        {L"", L""},
+    };
+    for (const auto& c : cases) {
+        g_skinStore.uiFilePath = c.uiFile;
+        EXPECT_EQ(CString(c.title), GetSkinFileTitle()) << testing::PrintToString(std::wstring(c.uiFile));
+    }
+    g_skinStore.uiFilePath = saved;
 }
 
 TEST(GetFileFolder, RemovesTheLastComponentAndEndsWithBackslash)
