@@ -1,5 +1,8 @@
 #include "skin/model/ResourceH.h"
 
+#include "skin/model/SkinStore.h"
+#include "skin/model/TextHelpers.h"
+
 #include <algorithm>
 #include <cwchar>
 
@@ -13,6 +16,7 @@ const wchar_t* const kReservedNames[] = {
     L"IDYES", L"IDNO", L"IDCLOSE", L"IDHELP", L"IDTRYAGAIN", L"IDCONTINUE",
 };
 
+constexpr int kFirstID = 1000;
 constexpr int kNumberColumn = 39;  // characters before the number
 
 bool IsReserved(LPCWSTR name)
@@ -34,6 +38,20 @@ void AppendAnsi(std::string& out, const CString& text)
 }
 
 } // namespace
+
+int BuildIDList(const SkinStore& store, ResourceIDList& list)
+{
+    list.clear();
+    int nextId = kFirstID;
+    for (const auto& window : store.windows) {
+        AddUniqueID(VariantToString(window->GetVar(CtrlVar::ID)), nextId, list);
+        for (const CTRLPROPERTIES* control : window->Controls()) {
+            if (control)
+                AddUniqueID(VariantToString(control->GetVar(CtrlVar::ID)), nextId, list);
+        }
+    }
+    return 1;
+}
 
 int AddUniqueID(LPCWSTR name, int& nextId, ResourceIDList& list)
 {

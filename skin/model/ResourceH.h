@@ -8,6 +8,12 @@
 
 namespace Vexel {
 
+class SkinStore;
+
+// Fills `list` with every id of the store's windows and their controls, numbered from
+// 1000 in window-then-control order (see AddUniqueID). Returns 1.
+int BuildIDList(const SkinStore& store, ResourceIDList& list);
+
 // Offers `name` for numbering: appends (name, nextId) and advances nextId unless the name
 // is null, empty, one of the system's standard dialog ids ("IDOK", "IDC_STATIC", ...) or
 // already in the list (exact comparison). 1 when added, 0 when skipped.

@@ -1,12 +1,52 @@
 #include <gtest/gtest.h>
 
 #include "skin/model/ResourceH.h"
+#include "skin/model/SkinStore.h"
 
 #include <string>
 
 using namespace Vexel;
 
 namespace {
+
+CTRLPROPERTIES* Control(LPCWSTR id)
+{
+    auto* record = new CTRLPROPERTIES;
+    if (id)
+        record->GetVar(CtrlVar::ID).SetString(id);
+    return record;
+}
+
+WindowRecordPtr Window(LPCWSTR id, std::initializer_list<LPCWSTR> controls)
+{
+    WindowRecordPtr window(new UIWNDPROPERTIES);
+    window->GetVar(CtrlVar::ID).SetString(id);
+    for (LPCWSTR control : controls)
+        window->Controls().push_back(Control(control));
+    return window;
+}
+
+TEST(BuildIDList, NumbersWindowsThenTheirControlsFromOneThousand)
+{
+    SkinStore store;
+    store.windows.push_back(Window(L"IDW_MAIN", {L"IDC_BTN_MIN", L"IDC_BTN_CLOSE", L"IDOK", L"IDC_BTN_MIN"}));
+    store.windows.back()->Controls().push_back(nullptr);
+    store.windows.back()->Controls().push_back(Control(nullptr));  // a control without an id
+    store.windows.push_back(Window(L"IDW_LOGIN", {L"IDC_STATIC", L"IDC_BTN_CLOSE", L"IDC_EDIT_USER"}));
+    store.AddResource(kFontResource, new RESFONTPROPERTIES);  // fonts get no number
+
+    ResourceIDList list = {{L"stale", 1}};
+    EXPECT_EQ(1, BuildIDList(store, list));
+    const ResourceID expected[] = {
+        {L"IDW_MAIN", 1000}, {L"IDC_BTN_MIN", 1001}, {L"IDC_BTN_CLOSE", 1002},
+        {L"IDW_LOGIN", 1003}, {L"IDC_EDIT_USER", 1004},
+    };
+    ASSERT_EQ(std::size(expected), list.size());
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        EXPECT_EQ(expected[i].name, list[i].name);
+        EXPECT_EQ(expected[i].id, list[i].id);
+    }
+}
 
 TEST(AddUniqueID, NumbersNewNamesAndSkipsReservedDuplicateAndEmptyOnes)
 {
