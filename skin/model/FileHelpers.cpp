@@ -2,6 +2,9 @@
 
 #include "skin/model/SkinGlobals.h"
 
+#include "framework/File.h"
+#include "framework/Prompt.h"
+
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -56,6 +59,24 @@ BOOL GetFileFolder(LPCWSTR path, CString& folder)
     if (n == 0 || (folder[n - 1] != L'\\' && folder[n - 1] != L'/'))
         folder += L'\\';
     return removed;
+}
+
+int CheckFileWritable(LPCWSTR path)
+{
+    if (!path || !*path)
+        return -1;
+    const DWORD attributes = GetFileAttributesW(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        CFile file;
+        return file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary) ? 0 : -1;
+    }
+    if (attributes & FILE_ATTRIBUTE_READONLY) {
+        CString text;
+        text.Format(L"The file \"%ls\" is readonly!", path);
+        AfxMessageBox(text, MB_OK);
+        return -2;
+    }
+    return 0;
 }
 
 } // namespace Vexel

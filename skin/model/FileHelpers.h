@@ -15,4 +15,9 @@ CString GetFileExtension(LPCWSTR path, BOOL keepDot);
 // becomes "\"). Returns nonzero when a component was removed.
 BOOL GetFileFolder(LPCWSTR path, CString& folder);
 
+// Makes sure the file at `path` can be written before it is saved: 0 when it can (a
+// missing file is created empty); -1 when it cannot be created; -2 when it is read-only,
+// after telling the user so in a message box.
+int CheckFileWritable(LPCWSTR path);
+
 } // namespace Vexel

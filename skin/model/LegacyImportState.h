@@ -3,6 +3,7 @@
 // it has made so far and the numbers of the resource ids it made. One process-wide
 // instance (SkinGlobals.h); the import is not re-entrant.
 #include "framework/String.h"
+#include "skin/model/MemStdioFile.h"
 #include "skin/model/RecordOwners.h"
 
 #include <vector>
@@ -11,6 +12,7 @@ namespace Vexel {
 
 struct LegacyImportState {
     CString legacyFilePath;                     // the ".ui" file; emptied when it is missing
+    CMemStdioFile legacyText;                   // its whole text while it is imported
     std::vector<WindowRecordPtr> stagedWindows; // windows in file order, controls attached
     std::vector<FontRecordPtr> stagedFonts;     // font resources the import made
     std::vector<ColorRecordPtr> stagedColors;   // colour resources the import made

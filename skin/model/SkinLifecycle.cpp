@@ -38,6 +38,7 @@ int ReleaseSkin()
 {
     MenuTrackInfo = MenuTrackRecord();
     g_skinStore.Release();
+    g_legacyImport.legacyText.Close();
     return 0;
 }
 

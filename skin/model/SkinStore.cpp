@@ -178,6 +178,7 @@ void SkinStore::AddID(LPCWSTR name, int id)
 
 void SkinStore::Release()
 {
+    resourceHText.Close();
     uiFilePath.Empty();
     skinFolder.Empty();
     resourceHPath.Empty();

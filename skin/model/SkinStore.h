@@ -7,6 +7,7 @@
 // letter case included. A null id or name is found nowhere. Only the user-interface
 // thread uses the store; nothing is locked.
 #include "framework/String.h"
+#include "skin/model/MemStdioFile.h"
 #include "skin/model/RecordOwners.h"
 #include "skin/model/ResourceIDList.h"
 #include "skin/model/StyleKind.h"
@@ -61,8 +62,8 @@ public:
     void AddID(LPCWSTR name, int id);
     void ClearIDTable() { idTable.clear(); }
 
-    // Deletes every window with its controls, every font, colour and style record, and
-    // empties the paths. The id table and the version stay.
+    // Frees the Resource.h text, empties the paths and deletes every window with its
+    // controls, every font, colour and style record. The id table and the version stay.
     void Release();
 
     // --- The loaded skin
@@ -71,6 +72,7 @@ public:
     CString resourceHPath;              // Resource.h beside it
     std::vector<WindowRecordPtr> windows;
     ResourceIDList idTable;             // Resource.h pairs in file order
+    CMemStdioFile resourceHText;        // the Resource.h text while it is parsed
     std::vector<FontRecordPtr> fonts;
     std::vector<ColorRecordPtr> colors;
     std::array<std::vector<RecordPtr>, kStyleKindCount> styles;

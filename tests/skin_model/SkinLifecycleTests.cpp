@@ -101,6 +101,9 @@ TEST_F(SkinLifecycle, ReleaseSkinTwiceLeavesTheStoreEmptyAndTheMenuWordsZero)
     AdoptAll();
     g_skinStore.uiFilePath = L"C:\\skins\\the.xui";
     g_skinStore.AddStyle(StyleKind::Menu, new Counted<CTRLPROPERTIES>);
+    ASSERT_TRUE(g_skinStore.resourceHText.LoadFromResource(L"MEMTEXT_SAMPLE", RT_RCDATA));
+    ASSERT_TRUE(g_legacyImport.legacyText.LoadFromResource(L"MEMTEXT_SAMPLE", RT_RCDATA));
+    g_skinStore.AddID(L"IDW_MAIN", 1000);
     MenuTrackInfo.owner = reinterpret_cast<HWND>(0x10);
     MenuTrackInfo.menu = reinterpret_cast<HMENU>(0x20);
     MenuTrackInfo.popup = reinterpret_cast<HWND>(0x30);
@@ -114,7 +117,11 @@ TEST_F(SkinLifecycle, ReleaseSkinTwiceLeavesTheStoreEmptyAndTheMenuWordsZero)
         EXPECT_EQ(nullptr, MenuTrackInfo.owner);
         EXPECT_EQ(nullptr, MenuTrackInfo.menu);
         EXPECT_EQ(nullptr, MenuTrackInfo.popup);
+        EXPECT_EQ(0u, g_skinStore.resourceHText.GetLength());
+        EXPECT_EQ(0u, g_legacyImport.legacyText.GetLength());
+        EXPECT_EQ(1000, g_skinStore.GetIDByName(L"IDW_MAIN"));  // the id table stays
     }
+    g_skinStore.ClearIDTable();
 }
 
 } // namespace
