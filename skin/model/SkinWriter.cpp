@@ -302,7 +302,7 @@ int SaveUIFile()
     const int result = SaveSkinDocument(document.Get(), g_skinStore.uiFilePath);
     if (result != 0)
         return result;
-    WriteResourceH();
+    WriteResourceH(g_skinStore);
     return 0;
 }
 

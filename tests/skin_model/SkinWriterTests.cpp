@@ -422,6 +422,9 @@ protected:
     }
     void TearDown() override
     {
+        g_skinStore.windows.clear();
+        g_skinStore.ClearIDTable();
+        g_skinStore.resourceHPath.Empty();
         g_skinStore.uiFilePath.Empty();
         ConvertingSkin = 0;
         DesignDpi = DesignDpiPair();
@@ -453,6 +456,27 @@ TEST_F(SaveUIFileTest, WritesTheScreenDpiOrWhileConvertingTheImportedOne)
         EXPECT_EQ(atoi(c.writtenX), DesignDpi.LogPixelsX);
         EXPECT_EQ(atoi(c.writtenY), DesignDpi.LogPixelsY);
     }
+}
+
+TEST_F(SaveUIFileTest, WritesResourceHOnlyWhenTheSkinFileWasWritten)
+{
+    auto window = WindowRecordPtr(new UIWNDPROPERTIES);
+    window->GetVar(CtrlVar::ID).SetString(L"IDW_MAIN");
+    g_skinStore.windows.push_back(std::move(window));
+    const std::wstring resourceH = dir.File(L"Resource.h");
+    g_skinStore.resourceHPath = resourceH.c_str();
+
+    ASSERT_TRUE(WriteFileBytes(target, "old skin"));
+    ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(-2, SaveUIFile());
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ("old skin", ReadFileBytes(target));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(resourceH.c_str()));
+
+    EXPECT_EQ(0, SaveUIFile());
+    EXPECT_NE(std::string::npos, ReadFileBytes(target).find("<ID Value=\"IDW_MAIN\"/>"));
+    EXPECT_NE(std::string::npos, ReadFileBytes(resourceH).find("#define IDW_MAIN"));
+    EXPECT_EQ(1000, g_skinStore.GetIDByName(L"IDW_MAIN"));
 }
 
 } // namespace

@@ -14,7 +14,11 @@ namespace lumeo_test {
 // Tests that build DOM documents: COM is initialised for the test's thread.
 class XmlTest : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))); m_com = true; }
+    void SetUp() override
+    {
+        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+        m_com = true;
+    }
     void TearDown() override
     {
         if (m_com)
