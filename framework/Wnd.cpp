@@ -95,8 +95,14 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam);
 struct WndAccess {
     static void Bind(CWnd* wnd, HWND hwnd, WndThreadState& s)
     {
-        wnd->m_hWnd = hwnd;
         s.Insert(hwnd, wnd);
+        wnd->m_hWnd = hwnd;
+    }
+    static void Unbind(CWnd* wnd, HWND hwnd, WndThreadState& s)
+    {
+        if (s.Find(hwnd) == wnd)
+            s.Erase(hwnd);
+        wnd->m_hWnd = nullptr;
     }
 
     static void Subclass(CWnd* wnd, HWND hwnd)
@@ -136,8 +142,14 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam)
         if (!IsImeWindow(hwnd)) {
             CWnd* const wnd = s.creating;
             s.creating = nullptr;
-            WndAccess::Bind(wnd, hwnd, s);
-            WndAccess::Subclass(wnd, hwnd);
+            try {
+                WndAccess::Bind(wnd, hwnd, s);
+                WndAccess::Subclass(wnd, hwnd);
+            } catch (...) {
+                // Not bound: CreateEx then binds the window once it exists.
+                WndAccess::Unbind(wnd, hwnd, s);
+                AfxReportCallbackException("window creation hook");
+            }
         }
     }
     return CallNextHookEx(s.cbtHook, code, wParam, lParam);
@@ -425,17 +437,18 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD 
     const HWND hwnd = CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style),
                                       cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
                                       cs.lpCreateParams);
-    const bool bound = s.creating != this;
+    const bool hookTookIt = s.creating != this;
     s.creating = nullptr;
     if (!hwnd) {
-        // When the window was bound it has had its WM_NCDESTROY, and PostNcDestroy with it.
-        if (!bound)
+        // When the window was bound it has had its WM_NCDESTROY, and PostNcDestroy with it;
+        // the object may be gone.
+        if (!hookTookIt)
             PostNcDestroy();
         return FALSE;
     }
-    if (!bound)
+    if (m_hWnd != hwnd)   // the hook could not bind it: late, but bound all the same
         SubclassWindow(hwnd);
-    return TRUE;
+    return m_hWnd == hwnd;
 }
 
 BOOL CWnd::DestroyWindow()
