@@ -1,5 +1,6 @@
 #include "skin/model/SkinWriter.h"
 
+#include "framework/WndDC.h"
 #include "skin/model/ComCheck.h"
 #include "skin/model/ResourceH.h"
 #include "skin/model/SkinGlobals.h"
@@ -15,23 +16,6 @@ namespace {
 using XmlDom::AppendChild;
 using XmlDom::CreateElement;
 using XmlDom::SetAttribute;
-
-// The device context of the whole screen, released when it goes.
-class ScreenDC {
-public:
-    ScreenDC() : m_dc(GetWindowDC(nullptr)) {}
-    ~ScreenDC()
-    {
-        if (m_dc)
-            ReleaseDC(nullptr, m_dc);
-    }
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
-    int Caps(int index) const { return m_dc ? GetDeviceCaps(m_dc, index) : -1; }
-
-private:
-    HDC m_dc;
-};
 
 CString Decimal(long number)
 {
@@ -294,9 +278,9 @@ int SaveSkinDocument(IXMLDOMDocument* document, LPCWSTR path)
 int SaveUIFile()
 {
     if (!ConvertingSkin) {
-        const ScreenDC screen;
-        DesignDpi.LogPixelsX = screen.Caps(LOGPIXELSX);
-        DesignDpi.LogPixelsY = screen.Caps(LOGPIXELSY);
+        const CWindowDC screen(nullptr);
+        DesignDpi.LogPixelsX = screen.GetDeviceCaps(LOGPIXELSX);
+        DesignDpi.LogPixelsY = screen.GetDeviceCaps(LOGPIXELSY);
     }
     ComPtr<IXMLDOMDocument> document = BuildSkinDocument(g_skinStore, DesignDpi.LogPixelsX, DesignDpi.LogPixelsY);
     const int result = SaveSkinDocument(document.Get(), g_skinStore.uiFilePath);
