@@ -87,7 +87,7 @@ void WriteWindows(IXMLDOMDocument* document, IXMLDOMElement* root, const std::ve
 }
 
 template <class RecordList>
-void WriteResourceList(IXMLDOMDocument* document, IXMLDOMElement* group, const RecordList& records)
+void WriteRecordList(IXMLDOMDocument* document, IXMLDOMElement* group, const RecordList& records)
 {
     for (const auto& record : records)
         WriteRecord(document, group, *record);
@@ -98,9 +98,9 @@ void WriteResources(IXMLDOMDocument* document, IXMLDOMElement* root, const std::
 {
     ComPtr<IXMLDOMElement> resources = AppendElement(document, root, SkinXml::kResources);
     ComPtr<IXMLDOMElement> fontGroup = AppendElement(document, resources.Get(), SkinXml::kFonts);
-    WriteResourceList(document, fontGroup.Get(), fonts);
+    WriteRecordList(document, fontGroup.Get(), fonts);
     ComPtr<IXMLDOMElement> colorGroup = AppendElement(document, resources.Get(), SkinXml::kColors);
-    WriteResourceList(document, colorGroup.Get(), colors);
+    WriteRecordList(document, colorGroup.Get(), colors);
 }
 
 void WriteStyles(IXMLDOMDocument* document, IXMLDOMElement* root, const SkinStore& store)
@@ -108,7 +108,7 @@ void WriteStyles(IXMLDOMDocument* document, IXMLDOMElement* root, const SkinStor
     ComPtr<IXMLDOMElement> styles = AppendElement(document, root, SkinXml::kStyles);
     for (int kind = 0; kind < kStyleKindCount; ++kind) {
         ComPtr<IXMLDOMElement> group = AppendElement(document, styles.Get(), SkinXml::StyleGroupElement(kind));
-        WriteResourceList(document, group.Get(), store.styles[static_cast<std::size_t>(kind)]);
+        WriteRecordList(document, group.Get(), store.styles[static_cast<std::size_t>(kind)]);
     }
 }
 
