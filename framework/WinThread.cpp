@@ -74,14 +74,13 @@ unsigned __stdcall ThreadEntry(void* param)
 
     int code = -1;
     try {
-        const BOOL ok = thread->InitInstance();
-        code = ok ? thread->Run() : thread->ExitInstance();
+        code = thread->InitInstance() ? thread->Run() : thread->ExitInstance();
     } catch (...) {
         AfxReportCallbackException("thread");
     }
     try {
+        thread->Delete();   // first: windows the object still holds are destroyed as usual
         EndThreadState();
-        thread->Delete();
     } catch (...) {
         AfxReportCallbackException("thread end");
     }
