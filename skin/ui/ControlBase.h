@@ -1,0 +1,49 @@
+#pragma once
+// CControlBase: the second base of the skinned controls built on a standard window class
+// (button, edit, combo box, static, menu bar). It holds nothing; it gives each of them the
+// same small protocol: apply a property record or a named style, release the control's
+// images, and agree with the parent window on who paints the control's background.
+//
+// The control passes itself, as a window, to the protocol operations. They need a control
+// window with a parent window.
+#include "framework/Afx.h"
+#include "skin/model/CtrlProperties.h"
+
+namespace Vexel {
+
+class CControlBase {
+public:
+    virtual ~CControlBase() = default;
+
+    // 0 applied; -1 no window; -2 null record (or, for ApplyStyle, an unknown style id);
+    // -3 a record whose type is neither the control's word nor "STYLE_" and that word.
+    // The base has no window to apply to: -1.
+    virtual int ApplyProperties(CTRLPROPERTIES* record);
+    virtual int ApplyStyle(LPCWSTR styleId);
+    // Frees the images the control holds; -1 in the base.
+    virtual int ReleaseImages();
+
+    // Has the control's background painted again: by the parent when the parent paints
+    // its children's backgrounds, else by invalidating the control. -1 without a window.
+    virtual int RedrawControl(CWnd* control);
+    // The parent's answer to WM_VXL_ISDRAWCHILDBK; 0 for a null control.
+    virtual BOOL ParentDrawsChildren(CWnd* control);
+    // Copies the parent's composed background under `rect` (control client coordinates,
+    // also the source position in the parent's bitmap) to (0, 0) of `dc`. The parent's
+    // answer to "do you draw the children?" goes to `parentDraws` when given; when it does,
+    // nothing is drawn and the result is 0. -1 for a null control or DC, or when the parent
+    // has no background bitmap.
+    virtual int DrawParentBackground(CWnd* control, CDC* dc, const RECT& rect, BOOL* parentDraws = nullptr);
+
+protected:
+    CControlBase() = default;
+    CControlBase(const CControlBase&) = default;
+    CControlBase& operator=(const CControlBase&) = default;
+};
+
+// The result convention of ApplyProperties for a control of type word `type`: -1 when
+// `control` has no window, -2 for a null record, -3 when the record's Type is neither
+// "STYLE_" + `type` nor `type`, 0 when the record may be applied.
+int CheckApplyRecord(const CWnd* control, const CTRLPROPERTIES* record, LPCWSTR type);
+
+} // namespace Vexel

@@ -1,0 +1,80 @@
+#include "skin/ui/ControlFactoryTable.h"
+
+#include <cwchar>
+#include <iterator>
+
+namespace Vexel {
+namespace {
+
+constexpr DesignRectFrom kWindow = DesignRectFrom::CreatedWindow;
+constexpr DesignRectFrom kRecord = DesignRectFrom::RecordRect;
+
+// The order is the order of comparison. Each control fills its own row (factory,
+// release of what the window owns in it, placeholder move) as it is built.
+ControlKind g_kinds[] = {
+    {L"PUSHBUTTON", kWindow, nullptr, nullptr, nullptr},
+    {L"CHECK", kWindow, nullptr, nullptr, nullptr},
+    {L"RADIO", kWindow, nullptr, nullptr, nullptr},
+    {L"COMBOBOX", kRecord, nullptr, nullptr, nullptr},
+    {L"EDIT", kWindow, nullptr, nullptr, nullptr},
+    {L"SLIDER", kWindow, nullptr, nullptr, nullptr},
+    {L"STATIC", kWindow, nullptr, nullptr, nullptr},
+    {L"PROGRESS", kWindow, nullptr, nullptr, nullptr},
+    {L"SPIN", kWindow, nullptr, nullptr, nullptr},
+    {L"HOTKEY", kWindow, nullptr, nullptr, nullptr},
+    {L"IPADDRESS", kWindow, nullptr, nullptr, nullptr},
+    {L"SLIDEREX", kWindow, nullptr, nullptr, nullptr},
+    {L"LISTCTRL", kWindow, nullptr, nullptr, nullptr},
+    {L"TREECTRL", kWindow, nullptr, nullptr, nullptr},
+    {L"SCROLLBAREX", kWindow, nullptr, nullptr, nullptr},
+    {L"THUMBNAIL", kWindow, nullptr, nullptr, nullptr},
+    {L"TREELIST", kWindow, nullptr, nullptr, nullptr},
+    {L"RICHEDIT", kWindow, nullptr, nullptr, nullptr},
+    {L"HTMLCTRL", kWindow, nullptr, nullptr, nullptr},
+    {L"DATETIMECTRL", kWindow, nullptr, nullptr, nullptr},
+    {L"WAVECTRL", kWindow, nullptr, nullptr, nullptr},
+    {L"MENUBAR", kWindow, nullptr, nullptr, nullptr},
+    {L"RECT", kRecord, nullptr, nullptr, nullptr},
+    {L"SPLITTER", kRecord, nullptr, nullptr, nullptr},
+};
+
+ControlKind* FindRow(LPCWSTR typeWord)
+{
+    if (!typeWord)
+        return nullptr;
+    for (ControlKind& kind : g_kinds) {
+        if (std::wcscmp(kind.typeWord, typeWord) == 0)
+            return &kind;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+const ControlKind* FindControlKind(LPCWSTR typeWord)
+{
+    return FindRow(typeWord);
+}
+
+const ControlKind* ControlKindsBegin()
+{
+    return std::begin(g_kinds);
+}
+
+const ControlKind* ControlKindsEnd()
+{
+    return std::end(g_kinds);
+}
+
+ControlKind ReplaceControlKind(const ControlKind& kind)
+{
+    ControlKind* const row = FindRow(kind.typeWord);
+    if (!row)
+        return kind;
+    const ControlKind previous = *row;
+    *row = kind;
+    row->typeWord = previous.typeWord;   // the table keeps its own words
+    return previous;
+}
+
+} // namespace Vexel

@@ -1,0 +1,76 @@
+#pragma once
+// The kinds of child control a skinned window can make from the control records of its
+// skin record, keyed by each record's type word ("PUSHBUTTON", "RECT" ...). The window
+// compares a record's type word with the words in table order, exactly and case-
+// sensitively; the first match makes the control through that kind's factory. A word that
+// is not in the table, or whose kind has no factory, makes nothing.
+//
+// The table lives in ControlFactoryTable.cpp; each control's own code fills its row.
+#include "framework/Object.h"
+#include "skin/model/CtrlProperties.h"
+
+#include <cstddef>
+#include <memory>
+
+#include <windows.h>
+
+class CWnd;
+
+namespace Vexel {
+
+class CUIWnd;
+class CRectCtrl;
+
+// The window's four state backgrounds, from which a control cuts the parts that lie
+// under it. Any of them may be null; they stay the window's.
+struct ParentBackgrounds {
+    HBITMAP normal = nullptr;
+    HBITMAP highlight = nullptr;
+    HBITMAP selected = nullptr;
+    HBITMAP disabled = nullptr;
+};
+
+// What a factory made. Empty `object`: the control could not be made (its factory has
+// already destroyed whatever it had begun).
+struct CreatedControl {
+    std::unique_ptr<CObject> object;   // the control; the window owns it from here on
+    CWnd* window = nullptr;            // the same object as a window (windowed kinds)
+    CRectCtrl* placeholder = nullptr;  // the same object as a placeholder (RECT, SPLITTER)
+};
+
+// Makes one control as a child of `parent` from its record.
+using ControlFactory = CreatedControl (*)(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBackgrounds& backgrounds);
+// Frees the skin bitmaps and GDI objects the window owns in a control of this kind; runs
+// once, just before the control's window is destroyed.
+using ControlRelease = void (*)(CObject& control);
+// Moves a placeholder to the rectangle the layout gives it (client coordinates).
+using PlaceholderMove = void (*)(CRectCtrl& placeholder, const RECT& rect);
+
+// Where a child's design rectangle, the base of its layout, comes from.
+enum class DesignRectFrom {
+    CreatedWindow,   // the control's window rectangle right after creation
+    RecordRect,      // the record's Rect (combo boxes, whose window includes the list,
+                     // and the windowless placeholders)
+};
+
+struct ControlKind {
+    LPCWSTR typeWord;
+    DesignRectFrom designRect;
+    ControlFactory create;     // null until the kind is built: its records are skipped
+    ControlRelease release;    // null: the window owns nothing in such a control
+    PlaceholderMove move;      // placeholders only
+};
+
+// The kind of a type word, or null when the word names none (null word included).
+const ControlKind* FindControlKind(LPCWSTR typeWord);
+
+// Every kind, in the order words are compared.
+const ControlKind* ControlKindsBegin();
+const ControlKind* ControlKindsEnd();
+
+// Puts `kind` in the row of its type word and answers the row as it was, so a caller
+// (a test with controls of its own) can put it back. A word outside the table changes
+// nothing and answers `kind` itself.
+ControlKind ReplaceControlKind(const ControlKind& kind);
+
+} // namespace Vexel

@@ -1,0 +1,64 @@
+#pragma once
+// The state behind a CUIWnd, shared by the files that implement it (creation, layout,
+// painting, caption and modal run). Not for use outside CUIWnd.
+#include "skin/ui/HostedTaskWndMgr.h"
+#include "skin/ui/UIWnd.h"
+#include "skin/ui/UIWndGeometry.h"
+#include "skin/ui/WindowShape.h"
+
+#include <vector>
+
+namespace Vexel {
+
+struct UIWndPrivate {
+    int imagesFromFiles = 1;             // background images are files (1) or bitmap resources (0)
+    int dragHitCode = HTCLIENT;          // the border drag in progress
+    int borderResizeEnabled = 0;
+    int layered = 1;
+    int parentDrawsChildBackground = 0;  // answer to WM_VXL_ISDRAWCHILDBK
+    int regionOnResize = 1;
+    SIZE backgroundSize{0, 0};           // also the minimum tracking size
+    BorderMetrics borders;
+    POINT dragStartPoint{0, 0};          // screen
+    RECT dragStartRect{0, 0, 0, 0};      // screen
+    RECT clientArea{0, 0, 0, 0};         // the record's ClientArea mapped to the current size
+    std::vector<HostedTaskWndMgr*> hostedTaskWndMgrs;
+
+    WindowShape shape;                   // cut once from the background, kept for every resize
+
+    CBitmap background;                  // BackgroundHide, else BackgroundNormal
+    CBitmap backgroundMemory;            // the last composed client background
+    std::vector<ChildControlRecord> children;
+    int createError = 0;
+    UIWNDPROPERTIES record;
+    CString tag;
+    CString stringId;                    // what kStringIdProperty points at
+
+    int modal = 0;
+    int initPending = 1;
+    HWND topLevelOwner = nullptr;
+    int defaultId = IDOK;
+    int resourceId = -1;
+    int autoMenuEnable = 1;
+};
+
+// Reading a record's values the way the window does. None of them raises: a value of the
+// wrong kind reads as its absent result.
+namespace record_read {
+
+// A switch: a non-zero VT_BOOL, or another value that converts to VARIANT_TRUE.
+bool Switch(const CTRLPROPERTIES& record, int index);
+// An integer, or `fallback` when the value holds none.
+int Int(const CTRLPROPERTIES& record, int index, int fallback = 0);
+// An enumeration value of `kind`, or -1.
+int Enum(const CTRLPROPERTIES& record, int index, ValueKind kind);
+// A point, or (-1, -1).
+POINT Point(const CTRLPROPERTIES& record, int index);
+// A rectangle, or (-1, -1, -1, -1).
+RECT Rect(const CTRLPROPERTIES& record, int index);
+// A text, empty when the value holds none.
+CString Text(const CTRLPROPERTIES& record, int index);
+
+} // namespace record_read
+
+} // namespace Vexel
