@@ -31,6 +31,15 @@ LPCWSTR OrEmpty(LPCWSTR text)
     return text ? text : L"";
 }
 
+// One UTF-16 unit in lower case, by the system's Unicode tables (not the C locale's,
+// which folds ASCII only).
+wchar_t FoldCase(wchar_t ch)
+{
+    if (ch < 0x80)
+        return ch >= L'A' && ch <= L'Z' ? static_cast<wchar_t>(ch + (L'a' - L'A')) : ch;
+    return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(CharLowerW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(ch)))));
+}
+
 bool IsWhiteSpace(wchar_t ch)
 {
     return iswspace(ch) != 0;
@@ -157,7 +166,17 @@ int CString::Compare(LPCWSTR other) const
 
 int CString::CompareNoCase(LPCWSTR other) const
 {
-    return _wcsicmp(m_str.c_str(), OrEmpty(other));
+    // Ordered as lower-case text, unit by unit.
+    const wchar_t* a = m_str.c_str();
+    const wchar_t* b = OrEmpty(other);
+    for (;; ++a, ++b) {
+        const wchar_t fa = FoldCase(*a);
+        const wchar_t fb = FoldCase(*b);
+        if (fa != fb)
+            return fa < fb ? -1 : 1;
+        if (fa == L'\0')
+            return 0;
+    }
 }
 
 // ---------------------------------------------------------------- pieces

@@ -1,7 +1,7 @@
 #pragma once
 // The skin model's rule for failed COM and VARIANT calls: raise the HRESULT as
 // a _com_error. Nothing in the model catches it.
-#include <comdef.h>
+#include "framework/ComSupport.h"
 
 namespace Vexel {
 

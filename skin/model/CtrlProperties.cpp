@@ -1,12 +1,11 @@
 #include "skin/model/CtrlProperties.h"
 
+#include "framework/Prompt.h"
 #include "skin/model/ComCheck.h"
 #include "skin/model/StandardFont.h"
 
 #include <iterator>
-
-// Until the framework's prompt seam (framework/Prompt.h) is on main.
-int AfxMessageBox(LPCWSTR text, UINT type = MB_OK, UINT helpId = 0);
+#include <new>
 
 namespace Vexel {
 
@@ -179,9 +178,15 @@ CTRLPROPERTIES::CTRLPROPERTIES(const RecordLayout& layout)
         count += level->rowCount;
     if (count != layout.variableCount)
         _com_issue_error(E_UNEXPECTED);   // a table that does not add up
-    m_vars = std::make_unique<PropertyValue[]>(count);
-    m_count = count;
-    ApplyLayout(layout);
+    try {
+        m_vars = std::make_unique<PropertyValue[]>(count);
+        m_count = count;
+        ApplyLayout(layout);
+    } catch (const std::bad_alloc&) {
+        // The model reports running out of memory as the COM error it is
+        // elsewhere (a failed BSTR allocation).
+        _com_issue_error(E_OUTOFMEMORY);
+    }
     m_vars[CtrlVar::RecordSize].SetInt(layout.recordSize);
     m_vars[CtrlVar::Type].SetString(layout.typeName ? layout.typeName : L"");
 }

@@ -91,6 +91,8 @@ TEST(CStringBasics, ComparisonsOrdinalAndCaseless)
         {L"ABC", L"abc", -1, 0},
         {L"sip:Bob", L"SIP:bob", 1, 0},
         {L"abc", L"abcd", -1, -1},
+        {L"\u00C9t\u00E9", L"\u00E9T\u00C9", -1, 0},
+        {L"a_", L"aB", 1, -1},   // letters fold to lower case before comparing
     };
     auto sign = [](int v) { return (v > 0) - (v < 0); };
     for (const Case& c : cases) {

@@ -1,0 +1,148 @@
+// Lumeo's readers of the engine's event record. The record belongs to the engine; these
+// only copy out of it.
+#include "engine/TavikCore.h"
+
+#include <climits>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+bool IsContinuation(unsigned char byte)
+{
+    return byte >= 0x80 && byte <= 0xBF;
+}
+
+// Copies `length` bytes, cut to size - 1, and terminates. `size` is at least 1.
+void PlainCopy(const char* text, std::size_t length, char* buffer, std::size_t size)
+{
+    if (length > size - 1)
+        length = size - 1;
+    std::memcpy(buffer, text, length);
+    buffer[length] = '\0';
+}
+
+// The text rule for texts that travel as UTF-8: turned into the ANSI code page when it is
+// UTF-8, otherwise (or when that conversion is refused) copied as it stands.
+void CopyTextRule(const char* text, std::size_t length, char* buffer, std::size_t size)
+{
+    if (SIPCallbackCommand::IsUtf8(text, length) && SIPCallbackCommand::Utf8ToAnsi(text, length, buffer, size))
+        return;
+    PlainCopy(text, length, buffer, size);
+}
+
+// A fixed field's text: up to its terminator, or the whole field when it has none.
+std::size_t FieldLength(const char* field)
+{
+    return strnlen(field, SIPCallbackCommand::kTextFieldSize);
+}
+
+} // namespace
+
+bool SIPCallbackCommand::GetRemoteAddress(char* buffer, std::size_t size) const
+{
+    if (!buffer || size < kMinTextBuffer)
+        return false;
+    PlainCopy(remoteAddress_, FieldLength(remoteAddress_), buffer, size);
+    return true;
+}
+
+bool SIPCallbackCommand::GetStatusText(char* buffer, std::size_t size) const
+{
+    if (!buffer || size < kMinTextBuffer)
+        return false;
+    PlainCopy(statusText_, FieldLength(statusText_), buffer, size);
+    return true;
+}
+
+bool SIPCallbackCommand::GetNoteText(char* buffer, std::size_t size) const
+{
+    if (!buffer || size < kMinTextBuffer)
+        return false;
+    PlainCopy(noteText_, FieldLength(noteText_), buffer, size);
+    return true;
+}
+
+bool SIPCallbackCommand::GetDisplayName(char* buffer, std::size_t size) const
+{
+    if (!buffer || size < kMinTextBuffer)
+        return false;
+    CopyTextRule(displayName_, FieldLength(displayName_), buffer, size);
+    return true;
+}
+
+bool SIPCallbackCommand::GetRequestText(char* buffer, std::size_t size) const
+{
+    if (!buffer || size < kMinTextBuffer)
+        return false;
+    CopyTextRule(requestText_, FieldLength(requestText_), buffer, size);
+    return true;
+}
+
+bool SIPCallbackCommand::GetMessageBody(char* buffer, std::size_t size) const
+{
+    if (!buffer || !messageBody_ || size < kMinBodyBuffer)
+        return false;
+    CopyTextRule(messageBody_, std::strlen(messageBody_), buffer, size);
+    return true;
+}
+
+bool SIPCallbackCommand::IsUtf8(const char* bytes, std::size_t length)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes);
+    std::size_t i = 0;
+    while (i < length) {
+        const unsigned char lead = p[i];
+        if (lead < 0x80) {
+            ++i;
+        } else if (lead < 0xC0) {
+            return false;
+        } else if (lead < 0xE0) {
+            if (i + 1 == length)
+                return true;
+            if (!IsContinuation(p[i + 1]))
+                return false;
+            i += 2;
+        } else if (lead < 0xF0) {
+            if (length - i < 3)
+                return true;
+            if (!IsContinuation(p[i + 1]) || !IsContinuation(p[i + 2]))
+                return false;
+            i += 3;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SIPCallbackCommand::Utf8ToAnsi(const char* text, std::size_t length, char* buffer, std::size_t size)
+{
+    if (!text || !buffer || size == 0 || length >= INT_MAX || size > INT_MAX)
+        return false;
+    if (length == 0) {
+        std::memset(buffer, 0, size);
+        return true;
+    }
+    const int wideLength =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, static_cast<int>(length), nullptr, 0);
+    if (wideLength <= 0)
+        return false;
+
+    // Message bodies are at most a few thousand characters: the stack buffer covers them.
+    wchar_t stackBuffer[2048];
+    std::unique_ptr<wchar_t[]> heapBuffer;
+    wchar_t* wide = stackBuffer;
+    if (static_cast<std::size_t>(wideLength) > sizeof stackBuffer / sizeof stackBuffer[0]) {
+        heapBuffer = std::make_unique<wchar_t[]>(static_cast<std::size_t>(wideLength));
+        wide = heapBuffer.get();
+    }
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, static_cast<int>(length), wide, wideLength);
+
+    const int ansiLength = WideCharToMultiByte(CP_ACP, 0, wide, wideLength, nullptr, 0, nullptr, nullptr);
+    if (ansiLength <= 0 || static_cast<std::size_t>(ansiLength) + 1 > size)
+        return false;
+    std::memset(buffer, 0, size);
+    WideCharToMultiByte(CP_ACP, 0, wide, wideLength, buffer, ansiLength, nullptr, nullptr);
+    return true;
+}
