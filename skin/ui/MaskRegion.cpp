@@ -1,6 +1,7 @@
 #include "skin/ui/MaskRegion.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace Vexel {
 namespace {
@@ -61,6 +62,81 @@ Spans RowSpans(const MaskRuns& runs, int y, int width, int height, int scanWidth
     return spans;
 }
 
+// Builds a region out of many rectangles given in band order. A region made from a long
+// list at once costs some systems a union per rectangle over the whole region so far, so
+// the list goes in short chunks, and the chunks' regions are merged pairwise like a binary
+// counter: each rectangle takes part in a logarithmic number of unions, and only a few
+// regions are alive at a time.
+class RegionBuilder {
+public:
+    void Add(const RECT& rect)
+    {
+        m_chunk.push_back(rect);
+        if (m_chunk.size() >= kChunk)
+            FlushChunk();
+    }
+
+    BOOL Finish(CRgn& region)
+    {
+        FlushChunk();
+        if (m_levels.empty())
+            return region.CreateRectRgn(0, 0, 0, 0);
+        while (m_levels.size() > 1)
+            MergeTop();
+        return region.Attach(m_levels.back().region->Detach());
+    }
+
+private:
+    static constexpr size_t kChunk = 64;
+
+    struct Level {
+        std::unique_ptr<CRgn> region;
+        int rank;
+    };
+
+    void FlushChunk()
+    {
+        if (m_chunk.empty())
+            return;
+        std::vector<BYTE> data(sizeof(RGNDATAHEADER) + m_chunk.size() * sizeof(RECT));
+        auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
+        header->dwSize = sizeof(RGNDATAHEADER);
+        header->iType = RDH_RECTANGLES;
+        header->nCount = static_cast<DWORD>(m_chunk.size());
+        header->nRgnSize = static_cast<DWORD>(m_chunk.size() * sizeof(RECT));
+        RECT bound = m_chunk.front();
+        for (const RECT& r : m_chunk) {
+            bound.left = std::min(bound.left, r.left);
+            bound.top = std::min(bound.top, r.top);
+            bound.right = std::max(bound.right, r.right);
+            bound.bottom = std::max(bound.bottom, r.bottom);
+        }
+        header->rcBound = bound;
+        std::copy(m_chunk.begin(), m_chunk.end(), reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER)));
+        m_chunk.clear();
+
+        auto region = std::make_unique<CRgn>();
+        region->Attach(::ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                                         reinterpret_cast<const RGNDATA*>(data.data())));
+        m_levels.push_back(Level{std::move(region), 0});
+        while (m_levels.size() >= 2 && m_levels[m_levels.size() - 1].rank == m_levels[m_levels.size() - 2].rank)
+            MergeTop();
+    }
+
+    // Unites the two newest regions into the older one.
+    void MergeTop()
+    {
+        Level top = std::move(m_levels.back());
+        m_levels.pop_back();
+        Level& below = m_levels.back();
+        below.region->CombineRgn(below.region.get(), top.region.get(), RGN_OR);
+        ++below.rank;
+    }
+
+    std::vector<RECT> m_chunk;
+    std::vector<Level> m_levels;
+};
+
 } // namespace
 
 bool ReadPixelRows(HBITMAP bitmap, HDC reference, PixelRows& rows)
@@ -102,14 +178,13 @@ BOOL CreateMaskRegion(const PixelRows& rows, COLORREF mask, int width, int heigh
     const int scanWidth = std::max(width, std::min(width + 1, rows.width));
     const int scanHeight = std::max(height, runs.Rows());
 
-    // One band per run of equal rows: the rectangles come out sorted by y, then x, as a
-    // region is stored, so the system builds it in one pass.
-    std::vector<RECT> rects;
+    // One band per run of equal rows, so the rectangles come out sorted by y, then x.
+    RegionBuilder builder;
     Spans band;
     int bandTop = 0;
     const auto closeBand = [&](int bottom) {
         for (const auto& span : band)
-            rects.push_back(RECT{span.first, bandTop, span.second, bottom});
+            builder.Add(RECT{span.first, bandTop, span.second, bottom});
     };
     for (int y = 0; y < scanHeight; ++y) {
         Spans spans = RowSpans(runs, y, width, height, scanWidth);
@@ -120,26 +195,7 @@ BOOL CreateMaskRegion(const PixelRows& rows, COLORREF mask, int width, int heigh
         }
     }
     closeBand(scanHeight);
-
-    std::vector<BYTE> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
-    auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
-    header->dwSize = sizeof(RGNDATAHEADER);
-    header->iType = RDH_RECTANGLES;
-    header->nCount = static_cast<DWORD>(rects.size());
-    header->nRgnSize = static_cast<DWORD>(rects.size() * sizeof(RECT));
-    RECT bound = {0, 0, 0, 0};
-    for (const RECT& r : rects) {
-        bound.left = std::min(bound.left, r.left);
-        bound.top = std::min(bound.top, r.top);
-        bound.right = std::max(bound.right, r.right);
-        bound.bottom = std::max(bound.bottom, r.bottom);
-    }
-    header->rcBound = bound;
-    if (!rects.empty())
-        std::copy(rects.begin(), rects.end(), reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER)));
-
-    return region.Attach(::ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                                           reinterpret_cast<const RGNDATA*>(data.data())));
+    return builder.Finish(region);
 }
 
 } // namespace Vexel

@@ -5,7 +5,7 @@
 #include "skin/ui/MaskRegion.h"
 #include "skin/ui/WindowRegions.h"
 
-#include "support/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 using namespace skin_ui_test;
@@ -21,6 +22,11 @@ struct GridCase {
     std::vector<int> columns;
     std::vector<int> rows;
 };
+
+void PrintTo(const GridCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 constexpr int kLeft = 2;
 constexpr int kTop = 3;
