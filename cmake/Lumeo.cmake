@@ -21,10 +21,11 @@ function(lumeo_area_library name)
   target_link_libraries(${name} PUBLIC lumeo_settings ${A_DEPS})
 endfunction()
 
-# lumeo_test_program(AREA [LIBS ...]): tests/<area>/*.cpp -> <area>_tests.exe, one ctest entry.
+# lumeo_test_program(AREA [LIBS ...]): tests/<area>/*.cpp (and any *.rc of resources the
+# tests read) -> <area>_tests.exe, one ctest entry.
 function(lumeo_test_program area)
   cmake_parse_arguments(T "" "TIMEOUT" "LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.rc")
   set(exe ${area}_tests)
   add_executable(${exe} ${sources} "${PROJECT_SOURCE_DIR}/tests/support/TestMain.cpp")
   target_link_libraries(${exe} PRIVATE lumeo_settings lumeo_test_support ${T_LIBS} gmock gtest)

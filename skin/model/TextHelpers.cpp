@@ -21,6 +21,11 @@ BOOL StringToBool(LPCWSTR text)
     return (_wcsicmp(text, L"False") == 0 || _wcsicmp(text, L"0") == 0) ? FALSE : TRUE;
 }
 
+CString VariantToString(const PropertyValue& value)
+{
+    return value.Type() == VT_NULL ? CString() : value.GetString();
+}
+
 int AnsiLineToString(std::size_t count, std::string& line, const char* buffer)
 {
     if (!buffer)

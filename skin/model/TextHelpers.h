@@ -2,6 +2,7 @@
 // Small text conversions of the skin library: property texts to numbers and switches,
 // and the line splitting the memory text file reads with.
 #include "framework/String.h"
+#include "skin/model/PropertyValue.h"
 
 #include <cstddef>
 #include <string>
@@ -16,6 +17,10 @@ int StringToInt(LPCWSTR text);
 // FALSE for "False" and "0" in any letter case; TRUE for every other text, the empty
 // one included (a null text counts as empty).
 BOOL StringToBool(LPCWSTR text);
+
+// The value as text (converted when it is no text); empty for a null value. A value that
+// has no text form raises like PropertyValue::GetString.
+CString VariantToString(const PropertyValue& value);
 
 // The line at the start of `buffer`: the bytes before the first carriage return among
 // the first `count` bytes (all `count` when there is none), cut at a zero byte. The

@@ -40,6 +40,20 @@ TEST(StringToBool, OnlyFalseAndZeroInAnyCaseAreFalse)
         EXPECT_EQ(c.expected, StringToBool(c.text)) << testing::PrintToString(std::wstring(c.text));
 }
 
+TEST(VariantToString, GivesTheValueAsTextAndNullAsEmpty)
+{
+    PropertyValue text;
+    text.SetString(L"IDR_FONT_1");
+    EXPECT_EQ(CString(L"IDR_FONT_1"), VariantToString(text));
+    EXPECT_EQ(CString(L"-42"), VariantToString(PropertyValue(-42)));
+    EXPECT_EQ(CString(), VariantToString(PropertyValue()));  // empty value
+
+    VARIANT null;
+    VariantInit(&null);
+    null.vt = VT_NULL;
+    EXPECT_EQ(CString(), VariantToString(PropertyValue(null)));
+}
+
 TEST(LineToString, AnsiLineEndsAtCarriageReturnZeroByteOrCount)
 {
     const struct {
