@@ -141,7 +141,22 @@ void NineGridBenchmarks()
         }
     });
 
+    // A window-sized background itself, drawn into a larger window.
+    const HBITMAP large = MakeBitmap(1000, 700, [](int x, int y) { return RGB(x % 256, y % 256, (x ^ y) % 256); });
+    const HBITMAP larger = ::CreateCompatibleBitmap(screen, 1280, 960);
+    ::SelectObject(dc, larger);
+    bench::Measure("DrawResizedBitmap 1000x700 -> 1280x960", 9, 20, [&] {
+        for (int i = 0; i < 20; ++i)
+            Vexel::DrawResizedBitmap(dc, 0, 0, 1280, 960, large, 1, 500, 350);
+    });
+    bench::Measure("DrawResizedBitmap 1000x700 -> 1000x700 (1:1)", 9, 20, [&] {
+        for (int i = 0; i < 20; ++i)
+            Vexel::DrawResizedBitmap(dc, 0, 0, 1000, 700, large, 1, 500, 350);
+    });
+
     ::SelectObject(dc, old);
+    ::DeleteObject(larger);
+    ::DeleteObject(large);
     ::DeleteObject(target);
     ::DeleteDC(dc);
     ::ReleaseDC(nullptr, screen);

@@ -1,7 +1,7 @@
 #pragma once
 // Text colours of a control from its property record: each state names a COLOR resource
 // of the skin by id ("IDR_COLOR_2"), or says it is the same as the Normal state's.
-#include "skin/model/CtrlProperties.h"
+#include "skin/model/ButtonProperties.h"
 
 namespace Vexel {
 
@@ -16,5 +16,12 @@ int GetColorFromID(LPCWSTR id, COLORREF fallback, COLORREF* out, BOOL sameAsNorm
 // Normal slot.
 int GetFourStateColors(const CTRLPROPERTIES* record, COLORREF* normal, COLORREF* highlight, COLORREF* selected,
                        COLORREF* disabled);
+
+// Normal as in GetFourStateColors; the other seven by GetColorFromID with their
+// ColorRes... id, the Normal colour as fallback and their Is...SameNColor switch (check
+// box, radio button). Null slots are skipped. 0; -1 for a null record.
+int GetEightStateColors(const TOGGLEBTNPROPERTIES* record, COLORREF* normal, COLORREF* highlight, COLORREF* selected,
+                        COLORREF* disabled, COLORREF* checkedNormal, COLORREF* checkedHighlight,
+                        COLORREF* checkedSelected, COLORREF* checkedDisabled);
 
 } // namespace Vexel

@@ -4,7 +4,7 @@
 // made into CFont objects the caller holds (a null slot is skipped); what a slot held
 // before is deleted.
 #include "framework/Gdi.h"
-#include "skin/model/CtrlProperties.h"
+#include "skin/model/ButtonProperties.h"
 
 namespace Vexel {
 
@@ -24,6 +24,13 @@ int CreateTwoStateFonts(const CTRLPROPERTIES* record, CFont* normal, CFont* disa
 // to the Normal font.
 int CreateFourStateFonts(const CTRLPROPERTIES* record, CFont* normal, CFont* highlight, CFont* selected,
                          CFont* disabled);
+
+// Normal as CreateFontFromProperty; the other seven by CreateFontFromID with their
+// FontRes... id and Is...SameNFont switch and the Normal font as the fallback, so a missing
+// resource falls back to the Normal font (check box, radio button). 0; -1 for a null record.
+int CreateEightStateFonts(const TOGGLEBTNPROPERTIES* record, CFont* normal, CFont* highlight, CFont* selected,
+                          CFont* disabled, CFont* checkedNormal, CFont* checkedHighlight, CFont* checkedSelected,
+                          CFont* checkedDisabled);
 
 // One font by id: with `sameAsNormal` the fallback itself; else the id's FONT resource,
 // or the fallback when the id is unknown. 0; -1 null slot, -2 null fallback, -3 null id

@@ -9,7 +9,9 @@
 // whose file is missing leaves its slot empty. Images are scaled to the screen's DPI as
 // they load when image scaling is on (a strip before it is cut).
 #include "framework/Gdi.h"
-#include "skin/model/CtrlProperties.h"
+#include "skin/model/ButtonProperties.h"
+#include "skin/model/EditProperties.h"
+#include "skin/model/SliderProperties.h"
 
 namespace Vexel {
 
@@ -36,5 +38,30 @@ int LoadTwoStateImages(const CTRLPROPERTIES* record, CBitmap* normal, CBitmap* d
 // scroll bars, header).
 int LoadFourStateImages(const CTRLPROPERTIES* record, CBitmap* normal, CBitmap* highlight, CBitmap* selected,
                         CBitmap* disabled);
+
+// Loaders that first test IsSpecifyForegroundImages (or IsSpecifyImages for the checked
+// backgrounds): -1 when it is off.
+// ForeGroundCombine / ForegroundNormal .. ForegroundDisabled (push button).
+int LoadFourStateForegroundImages(const BTNBASEPROPERTIES* record, CBitmap* normal, CBitmap* highlight,
+                                  CBitmap* selected, CBitmap* disabled);
+// BkCombine / the four Background... and the four BackgroundChecked... files (check box,
+// radio button).
+int LoadEightStateImages(const TOGGLEBTNPROPERTIES* record, CBitmap* normal, CBitmap* highlight, CBitmap* selected,
+                         CBitmap* disabled, CBitmap* checkedNormal, CBitmap* checkedHighlight,
+                         CBitmap* checkedSelected, CBitmap* checkedDisabled);
+// ForeGroundCombine / the four Foreground... and the four ForegroundChecked... files.
+int LoadEightStateForegroundImages(const TOGGLEBTNPROPERTIES* record, CBitmap* normal, CBitmap* highlight,
+                                   CBitmap* selected, CBitmap* disabled, CBitmap* checkedNormal,
+                                   CBitmap* checkedHighlight, CBitmap* checkedSelected, CBitmap* checkedDisabled);
+// ForeGroundCombine / ForegroundNormal, ForegroundDisabled (skinned static).
+int LoadTwoStateForegroundImages(const TXTPROPERTIES* record, CBitmap* normal, CBitmap* disabled);
+
+// ThumbCombine / ThumbN .. ThumbD of a slider record (extended slider).
+int LoadThumbImages(const SLDPROPERTIES* record, CBitmap* normal, CBitmap* highlight, CBitmap* selected,
+                    CBitmap* disabled);
+// ThumbCombine / ThumbNormal .. ThumbDisabled of a horizontal or vertical scroll-bar
+// record.
+int LoadScrollBarStateImages(const CTRLPROPERTIES* record, CBitmap* normal, CBitmap* highlight, CBitmap* selected,
+                             CBitmap* disabled);
 
 } // namespace Vexel
