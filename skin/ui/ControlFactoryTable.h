@@ -5,7 +5,8 @@
 // sensitively; the first match makes the control through that kind's factory. A word that
 // is not in the table, or whose kind has no factory, makes nothing.
 //
-// The table lives in ControlFactoryTable.cpp; each control's own code fills its row.
+// The table lives in ControlFactoryTable.cpp; each control's own code fills its row
+// (its factory and the release of what the window owns in it).
 #include "framework/Object.h"
 #include "skin/model/CtrlProperties.h"
 
@@ -43,8 +44,6 @@ using ControlFactory = CreatedControl (*)(CUIWnd& parent, CTRLPROPERTIES& record
 // Frees the skin bitmaps and GDI objects the window owns in a control of this kind; runs
 // once, just before the control's window is destroyed.
 using ControlRelease = void (*)(CObject& control);
-// Moves a placeholder to the rectangle the layout gives it (client coordinates).
-using PlaceholderMove = void (*)(CRectCtrl& placeholder, const RECT& rect);
 
 // Where a child's design rectangle, the base of its layout, comes from.
 enum class DesignRectFrom {
@@ -58,7 +57,6 @@ struct ControlKind {
     DesignRectFrom designRect;
     ControlFactory create;     // null until the kind is built: its records are skipped
     ControlRelease release;    // null: the window owns nothing in such a control
-    PlaceholderMove move;      // placeholders only
 };
 
 // The kind of a type word, or null when the word names none (null word included).

@@ -1,6 +1,7 @@
 // CUIWnd on resize: the children follow their layout modes, the window keeps within its
 // size limits, a caption-less window resizes from its borders, and splitters beside it
 // may not squeeze it below its minimum width.
+#include "skin/ui/RectCtrl.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/UIWndPrivate.h"
 
@@ -74,8 +75,7 @@ void CUIWnd::LayoutChildren(int rawCx, int rawCy)
         if (child.placeholder) {
             RECT out;
             CalcLayoutRect(&child.designRect, &point, &out, cx, cy, rawCx, rawCy, hor, ver);
-            if (child.kind && child.kind->move)
-                child.kind->move(*child.placeholder, out);
+            child.placeholder->MoveRect(out);
             continue;
         }
         if (!child.window || !child.window->GetSafeHwnd())

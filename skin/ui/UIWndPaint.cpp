@@ -209,20 +209,21 @@ int CUIWnd::UpdateLayeredBackground(int alpha)
     CRect window;
     GetWindowRect(&window);
     ScreenDC screen;
-    CDC memory;
     CBitmap image;
-    if (!memory.CreateCompatibleDC(&screen) || !image.CreateCompatibleBitmap(&screen, window.Width(), window.Height()))
+    if (!image.CreateCompatibleBitmap(&screen, window.Width(), window.Height()))
         return -1;
     BOOL updated = FALSE;
     {
-        SelectScope select(memory, image);
+        BitmapDC memory(screen, image);
+        if (!memory.GetSafeHdc())
+            return -1;
         const POINT point = Point(p.record, UiWndVar::ResizingPoint);
         DrawResizedBitmap(memory, 0, 0, window.Width(), window.Height(), p.background, 1, point.x, point.y);
         POINT position = window.TopLeft();
         SIZE size = window.Size();
         POINT origin{0, 0};
-        updated = ::UpdateLayeredWindow(m_hWnd, screen, &position, &size, memory, &origin, 0,
-                                        const_cast<BLENDFUNCTION*>(&blend), ULW_ALPHA);
+        BLENDFUNCTION blendCopy = blend;
+        updated = ::UpdateLayeredWindow(m_hWnd, screen, &position, &size, memory, &origin, 0, &blendCopy, ULW_ALPHA);
     }
     // From now on the controls ask the window to redraw them rather than invalidating
     // themselves: a layered window does not repaint what lies under them.
