@@ -226,11 +226,14 @@ END_MESSAGE_MAP()
 BOOL TestUIWnd::OnInitDialog()
 {
     ++initDialogs;
-    if (moveOnInitDialog)
-        SetWindowPos(nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (endOnInitDialog)
-        PostMessage(kEndDialogMessage, static_cast<WPARAM>(endOnInitDialog), 0);
+    if (initDialogAction)
+        initDialogAction(*this);
     return CUIWnd::OnInitDialog();
+}
+
+void TestUIWnd::PostEndDialog(int result)
+{
+    PostMessage(kEndDialogMessage, static_cast<WPARAM>(result), 0);
 }
 
 LRESULT TestUIWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

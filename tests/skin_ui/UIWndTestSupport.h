@@ -10,6 +10,7 @@
 #include "skin/ui/ControlFactoryTable.h"
 #include "skin/ui/UIWnd.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -116,11 +117,13 @@ public:
     int redrawChildBackgrounds = 0;
     std::vector<WPARAM> childShows; // WM_VXL_CHILDSHOWWINDOW from skinned children
     HWND vetoChild = nullptr;       // answered 0 to WM_VXL_CANLAYOUTCHILD
-    bool moveOnInitDialog = false;  // OnInitDialog moves the window
-    int endOnInitDialog = 0;        // OnInitDialog posts itself an end with this result
+    std::function<void(TestUIWnd&)> initDialogAction;   // run by OnInitDialog
     bool stringIdGoneAtNcDestroy = false;
 
     using CUIWnd::HitTestBorder;
+
+    // Posts itself a message that ends the dialog with `result` once it is handled.
+    void PostEndDialog(int result);
 
 protected:
     void SetWindowID() override { m_nWindowID = m_windowId; }
