@@ -35,6 +35,7 @@ int CUIWnd::DoModal(DWORD style)
     UIWndPrivate& p = *m_pPrivate;
     p.modal = 1;
     p.initPending = 1;   // every run gets its WM_INITDIALOG
+    p.endedBeforeLoop = false;
 
     HWND topLevel = nullptr;
     const HWND owner = GetSafeOwner_(m_pOwner ? m_pOwner->GetSafeHwnd() : nullptr, &topLevel);
@@ -53,7 +54,8 @@ int CUIWnd::DoModal(DWORD style)
             Invalidate(TRUE);
             UpdateWindow();
         }
-        result = RunModalLoop(flags);
+        // A dialog its WM_INITDIALOG already ended does not run at all.
+        result = p.endedBeforeLoop ? p.earlyResult : RunModalLoop(flags);
         if (m_hWnd)
             SetWindowPos(nullptr, 0, 0, 0, 0,
                          SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
@@ -75,8 +77,14 @@ int CUIWnd::DoModal(DWORD style)
 
 void CUIWnd::EndDialog(int result)
 {
-    if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL))
+    UIWndPrivate& p = *m_pPrivate;
+    if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL)) {
         EndModalLoop(result);
+    } else if (p.modal && m_hWnd && !p.endedBeforeLoop) {
+        // Still inside DoModal's creation (OnInitDialog): the loop must not start.
+        p.endedBeforeLoop = true;
+        p.earlyResult = result;
+    }
     ::EndDialog(m_hWnd, result);
 }
 

@@ -36,6 +36,8 @@ struct UIWndPrivate {
 
     int modal = 0;
     int initPending = 1;
+    bool endedBeforeLoop = false;        // EndDialog came while the dialog was being made
+    int earlyResult = -1;
     HWND topLevelOwner = nullptr;
     int defaultId = IDOK;
     int resourceId = -1;

@@ -215,6 +215,7 @@ ControlLog& TestControlKinds::Log()
 namespace {
 
 constexpr UINT kEndDialogMessage = WM_APP + 1;
+constexpr UINT kActionMessage = WM_APP + 2;
 constexpr UINT kTestCommand = 40001;
 
 } // namespace
@@ -236,6 +237,12 @@ void TestUIWnd::PostEndDialog(int result)
     PostMessage(kEndDialogMessage, static_cast<WPARAM>(result), 0);
 }
 
+void TestUIWnd::PostAction(std::function<void(TestUIWnd&)> action)
+{
+    m_posted.push_back(std::move(action));
+    PostMessage(kActionMessage, m_posted.size() - 1, 0);
+}
+
 LRESULT TestUIWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -244,6 +251,11 @@ LRESULT TestUIWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             ++captionDrags;   // the system's move loop would wait for a real mouse
             return 0;
         }
+        break;
+    case WM_COMMAND:
+        commands.push_back(LOWORD(wParam));
+        if (!lParam)
+            menuCommands.push_back(LOWORD(wParam));
         break;
     case WM_VXL_REDRAWCHILDBK:
         ++redrawChildBackgrounds;
@@ -264,6 +276,11 @@ LRESULT TestUIWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case kEndDialogMessage:
         EndDialog(static_cast<int>(wParam));
         return 0;
+    case kActionMessage: {
+        const auto action = m_posted.at(wParam);   // a copy: the action may post others
+        action(*this);
+        return 0;
+    }
     default:
         break;
     }

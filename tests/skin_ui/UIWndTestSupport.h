@@ -116,6 +116,8 @@ public:
     int captionDrags = 0;          // WM_NCLBUTTONDOWN with HTCAPTION
     int redrawChildBackgrounds = 0;
     std::vector<WPARAM> childShows; // WM_VXL_CHILDSHOWWINDOW from skinned children
+    std::vector<int> commands;      // ids of the WM_COMMANDs that reached the window
+    std::vector<int> menuCommands;  // ... of those without a control window
     HWND vetoChild = nullptr;       // answered 0 to WM_VXL_CANLAYOUTCHILD
     std::function<void(TestUIWnd&)> initDialogAction;   // run by OnInitDialog
     bool stringIdGoneAtNcDestroy = false;
@@ -124,6 +126,8 @@ public:
 
     // Posts itself a message that ends the dialog with `result` once it is handled.
     void PostEndDialog(int result);
+    // Posts itself a message that runs `action` once it is handled (inside a modal loop).
+    void PostAction(std::function<void(TestUIWnd&)> action);
 
 protected:
     void SetWindowID() override { m_nWindowID = m_windowId; }
@@ -135,6 +139,7 @@ protected:
 
 private:
     int m_windowId;
+    std::vector<std::function<void(TestUIWnd&)>> m_posted;
 };
 
 // Dispatches what is queued for this thread, without waiting.
