@@ -105,6 +105,8 @@ LRESULT TestControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         std::wcsncpy(reinterpret_cast<LPWSTR>(lParam), m_type.c_str(), 255);
         return 1;
     }
+    if (message == WM_VXL_NOTIFYCHILD)
+        notifications.push_back(wParam);
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
@@ -256,6 +258,10 @@ LRESULT TestUIWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         commands.push_back(LOWORD(wParam));
         if (!lParam)
             menuCommands.push_back(LOWORD(wParam));
+        break;
+    case WM_VXL_ISDRAWCHILDBK:
+        if (drawsChildren >= 0)
+            return drawsChildren;
         break;
     case WM_VXL_REDRAWCHILDBK:
         ++redrawChildBackgrounds;

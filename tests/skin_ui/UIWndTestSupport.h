@@ -68,6 +68,8 @@ public:
     explicit TestControl(LPCWSTR type) : m_type(type) {}
     const std::wstring& Type() const { return m_type; }
 
+    std::vector<WPARAM> notifications;   // WM_VXL_NOTIFYCHILD codes
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -121,6 +123,7 @@ public:
     HWND vetoChild = nullptr;       // answered 0 to WM_VXL_CANLAYOUTCHILD
     std::function<void(TestUIWnd&)> initDialogAction;   // run by OnInitDialog
     bool stringIdGoneAtNcDestroy = false;
+    int drawsChildren = -1;         // when 0 or 1: the answer to WM_VXL_ISDRAWCHILDBK
 
     using CUIWnd::HitTestBorder;
 
