@@ -82,11 +82,16 @@ TEST(MaskRegion, MagentaRunsAreCutOut)
 
 TEST(MaskRegion, AColourWithAHighByteMatchesNothing)
 {
-    CRgn region;
-    ASSERT_TRUE(Vexel::CreateMaskRegion(RowsFrom(8, 6, Shape), 0x01FF00FF, 8, 6, region));
-    CRgn whole;
-    whole.Attach(::CreateRectRgn(0, 0, 8, 6));
-    EXPECT_TRUE(::EqualRgn(static_cast<HRGN>(region.GetSafeHandle()), static_cast<HRGN>(whole.GetSafeHandle())));
+    // CLR_INVALID is what a pixel outside the bitmap reads as: it must not make the run
+    // below the bitmap endless, in a window larger than the bitmap.
+    for (const COLORREF mask : {COLORREF{0x01FF00FF}, COLORREF{CLR_INVALID}}) {
+        CRgn region;
+        ASSERT_TRUE(Vexel::CreateMaskRegion(RowsFrom(8, 6, Shape), mask, 12, 9, region));
+        CRgn whole;
+        whole.Attach(::CreateRectRgn(0, 0, 12, 9));
+        EXPECT_TRUE(::EqualRgn(static_cast<HRGN>(region.GetSafeHandle()), static_cast<HRGN>(whole.GetSafeHandle())))
+            << std::hex << mask;
+    }
 }
 
 // A deterministic speckled mask, so the runs fall everywhere.
