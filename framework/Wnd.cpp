@@ -81,8 +81,11 @@ CWnd* LookupPermanent(WndThreadState& s, HWND hwnd)
 
 bool IsImeWindow(HWND hwnd)
 {
-    // The system may create an IME window of its own while a window is being created;
-    // it must not take the pending object.
+    // The system may create input-method windows of its own (the default "IME" window
+    // and the text services' windows of classes with CS_IME) while a window is being
+    // created; they must not take the pending object.
+    if (GetClassLongPtrW(hwnd, GCL_STYLE) & CS_IME)
+        return true;
     wchar_t name[8];
     return GetClassNameW(hwnd, name, 8) > 0 && lstrcmpiW(name, L"IME") == 0;
 }
@@ -136,7 +139,12 @@ WndThreadState::~WndThreadState()
 
 LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam)
 {
-    WndThreadState& s = State();
+    // The hook belongs to the thread's state, so the state exists while it is installed;
+    // nothing is allocated here.
+    WndThreadState* const state = StateIfAny();
+    if (!state)
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    WndThreadState& s = *state;
     if (code == HCBT_CREATEWND && s.creating) {
         const HWND hwnd = reinterpret_cast<HWND>(wParam);
         if (!IsImeWindow(hwnd)) {
