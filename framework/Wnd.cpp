@@ -366,7 +366,9 @@ HWND CWnd::Detach()
 
 BOOL CWnd::SubclassWindow(HWND hwnd)
 {
-    if (!IsWindow(hwnd) || !Attach(hwnd))
+    // Another thread's window would get its messages on that thread, where this object
+    // is unknown: they would skip the window's own procedure altogether.
+    if (!IsWindow(hwnd) || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId() || !Attach(hwnd))
         return FALSE;
     WndAccess::Subclass(this, hwnd);
     return TRUE;
@@ -379,7 +381,9 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
 
 HWND CWnd::UnsubclassWindow()
 {
-    if (!m_hWnd)
+    // Only our own procedure can be taken out: one installed above it keeps ours as its
+    // predecessor, and an attached window never had ours.
+    if (!m_hWnd || reinterpret_cast<WNDPROC>(GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC)) != &AfxWndProc)
         return nullptr;
     SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC,
                       reinterpret_cast<LONG_PTR>(m_pfnSuper ? m_pfnSuper : &::DefWindowProcW));

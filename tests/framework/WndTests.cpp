@@ -6,6 +6,7 @@
 #include <cstring>
 #include <new>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -93,6 +94,32 @@ LRESULT CALLBACK CountingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+// A procedure someone else installs above the framework's, keeping ours as its predecessor.
+WNDPROC g_belowTop = nullptr;
+LRESULT CALLBACK TopProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_APP + 10)
+        return 55;
+    return CallWindowProcW(g_belowTop, hwnd, message, wParam, lParam);
+}
+
+HWND MakeCountingWindow()
+{
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &CountingProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"LumeoTestCounting";
+    if (!AfxRegisterClass(&wc))
+        return nullptr;
+    return CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
+                           nullptr);
+}
+
+WNDPROC ProcOf(HWND hwnd)
+{
+    return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
+}
+
 class AppMessageWnd : public CWnd {
 public:
     int handled = 0;
@@ -112,13 +139,7 @@ END_MESSAGE_MAP()
 
 TEST(Wnd, SubclassingAnExistingWindowAndGivingItBack)
 {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &CountingProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"LumeoTestCounting";
-    ASSERT_TRUE(AfxRegisterClass(&wc));
-    const HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                      wc.hInstance, nullptr);
+    const HWND hwnd = MakeCountingWindow();
     ASSERT_TRUE(hwnd);
     EXPECT_EQ(SendMessageW(hwnd, WM_APP + 9, 0, 0), 4242);
 
@@ -129,11 +150,68 @@ TEST(Wnd, SubclassingAnExistingWindowAndGivingItBack)
     EXPECT_EQ(wnd.handled, 1);
 
     EXPECT_EQ(wnd.UnsubclassWindow(), hwnd);
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)), &CountingProc);
+    EXPECT_EQ(ProcOf(hwnd), &CountingProc);
     EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
     EXPECT_EQ(SendMessageW(hwnd, WM_APP + 9, 0, 0), 4242);
     EXPECT_EQ(wnd.handled, 1);
     DestroyWindow(hwnd);
+}
+
+TEST(Wnd, UnsubclassingWaitsWhileAnotherProcedureSitsAboveOurs)
+{
+    const HWND hwnd = MakeCountingWindow();
+    ASSERT_TRUE(hwnd);
+    AppMessageWnd wnd;
+    ASSERT_TRUE(wnd.SubclassWindow(hwnd));
+    g_belowTop = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TopProc)));
+    ASSERT_EQ(g_belowTop, &AfxWndProc);
+
+    // Taking ours out now would cut the procedure above out of the chain.
+    EXPECT_EQ(wnd.UnsubclassWindow(), nullptr);
+    EXPECT_EQ(ProcOf(hwnd), &TopProc);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), &wnd);
+    EXPECT_EQ(SendMessageW(hwnd, WM_APP + 10, 0, 0), 55);
+    EXPECT_EQ(SendMessageW(hwnd, WM_APP + 9, 0, 0), 4243);   // top -> framework -> the class's own
+
+    // Once the other one has gone, ours comes out as usual.
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_belowTop));
+    EXPECT_EQ(wnd.UnsubclassWindow(), hwnd);
+    EXPECT_EQ(ProcOf(hwnd), &CountingProc);
+
+    // A window that was only attached keeps its procedure.
+    CWnd attached;
+    ASSERT_TRUE(attached.Attach(hwnd));
+    EXPECT_EQ(attached.UnsubclassWindow(), nullptr);
+    EXPECT_EQ(ProcOf(hwnd), &CountingProc);
+    EXPECT_EQ(SendMessageW(hwnd, WM_APP + 9, 0, 0), 4242);
+    EXPECT_EQ(attached.Detach(), hwnd);
+    DestroyWindow(hwnd);
+}
+
+TEST(Wnd, AWindowOfAnotherThreadIsNotSubclassed)
+{
+    HWND foreign = nullptr;
+    const HANDLE made = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread owner([&] {
+        foreign = MakeCountingWindow();
+        SetEvent(made);
+        WaitForSingleObject(done, INFINITE);
+        DestroyWindow(foreign);
+    });
+    WaitForSingleObject(made, INFINITE);
+    ASSERT_TRUE(foreign);
+
+    AppMessageWnd wnd;
+    EXPECT_FALSE(wnd.SubclassWindow(foreign));
+    EXPECT_EQ(ProcOf(foreign), &CountingProc);
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(foreign), nullptr);
+
+    SetEvent(done);
+    owner.join();
+    CloseHandle(made);
+    CloseHandle(done);
 }
 
 class DestroyWatcher : public RecordingWnd {
