@@ -103,6 +103,7 @@ public:
     // --- modal runs
     // Pumps messages until EndModalLoop (or the window's destruction, which answers -1
     // unless EndModalLoop gave a value first); answers the value given to EndModalLoop.
+    // -1 at once without a window, or when this window's loop is already running.
     virtual int RunModalLoop(DWORD flags = 0);
     virtual BOOL ContinueModal();
     virtual void EndModalLoop(int result);
