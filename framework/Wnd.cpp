@@ -92,6 +92,12 @@ bool IsImeWindow(HWND hwnd)
 
 LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam);
 
+// WM_CTLCOLORMSGBOX .. WM_CTLCOLORSTATIC, which share one map entry.
+bool IsCtlColor(UINT message)
+{
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+
 } // namespace
 
 // Free functions of this file that reach CWnd's private parts.
@@ -504,6 +510,15 @@ bool WndAccess::Reflect(const CWnd* parent, HWND control, UINT message, WPARAM w
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
+    if (IsCtlColor(message)) {
+        if (WndAccess::Reflect(this, reinterpret_cast<HWND>(lParam), message, wParam, lParam, result))
+            return TRUE;
+        AFX_MSGCALL call{message, wParam, lParam, 0};
+        if (!DispatchMsg(AFX_WM_CTLCOLOR, 0, 0, call))
+            return FALSE;
+        *result = call.result;
+        return TRUE;
+    }
     switch (message) {
     case WM_COMMAND:
         if (!OnCommand(wParam, lParam))
@@ -515,21 +530,6 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         if (!OnNotify(wParam, lParam, &answer))
             return FALSE;
         *result = answer;
-        return TRUE;
-    }
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: {
-        if (WndAccess::Reflect(this, reinterpret_cast<HWND>(lParam), message, wParam, lParam, result))
-            return TRUE;
-        AFX_MSGCALL call{message, wParam, lParam, 0};
-        if (!DispatchMsg(AFX_WM_CTLCOLOR, 0, 0, call))
-            return FALSE;
-        *result = call.result;
         return TRUE;
     }
     case WM_DRAWITEM: {
@@ -593,27 +593,12 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* re
 
 BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    UINT reflected = WM_REFLECT_BASE + message;
+    const UINT reflected = WM_REFLECT_BASE + (IsCtlColor(message) ? AFX_WM_CTLCOLOR : message);
     UINT code = 0;
-    switch (message) {
-    case WM_COMMAND:
+    if (message == WM_COMMAND)
         code = HIWORD(wParam);
-        break;
-    case WM_NOTIFY:
+    else if (message == WM_NOTIFY)
         code = reinterpret_cast<const NMHDR*>(lParam)->code;
-        break;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        reflected = WM_REFLECT_BASE + AFX_WM_CTLCOLOR;
-        break;
-    default:
-        break;
-    }
     AFX_MSGCALL call{message, wParam, lParam, 0};
     if (!DispatchMsg(reflected, code, 0, call))
         return FALSE;
