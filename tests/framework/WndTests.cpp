@@ -82,9 +82,19 @@ TEST(Wnd, ForeignHandlesGetTemporaryWrappers)
     EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
 
     AfxDeleteTempWindowMap();
+    EXPECT_TRUE(IsWindow(foreign));   // the wrapper went, the window it wrapped did not
     EXPECT_EQ(CWnd::FromHandle(foreign)->m_hWnd, foreign);
+
+    // Bound for good while a wrapper of it is still around: the object answers from now
+    // on, and freeing the wrappers leaves it bound.
+    CWnd bound;
+    ASSERT_TRUE(bound.SubclassWindow(foreign));
+    EXPECT_EQ(CWnd::FromHandle(foreign), &bound);
     AfxDeleteTempWindowMap();
-    DestroyWindow(foreign);
+    EXPECT_TRUE(IsWindow(foreign));
+    EXPECT_EQ(CWnd::FromHandlePermanent(foreign), &bound);
+    EXPECT_EQ(bound.m_hWnd, foreign);
+    bound.DestroyWindow();
 }
 
 LRESULT CALLBACK CountingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
