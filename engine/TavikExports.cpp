@@ -3,6 +3,7 @@
 #include "engine/Scenario.h"
 
 #include <cstring>
+#include <vector>
 
 using namespace tavik_sim;
 
@@ -84,11 +85,19 @@ TavikHandle TAVIK_CALL Tavik_initialize(SIPCallbackEvent* callback, int transpor
             *error = outcome.error;
         if (!outcome.giveHandle)
             return 0;
+        // Read before anything runs: a failure from here on must leave no engine behind.
+        const std::vector<ScenarioEvent> scenario = LoadScenarioFromEnvironment();
         auto engine = std::make_shared<Engine>(sim.engines.NextHandle(), callback);
         engine->Start();
-        sim.engines.Add(engine);
-        for (const ScenarioEvent& scripted : LoadScenarioFromEnvironment())
-            engine->Post(scripted.event, scripted.delayMs);
+        try {
+            sim.engines.Add(engine);
+            for (const ScenarioEvent& scripted : scenario)
+                engine->Post(scripted.event, scripted.delayMs);
+        } catch (...) {
+            sim.engines.Remove(engine->Handle());
+            engine->Stop();
+            throw;
+        }
         return engine->Handle();
     } catch (...) {
         if (error)
