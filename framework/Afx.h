@@ -9,3 +9,8 @@
 #include "framework/Prompt.h"
 #include "framework/ComSupport.h"
 #include "framework/ComPtr.h"
+#include "framework/CmdTarget.h"
+#include "framework/Wnd.h"
+#include "framework/WndDC.h"
+#include "framework/WinThread.h"
+#include "framework/WinApp.h"

@@ -1,0 +1,144 @@
+#include "framework/WinApp.h"
+
+#include "framework/CallbackGuard.h"
+#include "framework/Prompt.h"
+#include "framework/ResourceModule.h"
+#include "framework/ThreadInternal.h"
+#include "framework/Wnd.h"
+
+#include <ole2.h>
+
+namespace {
+
+CWinApp* g_app = nullptr;
+thread_local bool t_oleStarted = false;
+
+constexpr UINT kAppTitleString = 57344;
+
+// Prompts are owned by the main window's active popup, or the active window without one.
+HWND AppPromptOwner()
+{
+    const HWND owner = CWnd::GetSafeOwner_(nullptr, nullptr);
+    return owner ? owner : GetActiveWindow();
+}
+
+CString ProgramName(HINSTANCE instance)
+{
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(instance, path, MAX_PATH);
+    CString name(path, static_cast<int>(length));
+    name = name.Mid(name.ReverseFind(L'\\') + 1);
+    const int dot = name.ReverseFind(L'.');
+    return dot > 0 ? name.Left(dot) : name;
+}
+
+} // namespace
+
+IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
+
+CWinApp::CWinApp(LPCWSTR appName) : m_appName(appName)
+{
+    if (appName)
+        m_pszAppName = m_appName;
+    g_app = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+void CWinApp::SetRegistryKey(LPCWSTR key)
+{
+    m_registryKey = key;
+    m_profileName = m_appName;
+    m_pszRegistryKey = m_registryKey;
+    m_pszProfileName = m_profileName;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::ExitInstance()
+{
+    return CWinThread::ExitInstance();
+}
+
+int AfxWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int show)
+{
+    CWinApp* const app = g_app;
+    if (!app)
+        return -1;
+    app->m_hInstance = instance;
+    app->m_lpCmdLine = commandLine;
+    app->m_nCmdShow = show;
+    app->m_nThreadID = GetCurrentThreadId();
+    AfxSetResourceModule(instance);
+    if (!app->m_pszAppName) {
+        if (!app->m_appName.LoadString(instance, kAppTitleString) || app->m_appName.IsEmpty())
+            app->m_appName = ProgramName(instance);
+        app->m_pszAppName = app->m_appName;
+    }
+    AfxSetAppTitle(app->m_pszAppName);
+    const AfxPromptOwnerSource previousOwner = AfxSetPromptOwnerSource(&AppPromptOwner);
+    AfxSetThreadObject(app);
+
+    int code = -1;
+    try {
+        if (!app->InitInstance()) {
+            if (app->m_pMainWnd)
+                app->m_pMainWnd->DestroyWindow();
+            code = app->ExitInstance();
+        } else {
+            code = app->Run();
+        }
+    } catch (...) {
+        AfxReportCallbackException("application");
+    }
+    AfxEndThreadState();
+    AfxSetPromptOwnerSource(previousOwner);
+    return code;
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_app;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    if (CWinThread* const thread = AfxGetThread())
+        return thread->GetMainWnd();
+    return g_app ? g_app->m_pMainWnd : nullptr;
+}
+
+HINSTANCE AfxGetInstanceHandle()
+{
+    return g_app && g_app->m_hInstance ? g_app->m_hInstance : GetModuleHandleW(nullptr);
+}
+
+HINSTANCE AfxGetResourceHandle()
+{
+    return AfxGetResourceModule();
+}
+
+BOOL AfxOleInit()
+{
+    if (t_oleStarted)
+        return TRUE;
+    if (FAILED(OleInitialize(nullptr)))
+        return FALSE;
+    t_oleStarted = true;
+    return TRUE;
+}
+
+void AfxOleTermThread()
+{
+    if (t_oleStarted) {
+        OleUninitialize();
+        t_oleStarted = false;
+    }
+}
