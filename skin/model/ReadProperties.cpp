@@ -65,7 +65,9 @@ void ReadRect(PropertyValue& var, IXMLDOMElement* child)
         any = true;
     }
     if (any) {
-        const RECT rect = {x, y, x + width, y + height};
+        // Clamped numbers may not add up within int: wrap as 32-bit arithmetic does.
+        const auto add = [](int a, int b) { return static_cast<LONG>(static_cast<unsigned>(a) + static_cast<unsigned>(b)); };
+        const RECT rect = {x, y, add(x, width), add(y, height)};
         var.SetRect(rect);
     }
 }
