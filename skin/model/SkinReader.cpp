@@ -4,7 +4,7 @@
 #include "skin/model/ComCheck.h"
 #include "skin/model/ControlFactory.h"
 #include "skin/model/FileHelpers.h"
-#include "skin/model/LegacyImport.h"
+#include "skin/model/LegacySkinImport.h"
 #include "skin/model/ReadProperties.h"
 #include "skin/model/ResourceH.h"
 #include "skin/model/SkinGlobals.h"
