@@ -8,12 +8,14 @@
 #include "skin/model/ComCheck.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/model/SkinLifecycle.h"
+#include "skin/model/SkinXmlFormat.h"
 #include "skin/model/XmlDom.h"
 
 #include "tests/support/TempDir.h"
 
 #include <ole2.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -113,6 +115,62 @@ inline ParsedXml ParseXml(const wchar_t* xml)
     EXPECT_EQ(VARIANT_TRUE, ok) << "fixture does not parse";
     Vexel::CheckHr(parsed.document->get_documentElement(parsed.root.Out()));
     return parsed;
+}
+
+// --- Comparing records ------------------------------------------------------------------
+using namespace Vexel;
+
+// The variables the file carries: saved, not superseded, of a kind that is written.
+inline bool IsCarried(const PropertyValue& var)
+{
+    return var.IsSaved() && !var.IsSuperseded() && var.Kind() != ValueKind::RecordSize &&
+           var.Kind() != ValueKind::TypeName && SkinXml::EncodingOf(var.Kind()) != SkinXml::Encoding::Nothing;
+}
+
+// Compares every carried variable; answers how many it compared.
+inline int ExpectSameVariables(const CTRLPROPERTIES& expected, const CTRLPROPERTIES& actual)
+{
+    const CString type = expected.GetVar(CtrlVar::Type).GetString();
+    SCOPED_TRACE(testing::Message() << "record " << std::wstring(type));
+    EXPECT_TRUE(actual.GetVar(CtrlVar::Type) == type);
+    EXPECT_EQ(expected.GetVarCount(), actual.GetVarCount());
+    int compared = 0;
+    for (int i = 0; i < expected.GetVarCount(); ++i) {
+        const PropertyValue& e = expected.GetVar(i);
+        if (!IsCarried(e))
+            continue;
+        const PropertyValue& a = actual.GetVar(i);
+        SCOPED_TRACE(testing::Message() << "variable " << i << " <" << std::wstring(e.XmlElement() ? e.XmlElement() : L"")
+                                        << " " << std::wstring(e.XmlAttribute()) << ">");
+        if (e.Kind() != a.Kind()) {
+            ADD_FAILURE() << "kind " << static_cast<int>(a.Kind()) << " read back";
+            continue;
+        }
+        switch (e.Kind()) {
+        case ValueKind::Rect: {
+            const RECT x = e.GetRect(), y = a.GetRect();
+            EXPECT_TRUE(x.left == y.left && x.top == y.top && x.right == y.right && x.bottom == y.bottom);
+            break;
+        }
+        case ValueKind::Point:
+            EXPECT_EQ(e.GetPoint().x, a.GetPoint().x);
+            EXPECT_EQ(e.GetPoint().y, a.GetPoint().y);
+            break;
+        case ValueKind::Font: {
+            LOGFONTW x = {}, y = {};
+            e.GetLogFont(x);
+            a.GetLogFont(y);
+            EXPECT_EQ(0, memcmp(&x, &y, sizeof x));
+            break;
+        }
+        default:
+            EXPECT_TRUE(VariantsEqual(e.Value(), a.Value()))
+                << "wrote \"" << std::wstring(e.GetString()) << "\", read \"" << std::wstring(a.GetString()) << "\"";
+            break;
+        }
+        ++compared;
+    }
+    return compared;
 }
 
 } // namespace skin_test

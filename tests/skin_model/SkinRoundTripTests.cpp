@@ -13,15 +13,10 @@
 #include <string>
 
 using namespace Vexel;
+using skin_test::ExpectSameVariables;
+using skin_test::IsCarried;
 
 namespace {
-
-// The variables the file carries: saved, not superseded, of a kind that is written.
-bool IsCarried(const PropertyValue& var)
-{
-    return var.IsSaved() && !var.IsSuperseded() && var.Kind() != ValueKind::RecordSize &&
-           var.Kind() != ValueKind::TypeName && SkinXml::EncodingOf(var.Kind()) != SkinXml::Encoding::Nothing;
-}
 
 LOGFONTW OtherFont(int seed)
 {
@@ -89,52 +84,6 @@ int SetEveryVariable(CTRLPROPERTIES& record, int seed)
         ++changed;
     }
     return changed;
-}
-
-// Compares every carried variable; answers how many it compared.
-int ExpectSameVariables(const CTRLPROPERTIES& expected, const CTRLPROPERTIES& actual)
-{
-    const CString type = expected.GetVar(CtrlVar::Type).GetString();
-    SCOPED_TRACE(testing::Message() << "record " << std::wstring(type));
-    EXPECT_TRUE(actual.GetVar(CtrlVar::Type) == type);
-    EXPECT_EQ(expected.GetVarCount(), actual.GetVarCount());
-    int compared = 0;
-    for (int i = 0; i < expected.GetVarCount(); ++i) {
-        const PropertyValue& e = expected.GetVar(i);
-        if (!IsCarried(e))
-            continue;
-        const PropertyValue& a = actual.GetVar(i);
-        SCOPED_TRACE(testing::Message() << "variable " << i << " <" << std::wstring(e.XmlElement() ? e.XmlElement() : L"")
-                                        << " " << std::wstring(e.XmlAttribute()) << ">");
-        if (e.Kind() != a.Kind()) {
-            ADD_FAILURE() << "kind " << static_cast<int>(a.Kind()) << " read back";
-            continue;
-        }
-        switch (e.Kind()) {
-        case ValueKind::Rect: {
-            const RECT x = e.GetRect(), y = a.GetRect();
-            EXPECT_TRUE(x.left == y.left && x.top == y.top && x.right == y.right && x.bottom == y.bottom);
-            break;
-        }
-        case ValueKind::Point:
-            EXPECT_EQ(e.GetPoint().x, a.GetPoint().x);
-            EXPECT_EQ(e.GetPoint().y, a.GetPoint().y);
-            break;
-        case ValueKind::Font: {
-            LOGFONTW x = {}, y = {};
-            e.GetLogFont(x);
-            a.GetLogFont(y);
-            EXPECT_EQ(0, memcmp(&x, &y, sizeof x));
-            break;
-        }
-        default:
-            EXPECT_TRUE(VariantsEqual(e.Value(), a.Value()))
-                << "wrote \"" << std::wstring(e.GetString()) << "\", read \"" << std::wstring(a.GetString()) << "\"";
-            break;
-        }
-        ++compared;
-    }
-    return compared;
 }
 
 template <class Record>
