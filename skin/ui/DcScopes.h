@@ -1,0 +1,62 @@
+#pragma once
+// Device contexts that put themselves back: a DC borrowed from a caller, a window's DC
+// handed back to its window, and a memory DC holding a bitmap for its lifetime.
+#include "framework/Gdi.h"
+
+namespace Vexel {
+
+// A CDC over a DC that belongs to someone else: it is neither deleted nor released here.
+class BorrowedDC : public CDC {
+public:
+    explicit BorrowedDC(HDC dc) { Attach(dc); }
+    ~BorrowedDC() override { Detach(); }
+};
+
+// The DC of a window, returned with ReleaseDC when the object goes. `Whole` takes the
+// window DC (frame included), `Client` the client-area DC; a null window gives the DC of
+// the whole screen.
+class WindowDCScope : public CDC {
+public:
+    enum class Area { Client, Whole };
+
+    explicit WindowDCScope(HWND window, Area area = Area::Client) : m_window(window)
+    {
+        Attach(area == Area::Whole ? ::GetWindowDC(window) : ::GetDC(window));
+    }
+    ~WindowDCScope() override
+    {
+        if (HDC dc = Detach())
+            ::ReleaseDC(m_window, dc);
+    }
+
+private:
+    HWND m_window;
+};
+
+// The screen's DC, against which the skin's scratch bitmaps are made.
+class ScreenDC : public WindowDCScope {
+public:
+    ScreenDC() : WindowDCScope(::GetDesktopWindow()) {}
+};
+
+// A memory DC compatible with `reference` (the screen when null) with `bitmap` selected
+// into it while the object lives. The bitmap stays its owner's.
+class BitmapDC : public CDC {
+public:
+    BitmapDC(HDC reference, HBITMAP bitmap)
+    {
+        Attach(::CreateCompatibleDC(reference));
+        if (m_hDC && bitmap)
+            m_previous = ::SelectObject(m_hDC, bitmap);
+    }
+    ~BitmapDC() override
+    {
+        if (m_hDC && m_previous)
+            ::SelectObject(m_hDC, m_previous);
+    }
+
+private:
+    HGDIOBJ m_previous = nullptr;
+};
+
+} // namespace Vexel

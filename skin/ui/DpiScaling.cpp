@@ -1,0 +1,134 @@
+#include "skin/ui/DpiScaling.h"
+
+#include "skin/model/SkinGlobals.h"
+#include "skin/ui/BitmapCopies.h"
+#include "skin/ui/BitmapFiles.h"
+#include "skin/ui/SystemAnswers.h"
+
+namespace Vexel {
+namespace {
+
+int ScaleInt(int v, LONG screen, LONG skin)
+{
+    return static_cast<int>(static_cast<long long>(v) * screen / skin);
+}
+
+} // namespace
+
+DpiPair CurrentDpi()
+{
+    return DpiPair{SIZE{DesignDpi.LogPixelsX, DesignDpi.LogPixelsY}, GetSystemAnswers().GetScreenDpi()};
+}
+
+int ScaleX(int v, const DpiPair& dpi)
+{
+    return dpi.HasX() ? ScaleInt(v, dpi.screen.cx, dpi.skin.cx) : v;
+}
+
+int ScaleY(int v, const DpiPair& dpi)
+{
+    return dpi.HasY() ? ScaleInt(v, dpi.screen.cy, dpi.skin.cy) : v;
+}
+
+RECT ScaleRect(const RECT& rect, const DpiPair& dpi)
+{
+    if (!dpi.HasX() || !dpi.HasY())
+        return rect;
+    const double sx = static_cast<double>(dpi.screen.cx) / dpi.skin.cx;
+    const double sy = static_cast<double>(dpi.screen.cy) / dpi.skin.cy;
+    RECT scaled;
+    scaled.left = ScaleInt(rect.left, dpi.screen.cx, dpi.skin.cx);
+    scaled.top = ScaleInt(rect.top, dpi.screen.cy, dpi.skin.cy);
+    scaled.right = static_cast<LONG>(static_cast<double>(rect.right - rect.left) * sx + scaled.left);
+    scaled.bottom = static_cast<LONG>(static_cast<double>(rect.bottom - rect.top) * sy + scaled.top);
+    return scaled;
+}
+
+LONG ScaleFontHeight(LONG height, const DpiPair& dpi)
+{
+    if (!dpi.HasX() || !dpi.HasY())
+        return height;
+    return ScaleInt(height, dpi.screen.cy, dpi.skin.cy);
+}
+
+SIZE ScaleBitmapSize(SIZE size, const DpiPair& dpi)
+{
+    if (!dpi.HasX() || !dpi.HasY())
+        return size;
+    return SIZE{static_cast<LONG>(static_cast<double>(size.cx) * dpi.screen.cx / dpi.skin.cx),
+                static_cast<LONG>(static_cast<double>(size.cy) * dpi.screen.cy / dpi.skin.cy)};
+}
+
+int ScaleXToDpi(int& v)
+{
+    v = ScaleX(v, CurrentDpi());
+    return 0;
+}
+
+int ScaleXToDpi(long& v)
+{
+    v = ScaleX(static_cast<int>(v), CurrentDpi());
+    return 0;
+}
+
+int ScaleYToDpi(int& v)
+{
+    v = ScaleY(v, CurrentDpi());
+    return 0;
+}
+
+int ScaleYToDpi(long& v)
+{
+    v = ScaleY(static_cast<int>(v), CurrentDpi());
+    return 0;
+}
+
+int ScaleRectToDpi(RECT& rect)
+{
+    rect = ScaleRect(rect, CurrentDpi());
+    return 0;
+}
+
+int ScaleFontHeightToDpi(LOGFONTW& font)
+{
+    font.lfHeight = ScaleFontHeight(font.lfHeight, CurrentDpi());
+    return 0;
+}
+
+int ScaleFontPropertyToDpi(PropertyValue& font)
+{
+    // Only a font is rewritten: another variable would otherwise become a zero font.
+    if (font.Kind() != ValueKind::Font)
+        return 0;
+    LOGFONTW logFont = {};
+    font.GetLogFont(logFont);
+    ScaleFontHeightToDpi(logFont);
+    font.InitArray(ValueKind::Font, &logFont);
+    return 0;
+}
+
+int ScaleBitmapToDpi(HBITMAP bitmap, CBitmap* out)
+{
+    if (!out)
+        return -1;
+    SIZE size;
+    if (GetBitmapSize(bitmap, size) != 0)
+        return 0;
+    const SIZE scaled = ScaleBitmapSize(size, CurrentDpi());
+    CreateStretchedBitmap(bitmap, out, scaled.cx, scaled.cy);
+    return 0;
+}
+
+bool IsImageScalingOn()
+{
+    const DpiPair dpi = CurrentDpi();
+    return dpi.HasX() && dpi.HasY() && (dpi.skin.cx != dpi.screen.cx || dpi.skin.cy != dpi.screen.cy);
+}
+
+void ScaleBitmapToDpiInPlace(CBitmap& bitmap)
+{
+    if (IsImageScalingOn())
+        ScaleBitmapToDpi(bitmap, &bitmap);
+}
+
+} // namespace Vexel

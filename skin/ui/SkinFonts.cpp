@@ -1,0 +1,160 @@
+#include "skin/ui/SkinFonts.h"
+
+#include "skin/model/ResourceProperties.h"
+#include "skin/model/StandardFont.h"
+#include "skin/model/SkinGlobals.h"
+
+namespace Vexel {
+namespace {
+
+// One state's variables: its FONT resource id and its same-as-Normal switch.
+struct StateFont {
+    int sameAsNormal;
+    int fontRes;
+};
+
+LOGFONTW FontOrDefault(const PropertyValue& id)
+{
+    LOGFONTW font = DefaultSkinFont();
+    FindSkinFont(id.GetString(), font);
+    return font;
+}
+
+void MakeFont(const LOGFONTW& font, CFont* slot)
+{
+    if (!slot)
+        return;
+    if (!slot->CreateFontIndirect(&font))
+        slot->DeleteObject();
+}
+
+// Normal, then each further state from its own resource or, with its switch on, from
+// Normal's; an unknown id gives DefaultSkinFont.
+int CreateStateFonts(const CTRLPROPERTIES* record, CFont* normal, const StateFont* states, CFont* const* slots,
+                     int count)
+{
+    if (!record)
+        return -1;
+    const LOGFONTW normalFont = FontOrDefault(record->GetVar(CtrlVar::FontResN));
+    MakeFont(normalFont, normal);
+    for (int i = 0; i < count; ++i) {
+        if (!slots[i])
+            continue;
+        if (record->GetVar(states[i].sameAsNormal).GetBool())
+            MakeFont(normalFont, slots[i]);
+        else
+            MakeFont(FontOrDefault(record->GetVar(states[i].fontRes)), slots[i]);
+    }
+    return 0;
+}
+
+} // namespace
+
+const LOGFONTW& DefaultSkinFont()
+{
+    return GetStandardFont();
+}
+
+bool FindSkinFont(LPCWSTR id, LOGFONTW& font)
+{
+    const CTRLPROPERTIES* resource = id ? g_skinStore.FindResourceByID(kFontResource, id) : nullptr;
+    if (!resource)
+        return false;
+    resource->GetVar(ResourceVar::Value).GetLogFont(font);
+    return true;
+}
+
+int CreateFontFromProperty(const CTRLPROPERTIES* record, CFont* normal)
+{
+    return CreateStateFonts(record, normal, nullptr, nullptr, 0);
+}
+
+int CreateTwoStateFonts(const CTRLPROPERTIES* record, CFont* normal, CFont* disabled)
+{
+    static constexpr StateFont kStates[] = {{CtrlVar::IsDSameNFont, CtrlVar::FontResD}};
+    CFont* const slots[] = {disabled};
+    return CreateStateFonts(record, normal, kStates, slots, 1);
+}
+
+int CreateFourStateFonts(const CTRLPROPERTIES* record, CFont* normal, CFont* highlight, CFont* selected,
+                         CFont* disabled)
+{
+    static constexpr StateFont kStates[] = {
+        {CtrlVar::IsHSameNFont, CtrlVar::FontResH},
+        {CtrlVar::IsSSameNFont, CtrlVar::FontResS},
+        {CtrlVar::IsDSameNFont, CtrlVar::FontResD},
+    };
+    CFont* const slots[] = {highlight, selected, disabled};
+    return CreateStateFonts(record, normal, kStates, slots, 3);
+}
+
+int CreateEightStateFonts(const TOGGLEBTNPROPERTIES* record, CFont* normal, CFont* highlight, CFont* selected,
+                          CFont* disabled, CFont* checkedNormal, CFont* checkedHighlight, CFont* checkedSelected,
+                          CFont* checkedDisabled)
+{
+    if (!record)
+        return -1;
+    // The Normal font as made is the others' fallback.
+    const LOGFONTW normalFont = FontOrDefault(record->GetVar(CtrlVar::FontResN));
+    MakeFont(normalFont, normal);
+    const struct {
+        CFont* slot;
+        StateFont vars;
+    } states[] = {
+        {highlight, {CtrlVar::IsHSameNFont, CtrlVar::FontResH}},
+        {selected, {CtrlVar::IsSSameNFont, CtrlVar::FontResS}},
+        {disabled, {CtrlVar::IsDSameNFont, CtrlVar::FontResD}},
+        {checkedNormal, {ToggleBtnVar::IsCNSameNFont, ToggleBtnVar::FontResCN}},
+        {checkedHighlight, {ToggleBtnVar::IsCHSameNFont, ToggleBtnVar::FontResCH}},
+        {checkedSelected, {ToggleBtnVar::IsCSSameNFont, ToggleBtnVar::FontResCS}},
+        {checkedDisabled, {ToggleBtnVar::IsCDSameNFont, ToggleBtnVar::FontResCD}},
+    };
+    for (const auto& state : states) {
+        if (!state.slot)
+            continue;
+        CreateFontFromID(record->GetVar(state.vars.fontRes).GetString(), &normalFont, state.slot,
+                         record->GetVar(state.vars.sameAsNormal).GetBool());
+    }
+    return 0;
+}
+
+int CreateFontFromID(LPCWSTR id, const LOGFONTW* fallback, CFont* out, BOOL sameAsNormal)
+{
+    if (!out)
+        return -1;
+    if (!fallback)
+        return -2;
+    if (sameAsNormal) {
+        MakeFont(*fallback, out);
+        return 0;
+    }
+    if (!id) {
+        out->DeleteObject();
+        return -3;
+    }
+    LOGFONTW font = *fallback;
+    FindSkinFont(id, font);
+    MakeFont(font, out);
+    return 0;
+}
+
+int CopyFont(const CFont* source, CFont* target)
+{
+    if (!source)
+        return -1;
+    if (!target)
+        return -2;
+    LOGFONTW font = {};
+    if (source->GetLogFont(&font) <= 0)
+        return -3;
+    const HFONT made = ::CreateFontIndirectW(&font);
+    if (!made)
+        return -4;
+    if (!target->Attach(made)) {
+        ::DeleteObject(made);
+        return -5;
+    }
+    return 0;
+}
+
+} // namespace Vexel

@@ -1,0 +1,42 @@
+#pragma once
+// The messages skinned windows and their controls exchange (all sent, never posted).
+#include <windows.h>
+
+namespace Vexel {
+
+enum : UINT {
+    WM_VXL_RELOADSKIN = 0x467,         // rebuild background and shape
+    WM_VXL_GETRESIZEPOINT = 0x469,     // the window's resizing point: x for wParam 1, y for 2
+    WM_VXL_ISONRESIZELINES = 0x46B,    // does a rectangle cross the resizing lines
+    WM_VXL_CANLAYOUTCHILD = 0x46C,     // may this child be moved by the layout rule
+    WM_VXL_CHILDMOUSE = 0x46D,         // a mouse message before the control handles it
+    WM_VXL_ISUIWND = 0x46F,            // 1 from every skinned window
+    WM_VXL_REDRAWCHILDBK = 0x471,      // parent-drawn control backgrounds
+    WM_VXL_ISDRAWCHILDBK = 0x472,
+    WM_VXL_CHILDSHOWWINDOW = 0x473,    // the window was shown or hidden
+    WM_VXL_GETCONTROLTYPE = 0x475,     // the control's type word
+    WM_VXL_DRAWCHILDITEM = 0x48C,      // the parent may draw an item
+    WM_VXL_DRAWCHILDITEMBK = 0x48D,    // ... or its background
+    WM_VXL_NOTIFYCHILD = 0x48E,        // broadcast to visible children
+    WM_VXL_GETBKDC = 0x48F,            // the window's composed background bitmap
+    WM_VXL_SPLITTERMOVING = 0x4C8,
+    WM_VXL_SPLITTERMOVED = 0x4C9,
+    WM_VXL_MENUBARMOUSEMOVE = 0xC99,   // menu bar switching while a popup is open
+    WM_VXL_MENUBARTRACKING = 0xC9A,
+    WM_DROPTARGET_DRAGENTER = 0xFB9,   // OLE drag events, to the drop target's window
+    WM_DROPTARGET_DRAGOVER = 0xFBA,
+    WM_DROPTARGET_DROP = 0xFBB,
+    WM_DROPTARGET_DROPEX = 0xFBC,
+    WM_DROPTARGET_DRAGLEAVE = 0xFBD,
+    WM_DROPTARGET_DRAGSCROLL = 0xFBE,
+    WM_VXL_TASKWNDCHANGING = 0x101D,   // page switch of the task-window manager
+    WM_VXL_TASKWNDCHANGED = 0x101E,
+};
+
+// wParam of WM_VXL_GETRESIZEPOINT.
+enum : WPARAM {
+    kResizePointX = 1,
+    kResizePointY = 2,
+};
+
+} // namespace Vexel
