@@ -1,7 +1,6 @@
 #pragma once
-// Device contexts and selections that put themselves back: a DC borrowed from a caller,
-// a window's DC handed back to its window, a memory DC holding a bitmap, and an object
-// selected for the length of a scope.
+// Device contexts that put themselves back: a DC borrowed from a caller, a window's DC
+// handed back to its window, and a memory DC holding a bitmap for its lifetime.
 #include "framework/Gdi.h"
 
 namespace Vexel {
@@ -14,8 +13,8 @@ public:
 };
 
 // The DC of a window, returned with ReleaseDC when the object goes. `Whole` takes the
-// window DC (frame included), `Client` the client-area DC. The desktop window's DC
-// stands for the screen.
+// window DC (frame included), `Client` the client-area DC; a null window gives the DC of
+// the whole screen.
 class WindowDCScope : public CDC {
 public:
     enum class Area { Client, Whole };
@@ -38,23 +37,6 @@ private:
 class ScreenDC : public WindowDCScope {
 public:
     ScreenDC() : WindowDCScope(::GetDesktopWindow()) {}
-};
-
-// An object selected into a DC until the scope ends, when the previous one goes back.
-class SelectScope {
-public:
-    SelectScope(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(dc && object ? ::SelectObject(dc, object) : nullptr) {}
-    ~SelectScope()
-    {
-        if (m_previous)
-            ::SelectObject(m_dc, m_previous);
-    }
-    SelectScope(const SelectScope&) = delete;
-    SelectScope& operator=(const SelectScope&) = delete;
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_previous;
 };
 
 // A memory DC compatible with `reference` (the screen when null) with `bitmap` selected

@@ -28,8 +28,9 @@ struct StateImageVars {
     int files[8];            // each state's own file, in state order
 };
 
-// The table-driven loader behind every state-image loader. 0; -1 for a null record or
-// when the "specified" switch is off (no slot touched).
+// The table-driven loader behind every state-image loader; `slots` holds `vars.count`
+// entries, in state order. 0; -1 for a null record or when the "specified" switch is off
+// (no slot touched).
 int LoadStateImages(const CTRLPROPERTIES* record, const StateImageVars& vars, CBitmap* const* slots);
 
 // BkCombine / BackgroundNormal, BackgroundDisabled (skinned static).

@@ -1,5 +1,7 @@
 #include "skin/ui/SystemAnswers.h"
 
+#include "skin/ui/DcScopes.h"
+
 #include <memory>
 #include <type_traits>
 
@@ -40,10 +42,8 @@ HRESULT SystemAnswers::QueryComposition(BOOL& enabled) const
 
 SIZE SystemAnswers::GetScreenDpi() const
 {
-    const HDC screen = ::GetDC(nullptr);
-    const SIZE dpi = {::GetDeviceCaps(screen, LOGPIXELSX), ::GetDeviceCaps(screen, LOGPIXELSY)};
-    ::ReleaseDC(nullptr, screen);
-    return dpi;
+    const WindowDCScope screen(nullptr);
+    return SIZE{screen.GetDeviceCaps(LOGPIXELSX), screen.GetDeviceCaps(LOGPIXELSY)};
 }
 
 const SystemAnswers& GetSystemAnswers()

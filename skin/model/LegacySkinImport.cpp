@@ -1,0 +1,188 @@
+#include "skin/model/LegacySkinImport.h"
+
+#include "skin/model/AsciiCase.h"
+#include "skin/model/ButtonProperties.h"
+#include "skin/model/EditProperties.h"
+#include "skin/model/LegacyImportContext.h"
+#include "skin/model/LegacyReaders.h"
+#include "skin/model/LegacyText.h"
+#include "skin/model/MiscControlProperties.h"
+#include "skin/model/SkinGlobals.h"
+#include "skin/model/SliderProperties.h"
+#include "skin/model/TreeProperties.h"
+
+#include <cwchar>
+
+namespace Vexel {
+
+namespace {
+
+using MakeRecord = std::unique_ptr<CTRLPROPERTIES> (*)();
+using ReadSection = int (*)(LegacyImportContext&, CTRLPROPERTIES&);
+
+template <class Record>
+std::unique_ptr<CTRLPROPERTIES> Make()
+{
+    return std::make_unique<Record>();
+}
+
+struct ControlKind {
+    LPCWSTR typeWord;
+    MakeRecord make;
+    ReadSection read;
+};
+
+constexpr ControlKind kControlKinds[] = {
+    {L"PUSHBUTTON", &Make<BTNPROPERTIES>, &ReadLegacyPushButton},
+    {L"CHECK", &Make<CHKPROPERTIES>, &ReadLegacyCheckBox},
+    {L"RADIO", &Make<RADPROPERTIES>, &ReadLegacyRadioButton},
+    {L"STATIC", &Make<TXTPROPERTIES>, &ReadLegacyStatic},
+    {L"EDIT", &Make<EDTPROPERTIES>, &ReadLegacyEdit},
+    {L"COMBOBOX", &Make<CMBPROPERTIES>, &ReadLegacyComboBox},
+    {L"SPIN", &Make<SPNPROPERTIES>, &ReadLegacySpin},
+    {L"PROGRESS", &Make<PRGPROPERTIES>, &ReadLegacyProgress},
+    {L"SLIDER", &Make<SLDPROPERTIES>, &ReadLegacySlider},
+    {L"HOTKEY", &Make<HOTPROPERTIES>, &ReadLegacyCommonOnly},
+    {L"IPADDRESS", &Make<IPAPROPERTIES>, &ReadLegacyCommonOnly},
+    {L"SLIDEREX", &Make<SLDEXPROPERTIES>, &ReadLegacySlider},
+    {L"LISTCTRL", &Make<LSTCTRLPROPERTIES>, &ReadLegacyListCtrl},
+    {L"TREECTRL", &Make<TREECTRLPROPERTIES>, &ReadLegacyTreeCtrl},
+    {L"SCROLLBAREX", &Make<SBEXPROPERTIES>, &ReadLegacyScrollBarEx},
+    {L"THUMBNAIL", &Make<THMPROPERTIES>, &ReadLegacyThumbnail},
+    {L"TREELIST", &Make<TREELISTPROPERTIES>, &ReadLegacyTreeList},
+    {L"RICHEDIT", &Make<RICHEDITPROPERTIES>, &ReadLegacyEdit},
+    {L"HTMLCTRL", &Make<HTMLCTRLPROPERTIES>, &ReadLegacyHtmlCtrl},
+};
+
+const ControlKind* FindControlKind(const CString& typeWord)
+{
+    for (const ControlKind& kind : kControlKinds) {
+        if (EqualsIgnoringAsciiCase(kind.typeWord, typeWord))
+            return &kind;
+    }
+    return nullptr;
+}
+
+// A path without ":" is relative to the program's folder.
+CString ResolveSkinPath(LPCWSTR path)
+{
+    if (path && wcschr(path, L':'))
+        return CString(path);
+    wchar_t module[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, module, MAX_PATH - 1);
+    wchar_t drive[_MAX_DRIVE] = {};
+    wchar_t folder[_MAX_DIR] = {};
+    _wsplitpath_s(module, drive, _MAX_DRIVE, folder, _MAX_DIR, nullptr, 0, nullptr, 0);
+    return CString(drive) + folder + (path ? path : L"");
+}
+
+bool FileExists(const CString& path)
+{
+    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The byte-order mark is no part of the first line: in UTF-16 the text starts after
+// FF FE, in an ANSI file after a UTF-8 mark EF BB BF.
+void SkipByteOrderMark(CMemStdioFile& text)
+{
+    if (text.IsUnicode()) {
+        text.Seek(2, CFile::begin);
+        return;
+    }
+    BYTE start[3] = {};
+    const bool utf8 = text.Read(start, 3) == 3 && start[0] == 0xEF && start[1] == 0xBB && start[2] == 0xBF;
+    text.Seek(utf8 ? 3 : 0, CFile::begin);
+}
+
+void ReadSectionOfType(LegacyImportContext& context, const CString& sectionName, const CString& typeWord)
+{
+    if (EqualsIgnoringAsciiCase(typeWord, L"Window")) {
+        WindowRecordPtr window(new UIWNDPROPERTIES);
+        ReadLegacyWindow(context, *window);
+        context.state.stagedWindows.push_back(std::move(window));
+        return;
+    }
+    if (const ControlKind* kind = FindControlKind(typeWord)) {
+        std::unique_ptr<CTRLPROPERTIES> record = kind->make();
+        kind->read(context, *record);
+        AttachLegacyControl(context.state.stagedWindows, sectionName, std::move(record));
+    }
+    // Any other type word: the section is skipped; the walk passes over its lines.
+}
+
+void WalkSections(LegacyImportContext& context)
+{
+    CMemStdioFile& text = context.text;
+    CString line;
+    while (ReadLegacyLine(text, line)) {
+        if (!IsLegacySectionHeader(line))
+            continue;
+        const CString name = LegacySectionName(line);
+        if (name == L"Settings") {
+            ReadLegacySettings(context);
+            continue;
+        }
+
+        const ULONGLONG typeLineStart = text.GetPosition();
+        CString typeLine;
+        if (!ReadLegacyLine(text, typeLine))
+            break;
+        if (IsLegacySectionHeader(typeLine)) {
+            // A header straight after a header opens the next section.
+            text.Seek(static_cast<LONGLONG>(typeLineStart), CFile::begin);
+            continue;
+        }
+        CString typeWord;
+        if (LegacyTypeWord(typeLine, typeWord))
+            ReadSectionOfType(context, name, typeWord);
+    }
+}
+
+} // namespace
+
+int ImportLegacySkin(LPCWSTR path)
+{
+    LegacyImportState& state = g_legacyImport;
+    state.legacyFilePath = ResolveSkinPath(path);
+    if (!FileExists(state.legacyFilePath)) {
+        state.legacyFilePath.Empty();
+        return kLegacyImportMissing;
+    }
+    return ParseLegacySkin();
+}
+
+int ParseLegacySkin()
+{
+    LegacyImportState& state = g_legacyImport;
+    CMemStdioFile& text = state.legacyText;
+    // The text stays with the file copy until the next import or ReleaseSkin.
+    if (!text.LoadFromFile(state.legacyFilePath))
+        return kLegacyImportUnreadable;
+    SkipByteOrderMark(text);
+
+    state.stagedWindows.clear();
+    state.stagedFonts.clear();
+    state.stagedColors.clear();
+
+    // The header and scroll-bar styles the sections make go with the context.
+    LegacyImportContext context(text, text.IsUnicode(), state);
+    WalkSections(context);
+    return kLegacyImportOk;
+}
+
+bool AttachLegacyControl(std::vector<WindowRecordPtr>& windows, const CString& sectionName,
+                         std::unique_ptr<CTRLPROPERTIES> record)
+{
+    const int underscore = sectionName.Find(L'_');
+    const CString windowId = underscore < 0 ? CString() : sectionName.Left(underscore);
+    for (WindowRecordPtr& window : windows) {
+        if (window->GetVar(CtrlVar::ID).GetString() == windowId) {
+            window->Controls().push_back(record.get());
+            record.release();
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace Vexel
