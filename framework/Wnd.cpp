@@ -1,6 +1,7 @@
 #include "framework/Wnd.h"
 
 #include "framework/CallbackGuard.h"
+#include "framework/ThreadSlot.h"
 #include "framework/WinApp.h"
 #include "framework/WinThread.h"
 
@@ -12,10 +13,10 @@ namespace {
 constexpr wchar_t kFrameworkClass[] = L"LumeoWnd";
 constexpr UINT WF_MARKER = 0x8000;   // the insert-after markers: no window, no maps
 
-// What each thread keeps for its windows. It is reached through a plain thread-local
-// pointer: thread-local objects with destructors are not reliably destroyed at thread
-// exit with this runtime (they can leave the heap locked). A framework thread frees its
-// block when it ends (AfxTermThreadWindows); other threads keep theirs to the end.
+// What each thread keeps for its windows. It is reached through a pointer in a thread
+// slot: thread-local objects with destructors are not reliably destroyed at thread exit
+// with this runtime (they can leave the heap locked). A framework thread frees its block
+// when it ends (AfxTermThreadWindows); other threads keep theirs to the end.
 struct WndThreadState {
     // Windows bound to objects. Most messages in a row go to one window, so the last
     // answer is kept in front of the map.
@@ -59,19 +60,26 @@ struct WndThreadState {
     ~WndThreadState();
 };
 
-thread_local WndThreadState* t_state = nullptr;
-
-WndThreadState& State()
+const AfxThreadSlot& StateSlot()
 {
-    if (!t_state)
-        t_state = new WndThreadState;   // owned by the thread, see above
-    return *t_state;
+    static const AfxThreadSlot slot;
+    return slot;
 }
 
 // Null when this thread has no windows to know of.
 WndThreadState* StateIfAny()
 {
-    return t_state;
+    return static_cast<WndThreadState*>(StateSlot().Get());
+}
+
+WndThreadState& State()
+{
+    WndThreadState* state = StateIfAny();
+    if (!state) {
+        state = new WndThreadState;   // owned by the thread, see above
+        StateSlot().Set(state);
+    }
+    return *state;
 }
 
 CWnd* LookupPermanent(WndThreadState& s, HWND hwnd)
@@ -263,8 +271,8 @@ void AfxDeleteTempWindowMap()
 
 void AfxTermThreadWindows()
 {
-    delete t_state;
-    t_state = nullptr;
+    delete StateIfAny();
+    StateSlot().Set(nullptr);
 }
 
 BOOL AfxRegisterClass(WNDCLASSW* wndClass)
