@@ -336,33 +336,44 @@ TEST_F(SelfDeletingTest, ChildrenDeleteThemselvesWithTheirParent)
     EXPECT_EQ(g_selfDeleted, 3);
 }
 
+// Refuses its creation at WM_NCCREATE or WM_CREATE, by answer or by exception.
 class FailingWnd : public RecordingWnd {
 public:
+    UINT failAt = WM_CREATE;
     bool throwInstead = false;
 
 protected:
-    int OnCreate(LPCREATESTRUCT)
+    LRESULT OnNcCreate(WPARAM, LPARAM)
+    {
+        return failAt == WM_NCCREATE ? Refuse(FALSE) : Default();
+    }
+    int OnCreate(LPCREATESTRUCT cs) { return failAt == WM_CREATE ? static_cast<int>(Refuse(-1)) : CWnd::OnCreate(cs); }
+    LRESULT Refuse(LRESULT answer)
     {
         if (throwInstead)
             throw std::runtime_error("creation refused");
-        return -1;
+        return answer;
     }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(FailingWnd, RecordingWnd)
+    ON_MESSAGE(WM_NCCREATE, &FailingWnd::OnNcCreate)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 TEST(Wnd, AFailedCreationEndsLikeADestroyedWindow)
 {
-    for (const bool throwInstead : {false, true}) {
-        FailingWnd wnd;
-        wnd.throwInstead = throwInstead;
-        EXPECT_FALSE(wnd.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr));
-        EXPECT_EQ(wnd.m_hWnd, nullptr);
-        EXPECT_EQ(wnd.postNcDestroyCalls, 1);
-        EXPECT_EQ(wnd.seen.back(), static_cast<UINT>(WM_NCDESTROY));
+    for (const UINT failAt : {static_cast<UINT>(WM_NCCREATE), static_cast<UINT>(WM_CREATE)}) {
+        for (const bool throwInstead : {false, true}) {
+            FailingWnd wnd;
+            wnd.failAt = failAt;
+            wnd.throwInstead = throwInstead;
+            EXPECT_FALSE(wnd.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr));
+            EXPECT_EQ(wnd.m_hWnd, nullptr) << failAt << throwInstead;
+            EXPECT_EQ(wnd.postNcDestroyCalls, 1) << failAt << throwInstead;
+            EXPECT_EQ(wnd.seen.back(), static_cast<UINT>(WM_NCDESTROY)) << failAt << throwInstead;
+        }
     }
 }
 
