@@ -97,54 +97,25 @@ CString& CString::operator+=(LPCSTR text)
     return *this;
 }
 
-CString operator+(const CString& a, const CString& b)
+namespace {
+
+template <class A, class B>
+CString Joined(const A& a, const B& b)
 {
     CString out(a);
     out += b;
     return out;
 }
 
-CString operator+(const CString& a, LPCWSTR b)
-{
-    CString out(a);
-    out += b;
-    return out;
-}
+} // namespace
 
-CString operator+(LPCWSTR a, const CString& b)
-{
-    CString out(a);
-    out += b;
-    return out;
-}
-
-CString operator+(const CString& a, LPCSTR b)
-{
-    CString out(a);
-    out += b;
-    return out;
-}
-
-CString operator+(LPCSTR a, const CString& b)
-{
-    CString out(a);
-    out += b;
-    return out;
-}
-
-CString operator+(const CString& a, wchar_t b)
-{
-    CString out(a);
-    out += b;
-    return out;
-}
-
-CString operator+(wchar_t a, const CString& b)
-{
-    CString out(a);
-    out += b;
-    return out;
-}
+CString operator+(const CString& a, const CString& b) { return Joined(a, b); }
+CString operator+(const CString& a, LPCWSTR b) { return Joined(a, b); }
+CString operator+(LPCWSTR a, const CString& b) { return Joined(a, b); }
+CString operator+(const CString& a, LPCSTR b) { return Joined(a, b); }
+CString operator+(LPCSTR a, const CString& b) { return Joined(a, b); }
+CString operator+(const CString& a, wchar_t b) { return Joined(a, b); }
+CString operator+(wchar_t a, const CString& b) { return Joined(a, b); }
 
 // ---------------------------------------------------------------- access
 
