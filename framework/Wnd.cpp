@@ -271,8 +271,10 @@ void AfxDeleteTempWindowMap()
 
 void AfxTermThreadWindows()
 {
-    delete StateIfAny();
+    // Out of the slot first: the wrappers deleted with the state must not find it.
+    WndThreadState* const state = StateIfAny();
     StateSlot().Set(nullptr);
+    delete state;
 }
 
 BOOL AfxRegisterClass(WNDCLASSW* wndClass)
