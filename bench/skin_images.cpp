@@ -3,6 +3,7 @@
 #include "BenchHarness.h"
 
 #include "skin/ui/BitmapCopies.h"
+#include "skin/ui/DcScopes.h"
 #include "skin/ui/MaskRegion.h"
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/WindowRegions.h"
@@ -11,6 +12,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -18,19 +20,26 @@ constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
 using Rule = std::function<COLORREF(int, int)>;
 
-HBITMAP MakeBitmap(int w, int h, const Rule& rule)
+// A screen-compatible bitmap coloured by `rule`, written in one SetDIBits call.
+void MakeBitmap(CBitmap& bitmap, int w, int h, const Rule& rule)
 {
-    const HDC screen = ::GetDC(nullptr);
-    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, w, h);
-    const HDC dc = ::CreateCompatibleDC(screen);
-    const HGDIOBJ old = ::SelectObject(dc, bitmap);
+    std::vector<DWORD> pixels(static_cast<size_t>(w) * h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            ::SetPixelV(dc, x, y, rule(x, y));
-    ::SelectObject(dc, old);
-    ::DeleteDC(dc);
-    ::ReleaseDC(nullptr, screen);
-    return bitmap;
+        for (int x = 0; x < w; ++x) {
+            const COLORREF c = rule(x, y);
+            pixels[static_cast<size_t>(y) * w + x] =
+                static_cast<DWORD>(GetRValue(c)) << 16 | static_cast<DWORD>(GetGValue(c)) << 8 | GetBValue(c);
+        }
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;   // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    Vexel::ScreenDC screen;
+    bitmap.CreateCompatibleBitmap(&screen, w, h);
+    ::SetDIBits(screen, bitmap, 0, h, pixels.data(), &info, DIB_RGB_COLORS);
 }
 
 // A skin-like window shape: rounded corners of radius 16 and a few slots cut out.
@@ -56,12 +65,10 @@ COLORREF Speckled(int x, int y)
 }
 
 // The region as a pixel-by-pixel scan builds it: GetPixel on a memory DC, one XOR per run.
-HRGN PerPixelRegion(HBITMAP bitmap, COLORREF mask, int width, int height)
+void PerPixelRegion(HBITMAP bitmap, COLORREF mask, int width, int height, CRgn& region)
 {
-    const HDC screen = ::GetDC(nullptr);
-    const HDC dc = ::CreateCompatibleDC(screen);
-    const HGDIOBJ old = ::SelectObject(dc, bitmap);
-    const HRGN region = ::CreateRectRgn(0, 0, width, height);
+    Vexel::BitmapDC dc(nullptr, bitmap);
+    region.CreateRectRgn(0, 0, width, height);
     for (int x = 0; x <= width; ++x) {
         for (int y = 0; y <= height; ++y) {
             if (::GetPixel(dc, x, y) != mask)
@@ -69,16 +76,12 @@ HRGN PerPixelRegion(HBITMAP bitmap, COLORREF mask, int width, int height)
             int end = y + 1;
             while (::GetPixel(dc, x, end) == mask)
                 ++end;
-            const HRGN run = ::CreateRectRgn(x, y, x + 1, end);
-            ::CombineRgn(region, region, run, RGN_XOR);
-            ::DeleteObject(run);
+            CRgn run;
+            run.CreateRectRgn(x, y, x + 1, end);
+            region.CombineRgn(&region, &run, RGN_XOR);
             y = end;
         }
     }
-    ::SelectObject(dc, old);
-    ::DeleteDC(dc);
-    ::ReleaseDC(nullptr, screen);
-    return region;
 }
 
 HWND MakeWindow(int w, int h)
@@ -89,7 +92,8 @@ HWND MakeWindow(int w, int h)
 
 void RegionBenchmarks(const char* name, const Rule& rule)
 {
-    const HBITMAP mask = MakeBitmap(400, 300, rule);
+    CBitmap mask;
+    MakeBitmap(mask, 400, 300, rule);
     const HWND window = MakeWindow(400, 300);
     char label[96];
 
@@ -101,9 +105,7 @@ void RegionBenchmarks(const char* name, const Rule& rule)
 
     std::snprintf(label, sizeof(label), "  of which CreateMaskRegion (%s)", name);
     Vexel::PixelRows rows;
-    const HDC screen = ::GetDC(nullptr);
-    Vexel::ReadPixelRows(mask, screen, rows);
-    ::ReleaseDC(nullptr, screen);
+    Vexel::ReadPixelRows(mask, Vexel::ScreenDC(), rows);
     bench::Measure(label, 7, 5, [&] {
         for (int i = 0; i < 5; ++i) {
             CRgn region;
@@ -112,28 +114,33 @@ void RegionBenchmarks(const char* name, const Rule& rule)
     });
 
     std::snprintf(label, sizeof(label), "  per-pixel GetPixel scan, for comparison (%s)", name);
-    bench::Measure(label, 3, 1, [&] { ::DeleteObject(PerPixelRegion(mask, kMagenta, 400, 300)); });
+    bench::Measure(label, 3, 1, [&] {
+        CRgn region;
+        PerPixelRegion(mask, kMagenta, 400, 300, region);
+    });
 
     ::DestroyWindow(window);
-    ::DeleteObject(mask);
 }
 
 void NineGridBenchmarks()
 {
-    const HBITMAP background = MakeBitmap(200, 150, [](int x, int y) { return RGB(x, y, (x + y) % 256); });
-    const HDC screen = ::GetDC(nullptr);
-    const HDC dc = ::CreateCompatibleDC(screen);
-    const HBITMAP target = ::CreateCompatibleBitmap(screen, 1000, 700);
-    const HGDIOBJ old = ::SelectObject(dc, target);
+    CBitmap background;
+    MakeBitmap(background, 200, 150, [](int x, int y) { return RGB(x, y, (x + y) % 256); });
+    Vexel::ScreenDC screen;
+    CBitmap target;
+    target.CreateCompatibleBitmap(&screen, 1000, 700);
 
-    bench::Measure("DrawResizedBitmap 200x150 -> 1000x700", 9, 20, [&] {
-        for (int i = 0; i < 20; ++i)
-            Vexel::DrawResizedBitmap(dc, 0, 0, 1000, 700, background, 1, 100, 75);
-    });
-    bench::Measure("DrawResizedBitmapEx 200x150 -> 1000x700", 9, 20, [&] {
-        for (int i = 0; i < 20; ++i)
-            Vexel::DrawResizedBitmapEx(dc, 0, 0, 1000, 700, background, 1, 1, 100, 75);
-    });
+    {
+        Vexel::BitmapDC dc(screen, target);
+        bench::Measure("DrawResizedBitmap 200x150 -> 1000x700", 9, 20, [&] {
+            for (int i = 0; i < 20; ++i)
+                Vexel::DrawResizedBitmap(dc, 0, 0, 1000, 700, background, 1, 100, 75);
+        });
+        bench::Measure("DrawResizedBitmapEx 200x150 -> 1000x700", 9, 20, [&] {
+            for (int i = 0; i < 20; ++i)
+                Vexel::DrawResizedBitmapEx(dc, 0, 0, 1000, 700, background, 1, 1, 100, 75);
+        });
+    }
     bench::Measure("CreateResizedBitmap 200x150 -> 1000x700", 9, 20, [&] {
         for (int i = 0; i < 20; ++i) {
             CBitmap resized;
@@ -142,9 +149,11 @@ void NineGridBenchmarks()
     });
 
     // A window-sized background itself, drawn into a larger window.
-    const HBITMAP large = MakeBitmap(1000, 700, [](int x, int y) { return RGB(x % 256, y % 256, (x ^ y) % 256); });
-    const HBITMAP larger = ::CreateCompatibleBitmap(screen, 1280, 960);
-    ::SelectObject(dc, larger);
+    CBitmap large;
+    MakeBitmap(large, 1000, 700, [](int x, int y) { return RGB(x % 256, y % 256, (x ^ y) % 256); });
+    CBitmap larger;
+    larger.CreateCompatibleBitmap(&screen, 1280, 960);
+    Vexel::BitmapDC dc(screen, larger);
     bench::Measure("DrawResizedBitmap 1000x700 -> 1280x960", 9, 20, [&] {
         for (int i = 0; i < 20; ++i)
             Vexel::DrawResizedBitmap(dc, 0, 0, 1280, 960, large, 1, 500, 350);
@@ -153,14 +162,6 @@ void NineGridBenchmarks()
         for (int i = 0; i < 20; ++i)
             Vexel::DrawResizedBitmap(dc, 0, 0, 1000, 700, large, 1, 500, 350);
     });
-
-    ::SelectObject(dc, old);
-    ::DeleteObject(larger);
-    ::DeleteObject(large);
-    ::DeleteObject(target);
-    ::DeleteDC(dc);
-    ::ReleaseDC(nullptr, screen);
-    ::DeleteObject(background);
 }
 
 } // namespace

@@ -37,46 +37,42 @@ std::size_t FieldLength(const char* field)
     return strnlen(field, SIPCallbackCommand::kTextFieldSize);
 }
 
+using CopyRule = void (*)(const char* text, std::size_t length, char* buffer, std::size_t size);
+
+// What every fixed-field accessor does: refuse a null or too small buffer, else fill it.
+bool ReadField(const char* field, CopyRule copy, char* buffer, std::size_t size)
+{
+    if (!buffer || size < SIPCallbackCommand::kMinTextBuffer)
+        return false;
+    copy(field, FieldLength(field), buffer, size);
+    return true;
+}
+
 } // namespace
 
 bool SIPCallbackCommand::GetRemoteAddress(char* buffer, std::size_t size) const
 {
-    if (!buffer || size < kMinTextBuffer)
-        return false;
-    PlainCopy(remoteAddress_, FieldLength(remoteAddress_), buffer, size);
-    return true;
+    return ReadField(remoteAddress_, PlainCopy, buffer, size);
 }
 
 bool SIPCallbackCommand::GetStatusText(char* buffer, std::size_t size) const
 {
-    if (!buffer || size < kMinTextBuffer)
-        return false;
-    PlainCopy(statusText_, FieldLength(statusText_), buffer, size);
-    return true;
+    return ReadField(statusText_, PlainCopy, buffer, size);
 }
 
 bool SIPCallbackCommand::GetNoteText(char* buffer, std::size_t size) const
 {
-    if (!buffer || size < kMinTextBuffer)
-        return false;
-    PlainCopy(noteText_, FieldLength(noteText_), buffer, size);
-    return true;
+    return ReadField(noteText_, PlainCopy, buffer, size);
 }
 
 bool SIPCallbackCommand::GetDisplayName(char* buffer, std::size_t size) const
 {
-    if (!buffer || size < kMinTextBuffer)
-        return false;
-    CopyTextRule(displayName_, FieldLength(displayName_), buffer, size);
-    return true;
+    return ReadField(displayName_, CopyTextRule, buffer, size);
 }
 
 bool SIPCallbackCommand::GetRequestText(char* buffer, std::size_t size) const
 {
-    if (!buffer || size < kMinTextBuffer)
-        return false;
-    CopyTextRule(requestText_, FieldLength(requestText_), buffer, size);
-    return true;
+    return ReadField(requestText_, CopyTextRule, buffer, size);
 }
 
 bool SIPCallbackCommand::GetMessageBody(char* buffer, std::size_t size) const

@@ -26,7 +26,6 @@ public:
     const char* Name(int c) const { return cells_[c]; }
     // Value of data row r (0-based), column c; null for NULL.
     const char* Value(int r, int c) const { return cells_[(r + 1) * columns_ + c]; }
-    char** Cells() const { return cells_; }
 
     void Reset();
     // Takes over a table SQLite handed out.

@@ -13,14 +13,18 @@ extern "C" {
 
 void TAVIK_CALL EngineControl_Reset(void)
 {
-    Simulation& sim = Sim();
-    sim.journal.Clear();
-    sim.scripts.Clear();
-    sim.devices.RestoreDefaults();
-    sim.timings.RestoreDefaults();
-    sim.failedHandOvers = 0;
-    sim.badReleases = 0;
-    sim.delivered = 0;
+    try {
+        Simulation& sim = Sim();
+        sim.journal.Clear();
+        sim.scripts.Clear();
+        sim.devices.RestoreDefaults();
+        sim.timings.RestoreDefaults();
+        sim.failedHandOvers = 0;
+        sim.badReleases = 0;
+        sim.delivered = 0;
+    } catch (...) {
+        // Out of memory for the default device lists: nothing may cross the DLL's boundary.
+    }
 }
 
 void TAVIK_CALL EngineControl_ClearJournal(void)

@@ -1,5 +1,7 @@
 #include "engine/Journal.h"
 
+#include "engine/TavikControl.h"
+
 #include <cstdio>
 
 namespace tavik_sim {
@@ -39,9 +41,7 @@ void AppendArg(std::string& line, const char* text)
 
 void AppendArg(std::string& line, HWND window)
 {
-    char text[24];
-    std::snprintf(text, sizeof text, "hwnd:%08lX", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)));
-    line += text;
+    line += engine_control::HwndText(window);
 }
 
 void AppendArg(std::string& line, OutArg)

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <sstream>
 
 namespace tavik_sim {
@@ -122,14 +123,13 @@ std::vector<ScenarioEvent> LoadScenarioFromEnvironment()
     const DWORD length = GetEnvironmentVariableW(L"LUMEO_ENGINE_SCENARIO", path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
         return {};
-    std::FILE* file = _wfopen(path, L"rb");
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(_wfopen(path, L"rb"), std::fclose);
     if (!file)
         return {};
     std::string text;
     char chunk[4096];
-    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;)
         text.append(chunk, n);
-    std::fclose(file);
     return ParseScenario(text);
 }
 

@@ -3,6 +3,7 @@
 #include "engine/Scenario.h"
 
 #include <cstring>
+#include <vector>
 
 using namespace tavik_sim;
 
@@ -45,6 +46,15 @@ int FillName(const std::string& name, char* buffer, int size)
     return 0;
 }
 
+// A call about one session: accepted while the engine knows the call.
+template <typename... Extra>
+int OnSession(const char* function, TavikHandle handle, int sessionId, const Extra&... extra)
+{
+    return Dispatch(
+        function, kRefused, [sessionId](Engine& engine) { return engine.UseSession(sessionId); }, handle, sessionId,
+        extra...);
+}
+
 int DeviceCount(const char* function, TavikHandle handle, DeviceKind kind)
 {
     return Dispatch(function, kNoCount, [kind](Engine&) { return Sim().devices.Count(kind); }, handle);
@@ -84,11 +94,19 @@ TavikHandle TAVIK_CALL Tavik_initialize(SIPCallbackEvent* callback, int transpor
             *error = outcome.error;
         if (!outcome.giveHandle)
             return 0;
+        // Read before anything runs: a failure from here on must leave no engine behind.
+        const std::vector<ScenarioEvent> scenario = LoadScenarioFromEnvironment();
         auto engine = std::make_shared<Engine>(sim.engines.NextHandle(), callback);
         engine->Start();
-        sim.engines.Add(engine);
-        for (const ScenarioEvent& scripted : LoadScenarioFromEnvironment())
-            engine->Post(scripted.event, scripted.delayMs);
+        try {
+            sim.engines.Add(engine);
+            for (const ScenarioEvent& scripted : scenario)
+                engine->Post(scripted.event, scripted.delayMs);
+        } catch (...) {
+            sim.engines.Remove(engine->Handle());
+            engine->Stop();
+            throw;
+        }
         return engine->Handle();
     } catch (...) {
         if (error)
@@ -338,14 +356,12 @@ int TAVIK_CALL Tavik_viewLocalVideo(TavikHandle handle, int enable)
 
 int TAVIK_CALL Tavik_setRemoteVideoWindow(TavikHandle handle, int sessionId, HWND window)
 {
-    return Dispatch(
-        __func__, kRefused, [=](Engine& engine) { return engine.UseSession(sessionId); }, handle, sessionId, window);
+    return OnSession(__func__, handle, sessionId, window);
 }
 
 int TAVIK_CALL Tavik_startVideoSending(TavikHandle handle, int sessionId, int send)
 {
-    return Dispatch(
-        __func__, kRefused, [=](Engine& engine) { return engine.UseSession(sessionId); }, handle, sessionId, send);
+    return OnSession(__func__, handle, sessionId, send);
 }
 
 // ---- DTMF --------------------------------------------------------------------------------
@@ -367,8 +383,7 @@ int TAVIK_CALL Tavik_setDTMFSamples(TavikHandle handle, int durationMs)
 
 int TAVIK_CALL Tavik_sendDTMF(TavikHandle handle, int sessionId, int key)
 {
-    return Dispatch(
-        __func__, kRefused, [=](Engine& engine) { return engine.UseSession(sessionId); }, handle, sessionId, key);
+    return OnSession(__func__, handle, sessionId, key);
 }
 
 // ---- Network -----------------------------------------------------------------------------
@@ -456,8 +471,7 @@ int TAVIK_CALL Tavik_call(TavikHandle handle, const char* callee, int mode, int*
 
 int TAVIK_CALL Tavik_answerCall(TavikHandle handle, int sessionId)
 {
-    return Dispatch(
-        __func__, kRefused, [=](Engine& engine) { return engine.UseSession(sessionId); }, handle, sessionId);
+    return OnSession(__func__, handle, sessionId);
 }
 
 int TAVIK_CALL Tavik_rejectCall(TavikHandle handle, int sessionId, int statusCode, const char* reason)
@@ -475,14 +489,12 @@ int TAVIK_CALL Tavik_terminateCall(TavikHandle handle, int sessionId)
 
 int TAVIK_CALL Tavik_hold(TavikHandle handle, int sessionId)
 {
-    return Dispatch(
-        __func__, kRefused, [=](Engine& engine) { return engine.UseSession(sessionId); }, handle, sessionId);
+    return OnSession(__func__, handle, sessionId);
 }
 
 int TAVIK_CALL Tavik_unHold(TavikHandle handle, int sessionId)
 {
-    return Dispatch(
-        __func__, kRefused, [=](Engine& engine) { return engine.UseSession(sessionId); }, handle, sessionId);
+    return OnSession(__func__, handle, sessionId);
 }
 
 int TAVIK_CALL Tavik_refer(TavikHandle handle, int sessionId, const char* target)
@@ -501,8 +513,7 @@ int TAVIK_CALL Tavik_createConference(TavikHandle handle, HWND videoWindow, int 
 
 int TAVIK_CALL Tavik_joinToConference(TavikHandle handle, int sessionId)
 {
-    return Dispatch(
-        __func__, kRefused, [=](Engine& engine) { return engine.UseSession(sessionId); }, handle, sessionId);
+    return OnSession(__func__, handle, sessionId);
 }
 
 int TAVIK_CALL Tavik_destroyConference(TavikHandle handle)

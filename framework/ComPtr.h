@@ -72,12 +72,15 @@ public:
         return ::CoCreateInstance(clsid, nullptr, context, iid, OutVoid());
     }
     // This pointer becomes `source` queried for `iid`; null (and the failure) when the
-    // source is null or does not offer it.
+    // source is null or does not offer it. The source may be what this pointer holds:
+    // that reference goes only after the query.
     template <class U>
     HRESULT QueryFrom(U* source, REFIID iid)
     {
-        Release();
-        return source ? source->QueryInterface(iid, OutVoid()) : E_POINTER;
+        ComPtr queried;
+        const HRESULT hr = source ? source->QueryInterface(iid, queried.OutVoid()) : E_POINTER;
+        Swap(queried);
+        return hr;
     }
 
 private:

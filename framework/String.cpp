@@ -97,54 +97,25 @@ CString& CString::operator+=(LPCSTR text)
     return *this;
 }
 
-CString operator+(const CString& a, const CString& b)
+namespace {
+
+template <class A, class B>
+CString Joined(const A& a, const B& b)
 {
     CString out(a);
     out += b;
     return out;
 }
 
-CString operator+(const CString& a, LPCWSTR b)
-{
-    CString out(a);
-    out += b;
-    return out;
-}
+} // namespace
 
-CString operator+(LPCWSTR a, const CString& b)
-{
-    CString out(a);
-    out += b;
-    return out;
-}
-
-CString operator+(const CString& a, LPCSTR b)
-{
-    CString out(a);
-    out += b;
-    return out;
-}
-
-CString operator+(LPCSTR a, const CString& b)
-{
-    CString out(a);
-    out += b;
-    return out;
-}
-
-CString operator+(const CString& a, wchar_t b)
-{
-    CString out(a);
-    out += b;
-    return out;
-}
-
-CString operator+(wchar_t a, const CString& b)
-{
-    CString out(a);
-    out += b;
-    return out;
-}
+CString operator+(const CString& a, const CString& b) { return Joined(a, b); }
+CString operator+(const CString& a, LPCWSTR b) { return Joined(a, b); }
+CString operator+(LPCWSTR a, const CString& b) { return Joined(a, b); }
+CString operator+(const CString& a, LPCSTR b) { return Joined(a, b); }
+CString operator+(LPCSTR a, const CString& b) { return Joined(a, b); }
+CString operator+(const CString& a, wchar_t b) { return Joined(a, b); }
+CString operator+(wchar_t a, const CString& b) { return Joined(a, b); }
 
 // ---------------------------------------------------------------- access
 
@@ -385,7 +356,9 @@ void CString::FormatV(LPCWSTR format, va_list args)
         m_str.clear();
         return;
     }
-    // Most texts fit the first try; a longer one doubles the buffer until it fits.
+    // Most texts fit the first try. A longer one is told its length and is written again
+    // once at that size (a runtime that only reports failure gets a doubled buffer).
+    constexpr size_t kLimit = size_t{1} << 26;   // units; past it the format counts as failed
     std::wstring out(256, L'\0');
     for (;;) {
         va_list copy;
@@ -396,11 +369,12 @@ void CString::FormatV(LPCWSTR format, va_list args)
             out.resize(static_cast<size_t>(written));
             break;
         }
-        if (out.size() >= (1u << 26)) {  // a format that cannot succeed (bad conversion)
+        const size_t wanted = written >= 0 ? static_cast<size_t>(written) + 1 : out.size() * 2;
+        if (wanted > kLimit) {
             out.clear();
             break;
         }
-        out.resize(out.size() * 2);
+        out.resize(wanted);
     }
     m_str.swap(out);
 }

@@ -156,7 +156,7 @@ int CWinThread::Run()
                 idle = false;
         }
         do {
-        if (!PumpMessage())
+            if (!PumpMessage())
                 return ExitInstance();
             if (IsIdleMessage(&m_msgCur)) {
                 idle = true;

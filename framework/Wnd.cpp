@@ -1,6 +1,7 @@
 #include "framework/Wnd.h"
 
 #include "framework/CallbackGuard.h"
+#include "framework/ThreadSlot.h"
 #include "framework/WinApp.h"
 #include "framework/WinThread.h"
 
@@ -12,10 +13,10 @@ namespace {
 constexpr wchar_t kFrameworkClass[] = L"LumeoWnd";
 constexpr UINT WF_MARKER = 0x8000;   // the insert-after markers: no window, no maps
 
-// What each thread keeps for its windows. It is reached through a plain thread-local
-// pointer: thread-local objects with destructors are not reliably destroyed at thread
-// exit with this runtime (they can leave the heap locked). A framework thread frees its
-// block when it ends (AfxTermThreadWindows); other threads keep theirs to the end.
+// What each thread keeps for its windows. It is reached through a pointer in a thread
+// slot: thread-local objects with destructors are not reliably destroyed at thread exit
+// with this runtime (they can leave the heap locked). A framework thread frees its block
+// when it ends (AfxTermThreadWindows); other threads keep theirs to the end.
 struct WndThreadState {
     // Windows bound to objects. Most messages in a row go to one window, so the last
     // answer is kept in front of the map.
@@ -59,19 +60,26 @@ struct WndThreadState {
     ~WndThreadState();
 };
 
-thread_local WndThreadState* t_state = nullptr;
-
-WndThreadState& State()
+const AfxThreadSlot& StateSlot()
 {
-    if (!t_state)
-        t_state = new WndThreadState;   // owned by the thread, see above
-    return *t_state;
+    static const AfxThreadSlot slot;
+    return slot;
 }
 
 // Null when this thread has no windows to know of.
 WndThreadState* StateIfAny()
 {
-    return t_state;
+    return static_cast<WndThreadState*>(StateSlot().Get());
+}
+
+WndThreadState& State()
+{
+    WndThreadState* state = StateIfAny();
+    if (!state) {
+        state = new WndThreadState;   // owned by the thread, see above
+        StateSlot().Set(state);
+    }
+    return *state;
 }
 
 CWnd* LookupPermanent(WndThreadState& s, HWND hwnd)
@@ -81,13 +89,22 @@ CWnd* LookupPermanent(WndThreadState& s, HWND hwnd)
 
 bool IsImeWindow(HWND hwnd)
 {
-    // The system may create an IME window of its own while a window is being created;
-    // it must not take the pending object.
+    // The system may create input-method windows of its own (the default "IME" window
+    // and the text services' windows of classes with CS_IME) while a window is being
+    // created; they must not take the pending object.
+    if (GetClassLongPtrW(hwnd, GCL_STYLE) & CS_IME)
+        return true;
     wchar_t name[8];
     return GetClassNameW(hwnd, name, 8) > 0 && lstrcmpiW(name, L"IME") == 0;
 }
 
 LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam);
+
+// WM_CTLCOLORMSGBOX .. WM_CTLCOLORSTATIC, which share one map entry.
+bool IsCtlColor(UINT message)
+{
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
 
 } // namespace
 
@@ -136,7 +153,12 @@ WndThreadState::~WndThreadState()
 
 LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam)
 {
-    WndThreadState& s = State();
+    // The hook belongs to the thread's state, so the state exists while it is installed;
+    // nothing is allocated here.
+    WndThreadState* const state = StateIfAny();
+    if (!state)
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    WndThreadState& s = *state;
     if (code == HCBT_CREATEWND && s.creating) {
         const HWND hwnd = reinterpret_cast<HWND>(wParam);
         if (!IsImeWindow(hwnd)) {
@@ -249,8 +271,10 @@ void AfxDeleteTempWindowMap()
 
 void AfxTermThreadWindows()
 {
-    delete t_state;
-    t_state = nullptr;
+    // Out of the slot first: the wrappers deleted with the state must not find it.
+    WndThreadState* const state = StateIfAny();
+    StateSlot().Set(nullptr);
+    delete state;
 }
 
 BOOL AfxRegisterClass(WNDCLASSW* wndClass)
@@ -358,7 +382,9 @@ HWND CWnd::Detach()
 
 BOOL CWnd::SubclassWindow(HWND hwnd)
 {
-    if (!IsWindow(hwnd) || !Attach(hwnd))
+    // Another thread's window would get its messages on that thread, where this object
+    // is unknown: they would skip the window's own procedure altogether.
+    if (!IsWindow(hwnd) || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId() || !Attach(hwnd))
         return FALSE;
     WndAccess::Subclass(this, hwnd);
     return TRUE;
@@ -371,7 +397,9 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
 
 HWND CWnd::UnsubclassWindow()
 {
-    if (!m_hWnd)
+    // Only our own procedure can be taken out: one installed above it keeps ours as its
+    // predecessor, and an attached window never had ours.
+    if (!m_hWnd || reinterpret_cast<WNDPROC>(GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC)) != &AfxWndProc)
         return nullptr;
     SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC,
                       reinterpret_cast<LONG_PTR>(m_pfnSuper ? m_pfnSuper : &::DefWindowProcW));
@@ -492,6 +520,15 @@ bool WndAccess::Reflect(const CWnd* parent, HWND control, UINT message, WPARAM w
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
+    if (IsCtlColor(message)) {
+        if (WndAccess::Reflect(this, reinterpret_cast<HWND>(lParam), message, wParam, lParam, result))
+            return TRUE;
+        AFX_MSGCALL call{message, wParam, lParam, 0};
+        if (!DispatchMsg(AFX_WM_CTLCOLOR, 0, 0, call))
+            return FALSE;
+        *result = call.result;
+        return TRUE;
+    }
     switch (message) {
     case WM_COMMAND:
         if (!OnCommand(wParam, lParam))
@@ -503,21 +540,6 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         if (!OnNotify(wParam, lParam, &answer))
             return FALSE;
         *result = answer;
-        return TRUE;
-    }
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: {
-        if (WndAccess::Reflect(this, reinterpret_cast<HWND>(lParam), message, wParam, lParam, result))
-            return TRUE;
-        AFX_MSGCALL call{message, wParam, lParam, 0};
-        if (!DispatchMsg(AFX_WM_CTLCOLOR, 0, 0, call))
-            return FALSE;
-        *result = call.result;
         return TRUE;
     }
     case WM_DRAWITEM: {
@@ -581,27 +603,12 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* re
 
 BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    UINT reflected = WM_REFLECT_BASE + message;
+    const UINT reflected = WM_REFLECT_BASE + (IsCtlColor(message) ? AFX_WM_CTLCOLOR : message);
     UINT code = 0;
-    switch (message) {
-    case WM_COMMAND:
+    if (message == WM_COMMAND)
         code = HIWORD(wParam);
-        break;
-    case WM_NOTIFY:
+    else if (message == WM_NOTIFY)
         code = reinterpret_cast<const NMHDR*>(lParam)->code;
-        break;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        reflected = WM_REFLECT_BASE + AFX_WM_CTLCOLOR;
-        break;
-    default:
-        break;
-    }
     AFX_MSGCALL call{message, wParam, lParam, 0};
     if (!DispatchMsg(reflected, code, 0, call))
         return FALSE;

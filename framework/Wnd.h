@@ -70,10 +70,13 @@ public:
     // Binds this object to `hwnd` without taking its messages; FALSE when either is bound.
     BOOL Attach(HWND hwnd);
     HWND Detach();
-    // Binds and routes the window's messages through this object.
+    // Binds and routes the window's messages through this object. FALSE for a window of
+    // another thread (its messages would never reach this thread's objects).
     BOOL SubclassWindow(HWND hwnd);
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
-    // Puts the previous procedure back and unbinds; answers the handle.
+    // Puts the previous procedure back and unbinds; answers the handle. Null, changing
+    // nothing, while another procedure is installed above ours (it would be cut out of the
+    // chain) or when the window was only attached.
     HWND UnsubclassWindow();
 
     // --- creation
@@ -100,6 +103,7 @@ public:
     // --- modal runs
     // Pumps messages until EndModalLoop (or the window's destruction, which answers -1
     // unless EndModalLoop gave a value first); answers the value given to EndModalLoop.
+    // -1 at once without a window, or when this window's loop is already running.
     virtual int RunModalLoop(DWORD flags = 0);
     virtual BOOL ContinueModal();
     virtual void EndModalLoop(int result);

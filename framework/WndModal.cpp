@@ -6,6 +6,10 @@
 
 int CWnd::RunModalLoop(DWORD flags)
 {
+    // Nothing could end a loop without a window; and a second loop on the same window
+    // could not tell the first one that the window (and perhaps the object) went away.
+    if (!::IsWindow(m_hWnd) || (m_nFlags & WF_MODALLOOP))
+        return -1;
     ModalRun run;
     m_pModalRun = &run;
     m_nFlags |= WF_MODALLOOP | WF_CONTINUEMODAL;

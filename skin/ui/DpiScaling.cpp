@@ -13,6 +13,13 @@ int ScaleInt(int v, LONG screen, LONG skin)
     return static_cast<int>(static_cast<long long>(v) * screen / skin);
 }
 
+// trunc(length * screen / skin + start), in integers so that an exact result is not
+// truncated to one less (816 * 110 / 96 is 935, not 934.99...).
+LONG ScaleFrom(LONG start, LONG length, LONG screen, LONG skin)
+{
+    return static_cast<LONG>((static_cast<long long>(length) * screen + static_cast<long long>(start) * skin) / skin);
+}
+
 } // namespace
 
 DpiPair CurrentDpi()
@@ -34,13 +41,11 @@ RECT ScaleRect(const RECT& rect, const DpiPair& dpi)
 {
     if (!dpi.HasX() || !dpi.HasY())
         return rect;
-    const double sx = static_cast<double>(dpi.screen.cx) / dpi.skin.cx;
-    const double sy = static_cast<double>(dpi.screen.cy) / dpi.skin.cy;
     RECT scaled;
     scaled.left = ScaleInt(rect.left, dpi.screen.cx, dpi.skin.cx);
     scaled.top = ScaleInt(rect.top, dpi.screen.cy, dpi.skin.cy);
-    scaled.right = static_cast<LONG>(static_cast<double>(rect.right - rect.left) * sx + scaled.left);
-    scaled.bottom = static_cast<LONG>(static_cast<double>(rect.bottom - rect.top) * sy + scaled.top);
+    scaled.right = ScaleFrom(scaled.left, rect.right - rect.left, dpi.screen.cx, dpi.skin.cx);
+    scaled.bottom = ScaleFrom(scaled.top, rect.bottom - rect.top, dpi.screen.cy, dpi.skin.cy);
     return scaled;
 }
 

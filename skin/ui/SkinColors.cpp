@@ -5,6 +5,23 @@
 namespace Vexel {
 namespace {
 
+// One state's variables: its same-as-Normal switch and its COLOR resource id.
+struct StateColor {
+    int sameAsNormal;
+    int colorRes;
+};
+
+// Highlight, Selected and Disabled, then the checked states of check boxes and radios.
+constexpr StateColor kStates[] = {
+    {CtrlVar::IsHSameNColor, CtrlVar::ColorResH},
+    {CtrlVar::IsSSameNColor, CtrlVar::ColorResS},
+    {CtrlVar::IsDSameNColor, CtrlVar::ColorResD},
+    {ToggleBtnVar::IsCNSameNColor, ToggleBtnVar::ColorResCN},
+    {ToggleBtnVar::IsCHSameNColor, ToggleBtnVar::ColorResCH},
+    {ToggleBtnVar::IsCSSameNColor, ToggleBtnVar::ColorResCS},
+    {ToggleBtnVar::IsCDSameNColor, ToggleBtnVar::ColorResCD},
+};
+
 // The colour of a COLOR resource, or `absent` when the id names none.
 COLORREF ColorOr(const PropertyValue& id, COLORREF absent)
 {
@@ -37,21 +54,13 @@ int GetFourStateColors(const CTRLPROPERTIES* record, COLORREF* normal, COLORREF*
     if (!record || !normal)
         return -1;
     *normal = ColorOr(record->GetVar(CtrlVar::ColorResN), RGB(0, 0, 0));
-    const struct {
-        COLORREF* slot;
-        int sameAsNormal;
-        int colorRes;
-    } states[] = {
-        {highlight, CtrlVar::IsHSameNColor, CtrlVar::ColorResH},
-        {selected, CtrlVar::IsSSameNColor, CtrlVar::ColorResS},
-        {disabled, CtrlVar::IsDSameNColor, CtrlVar::ColorResD},
-    };
-    for (const auto& state : states) {
-        if (!state.slot)
+    COLORREF* const slots[] = {highlight, selected, disabled};
+    for (int i = 0; i < 3; ++i) {
+        if (!slots[i])
             continue;
-        *state.slot = record->GetVar(state.sameAsNormal).GetBool()
+        *slots[i] = record->GetVar(kStates[i].sameAsNormal).GetBool()
             ? *normal
-            : ColorOr(record->GetVar(state.colorRes), RGB(0, 0, 0));
+            : ColorOr(record->GetVar(kStates[i].colorRes), RGB(0, 0, 0));
     }
     return 0;
 }
@@ -65,22 +74,11 @@ int GetEightStateColors(const TOGGLEBTNPROPERTIES* record, COLORREF* normal, COL
     const COLORREF normalColor = ColorOr(record->GetVar(CtrlVar::ColorResN), RGB(0, 0, 0));
     if (normal)
         *normal = normalColor;
-    const struct {
-        COLORREF* slot;
-        int sameAsNormal;
-        int colorRes;
-    } states[] = {
-        {highlight, CtrlVar::IsHSameNColor, CtrlVar::ColorResH},
-        {selected, CtrlVar::IsSSameNColor, CtrlVar::ColorResS},
-        {disabled, CtrlVar::IsDSameNColor, CtrlVar::ColorResD},
-        {checkedNormal, ToggleBtnVar::IsCNSameNColor, ToggleBtnVar::ColorResCN},
-        {checkedHighlight, ToggleBtnVar::IsCHSameNColor, ToggleBtnVar::ColorResCH},
-        {checkedSelected, ToggleBtnVar::IsCSSameNColor, ToggleBtnVar::ColorResCS},
-        {checkedDisabled, ToggleBtnVar::IsCDSameNColor, ToggleBtnVar::ColorResCD},
-    };
-    for (const auto& state : states) {
-        GetColorFromID(record->GetVar(state.colorRes).GetString(), normalColor, state.slot,
-                       record->GetVar(state.sameAsNormal).GetBool());
+    COLORREF* const slots[] = {highlight,        selected,        disabled,       checkedNormal,
+                               checkedHighlight, checkedSelected, checkedDisabled};
+    for (int i = 0; i < 7; ++i) {
+        GetColorFromID(record->GetVar(kStates[i].colorRes).GetString(), normalColor, slots[i],
+                       record->GetVar(kStates[i].sameAsNormal).GetBool());
     }
     return 0;
 }

@@ -7,10 +7,22 @@
 namespace Vexel {
 namespace {
 
-// One state's variables: its FONT resource id and its same-as-Normal switch.
+// One state's variables: its same-as-Normal switch and its FONT resource id.
 struct StateFont {
     int sameAsNormal;
     int fontRes;
+};
+
+// Highlight, Selected and Disabled, then the checked states of check boxes and radios.
+enum { kHighlight, kSelected, kDisabled };
+constexpr StateFont kStates[] = {
+    {CtrlVar::IsHSameNFont, CtrlVar::FontResH},
+    {CtrlVar::IsSSameNFont, CtrlVar::FontResS},
+    {CtrlVar::IsDSameNFont, CtrlVar::FontResD},
+    {ToggleBtnVar::IsCNSameNFont, ToggleBtnVar::FontResCN},
+    {ToggleBtnVar::IsCHSameNFont, ToggleBtnVar::FontResCH},
+    {ToggleBtnVar::IsCSSameNFont, ToggleBtnVar::FontResCS},
+    {ToggleBtnVar::IsCDSameNFont, ToggleBtnVar::FontResCD},
 };
 
 LOGFONTW FontOrDefault(const PropertyValue& id)
@@ -71,21 +83,15 @@ int CreateFontFromProperty(const CTRLPROPERTIES* record, CFont* normal)
 
 int CreateTwoStateFonts(const CTRLPROPERTIES* record, CFont* normal, CFont* disabled)
 {
-    static constexpr StateFont kStates[] = {{CtrlVar::IsDSameNFont, CtrlVar::FontResD}};
     CFont* const slots[] = {disabled};
-    return CreateStateFonts(record, normal, kStates, slots, 1);
+    return CreateStateFonts(record, normal, &kStates[kDisabled], slots, 1);
 }
 
 int CreateFourStateFonts(const CTRLPROPERTIES* record, CFont* normal, CFont* highlight, CFont* selected,
                          CFont* disabled)
 {
-    static constexpr StateFont kStates[] = {
-        {CtrlVar::IsHSameNFont, CtrlVar::FontResH},
-        {CtrlVar::IsSSameNFont, CtrlVar::FontResS},
-        {CtrlVar::IsDSameNFont, CtrlVar::FontResD},
-    };
     CFont* const slots[] = {highlight, selected, disabled};
-    return CreateStateFonts(record, normal, kStates, slots, 3);
+    return CreateStateFonts(record, normal, &kStates[kHighlight], slots, 3);
 }
 
 int CreateEightStateFonts(const TOGGLEBTNPROPERTIES* record, CFont* normal, CFont* highlight, CFont* selected,
@@ -97,23 +103,13 @@ int CreateEightStateFonts(const TOGGLEBTNPROPERTIES* record, CFont* normal, CFon
     // The Normal font as made is the others' fallback.
     const LOGFONTW normalFont = FontOrDefault(record->GetVar(CtrlVar::FontResN));
     MakeFont(normalFont, normal);
-    const struct {
-        CFont* slot;
-        StateFont vars;
-    } states[] = {
-        {highlight, {CtrlVar::IsHSameNFont, CtrlVar::FontResH}},
-        {selected, {CtrlVar::IsSSameNFont, CtrlVar::FontResS}},
-        {disabled, {CtrlVar::IsDSameNFont, CtrlVar::FontResD}},
-        {checkedNormal, {ToggleBtnVar::IsCNSameNFont, ToggleBtnVar::FontResCN}},
-        {checkedHighlight, {ToggleBtnVar::IsCHSameNFont, ToggleBtnVar::FontResCH}},
-        {checkedSelected, {ToggleBtnVar::IsCSSameNFont, ToggleBtnVar::FontResCS}},
-        {checkedDisabled, {ToggleBtnVar::IsCDSameNFont, ToggleBtnVar::FontResCD}},
-    };
-    for (const auto& state : states) {
-        if (!state.slot)
+    CFont* const slots[] = {highlight,        selected,        disabled,       checkedNormal,
+                            checkedHighlight, checkedSelected, checkedDisabled};
+    for (int i = 0; i < 7; ++i) {
+        if (!slots[i])
             continue;
-        CreateFontFromID(record->GetVar(state.vars.fontRes).GetString(), &normalFont, state.slot,
-                         record->GetVar(state.vars.sameAsNormal).GetBool());
+        CreateFontFromID(record->GetVar(kStates[i].fontRes).GetString(), &normalFont, slots[i],
+                         record->GetVar(kStates[i].sameAsNormal).GetBool());
     }
     return 0;
 }

@@ -19,16 +19,26 @@ CRect RectInParent(HWND window, HWND parent)
 }
 
 // The resize point to draw a control's background with: its own, or the parent window's
-// made relative to the control.
-POINT ResizePointFor(HWND window, HWND parent, BOOL askParent, int resizeX, int resizeY)
+// made relative to the control, which lies at `inParent` in the parent.
+POINT ResizePointFor(HWND window, HWND parent, const RECT& inParent, BOOL askParent, int resizeX, int resizeY)
 {
     if (!askParent)
         return POINT{resizeX, resizeY};
-    const CRect rect = RectInParent(window, parent);
     const auto ask = [&](WPARAM which) {
         return static_cast<int>(::SendMessageW(parent, WM_VXL_GETRESIZEPOINT, which, reinterpret_cast<LPARAM>(window)));
     };
-    return POINT{ask(kResizePointX) - rect.left, ask(kResizePointY) - rect.top};
+    return POINT{ask(kResizePointX) - inParent.left, ask(kResizePointY) - inParent.top};
+}
+
+// Where an image `size` long starts in a client extent by an alignment mode and offset.
+int AlignedStart(int mode, int extent, int size, int offset)
+{
+    switch (mode) {
+    case kAlignCenter: return (extent - size - offset) / 2 + offset;
+    case kAlignNear: return offset;
+    case kAlignFar: return extent - size - offset;
+    default: return 0;
+    }
 }
 
 // Copies the four one-pixel edges of a w x h image onto the window DC at the same places.
@@ -69,23 +79,8 @@ int DrawForegroundImage(HWND window, CDC* dc, int xOffset, int yOffset, HBITMAP 
         return 0;
     CRect client;
     ::GetClientRect(window, &client);
-    const int cw = client.Width();
-    const int ch = client.Height();
-
-    int left = 0;
-    switch (horizontalMode) {
-    case kAlignCenter: left = (cw - size.cx - xOffset) / 2 + xOffset; break;
-    case kAlignNear: left = xOffset; break;
-    case kAlignFar: left = cw - size.cx - xOffset; break;
-    default: break;
-    }
-    int top = 0;
-    switch (verticalMode) {
-    case kAlignCenter: top = (ch - size.cy - yOffset) / 2 + yOffset; break;
-    case kAlignNear: top = yOffset; break;
-    case kAlignFar: top = ch - size.cy - yOffset; break;
-    default: break;
-    }
+    const int left = AlignedStart(horizontalMode, client.Width(), size.cx, xOffset);
+    const int top = AlignedStart(verticalMode, client.Height(), size.cy, yOffset);
 
     BitmapDC source(*dc, bitmap);
     DrawTransparentBitmap(*dc, left, top, size.cx, size.cy, source, 0, 0, size.cx, size.cy, key);
@@ -107,7 +102,7 @@ int DrawResizedBackground(HWND window, CDC* dc, HBITMAP bitmap, BOOL askParent, 
     const CRect rect = RectInParent(window, parent);
     const int w = rect.Width();
     const int h = rect.Height();
-    const POINT point = ResizePointFor(window, parent, askParent, resizeX, resizeY);
+    const POINT point = ResizePointFor(window, parent, rect, askParent, resizeX, resizeY);
 
     if (!(::GetWindowLongW(window, GWL_STYLE) & WS_BORDER)) {
         DrawResizedBitmap(*dc, 0, 0, w, h, bitmap, 1, point.x, point.y);
@@ -144,7 +139,7 @@ int DrawFrameFromResizedBitmap(HWND window, HBITMAP bitmap, BOOL askParent, int 
     const HWND parent = ::GetParent(window);
     if (!parent)
         return -4;
-    const POINT point = ResizePointFor(window, parent, askParent, resizeX, resizeY);
+    const POINT point = ResizePointFor(window, parent, RectInParent(window, parent), askParent, resizeX, resizeY);
     PaintFrame(window, [&](HDC image, int w, int h) { DrawResizedBitmap(image, 0, 0, w, h, bitmap, 1, point.x, point.y); });
     return 0;
 }

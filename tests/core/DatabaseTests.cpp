@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -20,10 +21,13 @@ using core_test::QueryValue;
 
 const char* const kDataTables[] = {"Options", "Groups", "History", "Contacts", "User"};
 
-// The Options row a fresh file holds, column by column, as SQLite gives it back.
-std::map<std::string, std::string> ExpectedDefaultRow(const std::string& program, const std::string& recordFolder)
+using Row = std::vector<std::pair<std::string, std::string>>;
+
+// The Options row a fresh file holds, column by column in the table's order, as SQLite gives
+// it back.
+Row ExpectedDefaultRow(const std::string& program, const std::string& recordFolder)
 {
-    std::map<std::string, std::string> row = {
+    Row row = {
         {"ID", "1"}, {"AGC", "1"}, {"AEC", "1"}, {"VAD", "0"}, {"CNG", "0"},
         {"ARPath", Base64Encode(program, true)}, {"ARName", "UmVjb3JkRmlsZXM."},
         {"VRPath", Base64Encode(program, true)}, {"VRName", "UmVjb3JkRmlsZXM."},
@@ -31,9 +35,17 @@ std::map<std::string, std::string> ExpectedDefaultRow(const std::string& program
         {"AudioInputDeviceId", "0"}, {"AudioOutputDeviceId", "0"}, {"VideoDeviceId", "0"}, {"KeepLive", "1"},
         {"AutoLoginSIPUri", ""},
         {"EnableAudioCodec1", "G.729"}, {"EnableAudioCodec2", "G.711 aLaw"}, {"EnableAudioCodec3", "G.711 uLaw"},
+    };
+    for (int n = 4; n <= 11; ++n)
+        row.emplace_back("EnableAudioCodec" + std::to_string(n), "");
+    row.insert(row.end(), {
         {"DisableAudioCodec1", "G.722.1"}, {"DisableAudioCodec2", "G.722"}, {"DisableAudioCodec3", "AMR-WB"},
         {"DisableAudioCodec4", "SPEEX-WB"}, {"DisableAudioCodec5", "SPEEX"}, {"DisableAudioCodec6", "GSM"},
         {"DisableAudioCodec7", "iLBC"}, {"DisableAudioCodec8", "AMR"},
+    });
+    for (int n = 9; n <= 11; ++n)
+        row.emplace_back("DisableAudioCodec" + std::to_string(n), "");
+    row.insert(row.end(), {
         {"EnableVideoCodec1", "H.264"}, {"EnableVideoCodec2", "H.263"}, {"EnableVideoCodec3", ""},
         {"DisableVideoCodec1", "H.263+(1998)"}, {"DisableVideoCodec2", ""}, {"DisableVideoCodec3", ""},
         {"ReverseLocalVideo", "0"}, {"ReverseReceivedVideo", "0"}, {"ReverseSendingVideo", "0"},
@@ -47,11 +59,7 @@ std::map<std::string, std::string> ExpectedDefaultRow(const std::string& program
         {"DeltaTransmitTimeMS", "40"}, {"Priority", "0"}, {"defaultSoftphone", "1"}, {"displayIdle", "0"},
         {"showTimeStamp", "1"}, {"callImmediately", "0"}, {"recordFolder", Base64Encode(recordFolder, true)},
         {"ANS", "0"},
-    };
-    for (int n = 4; n <= 11; ++n)
-        row["EnableAudioCodec" + std::to_string(n)] = "";
-    for (int n = 9; n <= 11; ++n)
-        row["DisableAudioCodec" + std::to_string(n)] = "";
+    });
     return row;
 }
 
@@ -89,15 +97,16 @@ void ExpectFreshDatabase(const DatabaseFixtureFolders& f)
     SqlTable options;
     ASSERT_TRUE(db.GetTable("select * from Options", options));
     ASSERT_EQ(options.Rows(), 1);
-    std::map<std::string, std::string> row;
+    Row row;
     for (int c = 0; c < options.Columns(); ++c)
-        row[options.Name(c)] = options.Value(0, c) ? options.Value(0, c) : "<NULL>";
+        row.emplace_back(options.Name(c), options.Value(0, c) ? options.Value(0, c) : "<NULL>");
     EXPECT_EQ(row, ExpectedDefaultRow(f.folders.program, f.RecordFolder()));
 
-    EXPECT_EQ(Base64Decode(row["ARPath"]), f.folders.program);
-    EXPECT_EQ(Base64Decode(row["VRName"]), "RecordFiles");
-    EXPECT_EQ(Base64Decode(row["recordFolder"]), f.RecordFolder());
-    EXPECT_EQ(Base64Decode(row["logPath"]), f.RecordFolder());
+    std::map<std::string, std::string> byName(row.begin(), row.end());
+    EXPECT_EQ(Base64Decode(byName["ARPath"]), f.folders.program);
+    EXPECT_EQ(Base64Decode(byName["VRName"]), "RecordFiles");
+    EXPECT_EQ(Base64Decode(byName["recordFolder"]), f.RecordFolder());
+    EXPECT_EQ(Base64Decode(byName["logPath"]), f.RecordFolder());
     EXPECT_TRUE(core_test::IsFolder(f.RecordFolder()));
 }
 
@@ -105,6 +114,42 @@ TEST(OpenDatabase, FreshStartCreatesEveryTableAndTheDefaultRow)
 {
     DatabaseFixtureFolders f;
     ExpectFreshDatabase(f);
+}
+
+TEST(OpenDatabase, TablesAreCreatedWithTheirExactStatements)
+{
+    // Other windows read and write these tables by column position too.
+    const struct {
+        const char* table;
+        const char* sql;
+    } cases[] = {
+        {"Version", "create table Version(ID integer primary key,MainVer char(64), OptionsVer char(64), "
+                    "UserVer char(64), ContactsVer char(64), HistoryVer char(64), MessagesVer char(64), "
+                    "GroupsVer char(64))"},
+        {"Groups", "create table Groups(GroupName char(128) primary key, GroupKey integer)"},
+        {"History", "create table History(History nvarchar(1024) primary key, Number char(128), CallType integer)"},
+        {"Contacts", "create table Contacts(SIPUri nvarchar(1024) primary key, Email char(128), HomePhone char(128), "
+                     "WorkPhone char(128), MobilePhone char(128), FirstName char(128), LastName char(128), "
+                     "NickName char(128), JobTitle char(128), GroupName char(128), Icon varchar(1024), "
+                     "blocked integer, subscribed integer, acceptedsubscribed integer, subscribeid integer)"},
+        {"User", "create table User(SIPUri nvarchar(1024) primary key, UserName char(128), AuthName char(128), "
+                 "Password char(128), ProxyServer nvarchar(512), ProxyPort integer, UserDomain char(512), "
+                 "StunServer nvarchar(512), StunServerPort integer, RegVal integer, KeepLive integer, "
+                 "rport integer, XMPPUserName char(128), XMPPPassword char(128), XMPPServer nvarchar(512), "
+                 "XMPPServerPort integer, XMPPTLS integer, XMPPResource char(128), Tls integer, Srtp integer, "
+                 "displayName nvarchar(1024), Transport integer, OutboundServer nvarchar(512), "
+                 "OutboundPort integer, ipv6 integer)"},
+    };
+    DatabaseFixtureFolders f;
+    TavikSQL db;
+    ASSERT_TRUE(OpenDatabase(db, f.folders));
+    // SQLite keeps each statement as it ran, but for its first two words in capitals.
+    const std::string create = "create table";
+    for (const auto& c : cases) {
+        const std::string expected = "CREATE TABLE" + std::string(c.sql).substr(create.size());
+        EXPECT_EQ(QueryValue(db, "select sql from sqlite_master where name = " + SqlLiteral(c.table)), expected)
+            << c.table;
+    }
 }
 
 TEST(OpenDatabase, ProgramFolderWithQuotePercentAndAnsiLetters)

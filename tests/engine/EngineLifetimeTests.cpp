@@ -4,9 +4,11 @@
 
 #include <gmock/gmock.h>
 
+#include <atomic>
 #include <functional>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace engine_test;
@@ -246,6 +248,54 @@ TEST_F(EngineLifetime, NoCallbackRunsAfterUnInitializeReturns)
     const size_t delivered = callback.Events().size();
     EXPECT_LT(delivered, 2003u); // the answer was still pending
     EXPECT_EQ(static_cast<int>(delivered), EngineControl_GetDeliveredCount());
+}
+
+// A callback that lingers in OnEvent and notes whether it was still running once the test
+// had seen Tavik_unInitialize return.
+class LingeringCallback final : public SIPCallbackEvent {
+public:
+    LingeringCallback() : entered_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    ~LingeringCallback() { CloseHandle(entered_); }
+    LingeringCallback(const LingeringCallback&) = delete;
+    LingeringCallback& operator=(const LingeringCallback&) = delete;
+
+    void OnEvent(SIPCallbackCommand* record) override
+    {
+        SetEvent(entered_);
+        Sleep(200); // long enough for an unInitialize that does not wait to return meanwhile
+        if (closed_.load())
+            ++lateExits_;
+        Tavik_delSIPCallbackCommand(record);
+    }
+
+    bool WaitEntered() const { return WaitForSingleObject(entered_, kPatienceMs) == WAIT_OBJECT_0; }
+    void Close() { closed_ = true; }
+    int LateExits() const { return lateExits_.load(); }
+
+private:
+    const HANDLE entered_;
+    std::atomic<bool> closed_{false};
+    std::atomic<int> lateExits_{0};
+};
+
+TEST_F(EngineLifetime, UnInitializeWaitsOutADeliveryOnAnotherThread)
+{
+    LingeringCallback callback;
+    EngineSession engine(&callback);
+    const TavikHandle handle = engine.Handle();
+    std::thread injector([handle] {
+        const EngineEventSpec spec = Event(13, 0);
+        EngineControl_InjectEvent(handle, &spec, EngineDelivery_Synchronous);
+    });
+    const bool entered = callback.WaitEntered();
+    const int result = engine.UnInitialize();
+    callback.Close();
+    injector.join();
+
+    ASSERT_TRUE(entered);
+    EXPECT_EQ(0, result);
+    EXPECT_EQ(0, callback.LateExits());
+    EXPECT_EQ(1, EngineControl_GetDeliveredCount());
 }
 
 TEST_F(EngineLifetime, RecordsCanBeReleasedAfterUnInitialize)

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -15,8 +16,41 @@
 namespace {
 
 constexpr UINT WM_HELLO = WM_APP + 60;
+constexpr UINT WM_START_DIALOGS = WM_APP + 61;
+constexpr UINT_PTR kTickTimer = 1;
+constexpr UINT_PTR kBackstopTimer = 2;   // ends the run should the quit have been lost
 
-enum class Plan { FailWithoutWindow, FailAfterMainWindow, RunUntilMainWindowGoes };
+enum class Plan { FailWithoutWindow, FailAfterMainWindow, RunUntilMainWindowGoes, QuitInsideNestedDialogs };
+
+// A popup that runs `onTick` once from its own modal loop.
+class TickingPopup : public CWnd {
+public:
+    int RunModal(HWND owner, std::function<void()> onTick)
+    {
+        m_onTick = std::move(onTick);
+        if (!CreateEx(0, nullptr, L"popup", WS_POPUP, 0, 0, 50, 50, owner, nullptr))
+            return -100;
+        SetTimer(kTickTimer, 1);
+        const int result = RunModalLoop(0);
+        DestroyWindow();
+        return result;
+    }
+
+protected:
+    void OnTimer(UINT_PTR id)
+    {
+        KillTimer(id);
+        m_onTick();
+    }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    std::function<void()> m_onTick;
+};
+
+BEGIN_MESSAGE_MAP(TickingPopup, CWnd)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
 
 class TestApp;
 
@@ -27,9 +61,35 @@ public:
 protected:
     void PostNcDestroy() override { m_events.push_back("main window gone"); }
 
+    // Two dialogs, one inside the other; the inner one meets a WM_QUIT.
+    LRESULT OnStartDialogs(WPARAM, LPARAM)
+    {
+        TickingPopup outer;
+        const int outerResult = outer.RunModal(m_hWnd, [this, &outer] {
+            TickingPopup inner;
+            const int innerResult = inner.RunModal(outer.m_hWnd, [] { PostQuitMessage(7); });
+            m_events.push_back("inner dialog " + std::to_string(innerResult));
+        });
+        m_events.push_back("outer dialog " + std::to_string(outerResult));
+        return 0;
+    }
+    void OnTimer(UINT_PTR id)
+    {
+        if (id != kBackstopTimer)
+            return;
+        m_events.push_back("backstop");
+        DestroyWindow();
+    }
+    DECLARE_MESSAGE_MAP()
+
 private:
     std::vector<std::string>& m_events;
 };
+
+BEGIN_MESSAGE_MAP(MainWnd, CWnd)
+    ON_MESSAGE(WM_START_DIALOGS, &MainWnd::OnStartDialogs)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
 
 class TestApp : public CWinApp {
 public:
@@ -55,6 +115,11 @@ public:
         }
         sawItself = AfxGetApp() == this && AfxGetThread() == this && AfxGetMainWnd() == m_pMainWnd &&
                     AfxGetInstanceHandle() == GetModuleHandleW(nullptr);
+        if (m_plan == Plan::QuitInsideNestedDialogs) {
+            main->SetTimer(kBackstopTimer, 10000);
+            main->PostMessage(WM_START_DIALOGS);
+            return TRUE;
+        }
         if (m_plan != Plan::RunUntilMainWindowGoes)
             return FALSE;
         ::PostThreadMessageW(GetCurrentThreadId(), WM_HELLO, 1, 2);
@@ -69,9 +134,12 @@ public:
     int ExitInstance() override
     {
         events.push_back(m_pMainWnd ? "exit with a main window" : "exit");
-        CWinApp::ExitInstance();
+        exitCode = CWinApp::ExitInstance();
+        if (main)
+            main->DestroyWindow();   // on the thread that owns it
         return 3;
     }
+    int exitCode = -1;
 
 protected:
     void OnHello(WPARAM wParam, LPARAM lParam)
@@ -123,6 +191,15 @@ TEST_F(AppTest, TheRunEndsWhenTheMainWindowIsDestroyed)
     EXPECT_EQ(app.events, (std::vector<std::string>{"init", "run", "hello 1 2", "main window gone", "exit"}));
     EXPECT_TRUE(app.sawItself);
     EXPECT_TRUE(app.oleStarted);
+}
+
+TEST_F(AppTest, AQuitMetInsideNestedDialogsEndsTheRun)
+{
+    TestApp app(Plan::QuitInsideNestedDialogs);
+    EXPECT_EQ(RunProgram(), 3);
+    EXPECT_EQ(app.events, (std::vector<std::string>{"init", "run", "inner dialog -1", "outer dialog -1",
+                                                    "exit with a main window", "main window gone"}));
+    EXPECT_EQ(app.exitCode, 7);   // the code the quit carried, seen by the run outside
 }
 
 TEST_F(AppTest, TheTitleComesFromTheStringTableUnlessNamed)

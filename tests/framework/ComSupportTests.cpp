@@ -97,10 +97,12 @@ TEST(ComSupport, IssueErrorExCarriesTheHresult)
 
 namespace {
 
-// A minimal COM object that counts its references.
+// A minimal COM object that counts its references (and remembers whether they ever ran
+// out, which would have freed a real object).
 class Counted : public IUnknown {
 public:
     ULONG refs = 1;
+    bool ranOut = false;
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
     {
         if (!out)
@@ -113,7 +115,11 @@ public:
         return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        ranOut = ranOut || refs == 1;
+        return --refs;
+    }
 };
 
 } // namespace
@@ -151,6 +157,24 @@ TEST(ComPtrTests, CountsReferencesThroughCopiesMovesAndQueries)
         EXPECT_EQ(3u, object.refs);
     }
     EXPECT_EQ(1u, object.refs);
+}
+
+TEST(ComPtrTests, QueryingTheObjectItHoldsKeepsTheObjectAlive)
+{
+    Counted object;   // its one reference is handed to the pointer below
+    {
+        ComPtr<IUnknown> only(&object, false);
+        EXPECT_EQ(S_OK, only.QueryFrom(only.Get(), IID_IUnknown));
+        EXPECT_EQ(static_cast<IUnknown*>(&object), only.Get());
+        EXPECT_EQ(1u, object.refs);
+        EXPECT_FALSE(object.ranOut);
+
+        ComPtr<IDispatch> other;
+        EXPECT_EQ(E_NOINTERFACE, other.QueryFrom(only.Get(), IID_IDispatch));
+        EXPECT_FALSE(other);
+    }
+    EXPECT_TRUE(object.ranOut);   // released by the pointer as it went
+    EXPECT_EQ(0u, object.refs);
 }
 
 TEST(ComPtrTests, CreatesARealComObject)

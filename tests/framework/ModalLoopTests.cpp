@@ -10,6 +10,8 @@
 namespace {
 
 constexpr UINT_PTR kFinishTimer = 5;
+constexpr UINT_PTR kBackstopTimer = 6;   // ends a loop that should not have run at all
+constexpr int kBackstopResult = -2;
 
 class OwnerWnd : public wndtest::Frame {
 public:
@@ -41,6 +43,11 @@ public:
 protected:
     void OnTimer(UINT_PTR id)
     {
+        if (id == kBackstopTimer) {
+            KillTimer(id);
+            EndModalLoop(kBackstopResult);
+            return;
+        }
         if (id != kFinishTimer)
             return;
         KillTimer(id);
@@ -179,6 +186,31 @@ TEST_F(ModalLoopTest, QuitEndsTheLoopAndStaysForTheLoopOutside)
     int code = 0;
     EXPECT_TRUE(wndtest::TakeQuit(&code));
     EXPECT_EQ(code, 3);
+}
+
+TEST_F(ModalLoopTest, ASecondLoopOnTheSameWindowIsRefused)
+{
+    ModalWnd modal;
+    int nested = 0;
+    modal.finish = [&nested](ModalWnd& wnd) {
+        wnd.SetTimer(kBackstopTimer, 1);
+        nested = wnd.RunModalLoop(0);
+        wnd.EndModalLoop(9);
+    };
+    EXPECT_EQ(RunModal(modal, owner, 0), 9);
+    EXPECT_EQ(nested, -1);
+}
+
+TEST_F(ModalLoopTest, ALoopWithoutAWindowPumpsNothing)
+{
+    constexpr UINT kMarker = WM_APP + 50;
+    ASSERT_TRUE(PostThreadMessageW(GetCurrentThreadId(), kMarker, 0, 0));
+    ASSERT_TRUE(PostThreadMessageW(GetCurrentThreadId(), WM_QUIT, 0, 0));   // ends it if it runs
+    CWnd none;
+    EXPECT_EQ(none.RunModalLoop(0), -1);
+    MSG msg;
+    EXPECT_TRUE(PeekMessageW(&msg, nullptr, kMarker, kMarker, PM_REMOVE));
+    EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 TEST_F(ModalLoopTest, TheSafeOwnerIsTheTopLevelWindowOrItsActivePopup)

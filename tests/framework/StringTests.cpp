@@ -284,10 +284,41 @@ TEST(CStringFormat, WideNarrowAndNumbers)
     EXPECT_EQ(L"01:02:03", W(s));
     s.Format(L"");
     EXPECT_TRUE(s.IsEmpty());
-    // Longer than the first buffer try.
-    const std::wstring longText(5000, L'q');
-    s.Format(L"<%ls>", longText.c_str());
-    EXPECT_EQ(L"<" + longText + L">", W(s));
+    // Around and far past the size of the first buffer try.
+    for (const size_t length : {0u, 1u, 253u, 254u, 255u, 256u, 257u, 5000u, 100000u}) {
+        const std::wstring text(length, L'q');
+        s.Format(L"<%ls>", text.c_str());
+        EXPECT_EQ(L"<" + text + L">", W(s)) << length;
+    }
+    // Its own text as an argument.
+    s = L"ab";
+    s.Format(L"%ls-%ls", static_cast<LPCWSTR>(s), static_cast<LPCWSTR>(s));
+    EXPECT_EQ(L"ab-ab", W(s));
+}
+
+TEST(CStringChange, ItsOwnTextAsTheArgument)
+{
+    for (const size_t length : {3u, 300u}) {   // within and beyond the small-text buffer
+        const std::wstring base(length, L'a');
+        CString s(base.c_str());
+        const CString& alias = s;
+        s = alias;
+        EXPECT_EQ(base, W(s));
+        s = static_cast<LPCWSTR>(s);
+        EXPECT_EQ(base, W(s));
+        s += alias;
+        EXPECT_EQ(base + base, W(s));
+        s += static_cast<LPCWSTR>(s);
+        EXPECT_EQ(base + base + base + base, W(s));
+        s = s.Left(static_cast<int>(length));
+        EXPECT_EQ(base, W(s));
+        s.Insert(1, static_cast<LPCWSTR>(s));
+        EXPECT_EQ(base.substr(0, 1) + base + base.substr(1), W(s));
+        EXPECT_EQ(1, s.Replace(static_cast<LPCWSTR>(s), L"x"));
+        EXPECT_EQ(L"x", W(s));
+        s = s + s;
+        EXPECT_EQ(L"xx", W(s));
+    }
 }
 
 TEST(CStringBuffer, GetBufferReleaseBuffer)
@@ -317,6 +348,15 @@ TEST(CStringBuffer, GetBufferReleaseBuffer)
     empty.GetBuffer(0);
     empty.ReleaseBuffer();
     EXPECT_TRUE(empty.IsEmpty());
+
+    // Explicit lengths: past the buffer they stop at its end, zero empties the text.
+    CString sized;
+    wcscpy(sized.GetBuffer(5), L"hello");
+    sized.ReleaseBuffer(50);
+    EXPECT_EQ(L"hello", W(sized));
+    sized.GetBuffer(8);
+    sized.ReleaseBuffer(0);
+    EXPECT_TRUE(sized.IsEmpty());
 }
 
 TEST(CStringResources, LoadStringFromTheResourceModule)

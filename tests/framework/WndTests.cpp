@@ -6,6 +6,7 @@
 #include <cstring>
 #include <new>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -81,9 +82,19 @@ TEST(Wnd, ForeignHandlesGetTemporaryWrappers)
     EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
 
     AfxDeleteTempWindowMap();
+    EXPECT_TRUE(IsWindow(foreign));   // the wrapper went, the window it wrapped did not
     EXPECT_EQ(CWnd::FromHandle(foreign)->m_hWnd, foreign);
+
+    // Bound for good while a wrapper of it is still around: the object answers from now
+    // on, and freeing the wrappers leaves it bound.
+    CWnd bound;
+    ASSERT_TRUE(bound.SubclassWindow(foreign));
+    EXPECT_EQ(CWnd::FromHandle(foreign), &bound);
     AfxDeleteTempWindowMap();
-    DestroyWindow(foreign);
+    EXPECT_TRUE(IsWindow(foreign));
+    EXPECT_EQ(CWnd::FromHandlePermanent(foreign), &bound);
+    EXPECT_EQ(bound.m_hWnd, foreign);
+    bound.DestroyWindow();
 }
 
 LRESULT CALLBACK CountingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -91,6 +102,32 @@ LRESULT CALLBACK CountingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     if (message == WM_APP + 9)
         return 4242;
     return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// A procedure someone else installs above the framework's, keeping ours as its predecessor.
+WNDPROC g_belowTop = nullptr;
+LRESULT CALLBACK TopProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_APP + 10)
+        return 55;
+    return CallWindowProcW(g_belowTop, hwnd, message, wParam, lParam);
+}
+
+HWND MakeCountingWindow()
+{
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &CountingProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"LumeoTestCounting";
+    if (!AfxRegisterClass(&wc))
+        return nullptr;
+    return CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
+                           nullptr);
+}
+
+WNDPROC ProcOf(HWND hwnd)
+{
+    return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
 }
 
 class AppMessageWnd : public CWnd {
@@ -112,13 +149,7 @@ END_MESSAGE_MAP()
 
 TEST(Wnd, SubclassingAnExistingWindowAndGivingItBack)
 {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &CountingProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"LumeoTestCounting";
-    ASSERT_TRUE(AfxRegisterClass(&wc));
-    const HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                      wc.hInstance, nullptr);
+    const HWND hwnd = MakeCountingWindow();
     ASSERT_TRUE(hwnd);
     EXPECT_EQ(SendMessageW(hwnd, WM_APP + 9, 0, 0), 4242);
 
@@ -129,11 +160,68 @@ TEST(Wnd, SubclassingAnExistingWindowAndGivingItBack)
     EXPECT_EQ(wnd.handled, 1);
 
     EXPECT_EQ(wnd.UnsubclassWindow(), hwnd);
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)), &CountingProc);
+    EXPECT_EQ(ProcOf(hwnd), &CountingProc);
     EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
     EXPECT_EQ(SendMessageW(hwnd, WM_APP + 9, 0, 0), 4242);
     EXPECT_EQ(wnd.handled, 1);
     DestroyWindow(hwnd);
+}
+
+TEST(Wnd, UnsubclassingWaitsWhileAnotherProcedureSitsAboveOurs)
+{
+    const HWND hwnd = MakeCountingWindow();
+    ASSERT_TRUE(hwnd);
+    AppMessageWnd wnd;
+    ASSERT_TRUE(wnd.SubclassWindow(hwnd));
+    g_belowTop = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TopProc)));
+    ASSERT_EQ(g_belowTop, &AfxWndProc);
+
+    // Taking ours out now would cut the procedure above out of the chain.
+    EXPECT_EQ(wnd.UnsubclassWindow(), nullptr);
+    EXPECT_EQ(ProcOf(hwnd), &TopProc);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), &wnd);
+    EXPECT_EQ(SendMessageW(hwnd, WM_APP + 10, 0, 0), 55);
+    EXPECT_EQ(SendMessageW(hwnd, WM_APP + 9, 0, 0), 4243);   // top -> framework -> the class's own
+
+    // Once the other one has gone, ours comes out as usual.
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_belowTop));
+    EXPECT_EQ(wnd.UnsubclassWindow(), hwnd);
+    EXPECT_EQ(ProcOf(hwnd), &CountingProc);
+
+    // A window that was only attached keeps its procedure.
+    CWnd attached;
+    ASSERT_TRUE(attached.Attach(hwnd));
+    EXPECT_EQ(attached.UnsubclassWindow(), nullptr);
+    EXPECT_EQ(ProcOf(hwnd), &CountingProc);
+    EXPECT_EQ(SendMessageW(hwnd, WM_APP + 9, 0, 0), 4242);
+    EXPECT_EQ(attached.Detach(), hwnd);
+    DestroyWindow(hwnd);
+}
+
+TEST(Wnd, AWindowOfAnotherThreadIsNotSubclassed)
+{
+    HWND foreign = nullptr;
+    const HANDLE made = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread owner([&] {
+        foreign = MakeCountingWindow();
+        SetEvent(made);
+        WaitForSingleObject(done, INFINITE);
+        DestroyWindow(foreign);
+    });
+    WaitForSingleObject(made, INFINITE);
+    ASSERT_TRUE(foreign);
+
+    AppMessageWnd wnd;
+    EXPECT_FALSE(wnd.SubclassWindow(foreign));
+    EXPECT_EQ(ProcOf(foreign), &CountingProc);
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(foreign), nullptr);
+
+    SetEvent(done);
+    owner.join();
+    CloseHandle(made);
+    CloseHandle(done);
 }
 
 class DestroyWatcher : public RecordingWnd {
@@ -248,33 +336,44 @@ TEST_F(SelfDeletingTest, ChildrenDeleteThemselvesWithTheirParent)
     EXPECT_EQ(g_selfDeleted, 3);
 }
 
+// Refuses its creation at WM_NCCREATE or WM_CREATE, by answer or by exception.
 class FailingWnd : public RecordingWnd {
 public:
+    UINT failAt = WM_CREATE;
     bool throwInstead = false;
 
 protected:
-    int OnCreate(LPCREATESTRUCT)
+    LRESULT OnNcCreate(WPARAM, LPARAM)
+    {
+        return failAt == WM_NCCREATE ? Refuse(FALSE) : Default();
+    }
+    int OnCreate(LPCREATESTRUCT cs) { return failAt == WM_CREATE ? static_cast<int>(Refuse(-1)) : CWnd::OnCreate(cs); }
+    LRESULT Refuse(LRESULT answer)
     {
         if (throwInstead)
             throw std::runtime_error("creation refused");
-        return -1;
+        return answer;
     }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(FailingWnd, RecordingWnd)
+    ON_MESSAGE(WM_NCCREATE, &FailingWnd::OnNcCreate)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 TEST(Wnd, AFailedCreationEndsLikeADestroyedWindow)
 {
-    for (const bool throwInstead : {false, true}) {
-        FailingWnd wnd;
-        wnd.throwInstead = throwInstead;
-        EXPECT_FALSE(wnd.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr));
-        EXPECT_EQ(wnd.m_hWnd, nullptr);
-        EXPECT_EQ(wnd.postNcDestroyCalls, 1);
-        EXPECT_EQ(wnd.seen.back(), static_cast<UINT>(WM_NCDESTROY));
+    for (const UINT failAt : {static_cast<UINT>(WM_NCCREATE), static_cast<UINT>(WM_CREATE)}) {
+        for (const bool throwInstead : {false, true}) {
+            FailingWnd wnd;
+            wnd.failAt = failAt;
+            wnd.throwInstead = throwInstead;
+            EXPECT_FALSE(wnd.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr));
+            EXPECT_EQ(wnd.m_hWnd, nullptr) << failAt << throwInstead;
+            EXPECT_EQ(wnd.postNcDestroyCalls, 1) << failAt << throwInstead;
+            EXPECT_EQ(wnd.seen.back(), static_cast<UINT>(WM_NCDESTROY)) << failAt << throwInstead;
+        }
     }
 }
 

@@ -56,6 +56,31 @@ TEST(DpiArithmetic, RectanglesKeepAScaledSizeAndNeedBothValues)
     EXPECT_EQ(125, Vexel::ScaleX(100, onlyX));   // while a length still scales
 }
 
+TEST(DpiArithmetic, ARectangleWhoseScaledSizeIsWholeKeepsIt)
+{
+    // Sizes that scale to whole numbers keep them exactly; a ratio taken first as a
+    // fraction comes out a hair low and would truncate them to one pixel less.
+    const struct {
+        DpiPair dpi;
+        RECT in;
+        RECT out;
+    } cases[] = {
+        {{{144, 144}, {96, 96}}, {0, 0, 3, 144}, {0, 0, 2, 96}},
+        {{{144, 144}, {96, 96}}, {9, 30, 9 + 90, 30 + 3}, {6, 20, 6 + 60, 20 + 2}},
+        {{{96, 96}, {110, 110}}, {0, 7, 816, 7 + 96}, {0, 8, 935, 8 + 110}},
+        {{{96, 96}, {100, 100}}, {0, 0, 120, 816}, {0, 0, 125, 850}},
+        // Reversed: the width is added to the scaled left before truncating, 94.52.
+        {{{96, 96}, {110, 110}}, {100, 0, 100 - 17, 0}, {114, 0, 94, 0}},
+    };
+    for (const auto& c : cases) {
+        const RECT scaled = Vexel::ScaleRect(c.in, c.dpi);
+        EXPECT_EQ(c.out.left, scaled.left) << c.in.right;
+        EXPECT_EQ(c.out.top, scaled.top) << c.in.right;
+        EXPECT_EQ(c.out.right, scaled.right) << c.in.right;
+        EXPECT_EQ(c.out.bottom, scaled.bottom) << c.in.right;
+    }
+}
+
 TEST(DpiArithmetic, FontHeightsAndBitmapSizes)
 {
     EXPECT_EQ(-15, Vexel::ScaleFontHeight(-12, kSkin96Screen120));

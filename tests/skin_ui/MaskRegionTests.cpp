@@ -43,8 +43,7 @@ void ReferenceRegion(const Vexel::PixelRows& rows, COLORREF mask, int width, int
                 ++end;
             CRgn run;
             run.Attach(::CreateRectRgn(x, y, x + 1, end));
-            ::CombineRgn(static_cast<HRGN>(region.GetSafeHandle()), static_cast<HRGN>(region.GetSafeHandle()),
-                         static_cast<HRGN>(run.GetSafeHandle()), RGN_XOR);
+            region.CombineRgn(&region, &run, RGN_XOR);
             y = end;
         }
     }
@@ -61,7 +60,14 @@ COLORREF Shape(int x, int y)
 
 bool In(const CRgn& region, int x, int y)
 {
-    return ::PtInRegion(static_cast<HRGN>(region.GetSafeHandle()), x, y) != FALSE;
+    return region.PtInRegion(x, y) != FALSE;
+}
+
+// The window's region into `region`; false when the window has none.
+bool WindowRegionOf(HWND window, CRgn& region)
+{
+    region.CreateRectRgn(0, 0, 0, 0);
+    return ::GetWindowRgn(window, region) != ERROR;
 }
 
 TEST(MaskRegion, MagentaRunsAreCutOut)
@@ -82,11 +88,16 @@ TEST(MaskRegion, MagentaRunsAreCutOut)
 
 TEST(MaskRegion, AColourWithAHighByteMatchesNothing)
 {
-    CRgn region;
-    ASSERT_TRUE(Vexel::CreateMaskRegion(RowsFrom(8, 6, Shape), 0x01FF00FF, 8, 6, region));
-    CRgn whole;
-    whole.Attach(::CreateRectRgn(0, 0, 8, 6));
-    EXPECT_TRUE(::EqualRgn(static_cast<HRGN>(region.GetSafeHandle()), static_cast<HRGN>(whole.GetSafeHandle())));
+    // CLR_INVALID is what a pixel outside the bitmap reads as: it must not make the run
+    // below the bitmap endless, in a window larger than the bitmap.
+    for (const COLORREF mask : {COLORREF{0x01FF00FF}, COLORREF{CLR_INVALID}}) {
+        CRgn region;
+        ASSERT_TRUE(Vexel::CreateMaskRegion(RowsFrom(8, 6, Shape), mask, 12, 9, region));
+        CRgn whole;
+        whole.Attach(::CreateRectRgn(0, 0, 12, 9));
+        EXPECT_TRUE(region.EqualRgn(&whole))
+            << std::hex << mask;
+    }
 }
 
 // A deterministic speckled mask, so the runs fall everywhere.
@@ -114,8 +125,7 @@ TEST(MaskRegion, EqualsTheRunByRunScan)
         CRgn reference;
         ASSERT_TRUE(Vexel::CreateMaskRegion(rows, kMagenta, w.width, w.height, fast)) << w.name;
         ReferenceRegion(rows, kMagenta, w.width, w.height, reference);
-        EXPECT_TRUE(::EqualRgn(static_cast<HRGN>(fast.GetSafeHandle()), static_cast<HRGN>(reference.GetSafeHandle())))
-            << w.name;
+        EXPECT_TRUE(fast.EqualRgn(&reference)) << w.name;
     }
 }
 
@@ -127,8 +137,7 @@ TEST(WindowRegion, ShapesAWindowFromABitmap)
 
     ASSERT_EQ(0, Vexel::SetWindowRegionFromBitmap(window, mask, kMagenta));
     CRgn region;
-    region.Attach(::CreateRectRgn(0, 0, 0, 0));
-    ASSERT_NE(ERROR, ::GetWindowRgn(window, static_cast<HRGN>(region.GetSafeHandle())));
+    ASSERT_TRUE(WindowRegionOf(window, region));
     EXPECT_FALSE(In(region, 2, 2));
     EXPECT_FALSE(In(region, 5, 4));
     EXPECT_TRUE(In(region, 3, 2));
@@ -145,8 +154,7 @@ TEST(WindowRegion, ABitmapSmallerThanTheWindowLeavesTheRestOpaque)
 
     ASSERT_EQ(0, Vexel::SetWindowRegionFromBitmap(window, mask, kMagenta));
     CRgn region;
-    region.Attach(::CreateRectRgn(0, 0, 0, 0));
-    ASSERT_NE(ERROR, ::GetWindowRgn(window, static_cast<HRGN>(region.GetSafeHandle())));
+    ASSERT_TRUE(WindowRegionOf(window, region));
     EXPECT_FALSE(In(region, 5, 5));
     EXPECT_TRUE(In(region, 5, 6));
     EXPECT_TRUE(In(region, 19, 9));
@@ -161,8 +169,7 @@ TEST(WindowRegion, FromAFile)
 
     ASSERT_EQ(0, Vexel::SetWindowRegionFromFile(window, path.c_str(), kMagenta));
     CRgn region;
-    region.Attach(::CreateRectRgn(0, 0, 0, 0));
-    ASSERT_NE(ERROR, ::GetWindowRgn(window, static_cast<HRGN>(region.GetSafeHandle())));
+    ASSERT_TRUE(WindowRegionOf(window, region));
     EXPECT_FALSE(In(region, 2, 1));
     EXPECT_TRUE(In(region, 1, 1));
 }
@@ -174,8 +181,7 @@ TEST(WindowRegion, MissingMaskLeavesTheWindowRectangular)
     EXPECT_EQ(-1, Vexel::SetWindowRegionFromFile(window, folder.File(L"absent.bmp").c_str(), kMagenta));
     EXPECT_EQ(-1, Vexel::SetWindowRegionFromBitmap(window, nullptr, kMagenta));
     CRgn region;
-    region.Attach(::CreateRectRgn(0, 0, 0, 0));
-    EXPECT_EQ(ERROR, ::GetWindowRgn(window, static_cast<HRGN>(region.GetSafeHandle())));
+    EXPECT_FALSE(WindowRegionOf(window, region));
 }
 
 } // namespace

@@ -87,6 +87,23 @@ TEST(ResizedBitmapEx, StretchInOneDirectionUsesTheNinePartLayout)
     EXPECT_EQ("", CheckDrawn(canvas, {"", {4, 3}, {1, 1}, 5, 3, {0, 1, 1, 2, 3}, {0, 1, 2}}));
 }
 
+TEST(ResizedBitmapEx, APointInsideInOneDirectionIsEnough)
+{
+    // Each point lies outside the destination in one direction only; it is clamped into
+    // the bitmap and the nine parts are drawn.
+    const GridCase cases[] = {
+        {"x left of it", {4, 3}, {-1, 1}, 6, 5, {0, 0, 0, 1, 2, 3}, {0, 1, 1, 1, 2}},
+        {"y below it", {4, 3}, {2, 7}, 6, 5, {0, 1, 2, 2, 2, 3}, {0, 1, 2, 2, 2}},
+    };
+    for (const GridCase& c : cases) {
+        CBitmap bitmap;
+        bitmap.Attach(MakeBitmap(c.bitmap.cx, c.bitmap.cy, Tag));
+        Canvas canvas(12, 10);
+        ASSERT_EQ(0, Vexel::DrawResizedBitmapEx(canvas.Dc(), kLeft, kTop, c.w, c.h, bitmap, 1, 1, c.point.x, c.point.y));
+        EXPECT_EQ("", CheckDrawn(canvas, c)) << c.name;
+    }
+}
+
 TEST(ResizedBitmapEx, APointOutsideTheDestinationCopiesOneToOne)
 {
     CBitmap bitmap;

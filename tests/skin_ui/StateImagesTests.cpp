@@ -243,7 +243,9 @@ TEST_F(StateImagesTest, TheStripIsScaledBeforeItIsCut)
     FakeSystem system;
     system.screenDpi = SIZE{120, 120};
     skin.SetDesignDpi(96, 96);
-    WriteStrip(L"strip.bmp", 80, 8);   // scaled to 100 x 10
+    // Scaled to 112 x 10 and cut in parts of 28; cut first, the parts would be 22 wide
+    // and scale to 27.
+    WriteStrip(L"strip.bmp", 90, 8);
     CTRLPROPERTIES record;
     record.GetVar(CtrlVar::IsCombineImages).SetBool(true);
     record.GetVar(CtrlVar::BkCombine).SetString(L"strip.bmp");
@@ -251,7 +253,7 @@ TEST_F(StateImagesTest, TheStripIsScaledBeforeItIsCut)
 
     ASSERT_EQ(0, LoadFourStateImages(&record, &states[0], &states[1], &states[2], &states[3]));
     for (const CBitmap& state : states) {
-        EXPECT_EQ(25, SizeOf(state).cx);
+        EXPECT_EQ(28, SizeOf(state).cx);
         EXPECT_EQ(10, SizeOf(state).cy);
     }
 }

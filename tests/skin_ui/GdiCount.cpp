@@ -1,0 +1,19 @@
+#include "GdiCount.h"
+
+#include <windows.h>
+
+namespace skin_ui_test {
+
+int LiveGdiObjects()
+{
+    if (const DWORD counted = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS))
+        return static_cast<int>(counted);
+    int live = 0;
+    for (UINT_PTR index = 1; index <= 0xFFFF; ++index) {
+        if (::GetObjectType(reinterpret_cast<HGDIOBJ>(index)))
+            ++live;
+    }
+    return live;
+}
+
+} // namespace skin_ui_test
