@@ -82,9 +82,12 @@ CUIWnd::CUIWnd(CWnd* owner) : m_pPrivate(std::make_unique<UIWndPrivate>()), m_pO
 
 CUIWnd::~CUIWnd()
 {
+    // A window still up goes now, while its WM_NCDESTROY still reaches this class: the
+    // images its controls hold are released once, as on every other way out. (Derived
+    // parts are gone already, so a derived PostNcDestroy is not called from here.)
+    if (CWnd::FromHandlePermanent(m_hWnd) == this)
+        DestroyWindow();
     m_nWindowID = -1;
-    // The private block goes with its bitmaps, regions and lists; the CWnd part then
-    // destroys a window that still exists.
 }
 
 void CUIWnd::SetWindowID()

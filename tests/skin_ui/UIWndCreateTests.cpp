@@ -1,6 +1,7 @@
 // A skinned window made from its skin record: size, creation errors, the child pass
 // through the control table, the clean-up when it goes, and its answers to its controls.
 #include "UIWndTestSupport.h"
+#include "GdiCount.h"
 #include "TestWindow.h"
 #include "UIWndTestIds.h"
 
@@ -190,13 +191,20 @@ TEST_F(UIWndCreate, GetRectCtrlFindsPlaceholdersById)
 TEST_F(UIWndCreate, AFailingControlFailsTheWindowWithError110AndLeaksNothing)
 {
     UIWNDPROPERTIES& window = Window(200, 150);
+    skin.SetImage(window, CtrlVar::BackgroundHighlight, L"bkh.bmp", 200, 150, &Grey);
+    skin.SetImage(window, CtrlVar::BackgroundDisabled, L"bkd.bmp", 200, 150, &Grey);
     skin.AddControl<BTNPROPERTIES>(window, L"IDC_BTN_OK", 1001, {10, 10, 60, 30});
     skin.AddControl<RECTPROPERTIES>(window, L"IDC_RECT_AREA", 1004, {20, 100, 180, 140});
     skin.AddControl<EDTPROPERTIES>(window, L"IDC_EDT_BAD", 1002, {10, 40, 150, 60});
     skin.AddControl<EDTPROPERTIES>(window, L"IDC_EDT_LATER", 1003, {10, 70, 150, 90});
+    {
+        TestUIWnd warmUp(kWindowId);   // the window class and the system's own caches
+        ASSERT_TRUE(warmUp.Create(0, WS_POPUP, nullptr, 1, 1) || true);
+    }
+    TestControlKinds::Log().Clear();
     TestControlKinds::FailOn(L"IDC_EDT_BAD");
 
-    const int gdiBefore = static_cast<int>(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS));
+    const int gdiBefore = LiveGdiObjects();
     TestUIWnd wnd(kWindowId);
     EXPECT_FALSE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     EXPECT_EQ(wnd.GetLastCreateError(), 110);
@@ -205,10 +213,77 @@ TEST_F(UIWndCreate, AFailingControlFailsTheWindowWithError110AndLeaksNothing)
     EXPECT_EQ(TestControlKinds::Log().created, (std::vector<int>{1001, 1004}));
     EXPECT_EQ(TestControlKinds::Log().released.size(), 2u);
     EXPECT_TRUE(wnd.GetChildControls().empty());
-    const int gdiAfter = static_cast<int>(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS));
-    if (gdiBefore > 0) {
-        EXPECT_LE(gdiAfter, gdiBefore);   // background and state images all gone
+    // The background and the four state images are all gone again.
+    EXPECT_EQ(LiveGdiObjects(), gdiBefore);
+}
+
+TEST_F(UIWndCreate, AMadeAndDestroyedWindowLeavesNoGdiObjectsBehind)
+{
+    UIWNDPROPERTIES& window = Window(200, 150);
+    skin.SetImage(window, CtrlVar::BackgroundSelected, L"bks.bmp", 200, 150, &Grey);
+    SetSwitch(window, UiWndVar::IsUseMaskColor, true);
+    SetSwitch(window, UiWndVar::IsResizing, true);
+    skin.AddControl<BTNPROPERTIES>(window, L"IDC_BTN_OK", 1001, {10, 10, 60, 30});
+    TestUIWnd wnd(kWindowId);
+    const auto cycle = [&] {
+        ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
+        wnd.SetWindowPos(nullptr, 0, 0, 260, 190, SWP_NOMOVE | SWP_NOZORDER);
+        wnd.UpdateWindow();
+        ComposedBackground(wnd);
+        wnd.SendMessage(WM_VXL_RELOADSKIN);
+        wnd.DestroyWindow();
+        PumpPending();
+    };
+    cycle();   // the system keeps a few objects of its own from the first paint of a class
+    const int gdiBefore = LiveGdiObjects();
+    cycle();
+    EXPECT_EQ(LiveGdiObjects(), gdiBefore);
+}
+
+TEST_F(UIWndCreate, AWindowStillUpWhenItsObjectGoesReleasesItsControls)
+{
+    UIWNDPROPERTIES& window = Window(200, 150);
+    skin.AddControl<BTNPROPERTIES>(window, L"IDC_BTN_OK", 1001, {10, 10, 60, 30});
+    skin.AddControl<RECTPROPERTIES>(window, L"IDC_RECT_AREA", 1004, {20, 100, 180, 140});
+    HWND hwnd = nullptr;
+    {
+        TestUIWnd wnd(kWindowId);
+        ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
+        hwnd = wnd.GetSafeHwnd();
     }
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_EQ(TestControlKinds::Log().released.size(), 2u);
+}
+
+TEST_F(UIWndCreate, DynamicCreationAndTheRecordsOwnValues)
+{
+    CObject* made = RUNTIME_CLASS(CUIWnd)->CreateObject();
+    ASSERT_NE(made, nullptr);
+    EXPECT_STREQ(made->GetRuntimeClass()->m_lpszClassName, "CUIWnd");
+    EXPECT_TRUE(made->IsKindOf(RUNTIME_CLASS(CWnd)));
+    delete made;
+
+    UIWNDPROPERTIES& window = Window();
+    SetRect(window, UiWndVar::ClientArea, {5, 25, 115, 75});
+    SetText(window, UiWndVar::Tag, L"page");
+    TestUIWnd wnd(kWindowId);
+    ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
+    RECT area{};
+    EXPECT_EQ(wnd.GetOrigRect(&area), 0);
+    EXPECT_TRUE(CRect(area) == CRect(5, 25, 115, 75));
+    EXPECT_EQ(wnd.GetOrigRect(nullptr), -1);
+    EXPECT_STREQ(wnd.GetTag(), L"page");
+}
+
+TEST_F(UIWndCreate, ImagesAreScaledWhenTheSkinWasDrawnForAnotherDpi)
+{
+    Window(60, 40);
+    skin.SetDesignDpi(48, 48);   // the screen answers 96
+    TestUIWnd wnd(kWindowId);
+    ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
+    CRect rect;
+    wnd.GetWindowRect(&rect);
+    EXPECT_EQ(rect.Size(), CSize(120, 80));
 }
 
 TEST_F(UIWndCreate, DestroyReleasesEachControlOnceAndRecreateGivesTheSameChildren)
