@@ -1,8 +1,18 @@
-// A skinned window of the test skin shown on the display, its pixels read back from the
-// screen at a few known points.
+// A skinned window of a small XML skin, read through the skin reader, shown on the
+// display, and its pixels read back from the screen at a few known points.
 #include "UIWndTestSupport.h"
 
+#include "skin/model/SkinLifecycle.h"
+#include "skin/model/SkinReader.h"
+#include "skin/ui/RectCtrl.h"
+
+#include "tests/support/TempDir.h"
+
 #include <gtest/gtest.h>
+
+#include <ole2.h>
+
+#include <string>
 
 using namespace Vexel;
 
@@ -33,16 +43,55 @@ COLORREF ScreenPixel(POINT at)
     return pixel;
 }
 
-TEST(UIWndScreen, AShownSkinnedWindowShowsItsStretchedBackground)
-{
-    WindowSkin skin;
-    TestControlKinds kinds;
-    UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_SCREEN", 3600);
-    skin.SetImage(window, CtrlVar::BackgroundNormal, L"screen.bmp", 60, 40, &SkinBackground);
-    SetSwitch(window, UiWndVar::IsResizing, true);
-    SetSwitch(window, UiWndVar::IsUseMaskColor, true);
-    SetPoint(window, UiWndVar::ResizingPoint, {30, 20});
+// The skin: one window of the background above, stretched around (30, 20) and cut by
+// the mask colour, with a placeholder.
+const char kSkin[] =
+    "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"
+    "<VexelUI>\r\n"
+    "<Version Version=\"0700\" Build=\"4467\" ChangeList=\"4485\"/>\r\n"
+    "<DPI LogPixelsX=\"96\" LogPixelsY=\"96\"/>\r\n"
+    "<Windows>\r\n"
+    "<Window>"
+    "<ID Value=\"IDW_SCREEN\"/>"
+    "<IsLayeredWindow Value=\"false\"/>"
+    "<IsAppWindow Value=\"false\"/>"
+    "<BackgroundNormal RelativePath=\"screen.bmp\"/>"
+    "<IsUseMaskColor Value=\"true\"/>"
+    "<IsResizing Value=\"true\"/>"
+    "<ResizingPoint X=\"30\" Y=\"20\"/>"
+    "<Controls>"
+    "<RECT><ID Value=\"IDC_RECT_BODY\"/><Rect Location=\"10,12\" Size=\"40,20\"/></RECT>"
+    "</Controls>"
+    "</Window>\r\n"
+    "</Windows>\r\n"
+    "</VexelUI>\r\n";
 
+const char kResourceH[] = "#define IDW_SCREEN 3600\r\n#define IDC_RECT_BODY 3601\r\n";
+
+class UIWndScreen : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
+        ASSERT_TRUE(lumeo_test::WriteFileBytes(folder.File(L"screen.xui"), kSkin));
+        ASSERT_TRUE(lumeo_test::WriteFileBytes(folder.File(L"Resource.h"), kResourceH));
+        ASSERT_TRUE(WriteBmp(folder.File(L"screen.bmp"), 60, 40, &SkinBackground));
+        ASSERT_EQ(OpenSkin(folder.File(L"screen.xui").c_str(), 1), 0);
+    }
+    void TearDown() override
+    {
+        ReleaseSkin();
+        g_skinStore.ClearIDTable();
+        DesignDpi = DesignDpiPair{};
+        ::OleUninitialize();
+    }
+
+    lumeo_test::TempDir folder;
+    TestControlKinds kinds;
+};
+
+TEST_F(UIWndScreen, AShownSkinnedWindowShowsItsStretchedBackground)
+{
     TestUIWnd wnd(3600);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     wnd.SetWindowPos(&CWnd::wndTopMost, 70, 50, 160, 100, SWP_SHOWWINDOW);
@@ -71,7 +120,17 @@ TEST(UIWndScreen, AShownSkinnedWindowShowsItsStretchedBackground)
     POINT corner{1, 1};
     wnd.ClientToScreen(&corner);
     EXPECT_NE(ScreenPixel(corner), kMagenta);
-    EXPECT_EQ(::WindowFromPoint(corner) == wnd.GetSafeHwnd(), false);
+    EXPECT_NE(::WindowFromPoint(corner), wnd.GetSafeHwnd());
+
+    // The skin's placeholder came along and follows the layout.
+    CRectCtrl* body = wnd.GetRectCtrl(3601);
+    ASSERT_NE(body, nullptr);
+    RECT rect;
+    body->GetRect(rect);
+    EXPECT_EQ(rect.left, 10);
+    EXPECT_EQ(rect.top, 12);
+    EXPECT_EQ(rect.right, 150);
+    EXPECT_EQ(rect.bottom, 92);
 }
 
 } // namespace
