@@ -178,7 +178,9 @@ LRESULT CUIWnd::OnSkinCreate(bool withChildren)
     BITMAP header{};
     if (p.background.GetSafeHandle() && p.background.GetBitmap(&header))
         p.backgroundSize = {header.bmWidth, header.bmHeight};
-    SetWindowPos(nullptr, 0, 0, p.backgroundSize.cx, p.backgroundSize.cy, SWP_NOMOVE);
+    // Sized without activation: a window made hidden, or shown without activation, must
+    // not take the activation from the window the user is in.
+    SetWindowPos(nullptr, 0, 0, p.backgroundSize.cx, p.backgroundSize.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     p.tag = Text(p.record, UiWndVar::Tag);
     if (withChildren && !CreateChildControls(states.Backgrounds())) {

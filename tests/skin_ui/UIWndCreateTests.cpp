@@ -55,6 +55,19 @@ TEST_F(UIWndCreate, TakesItsBackgroundsSize)
     EXPECT_EQ(wnd.SendMessage(WM_VXL_ISUIWND), 1);
 }
 
+TEST_F(UIWndCreate, CreationTakesNoActivation)
+{
+    Window();
+    TestWindow active(40, 40, true);
+    ::SetActiveWindow(active);
+    ASSERT_EQ(::GetActiveWindow(), static_cast<HWND>(active));
+    for (const DWORD style : {static_cast<DWORD>(WS_POPUP), static_cast<DWORD>(WS_POPUP | WS_VISIBLE)}) {
+        TestUIWnd wnd(kWindowId);
+        ASSERT_TRUE(wnd.Create(0, style, nullptr, 1, 1));
+        EXPECT_EQ(::GetActiveWindow(), static_cast<HWND>(active)) << std::hex << style;
+    }
+}
+
 TEST_F(UIWndCreate, BackgroundHideComesBeforeBackgroundNormal)
 {
     UIWNDPROPERTIES& window = Window(120, 80);
@@ -227,7 +240,7 @@ TEST_F(UIWndCreate, AMadeAndDestroyedWindowLeavesNoGdiObjectsBehind)
     TestUIWnd wnd(kWindowId);
     const auto cycle = [&] {
         ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
-        wnd.SetWindowPos(nullptr, 0, 0, 260, 190, SWP_NOMOVE | SWP_NOZORDER);
+        wnd.SetWindowPos(nullptr, 0, 0, 260, 190, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         wnd.UpdateWindow();
         ComposedBackground(wnd);
         wnd.SendMessage(WM_VXL_RELOADSKIN);
@@ -466,7 +479,7 @@ TEST_F(UIWndCreate, ShowingAChildWindowTellsItsParent)
     ASSERT_TRUE(parent.Create(0, WS_POPUP, nullptr, 1, 1));
     TestUIWnd child(kWindowId);
     ASSERT_TRUE(child.Create(0, WS_CHILD, &parent, 1, 1));
-    child.ShowWindow(SW_SHOW);
+    child.ShowWindow(SW_SHOWNA);
     child.ShowWindow(SW_HIDE);
     EXPECT_EQ(parent.childShows, (std::vector<WPARAM>{TRUE, FALSE}));
 }

@@ -88,7 +88,7 @@ TEST_F(UIWndLayout, ChildrenFollowTheLayoutTableOnALiveResize)
     TestUIWnd wnd(kWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
 
-    wnd.SetWindowPos(nullptr, 0, 0, 300, 260, SWP_NOMOVE | SWP_NOZORDER);
+    wnd.SetWindowPos(nullptr, 0, 0, 300, 260, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (const ChildCase& c : kChildren) {
         const RECT expected = c.hor == kLayoutFree && c.ver == kLayoutFree
                                   ? c.design
@@ -125,7 +125,7 @@ TEST_F(UIWndLayout, AComboBoxKeepsItsHeightAndItsEditSelection)
     const RECT created = ChildRect(wnd, combo);
     const int height = created.bottom - created.top;
 
-    wnd.SetWindowPos(nullptr, 0, 0, 320, 230, SWP_NOMOVE | SWP_NOZORDER);
+    wnd.SetWindowPos(nullptr, 0, 0, 320, 230, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const RECT moved = ChildRect(wnd, combo);
     EXPECT_EQ(moved.bottom - moved.top, height);
     EXPECT_EQ(moved.right, 180 + 120);            // stretched across the point
@@ -142,7 +142,7 @@ TEST_F(UIWndLayout, SpinAndIpAddressOnlyMove)
     Control<EDTPROPERTIES>(window, L"IDC_EDT_C", 1323, {80, 60, 120, 90}, kLayoutDefault, kLayoutDefault);
     TestUIWnd wnd(kWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
-    wnd.SetWindowPos(nullptr, 0, 0, 300, 250, SWP_NOMOVE | SWP_NOZORDER);
+    wnd.SetWindowPos(nullptr, 0, 0, 300, 250, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     EXPECT_EQ(Text(ChildRect(wnd, ::GetDlgItem(wnd, 1321))), Text(RECT{80, 60, 120, 90}));
     EXPECT_EQ(Text(ChildRect(wnd, ::GetDlgItem(wnd, 1322))), Text(RECT{100, 200, 200, 220}));
@@ -157,7 +157,7 @@ TEST_F(UIWndLayout, AChildTheWindowVetoesStaysWhereItIs)
     TestUIWnd wnd(kWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     wnd.vetoChild = ::GetDlgItem(wnd, 1331);
-    wnd.SetWindowPos(nullptr, 0, 0, 260, 200, SWP_NOMOVE | SWP_NOZORDER);
+    wnd.SetWindowPos(nullptr, 0, 0, 260, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(Text(ChildRect(wnd, wnd.vetoChild)), Text(RECT{150, 100, 190, 140}));
     EXPECT_EQ(Text(ChildRect(wnd, ::GetDlgItem(wnd, 1332))), Text(RECT{210, 10, 250, 30}));
 }
@@ -168,7 +168,7 @@ TEST_F(UIWndLayout, PlaceholdersMoveWithTheLayout)
     Control<RECTPROPERTIES>(window, L"IDC_RECT_LIST", 1341, {20, 40, 180, 140}, kLayoutDefault, kLayoutDefault);
     TestUIWnd wnd(kWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
-    wnd.SetWindowPos(nullptr, 0, 0, 250, 190, SWP_NOMOVE | SWP_NOZORDER);
+    wnd.SetWindowPos(nullptr, 0, 0, 250, 190, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT rect;
     wnd.GetRectCtrl(1341)->GetRect(rect);
     EXPECT_EQ(Text(rect), Text(RECT{20, 40, 230, 180}));
@@ -193,7 +193,7 @@ TEST_F(UIWndLayout, TheWindowStaysWithinItsBackgroundAndTheWorkArea)
         {300, 20000, 300, work.bottom - work.top},
     };
     for (const Case& c : cases) {
-        wnd.SetWindowPos(nullptr, 0, 0, c.cx, c.cy, SWP_NOMOVE | SWP_NOZORDER);
+        wnd.SetWindowPos(nullptr, 0, 0, c.cx, c.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         CRect rect;
         wnd.GetWindowRect(&rect);
         EXPECT_EQ(rect.Width(), c.expectedCx) << c.cx << "x" << c.cy;
@@ -208,7 +208,7 @@ TEST_F(UIWndLayout, BorderDragResizesAndStopsAtTheMinimum)
     SetSwitch(window, UiWndVar::IsResizingBorder, true);
     TestUIWnd wnd(kWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
-    wnd.SetWindowPos(nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    wnd.SetWindowPos(nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     // Right border: 30 pixels wider.
     wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(198, 70));
@@ -285,7 +285,7 @@ TEST_F(UIWndLayout, SplitterAnswersKeepTheMinimumWidth)
     Window();
     TestUIWnd wnd(kWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
-    wnd.SetWindowPos(nullptr, 100, 100, 260, 150, SWP_NOZORDER);
+    wnd.SetWindowPos(nullptr, 100, 100, 260, 150, SWP_NOZORDER | SWP_NOACTIVATE);
 
     SplitterMoveRecord move;
     move.side = 0;
@@ -353,7 +353,7 @@ TEST_F(UIWndLayout, HostedPagesSwitchOnRadioClicksAndMoveOnResize)
     EXPECT_EQ(pages.switches, (std::vector<int>{1352}));
     EXPECT_EQ(whole.switches, (std::vector<int>{1352}));
 
-    wnd.SetWindowPos(nullptr, 0, 0, 260, 190, SWP_NOMOVE | SWP_NOZORDER);
+    wnd.SetWindowPos(nullptr, 0, 0, 260, 190, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_FALSE(pages.moves.empty());
     EXPECT_EQ(Text(pages.moves.back()), Text(RECT{20, 30, 240, 160}));
     ASSERT_FALSE(whole.moves.empty());

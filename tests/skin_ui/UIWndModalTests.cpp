@@ -99,7 +99,7 @@ TEST_F(UIWndModal, ANonModalWindowGetsNoInitDialog)
 {
     TestUIWnd wnd(kWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
-    wnd.SetWindowPos(nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    wnd.SetWindowPos(nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(wnd.SendMessage(WM_INITDIALOG), 0);
     EXPECT_EQ(wnd.initDialogs, 0);
 }

@@ -37,7 +37,7 @@ TEST_F(UIWndPaint, AResizingWindowStretchesItsBackgroundAroundTheResizingPoint)
     SetPoint(window, UiWndVar::ResizingPoint, {20, 15});
     TestUIWnd wnd(kWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
-    wnd.SetWindowPos(nullptr, 0, 0, 100, 70, SWP_NOMOVE | SWP_NOZORDER);
+    wnd.SetWindowPos(nullptr, 0, 0, 100, 70, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     const HBITMAP composed = ComposedBackground(wnd);
     ASSERT_NE(composed, nullptr);
@@ -66,7 +66,7 @@ TEST_F(UIWndPaint, WithoutResizingTheBackgroundIsDrawnOnceAtTheTopLeft)
     Window(40, 30, &Tag);
     TestUIWnd wnd(kWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
-    wnd.SetWindowPos(nullptr, 0, 0, 100, 70, SWP_NOMOVE | SWP_NOZORDER);
+    wnd.SetWindowPos(nullptr, 0, 0, 100, 70, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const HBITMAP composed = ComposedBackground(wnd);
     ASSERT_NE(composed, nullptr);
     EXPECT_EQ(PixelOf(composed, 5, 5), Tag(5, 5));
@@ -91,7 +91,7 @@ TEST_F(UIWndPaint, TheBackgroundBitmapIsComposedOnDemandBeforeTheFirstPaint)
 
     // A paint composes it anew, at the current size.
     wnd.ShowWindow(SW_SHOWNA);
-    wnd.SetWindowPos(nullptr, 0, 0, 50, 40, SWP_NOMOVE | SWP_NOZORDER);
+    wnd.SetWindowPos(nullptr, 0, 0, 50, 40, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     wnd.Invalidate(FALSE);
     wnd.UpdateWindow();
     SIZE size{};
@@ -132,7 +132,7 @@ TEST_F(UIWndPaint, AMaskedWindowTakesItsShapeAndStretchesIt)
     for (const Probe& p : atDesignSize)
         EXPECT_EQ(region.PtInRegion(p.at) != FALSE, p.inside) << p.at.x << "," << p.at.y;
 
-    wnd.SetWindowPos(nullptr, 0, 0, 100, 70, SWP_NOMOVE | SWP_NOZORDER);
+    wnd.SetWindowPos(nullptr, 0, 0, 100, 70, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_NE(::GetWindowRgn(wnd, region), ERROR);
     const Probe grown[] = {
         {{0, 0}, false}, {{99, 69}, false}, {{97, 67}, false}, {{96, 66}, true}, {{99, 0}, false},

@@ -94,7 +94,7 @@ TEST_F(UIWndScreen, AShownSkinnedWindowShowsItsStretchedBackground)
 {
     TestUIWnd wnd(3600);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
-    wnd.SetWindowPos(&CWnd::wndTopMost, 70, 50, 160, 100, SWP_SHOWWINDOW);
+    wnd.SetWindowPos(&CWnd::wndTopMost, 70, 50, 160, 100, SWP_SHOWWINDOW | SWP_NOACTIVATE);
     wnd.Invalidate(FALSE);
     wnd.UpdateWindow();
     PumpPending();
