@@ -2,6 +2,7 @@
 // WM_NCDESTROY, and the window procedure that routes every message to its part.
 #include "skin/ui/UIWnd.h"
 
+#include "framework/CallbackGuard.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/UIWndPrivate.h"
@@ -208,7 +209,13 @@ bool CUIWnd::CreateChildControls(const ParentBackgrounds& backgrounds)
         const ControlKind* const kind = FindControlKind(type);
         if (!kind || !kind->create)
             continue;   // a kind this window cannot make: no child, no record
-        CreatedControl made = kind->create(*this, *record, backgrounds);
+        CreatedControl made;
+        try {
+            made = kind->create(*this, *record, backgrounds);
+        } catch (...) {
+            AfxReportCallbackException("skinned control creation");
+            return false;   // a control that could not be made, as any other
+        }
         if (!made.object)
             return false;
 

@@ -230,6 +230,18 @@ TEST_F(UIWndCreate, AFailingControlFailsTheWindowWithError110AndLeaksNothing)
     EXPECT_EQ(LiveGdiObjects(), gdiBefore);
 }
 
+TEST_F(UIWndCreate, AControlThatRaisesFailsTheWindowLikeOneThatFails)
+{
+    UIWNDPROPERTIES& window = Window(200, 150);
+    skin.AddControl<BTNPROPERTIES>(window, L"IDC_BTN_OK", 1001, {10, 10, 60, 30});
+    skin.AddControl<EDTPROPERTIES>(window, L"IDC_EDT_BAD", 1002, {10, 40, 150, 60});
+    TestControlKinds::ThrowOn(L"IDC_EDT_BAD");
+    TestUIWnd wnd(kWindowId);
+    EXPECT_FALSE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
+    EXPECT_EQ(wnd.GetLastCreateError(), 110);
+    EXPECT_EQ(TestControlKinds::Log().released.size(), 1u);
+}
+
 TEST_F(UIWndCreate, AMadeAndDestroyedWindowLeavesNoGdiObjectsBehind)
 {
     UIWNDPROPERTIES& window = Window(200, 150);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cwchar>
 #include <set>
+#include <stdexcept>
 
 using namespace Vexel;
 
@@ -114,6 +115,7 @@ namespace {
 
 ControlLog g_log;
 std::set<std::wstring> g_failing;
+std::set<std::wstring> g_throwing;
 
 struct WindowClass {
     LPCWSTR type;
@@ -141,6 +143,8 @@ CreatedControl MakeControl(CUIWnd& parent, CTRLPROPERTIES& record, const ParentB
     const CString id = record.GetVar(CtrlVar::ID).GetString();
     if (g_failing.count(static_cast<LPCWSTR>(id)))
         return {};
+    if (g_throwing.count(static_cast<LPCWSTR>(id)))
+        throw std::runtime_error("control refused");
     const auto* cls = std::find_if(std::begin(kClasses), std::end(kClasses),
                                    [&](const WindowClass& c) { return type == c.type; });
     if (cls == std::end(kClasses))
@@ -188,6 +192,7 @@ TestControlKinds::TestControlKinds()
 {
     g_log.Clear();
     g_failing.clear();
+    g_throwing.clear();
     for (const WindowClass& c : kClasses) {
         const ControlKind* kind = FindControlKind(c.type);
         m_previous.push_back(ReplaceControlKind({c.type, kind->designRect, &MakeControl, &Release}));
@@ -200,11 +205,17 @@ TestControlKinds::~TestControlKinds()
     for (const ControlKind& kind : m_previous)
         ReplaceControlKind(kind);
     g_failing.clear();
+    g_throwing.clear();
 }
 
 void TestControlKinds::FailOn(LPCWSTR id)
 {
     g_failing.insert(id);
+}
+
+void TestControlKinds::ThrowOn(LPCWSTR id)
+{
+    g_throwing.insert(id);
 }
 
 ControlLog& TestControlKinds::Log()

@@ -101,6 +101,8 @@ public:
 
     // The control whose record has this id fails to be made.
     static void FailOn(LPCWSTR id);
+    // ... or raises an exception while it is made.
+    static void ThrowOn(LPCWSTR id);
     static ControlLog& Log();
 
 private:
