@@ -5,6 +5,8 @@
 #include "skin/ui/UIWndPrivate.h"
 
 #include <cwchar>
+#include <iterator>
+#include <vector>
 
 namespace Vexel {
 
