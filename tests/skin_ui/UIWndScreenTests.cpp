@@ -94,7 +94,12 @@ TEST_F(UIWndScreen, AShownSkinnedWindowShowsItsStretchedBackground)
 {
     TestUIWnd wnd(3600);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
-    wnd.SetWindowPos(&CWnd::wndTopMost, 70, 50, 160, 100, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    // Topmost, near the far corner of the display, where the other test programs that
+    // share the display during a test run put no windows of theirs.
+    RECT work;
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    wnd.SetWindowPos(&CWnd::wndTopMost, work.right - 160 - 40, work.bottom - 100 - 40, 160, 100,
+                     SWP_SHOWWINDOW | SWP_NOACTIVATE);
     wnd.Invalidate(FALSE);
     wnd.UpdateWindow();
     PumpPending();
@@ -114,6 +119,7 @@ TEST_F(UIWndScreen, AShownSkinnedWindowShowsItsStretchedBackground)
     for (const Probe& p : probes) {
         POINT screen = p.client;
         wnd.ClientToScreen(&screen);
+        ASSERT_EQ(::WindowFromPoint(screen), wnd.GetSafeHwnd()) << "covered at " << p.client.x << "," << p.client.y;
         EXPECT_EQ(ScreenPixel(screen), p.expected) << p.client.x << "," << p.client.y;
     }
     // The masked corner is not part of the window: the screen shows what lies behind it.
