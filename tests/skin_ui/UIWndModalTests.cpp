@@ -51,17 +51,31 @@ protected:
 
 TEST_F(UIWndModal, ReturnsTheEndDialogValueWithItsOwnerDisabledMeanwhile)
 {
+    // The owner is the window the user is in when the dialog starts.
+    ::SetActiveWindow(owner);
+    ASSERT_EQ(::GetActiveWindow(), owner.GetSafeHwnd());
+
     TestUIWnd dialog(kWindowId, &owner);
     BOOL ownerEnabledDuringRun = TRUE;
+    HWND activeDuringRun = nullptr;
+    HWND dialogWindow = nullptr;
     RECT dialogRect{};
     dialog.initDialogAction = [&](TestUIWnd& self) {
-        ownerEnabledDuringRun = owner.IsWindowEnabled();
         self.GetWindowRect(&dialogRect);
-        self.PostEndDialog(42);
+        // Looked at from inside the running loop, once the dialog is up.
+        self.PostAction([&](TestUIWnd& running) {
+            ownerEnabledDuringRun = owner.IsWindowEnabled();
+            activeDuringRun = ::GetActiveWindow();
+            dialogWindow = running.GetSafeHwnd();
+            running.EndDialog(42);
+        });
     };
     EXPECT_EQ(dialog.DoModal(), 42);
     EXPECT_FALSE(ownerEnabledDuringRun);
+    EXPECT_EQ(activeDuringRun, dialogWindow);
+    // Afterwards the owner takes input again and is the active window once more.
     EXPECT_TRUE(owner.IsWindowEnabled());
+    EXPECT_EQ(::GetActiveWindow(), owner.GetSafeHwnd());
     EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);   // destroyed when the run ends
     EXPECT_EQ(CRect(dialogRect).Size(), CSize(220, 140));   // the background's size, not 390 x 390
     EXPECT_EQ(dialog.initDialogs, 1);
