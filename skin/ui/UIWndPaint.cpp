@@ -1,7 +1,6 @@
 // CUIWnd's look: the background images, the double-buffered paint whose bitmap the
 // controls copy their backgrounds from, the mask-colour shape and the layered window.
 #include "skin/model/SkinGlobals.h"
-#include "skin/ui/BitmapCopies.h"
 #include "skin/ui/BitmapDrawing.h"
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/DcScopes.h"
@@ -92,9 +91,15 @@ HBITMAP CUIWnd::ComposeBackground(HDC reference)
     CDC memory;
     if (!memory.CreateCompatibleDC(&target))
         return nullptr;
-    p.backgroundMemory.DeleteObject();
-    if (!p.backgroundMemory.CreateCompatibleBitmap(&target, client.Width(), client.Height()))
-        return nullptr;
+    // Made again only when the client size changed: a paint of the same size draws over
+    // the bitmap it has, and the handle the controls were given stays valid.
+    BITMAP held{};
+    if (!p.backgroundMemory.GetSafeHandle() || !p.backgroundMemory.GetBitmap(&held) ||
+        held.bmWidth != client.Width() || held.bmHeight != client.Height()) {
+        p.backgroundMemory.DeleteObject();
+        if (!p.backgroundMemory.CreateCompatibleBitmap(&target, client.Width(), client.Height()))
+            return nullptr;
+    }
     const HGDIOBJ previous = memory.SelectObject(&p.backgroundMemory);
     DrawBackground(&memory);
     memory.SelectObject(previous);
@@ -124,12 +129,19 @@ int CUIWnd::DrawBackground(CDC* dc)
         DrawBitmap(*dc, 0, 0, client.Width(), client.Height(), p.background, 0, 0, SRCCOPY);
         return 0;
     }
+    // Stretched straight into the target, clipped to the client: no second client-sized
+    // bitmap per paint.
     const POINT point = Point(p.record, UiWndVar::ResizingPoint);
-    CBitmap resized;
-    CreateResizedBitmap(p.background, &resized, point.x, point.y, std::max<int>(client.Width(), p.backgroundSize.cx),
-                        std::max<int>(client.Height(), p.backgroundSize.cy),
-                        Int(p.record, UiWndVar::XRepeatPixel, 1), Int(p.record, UiWndVar::YRepeatPixel, 1));
-    DrawBitmap(*dc, 0, 0, client.Width(), client.Height(), resized, 0, 0, SRCCOPY);
+    const int w = std::max<int>(client.Width(), p.backgroundSize.cx);
+    const int h = std::max<int>(client.Height(), p.backgroundSize.cy);
+    const bool clip = w > client.Width() || h > client.Height();   // a client below the design size
+    const int saved = clip ? dc->SaveDC() : 0;
+    if (clip)
+        dc->IntersectClipRect(0, 0, client.Width(), client.Height());
+    DrawResizedBitmapEx(*dc, 0, 0, w, h, p.background, Int(p.record, UiWndVar::XRepeatPixel, 1),
+                        Int(p.record, UiWndVar::YRepeatPixel, 1), point.x, point.y);
+    if (clip)
+        dc->RestoreDC(saved);
     return 0;
 }
 

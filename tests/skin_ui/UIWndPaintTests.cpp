@@ -94,10 +94,17 @@ TEST_F(UIWndPaint, TheBackgroundBitmapIsComposedOnDemandBeforeTheFirstPaint)
     wnd.SetWindowPos(nullptr, 0, 0, 50, 40, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     wnd.Invalidate(FALSE);
     wnd.UpdateWindow();
+    const HBITMAP resized = ComposedBackground(wnd);
     SIZE size{};
-    ReadBitmap(ComposedBackground(wnd), &size);
+    ReadBitmap(resized, &size);
     EXPECT_EQ(size.cx, 50);
     EXPECT_EQ(size.cy, 40);
+
+    // A paint at the same size draws over the same bitmap: a handle a control holds stays good.
+    wnd.Invalidate(FALSE);
+    wnd.UpdateWindow();
+    EXPECT_EQ(ComposedBackground(wnd), resized);
+    EXPECT_EQ(PixelOf(resized, 12, 7), Tag(12, 7));
 }
 
 COLORREF Shaped(int x, int y)
