@@ -148,17 +148,22 @@ TEST_F(UIWndCreate, ChildrenAreMadeInRecordOrderWithTheirIds)
     UIWNDPROPERTIES& window = Window(200, 150);
     skin.AddControl<BTNPROPERTIES>(window, L"IDC_BTN_OK", 1001, {10, 10, 60, 30});
     skin.AddUnknownControl(window, L"BOGUS", L"IDC_BOGUS", 1009, {0, 0, 5, 5});
+    skin.AddUnknownControl(window, L"pushbutton", L"IDC_LOWER", 1010, {0, 0, 5, 5});   // words are case-sensitive
+    skin.AddUnknownControl(window, L"SLIDER", L"IDC_SLIDER", 1011, {0, 0, 5, 5});      // a kind without a factory
     skin.AddControl<EDTPROPERTIES>(window, L"IDC_EDT_NAME", 1002, {10, 40, 150, 60});
     skin.AddControl<CMBPROPERTIES>(window, L"IDC_CMB_LIST", 1003, {10, 70, 150, 92});
     skin.AddControl<RECTPROPERTIES>(window, L"IDC_RECT_AREA", 1004, {20, 100, 180, 140});
     skin.AddControl<CHKPROPERTIES>(window, L"IDC_CHK_NOID", -1, {160, 10, 190, 30});
 
+    const ControlKind slider = ReplaceControlKind({L"SLIDER", DesignRectFrom::CreatedWindow, nullptr, nullptr});
     TestUIWnd wnd(kWindowId);
-    ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
+    const BOOL created = wnd.Create(0, WS_POPUP, nullptr, 1, 1);
+    ReplaceControlKind(slider);
+    ASSERT_TRUE(created);
     EXPECT_EQ(TestControlKinds::Log().created, (std::vector<int>{1001, 1002, 1003, 1004, -1}));
 
     const std::vector<ChildControlRecord>& children = wnd.GetChildControls();
-    ASSERT_EQ(children.size(), 5u);   // the unknown type made nothing and left no record
+    ASSERT_EQ(children.size(), 5u);   // the words it cannot make made nothing and left no record
     struct Expected {
         LPCWSTR type;
         RECT design;

@@ -49,6 +49,8 @@ const LayoutCase kLayoutCases[] = {
     {"centre", {10, 10, 60, 31}, 241, 120, 241, 120, 3, 3, {95, 49, 145, 70}},
     {"centre of a child wider than the window goes negative", {0, 0, 250, 10}, 200, 100, 200, 100, 3, 1,
      {-25, 0, 225, 10}},
+    {"centre of an odd negative half truncates toward zero", {0, 0, 251, 10}, 200, 100, 200, 100, 3, 1,
+     {-25, 0, 226, 10}},
     // A window smaller than its background lays out at the background size (the caller
     // raises cx, cy), except the even-zoom-out modes, which follow the real size.
     {"far below the design size", {150, 70, 190, 90}, 200, 100, 150, 80, 2, 2, {150, 70, 190, 90}},

@@ -87,11 +87,14 @@ TEST_F(UIWndLayout, ChildrenFollowTheLayoutTableOnALiveResize)
         Control<BTNPROPERTIES>(window, c.id, c.number, c.design, c.hor, c.ver);
     TestUIWnd wnd(kWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
+    // A child free on both axes is not touched at all: where the program put it, it stays.
+    constexpr RECT kMovedFree{5, 120, 45, 140};
+    ::MoveWindow(::GetDlgItem(wnd, 1306), kMovedFree.left, kMovedFree.top, 40, 20, FALSE);
 
     wnd.SetWindowPos(nullptr, 0, 0, 300, 260, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (const ChildCase& c : kChildren) {
         const RECT expected = c.hor == kLayoutFree && c.ver == kLayoutFree
-                                  ? c.design
+                                  ? kMovedFree
                                   : Expected(c.design, 300, 260, 300, 260, c.hor, c.ver);
         const RECT actual = ChildRect(wnd, ::GetDlgItem(wnd, c.number));
         EXPECT_EQ(Text(actual), Text(expected)) << c.number;
