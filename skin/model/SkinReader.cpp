@@ -1,6 +1,7 @@
 #include "skin/model/SkinReader.h"
 
 #include "framework/Prompt.h"
+#include "framework/WinApp.h"
 #include "skin/model/ComCheck.h"
 #include "skin/model/ControlFactory.h"
 #include "skin/model/FileHelpers.h"
@@ -17,7 +18,6 @@
 #include <cstdlib>
 #include <cwchar>
 
-#include <ole2.h>
 #include <shlwapi.h>
 
 namespace Vexel {
@@ -34,15 +34,6 @@ constexpr wchar_t kConvertSkinFormat[] =
 constexpr wchar_t kLegacyExtension[] = L".ui";
 constexpr wchar_t kSkinExtension[] = L".xui";
 constexpr wchar_t kResourceHName[] = L"Resource.h";
-
-// OLE is initialised once per thread and stays so.
-bool EnsureOleInitialized()
-{
-    static thread_local bool initialised = false;
-    if (!initialised)
-        initialised = SUCCEEDED(OleInitialize(nullptr));
-    return initialised;
-}
 
 // Drive and folder of a path ("C:\skins\" of "C:\skins\a.xui").
 CString DriveAndFolder(LPCWSTR path)
@@ -175,7 +166,8 @@ int SaveConvertedSkin()
 
 int OpenSkin(LPCWSTR path, int /*flag*/)
 {
-    if (!EnsureOleInitialized())
+    // OLE stays initialised on the thread whatever the result.
+    if (!AfxOleInit())
         return kSkinOleFailed;
 
     g_skinStore.uiFilePath = ResolveSkinPath(path);
