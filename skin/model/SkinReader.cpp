@@ -162,6 +162,20 @@ int SaveConvertedSkin()
     }
 }
 
+// Every child of the group is a resource of it, whatever its name.
+template <class Record>
+void ReadResourceGroup(IXMLDOMElement* resources, LPCWSTR groupName, std::vector<std::unique_ptr<Record>>& list)
+{
+    ComPtr<IXMLDOMElement> group = XmlRead::SelectChildElement(resources, groupName);
+    if (!group)
+        return;
+    for (ComPtr<IXMLDOMNode> child = XmlDom::FirstChild(group.Get()); child; child = XmlDom::NextSibling(child.Get())) {
+        auto record = std::make_unique<Record>();
+        ReadProperties(record.get(), XmlDom::AsElement(child.Get()).Get());
+        list.push_back(std::move(record));
+    }
+}
+
 } // namespace
 
 int OpenSkin(LPCWSTR path, int /*flag*/)
@@ -351,21 +365,8 @@ int ReadResources(IXMLDOMElement* resourcesElement, std::vector<FontRecordPtr>* 
 {
     if (!resourcesElement || !fonts || !colors)
         return -1;
-    // Every child is a resource of its group, whatever its name.
-    if (ComPtr<IXMLDOMElement> group = XmlRead::SelectChildElement(resourcesElement, SkinXml::kFonts)) {
-        for (ComPtr<IXMLDOMNode> child = XmlDom::FirstChild(group.Get()); child; child = XmlDom::NextSibling(child.Get())) {
-            auto font = std::make_unique<RESFONTPROPERTIES>();
-            ReadProperties(font.get(), XmlDom::AsElement(child.Get()).Get());
-            fonts->push_back(std::move(font));
-        }
-    }
-    if (ComPtr<IXMLDOMElement> group = XmlRead::SelectChildElement(resourcesElement, SkinXml::kColors)) {
-        for (ComPtr<IXMLDOMNode> child = XmlDom::FirstChild(group.Get()); child; child = XmlDom::NextSibling(child.Get())) {
-            auto color = std::make_unique<RESCOLORPROPERTIES>();
-            ReadProperties(color.get(), XmlDom::AsElement(child.Get()).Get());
-            colors->push_back(std::move(color));
-        }
-    }
+    ReadResourceGroup(resourcesElement, SkinXml::kFonts, *fonts);
+    ReadResourceGroup(resourcesElement, SkinXml::kColors, *colors);
     return 0;
 }
 
