@@ -66,8 +66,8 @@ bool GetAttribute(IXMLDOMElement* element, LPCWSTR name, _variant_t& value)
     VARIANT raw;
     VariantInit(&raw);
     const HRESULT hr = element->getAttribute(_bstr_t(name), &raw);
+    value.Attach(raw);      // owned before a failure can raise
     CheckHr(hr);
-    value.Attach(raw);
     if (hr != S_OK || value.vt == VT_NULL || value.vt == VT_EMPTY) {
         value.Clear();
         return false;
