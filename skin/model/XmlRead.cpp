@@ -52,6 +52,12 @@ IXMLDOMElement* ChildElements::Find(LPCWSTR name) const
     return nullptr;
 }
 
+void ChildElements::Add(LPCWSTR name, const ComPtr<IXMLDOMElement>& element)
+{
+    if (name && element && !Find(name))
+        m_entries.push_back(Entry{CString(name), element});
+}
+
 bool GetAttribute(IXMLDOMElement* element, LPCWSTR name, _variant_t& value)
 {
     value.Clear();
