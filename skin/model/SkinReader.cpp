@@ -51,17 +51,6 @@ bool EndsWithSeparator(const CString& text)
     return length > 0 && (text[length - 1] == L'\\' || text[length - 1] == L'/');
 }
 
-// A path with a ":" stands as it is; any other is taken from the program's folder.
-CString ResolveSkinPath(LPCWSTR path)
-{
-    const CString given(path);
-    if (given.Find(L':') >= 0)
-        return given;
-    wchar_t module[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, module, MAX_PATH - 1);
-    return DriveAndFolder(module) + given;
-}
-
 void ShowNewerSkinMessage()
 {
     AfxMessageBox(kNewerSkinText, MB_OK);
