@@ -32,10 +32,10 @@ std::wstring Id(const wchar_t* prefix, int number)
 
 // The store of a large skin: every control kind in turn, every control with its own id,
 // rectangle, caption-like tag and resource ids.
-void FillStore()
+void FillStore(int windows)
 {
     int controlNumber = 0;
-    for (int w = 0; w < kWindows; ++w) {
+    for (int w = 0; w < windows; ++w) {
         WindowRecordPtr window(new UIWNDPROPERTIES);
         window->GetVar(CtrlVar::ID).SetString(Id(L"IDW_WINDOW_", w).c_str());
         window->GetVar(UiWndVar::Alpha).SetInt(200);
@@ -74,14 +74,23 @@ int main()
     const std::wstring path = folder + L"\\big.xui";
     const std::wstring header = folder + L"\\Resource.h";
 
-    FillStore();
-    g_skinStore.uiFilePath = path.c_str();
-    g_skinStore.resourceHPath = header.c_str();
-    if (SaveUIFile() != 0) {
+    // The writer at half and at full size: twice the skin should take about twice the time.
+    bool saved = true;
+    bench::Result save[2] = {};
+    for (int half = 1; half >= 0; --half) {
+        const int windows = half ? kWindows / 2 : kWindows;
+        FillStore(windows);
+        g_skinStore.uiFilePath = path.c_str();
+        g_skinStore.resourceHPath = header.c_str();
+        const std::string name = "SaveUIFile of " + std::to_string(windows) + " windows";
+        save[half] = bench::Measure(name.c_str(), 1, 1, [&] { saved = saved && SaveUIFile() == 0; });
+        ReleaseSkin();
+    }
+    if (!saved) {
         std::printf("the skin could not be written\n");
         return 1;
     }
-    ReleaseSkin();
+    std::printf("ratio SaveUIFile full / half size: %.1f\n", save[0].minSeconds / save[1].minSeconds);
 
     WIN32_FILE_ATTRIBUTE_DATA attributes = {};
     GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &attributes);

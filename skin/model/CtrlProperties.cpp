@@ -93,7 +93,10 @@ void SetInitialValue(PropertyValue& var, const InitialValue& initial)
         break;
     }
     case Form::Text:
-        var.SetString(initial.text ? initial.text : L"");
+        // An empty text is a null BSTR, as OLE Automation has it: records hold dozens
+        // of empty texts and are built by the thousand, and this spares each its
+        // allocation.
+        var.SetString(initial.text && *initial.text ? initial.text : nullptr);
         break;
     case Form::Rect: {
         const RECT rect = {initial.v[0], initial.v[1], initial.v[2], initial.v[3]};
@@ -188,7 +191,7 @@ CTRLPROPERTIES::CTRLPROPERTIES(const RecordLayout& layout)
         _com_issue_error(E_OUTOFMEMORY);
     }
     m_vars[CtrlVar::RecordSize].SetInt(layout.recordSize);
-    m_vars[CtrlVar::Type].SetString(layout.typeName ? layout.typeName : L"");
+    m_vars[CtrlVar::Type].SetString(layout.typeName);   // null for base-only kinds: empty
 }
 
 CTRLPROPERTIES::~CTRLPROPERTIES() = default;

@@ -15,6 +15,10 @@ CString GetFileExtension(LPCWSTR path, BOOL keepDot);
 // becomes "\"). Returns nonzero when a component was removed.
 BOOL GetFileFolder(LPCWSTR path, CString& folder);
 
+// A skin path as the readers take it: one holding a ":" stands as it is; any other is
+// taken from the program's folder.
+CString ResolveSkinPath(LPCWSTR path);
+
 // Makes sure the file at `path` can be written before it is saved: 0 when it can (a
 // missing file is created empty); -1 when it cannot be created; -2 when it is read-only,
 // after telling the user so in a message box.

@@ -8,7 +8,6 @@
 #include "skin/model/SliderProperties.h"
 #include "skin/model/TreeProperties.h"
 
-#include <memory>
 #include <vector>
 
 namespace Vexel {
@@ -19,11 +18,6 @@ struct LegacyImportState {
     std::vector<WindowRecordPtr> stagedWindows; // windows in file order, controls attached
     std::vector<FontRecordPtr> stagedFonts;     // font resources the import made
     std::vector<ColorRecordPtr> stagedColors;   // colour resources the import made
-    // Style records that list-control and extended scroll-bar sections make; they are
-    // never handed to the store.
-    std::vector<std::unique_ptr<HEADERPROPERTIES>> headerStyles;
-    std::vector<std::unique_ptr<HORSBPROPERTIES>> horScrollBarStyles;
-    std::vector<std::unique_ptr<VERSBPROPERTIES>> verScrollBarStyles;
     int designDpiX = -1;                        // LogPixelsX and LogPixelsY of the Settings
     int designDpiY = -1;                        // section; -1 when not given
     // The last number used in a made id ("IDR_FONT_<n>"); the XML reader counts on with

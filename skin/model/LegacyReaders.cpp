@@ -14,13 +14,20 @@ namespace Vexel {
 
 namespace {
 
-// A control kind that offers its key lines to the common table and then to its own.
-int ReadCommonAndOwn(LegacyImportContext& context, CTRLPROPERTIES& record, const LegacyKeyTable& own)
+// A control kind that offers each key line to its tables in order.
+int ReadWithTables(LegacyImportContext& context, CTRLPROPERTIES& record,
+                   std::initializer_list<const LegacyKeyTable*> tables)
 {
     ReadLegacyKeyLines(context.text, [&](const CString& key, const CString& value) {
-        ApplyLegacyKeys(context, record, {&kLegacyCommonKeys, &own}, key, value);
+        ApplyLegacyKeys(context, record, tables, key, value);
     });
     return 0;
+}
+
+// The common table, then the kind's own.
+int ReadCommonAndOwn(LegacyImportContext& context, CTRLPROPERTIES& record, const LegacyKeyTable& own)
+{
+    return ReadWithTables(context, record, {&kLegacyCommonKeys, &own});
 }
 
 bool IsVertical(CTRLPROPERTIES& record)
@@ -112,30 +119,19 @@ bool ReadLegacyCheckedImageKey(LegacyImportContext& context, CTRLPROPERTIES& rec
 
 int ReadLegacyPushButton(LegacyImportContext& context, CTRLPROPERTIES& record)
 {
-    ReadLegacyKeyLines(context.text, [&](const CString& key, const CString& value) {
-        ApplyLegacyKeys(context, record, {&kLegacyCommonKeys, &kLegacyTextKeys, &kLegacyPushButtonKeys}, key, value);
-    });
-    return 0;
+    return ReadWithTables(context, record, {&kLegacyCommonKeys, &kLegacyTextKeys, &kLegacyPushButtonKeys});
 }
 
 int ReadLegacyCheckBox(LegacyImportContext& context, CTRLPROPERTIES& record)
 {
-    ReadLegacyKeyLines(context.text, [&](const CString& key, const CString& value) {
-        ApplyLegacyKeys(context, record,
-                        {&kLegacyCommonKeys, &kLegacyTextKeys, &kLegacyCheckedImageKeys, &kLegacyCheckBoxKeys}, key,
-                        value);
-    });
-    return 0;
+    return ReadWithTables(context, record,
+                          {&kLegacyCommonKeys, &kLegacyTextKeys, &kLegacyCheckedImageKeys, &kLegacyCheckBoxKeys});
 }
 
 int ReadLegacyRadioButton(LegacyImportContext& context, CTRLPROPERTIES& record)
 {
-    ReadLegacyKeyLines(context.text, [&](const CString& key, const CString& value) {
-        ApplyLegacyKeys(context, record,
-                        {&kLegacyCommonKeys, &kLegacyTextKeys, &kLegacyCheckedImageKeys, &kLegacyRadioButtonKeys}, key,
-                        value);
-    });
-    return 0;
+    return ReadWithTables(context, record,
+                          {&kLegacyCommonKeys, &kLegacyTextKeys, &kLegacyCheckedImageKeys, &kLegacyRadioButtonKeys});
 }
 
 int ReadLegacyStatic(LegacyImportContext& context, CTRLPROPERTIES& record)
@@ -170,10 +166,7 @@ int ReadLegacySlider(LegacyImportContext& context, CTRLPROPERTIES& record)
 
 int ReadLegacyCommonOnly(LegacyImportContext& context, CTRLPROPERTIES& record)
 {
-    ReadLegacyKeyLines(context.text, [&](const CString& key, const CString& value) {
-        ReadLegacyCommonKey(context, record, key, value);
-    });
-    return 0;
+    return ReadWithTables(context, record, {&kLegacyCommonKeys});
 }
 
 int ReadLegacyTreeCtrl(LegacyImportContext& context, CTRLPROPERTIES& record)

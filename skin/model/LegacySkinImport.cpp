@@ -3,6 +3,7 @@
 #include "skin/model/AsciiCase.h"
 #include "skin/model/ButtonProperties.h"
 #include "skin/model/EditProperties.h"
+#include "skin/model/FileHelpers.h"
 #include "skin/model/LegacyImportContext.h"
 #include "skin/model/LegacyReaders.h"
 #include "skin/model/LegacyText.h"
@@ -61,19 +62,6 @@ const ControlKind* FindControlKind(const CString& typeWord)
             return &kind;
     }
     return nullptr;
-}
-
-// A path without ":" is relative to the program's folder.
-CString ResolveSkinPath(LPCWSTR path)
-{
-    if (path && wcschr(path, L':'))
-        return CString(path);
-    wchar_t module[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, module, MAX_PATH - 1);
-    wchar_t drive[_MAX_DRIVE] = {};
-    wchar_t folder[_MAX_DIR] = {};
-    _wsplitpath_s(module, drive, _MAX_DRIVE, folder, _MAX_DIR, nullptr, 0, nullptr, 0);
-    return CString(drive) + folder + (path ? path : L"");
 }
 
 bool FileExists(const CString& path)

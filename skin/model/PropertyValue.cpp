@@ -192,7 +192,7 @@ PropertyValue& PropertyValue::SetColor(COLORREF color)
     return *this;
 }
 
-int PropertyValue::SetPointX(int x)
+void PropertyValue::SetPointElement(LONG index, int coordinate)
 {
     if (!I4Array(0)) {
         SafeArrayPtr array = NewVector(VT_I4, 2);
@@ -200,23 +200,19 @@ int PropertyValue::SetPointX(int x)
         m_value.vt = VT_ARRAY | VT_I4;
         m_value.parray = array.release();
     }
-    LONG index = 0;
-    LONG element = x;
+    LONG element = coordinate;
     CheckHr(SafeArrayPutElement(m_value.parray, &index, &element));
+}
+
+int PropertyValue::SetPointX(int x)
+{
+    SetPointElement(0, x);
     return 0;
 }
 
 int PropertyValue::SetPointY(int y)
 {
-    if (!I4Array(0)) {
-        SafeArrayPtr array = NewVector(VT_I4, 2);
-        ClearValue();
-        m_value.vt = VT_ARRAY | VT_I4;
-        m_value.parray = array.release();
-    }
-    LONG index = 1;
-    LONG element = y;
-    CheckHr(SafeArrayPutElement(m_value.parray, &index, &element));
+    SetPointElement(1, y);
     return 0;
 }
 

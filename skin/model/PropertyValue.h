@@ -148,6 +148,8 @@ public:
 
 private:
     void ClearValue();
+    // Element 0 (x) or 1 (y) of the value, made a 2-element VT_I4 array first unless it is one.
+    void SetPointElement(LONG index, int coordinate);
     SAFEARRAY* I4Array(int minimumCount) const;          // null unless VT_ARRAY|VT_I4 that long
     const BYTE* FontBytes() const;                       // null unless a 92-byte font array
     template <VARTYPE Vt, typename T> T ReadAs(T VARIANT::*member) const;

@@ -18,7 +18,7 @@ struct InitialValue {
     enum class Form : unsigned char {
         Bool,       // VT_BOOL
         Int,        // VT_I4
-        Text,       // VT_BSTR (never null: "" when no text is given)
+        Text,       // VT_BSTR (a null BSTR when the text is empty)
         Rect,       // VT_ARRAY of 4 VT_I4
         Point,      // VT_ARRAY of 2 VT_I4
         Font,       // VT_ARRAY of 92 VT_UI1 holding the standard font

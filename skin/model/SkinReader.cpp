@@ -1,6 +1,7 @@
 #include "skin/model/SkinReader.h"
 
 #include "framework/Prompt.h"
+#include "framework/WinApp.h"
 #include "skin/model/ComCheck.h"
 #include "skin/model/ControlFactory.h"
 #include "skin/model/FileHelpers.h"
@@ -17,7 +18,6 @@
 #include <cstdlib>
 #include <cwchar>
 
-#include <ole2.h>
 #include <shlwapi.h>
 
 namespace Vexel {
@@ -35,15 +35,6 @@ constexpr wchar_t kLegacyExtension[] = L".ui";
 constexpr wchar_t kSkinExtension[] = L".xui";
 constexpr wchar_t kResourceHName[] = L"Resource.h";
 
-// OLE is initialised once per thread and stays so.
-bool EnsureOleInitialized()
-{
-    static thread_local bool initialised = false;
-    if (!initialised)
-        initialised = SUCCEEDED(OleInitialize(nullptr));
-    return initialised;
-}
-
 // Drive and folder of a path ("C:\skins\" of "C:\skins\a.xui").
 CString DriveAndFolder(LPCWSTR path)
 {
@@ -58,17 +49,6 @@ bool EndsWithSeparator(const CString& text)
 {
     const int length = text.GetLength();
     return length > 0 && (text[length - 1] == L'\\' || text[length - 1] == L'/');
-}
-
-// A path with a ":" stands as it is; any other is taken from the program's folder.
-CString ResolveSkinPath(LPCWSTR path)
-{
-    const CString given(path);
-    if (given.Find(L':') >= 0)
-        return given;
-    wchar_t module[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, module, MAX_PATH - 1);
-    return DriveAndFolder(module) + given;
 }
 
 void ShowNewerSkinMessage()
@@ -171,11 +151,26 @@ int SaveConvertedSkin()
     }
 }
 
+// Every child of the group is a resource of it, whatever its name.
+template <class Record>
+void ReadResourceGroup(IXMLDOMElement* resources, LPCWSTR groupName, std::vector<std::unique_ptr<Record>>& list)
+{
+    ComPtr<IXMLDOMElement> group = XmlRead::SelectChildElement(resources, groupName);
+    if (!group)
+        return;
+    for (ComPtr<IXMLDOMNode> child = XmlDom::FirstChild(group.Get()); child; child = XmlDom::NextSibling(child.Get())) {
+        auto record = std::make_unique<Record>();
+        ReadProperties(record.get(), XmlDom::AsElement(child.Get()).Get());
+        list.push_back(std::move(record));
+    }
+}
+
 } // namespace
 
 int OpenSkin(LPCWSTR path, int /*flag*/)
 {
-    if (!EnsureOleInitialized())
+    // OLE stays initialised on the thread whatever the result.
+    if (!AfxOleInit())
         return kSkinOleFailed;
 
     g_skinStore.uiFilePath = ResolveSkinPath(path);
@@ -359,21 +354,8 @@ int ReadResources(IXMLDOMElement* resourcesElement, std::vector<FontRecordPtr>* 
 {
     if (!resourcesElement || !fonts || !colors)
         return -1;
-    // Every child is a resource of its group, whatever its name.
-    if (ComPtr<IXMLDOMElement> group = XmlRead::SelectChildElement(resourcesElement, SkinXml::kFonts)) {
-        for (ComPtr<IXMLDOMNode> child = XmlDom::FirstChild(group.Get()); child; child = XmlDom::NextSibling(child.Get())) {
-            auto font = std::make_unique<RESFONTPROPERTIES>();
-            ReadProperties(font.get(), XmlDom::AsElement(child.Get()).Get());
-            fonts->push_back(std::move(font));
-        }
-    }
-    if (ComPtr<IXMLDOMElement> group = XmlRead::SelectChildElement(resourcesElement, SkinXml::kColors)) {
-        for (ComPtr<IXMLDOMNode> child = XmlDom::FirstChild(group.Get()); child; child = XmlDom::NextSibling(child.Get())) {
-            auto color = std::make_unique<RESCOLORPROPERTIES>();
-            ReadProperties(color.get(), XmlDom::AsElement(child.Get()).Get());
-            colors->push_back(std::move(color));
-        }
-    }
+    ReadResourceGroup(resourcesElement, SkinXml::kFonts, *fonts);
+    ReadResourceGroup(resourcesElement, SkinXml::kColors, *colors);
     return 0;
 }
 

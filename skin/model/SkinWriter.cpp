@@ -7,6 +7,7 @@
 #include "skin/model/SkinXmlFormat.h"
 #include "skin/model/Utf8File.h"
 #include "skin/model/XmlDom.h"
+#include "skin/model/XmlRead.h"
 #include "skin/model/XmlSerializer.h"
 
 namespace Vexel {
@@ -130,14 +131,10 @@ void SetFontAttributes(IXMLDOMElement* element, const LOGFONTW& font)
     SetAttribute(element, SkinXml::kFontAttributes[SkinXml::kFontFaceNameAttribute], font.lfFaceName);
 }
 
-} // namespace
-
-int WritePropertyValue(IXMLDOMDocument* document, IXMLDOMElement* parent, const PropertyValue& var)
+// Writes `var`'s value into `e`, the property element it names, and appends `e` to
+// `parent` (moving it to the end when it is there already).
+void WriteValueInto(IXMLDOMElement* parent, IXMLDOMElement* e, const PropertyValue& var)
 {
-    if (!SkinXml::IsWrittenVariable(var))
-        return 0;
-    ComPtr<IXMLDOMElement> element = PropertyElement(document, parent, var.XmlElement());
-    IXMLDOMElement* const e = element.Get();
     switch (SkinXml::EncodingOf(var.Kind())) {
     case SkinXml::Encoding::Text:
         SetAttribute(e, var.XmlAttribute(), SkinXml::ValueText(var));
@@ -167,17 +164,41 @@ int WritePropertyValue(IXMLDOMDocument* document, IXMLDOMElement* parent, const 
         SetAttribute(e, var.XmlAttribute(), var.EnumToWord());
         break;
     case SkinXml::Encoding::Nothing:
-        return 0;
+        return;
     }
     AppendChild(parent, e);
+}
+
+} // namespace
+
+int WritePropertyValue(IXMLDOMDocument* document, IXMLDOMElement* parent, const PropertyValue& var)
+{
+    if (!SkinXml::IsWrittenVariable(var))
+        return 0;
+    ComPtr<IXMLDOMElement> element = PropertyElement(document, parent, var.XmlElement());
+    WriteValueInto(parent, element.Get(), var);
     return 0;
 }
 
 int WriteProperties(const CTRLPROPERTIES& record, IXMLDOMDocument* document, IXMLDOMElement* element)
 {
+    // The record's property elements by name, kept as they are made, so that each
+    // variable finds its element without walking the children (as WritePropertyValue
+    // does) - the same element, since a name is never made twice.
+    XmlRead::ChildElements children(element);
     const int count = record.GetVarCount();
-    for (int i = 0; i < count; ++i)
-        WritePropertyValue(document, element, record.GetVar(i));
+    for (int i = 0; i < count; ++i) {
+        const PropertyValue& var = record.GetVar(i);
+        if (!SkinXml::IsWrittenVariable(var))
+            continue;
+        IXMLDOMElement* e = children.Find(var.XmlElement());
+        if (!e) {
+            ComPtr<IXMLDOMElement> made = CreateElement(document, var.XmlElement());
+            children.Add(var.XmlElement(), made);
+            e = made.Get();
+        }
+        WriteValueInto(element, e, var);
+    }
     return 0;
 }
 

@@ -99,8 +99,9 @@ CString NodeName(IXMLDOMNode* node)
 {
     Require(node);
     BSTR name = nullptr;
-    CheckHr(node->get_nodeName(&name));
-    const _bstr_t owner(name, false);
+    const HRESULT hr = node->get_nodeName(&name);
+    const _bstr_t owner(name, false);   // owned before a failure can raise
+    CheckHr(hr);
     return CString(name, static_cast<int>(SysStringLen(name)));
 }
 

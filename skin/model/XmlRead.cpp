@@ -52,6 +52,12 @@ IXMLDOMElement* ChildElements::Find(LPCWSTR name) const
     return nullptr;
 }
 
+void ChildElements::Add(LPCWSTR name, const ComPtr<IXMLDOMElement>& element)
+{
+    if (name && element && !Find(name))
+        m_entries.push_back(Entry{CString(name), element});
+}
+
 bool GetAttribute(IXMLDOMElement* element, LPCWSTR name, _variant_t& value)
 {
     value.Clear();
@@ -60,8 +66,8 @@ bool GetAttribute(IXMLDOMElement* element, LPCWSTR name, _variant_t& value)
     VARIANT raw;
     VariantInit(&raw);
     const HRESULT hr = element->getAttribute(_bstr_t(name), &raw);
+    value.Attach(raw);      // owned before a failure can raise
     CheckHr(hr);
-    value.Attach(raw);
     if (hr != S_OK || value.vt == VT_NULL || value.vt == VT_EMPTY) {
         value.Clear();
         return false;

@@ -26,6 +26,9 @@ class ChildElements {
 public:
     explicit ChildElements(IXMLDOMElement* parent);     // null: no children
     IXMLDOMElement* Find(LPCWSTR name) const;
+    // Records a child appended since (the writer's new property elements); a name
+    // already held keeps its first element.
+    void Add(LPCWSTR name, const ComPtr<IXMLDOMElement>& element);
 
 private:
     struct Entry {

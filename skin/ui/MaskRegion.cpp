@@ -98,26 +98,9 @@ private:
     {
         if (m_chunk.empty())
             return;
-        std::vector<BYTE> data(sizeof(RGNDATAHEADER) + m_chunk.size() * sizeof(RECT));
-        auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
-        header->dwSize = sizeof(RGNDATAHEADER);
-        header->iType = RDH_RECTANGLES;
-        header->nCount = static_cast<DWORD>(m_chunk.size());
-        header->nRgnSize = static_cast<DWORD>(m_chunk.size() * sizeof(RECT));
-        RECT bound = m_chunk.front();
-        for (const RECT& r : m_chunk) {
-            bound.left = std::min(bound.left, r.left);
-            bound.top = std::min(bound.top, r.top);
-            bound.right = std::max(bound.right, r.right);
-            bound.bottom = std::max(bound.bottom, r.bottom);
-        }
-        header->rcBound = bound;
-        std::copy(m_chunk.begin(), m_chunk.end(), reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER)));
-        m_chunk.clear();
-
         auto region = std::make_unique<CRgn>();
-        region->Attach(::ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                                         reinterpret_cast<const RGNDATA*>(data.data())));
+        CreateRegionFromRects(m_chunk, *region);
+        m_chunk.clear();
         m_levels.push_back(Level{std::move(region), 0});
         while (m_levels.size() >= 2 && m_levels[m_levels.size() - 1].rank == m_levels[m_levels.size() - 2].rank)
             MergeTop();
@@ -196,6 +179,29 @@ BOOL CreateMaskRegion(const PixelRows& rows, COLORREF mask, int width, int heigh
     }
     closeBand(scanHeight);
     return builder.Finish(region);
+}
+
+BOOL CreateRegionFromRects(const std::vector<RECT>& rects, CRgn& region)
+{
+    if (rects.empty())
+        return region.CreateRectRgn(0, 0, 0, 0);
+    std::vector<BYTE> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
+    auto* const header = reinterpret_cast<RGNDATAHEADER*>(data.data());
+    header->dwSize = sizeof(RGNDATAHEADER);
+    header->iType = RDH_RECTANGLES;
+    header->nCount = static_cast<DWORD>(rects.size());
+    header->nRgnSize = static_cast<DWORD>(rects.size() * sizeof(RECT));
+    RECT bound = rects.front();
+    for (const RECT& r : rects) {
+        bound.left = std::min(bound.left, r.left);
+        bound.top = std::min(bound.top, r.top);
+        bound.right = std::max(bound.right, r.right);
+        bound.bottom = std::max(bound.bottom, r.bottom);
+    }
+    header->rcBound = bound;
+    std::copy(rects.begin(), rects.end(), reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER)));
+    return region.Attach(
+        ::ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data())));
 }
 
 } // namespace Vexel

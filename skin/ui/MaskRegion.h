@@ -35,4 +35,8 @@ DWORD PixelFromColor(COLORREF color);
 // with consecutive equal rows merged, in a single region creation.
 BOOL CreateMaskRegion(const PixelRows& rows, COLORREF mask, int width, int height, CRgn& region);
 
+// One region from a list of rectangles in a single region creation; an empty list gives an
+// empty region.
+BOOL CreateRegionFromRects(const std::vector<RECT>& rects, CRgn& region);
+
 } // namespace Vexel

@@ -1,5 +1,7 @@
 #include "skin/ui/WindowShape.h"
 
+#include "skin/ui/MaskRegion.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -28,30 +30,6 @@ void CutQuadrant(const PixelRows& pixels, COLORREF mask, int left, int top, int 
         return;
     CreateMaskRegion(Part(pixels, left, top, right, bottom), mask, right - left, bottom - top, region);
     region.OffsetRgn(left, top);
-}
-
-// One region from a list of rectangles in one call.
-BOOL RegionFromRects(const std::vector<RECT>& rects, CRgn& region)
-{
-    if (rects.empty())
-        return region.CreateRectRgn(0, 0, 0, 0);
-    std::vector<BYTE> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
-    auto* const header = reinterpret_cast<RGNDATAHEADER*>(data.data());
-    header->dwSize = sizeof(RGNDATAHEADER);
-    header->iType = RDH_RECTANGLES;
-    header->nCount = static_cast<DWORD>(rects.size());
-    header->nRgnSize = static_cast<DWORD>(rects.size() * sizeof(RECT));
-    RECT bound = rects.front();
-    for (const RECT& r : rects) {
-        bound.left = std::min(bound.left, r.left);
-        bound.top = std::min(bound.top, r.top);
-        bound.right = std::max(bound.right, r.right);
-        bound.bottom = std::max(bound.bottom, r.bottom);
-    }
-    header->rcBound = bound;
-    std::copy(rects.begin(), rects.end(), reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER)));
-    return region.Attach(
-        ::ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data())));
 }
 
 } // namespace
@@ -124,7 +102,7 @@ BOOL ComposeWindowShape(const WindowShape& shape, POINT p, SIZE growth, CRgn& re
         rects.push_back({x + dx, p.y, x + dx + 1, p.y + dy + 1});
     if (!shape.pointMasked)
         rects.push_back({p.x, p.y, p.x + dx + 1, p.y + dy + 1});
-    if (!RegionFromRects(rects, region))
+    if (!CreateRegionFromRects(rects, region))
         return FALSE;
 
     const POINT offsets[4] = {{0, 0}, {dx, 0}, {0, dy}, {dx, dy}};

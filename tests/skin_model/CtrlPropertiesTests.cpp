@@ -2,6 +2,7 @@
 
 #include "skin/model/IdPrefix.h"
 #include "skin/model/StandardFont.h"
+#include "skin/model/TextHelpers.h"
 
 #include <cstring>
 
@@ -102,6 +103,30 @@ TEST(CtrlProperties, EverythingButTheRecordSizeIsSavedAndTheWriterSkipsTypeAndSu
     EXPECT_EQ(Join({Range(2, 20), Range(25, 31), Range(36, 42)}), WrittenVariables(record));
     for (int i : {21, 22, 23, 24, 32, 33, 34, 35})
         EXPECT_TRUE(record.GetVar(i).IsSuperseded()) << i;
+}
+
+TEST(CtrlProperties, EmptyTextsReadAsEmptyEverywhere)
+{
+    // A fresh record's empty texts (type, id, images, resource ids) are texts like any
+    // other set empty: the same text, comparison, copy and equality.
+    const CTRLPROPERTIES record;
+    PropertyValue empty;
+    empty.SetString(L"");
+    for (int i : {1, 2, 14, 15, 18, 25, 31, 36, 42}) {
+        const PropertyValue& var = record.GetVar(i);
+        SCOPED_TRACE(i);
+        EXPECT_EQ(VT_BSTR, var.Type());
+        EXPECT_EQ(L"", Str(var.GetString()));
+        EXPECT_EQ(L"", Str(VariantToString(var)));
+        EXPECT_TRUE(var == L"");
+        EXPECT_FALSE(var == L"x");
+        EXPECT_TRUE(var.LogFontEquals(empty));
+        EXPECT_TRUE(empty.LogFontEquals(var));
+        PropertyValue copy;
+        copy.CopyFrom(var);
+        EXPECT_TRUE(copy == L"");
+        EXPECT_EQ(L"", Str(copy.EnumToWord()));
+    }
 }
 
 TEST(CtrlProperties, FontVariablesStartAsTheStandardFont)

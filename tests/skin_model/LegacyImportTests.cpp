@@ -337,3 +337,42 @@ TEST_F(LegacyImport, MissingUnreadableAndRelativePaths)
 }
 
 } // namespace
+
+namespace {
+
+// Files cut short or holding no section of a kind: the import reads what they hold and
+// never fails on content.
+TEST_F(LegacyImport, TruncatedAndHeaderOnlyFilesGiveWhatTheyHold)
+{
+    const std::string utf16 =
+        FileBytes(L"[Dlg]\r\nType=Window\r\nIDs=Dlg\r\n[Dlg_A]\r\nType=STATIC\r\nIDs=A\r\n[Dlg_B]\r\nType=STATIC\r\n",
+                  Encoding::Utf16);
+    const std::size_t cutInsideTheLastType = utf16.size() - 9;   // odd: half a character stays
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::size_t windows;
+        std::size_t controls;
+    } cases[] = {
+        {"UTF-16 cut inside a character", utf16.substr(0, cutInsideTheLastType), 1, 1},
+        {"UTF-16 cut after its mark and one byte", utf16.substr(0, 3), 0, 0},
+        {"only the UTF-16 mark", "\xFF\xFE", 0, 0},
+        {"one byte", "\xFF", 0, 0},
+        {"empty", "", 0, 0},
+        {"headers only", FileBytes(L"[Settings]\r\n[Dlg]\r\n[Dlg_A]\r\n[]\r\n[", Encoding::Ansi), 0, 0},
+        {"headers only, UTF-16", FileBytes(L"[Dlg]\r\n[Dlg_A]\r\n[Other]", Encoding::Utf16), 0, 0},
+        {"type lines without keys", FileBytes(L"[Dlg]\r\nType=Window\r\n[Dlg_A]\r\nType=STATIC", Encoding::Ansi), 1, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Reset();
+        ASSERT_EQ(0, ImportLegacySkin(WriteSkin(L"cut.ui", c.bytes).c_str()));
+        ASSERT_EQ(c.windows, g_legacyImport.stagedWindows.size());
+        if (c.windows) {
+            EXPECT_EQ(c.controls, Window(0)->Controls().size());
+        }
+        EXPECT_EQ(-1, g_legacyImport.designDpiX);
+    }
+}
+
+} // namespace

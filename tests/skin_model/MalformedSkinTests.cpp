@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "skin/model/ResourceProperties.h"
 #include "skin/model/SkinReader.h"
+#include "skin/model/UiWndProperties.h"
 
 #include "tests/skin_model/SkinFileFixtures.h"
 
@@ -29,6 +31,35 @@ std::string Truncated()
 {
     const std::string whole = AfterAGoodWindow("<Window><ID Value=\"IDW_B\"/></Window>");
     return whole.substr(0, whole.size() / 2);
+}
+
+// `depth` elements, each inside the one before, within a window.
+std::string DeeplyNested(int depth)
+{
+    std::string open, close;
+    for (int i = 0; i < depth; ++i) {
+        open += "<a>";
+        close += "</a>";
+    }
+    return AfterAGoodWindow("<Window>" + open + close + "</Window>");
+}
+
+// The good window's text with its caption in the ANSI code page rather than UTF-8.
+std::string WithLatin1Byte()
+{
+    return AfterAGoodWindow("<Window><Tag Value=\"caf\xE9\"/></Window>");
+}
+
+// The file as UTF-16LE behind its byte-order mark (the parser follows the mark), cut
+// after an odd number of bytes in its middle.
+std::string Utf16CutInsideACharacter(const std::string& utf8)
+{
+    std::string bytes = "\xFF\xFE";
+    for (const char c : utf8.substr(3)) {
+        bytes += c;
+        bytes += '\0';
+    }
+    return bytes.substr(0, (bytes.size() / 2) | 1);
 }
 
 TEST_F(MalformedSkinTest, BrokenFilesGiveACodeAndAnEmptyStore)
@@ -73,6 +104,17 @@ TEST_F(MalformedSkinTest, BrokenFilesGiveACodeAndAnEmptyStore)
                   "CharSet=\"0\" OutPrecision=\"3\" ClipPrecision=\"2\" Quality=\"1\" PitchAndFamily=\"34\"/></FONT>"
                   "</Fonts></Resources>"),
          211},
+        {"deeply nested elements", DeeplyNested(100000), 211},
+        {"huge number text", AfterAGoodWindow("<Window><Alpha Value=\"" + std::string(1 << 20, '7') + "\"/></Window>"),
+         211},
+        {"huge font number text",
+         AfterAGoodWindow("<Window><Controls><STATIC><FontN Height=\"" + std::string(1 << 20, '1') +
+                          "\" Width=\"0\" lfEscapement=\"0\" Orientation=\"0\" Weight=\"400\" Italic=\"0\" "
+                          "Underline=\"0\" StrikeOut=\"0\" CharSet=\"0\" OutPrecision=\"3\" ClipPrecision=\"2\" "
+                          "Quality=\"1\" PitchAndFamily=\"34\" FaceName=\"A\"/></STATIC></Controls></Window>"),
+         211},
+        {"byte that is no UTF-8", WithLatin1Byte(), 211},
+        {"UTF-16 cut inside a character", Utf16CutInsideACharacter(AfterAGoodWindow("")), 211},
         {"style with a bad number",
          SkinText(std::string(kGoodWindow) + "</Windows><Styles><Menus><STYLE_MENU><MenuItemHeight Value=\"tall\"/>"
                   "</STYLE_MENU></Menus></Styles>"),
@@ -87,6 +129,22 @@ TEST_F(MalformedSkinTest, BrokenFilesGiveACodeAndAnEmptyStore)
         EXPECT_EQ(path, std::wstring(GetUIFilePath()));
     }
     EXPECT_TRUE(prompts.Prompts().empty());
+}
+
+// Texts of any length are taken; a face name is cut to what a LOGFONT holds.
+TEST_F(MalformedSkinTest, HugeTextsAreTakenOrCut)
+{
+    const std::string huge(1 << 20, 'F');
+    const std::string body =
+        "<Windows><Window><Tag Value=\"" + huge + "\"/></Window></Windows><Resources><Fonts><FONT>"
+        "<Font Height=\"1\" Width=\"0\" lfEscapement=\"0\" Orientation=\"0\" Weight=\"400\" Italic=\"0\" "
+        "Underline=\"0\" StrikeOut=\"0\" CharSet=\"0\" OutPrecision=\"3\" ClipPrecision=\"2\" Quality=\"1\" "
+        "PitchAndFamily=\"34\" FaceName=\"" + huge + "\"/></FONT></Fonts></Resources>";
+    ASSERT_EQ(0, OpenSkin(WriteSkin(SkinText(body)).c_str(), 1));
+    EXPECT_EQ(1 << 20, g_skinStore.windows.at(0)->GetVar(UiWndVar::Tag).GetString().GetLength());
+    LOGFONTW font;
+    g_skinStore.fonts.at(0)->GetVar(ResourceVar::Value).GetLogFont(font);
+    EXPECT_EQ(std::wstring(LF_FACESIZE - 1, L'F'), font.lfFaceName);
 }
 
 // Numbers the reader takes by the "0x" prefix rule never fail: they clamp or read 0.

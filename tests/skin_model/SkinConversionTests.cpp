@@ -142,4 +142,24 @@ TEST_F(SkinConversionTest, FailedSaveRemovesTheFileItMadeAndKeepsAnOldOne)
     RemoveDirectoryW((target + L"~").c_str());
 }
 
+TEST_F(SkinConversionTest, ALegacyFileOfHeadersOnlyBecomesAnEmptySkin)
+{
+    const std::wstring legacy = WriteSkin(legacy_test::FileBytes(L"[Settings]\r\n[Main]\r\n[Main_OK]\r\n[",
+                                                                 legacy_test::Encoding::Utf16),
+                                          L"headers.ui");
+    // The design DPI of an import lasts for the process: an earlier test's must go.
+    g_legacyImport.designDpiX = g_legacyImport.designDpiY = -1;
+    ASSERT_EQ(0, OpenSkin(legacy.c_str(), 1));
+    EXPECT_TRUE(skin_test::StoreHoldsNoRecord());
+    EXPECT_EQ(-1, DesignDpi.LogPixelsX);
+    const std::string xui = lumeo_test::ReadFileBytes(folder.File(L"headers.xui"));
+    EXPECT_NE(std::string::npos, xui.find("\r\n\t<Windows/>\r\n"));
+    EXPECT_NE(std::string::npos, xui.find("<DPI LogPixelsX=\"-1\" LogPixelsY=\"-1\"/>"));
+
+    // The converted skin opens again, as empty.
+    ReleaseSkin();
+    EXPECT_EQ(0, OpenSkin(folder.File(L"headers.xui").c_str(), 1));
+    EXPECT_TRUE(skin_test::StoreHoldsNoRecord());
+}
+
 } // namespace

@@ -292,6 +292,25 @@ TEST_F(SkinWriterTest, SharedElementsFlagsAndEnumerationsOfAWindow)
         EXPECT_EQ(std::string::npos, text.find(absent)) << absent;
 }
 
+TEST_F(SkinWriterTest, OneVariableAtATimeReusesItsElementAndMovesItToTheEnd)
+{
+    BTNPROPERTIES button;
+    button.GetVar(BtnBaseVar::ToolTipEnable).SetBool(true);
+    button.GetVar(BtnBaseVar::ToolTipText).SetString(L"Close");
+    button.GetVar(BtnBaseVar::Caption).SetString(L"x");
+    button.GetVar(CtrlVar::IsVisible).SetBool(button.GetVar(CtrlVar::IsVisible).DefaultValue().boolVal != 0);
+
+    ComPtr<IXMLDOMDocument> document = XmlDom::CreateDocument();
+    ComPtr<IXMLDOMElement> element = XmlDom::CreateElement(document.Get(), L"R");
+    XmlDom::AppendChild(document.Get(), element.Get());
+    for (int var : {static_cast<int>(BtnBaseVar::ToolTipEnable), static_cast<int>(BtnBaseVar::Caption),
+                    static_cast<int>(BtnBaseVar::ToolTipText), static_cast<int>(CtrlVar::IsVisible)})
+        EXPECT_EQ(0, WritePropertyValue(document.Get(), element.Get(), button.GetVar(var)));
+    // The flag at its default writes nothing.
+    EXPECT_EQ("<R><Caption Value=\"x\"/><ToolTip Enable=\"true\" ToolTip=\"Close\"/></R>\r\n",
+              WithoutMark(SerializeXmlDocument(document.Get())));
+}
+
 TEST_F(SkinWriterTest, IndentationOfAHandBuiltTree)
 {
     ComPtr<IXMLDOMDocument> document = XmlDom::CreateDocument();
