@@ -1,5 +1,7 @@
 #include "skin/model/Utf8File.h"
 
+#include "framework/File.h"
+
 #include <cstring>
 #include <string>
 
@@ -9,44 +11,24 @@ namespace {
 
 const char kUtf8Mark[] = "\xEF\xBB\xBF";
 
-struct FileHandle {
-    HANDLE h;
-    explicit FileHandle(HANDLE handle) : h(handle) {}
-    ~FileHandle()
-    {
-        if (h != INVALID_HANDLE_VALUE)
-            CloseHandle(h);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool Valid() const { return h != INVALID_HANDLE_VALUE; }
-};
-
 bool ReadWholeFile(LPCWSTR path, std::string& bytes)
 {
-    FileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file.Valid())
+    CFile file;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite))
         return false;
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.h, &size) || size.QuadPart > 0x7FFFFFFF)
+    const ULONGLONG size = file.GetLength();
+    if (size > 0x7FFFFFFF)
         return false;
-    bytes.resize(static_cast<std::size_t>(size.QuadPart));
-    DWORD got = 0;
-    return bytes.empty() || (ReadFile(file.h, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr) && got == bytes.size());
+    bytes.resize(static_cast<std::size_t>(size));
+    return bytes.empty() || file.Read(&bytes[0], static_cast<UINT>(bytes.size())) == bytes.size();
 }
 
 bool WriteWholeFile(LPCWSTR path, const std::string& first, const std::string& rest)
 {
-    FileHandle file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    if (!file.Valid())
-        return false;
-    for (const std::string* part : {&first, &rest}) {
-        DWORD written = 0;
-        if (!part->empty() && (!WriteFile(file.h, part->data(), static_cast<DWORD>(part->size()), &written, nullptr)
-                               || written != part->size()))
-            return false;
-    }
-    return true;
+    CFile file;
+    return file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive)
+           && file.Write(first.data(), static_cast<UINT>(first.size()))
+           && file.Write(rest.data(), static_cast<UINT>(rest.size()));
 }
 
 } // namespace
