@@ -1,5 +1,7 @@
 #include "skin/model/TextHelpers.h"
 
+#include "skin/model/AsciiCase.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -18,7 +20,7 @@ BOOL StringToBool(LPCWSTR text)
 {
     if (!text)
         return TRUE;
-    return (_wcsicmp(text, L"False") == 0 || _wcsicmp(text, L"0") == 0) ? FALSE : TRUE;
+    return (EqualsIgnoringAsciiCase(text, L"False") || EqualsIgnoringAsciiCase(text, L"0")) ? FALSE : TRUE;
 }
 
 CString VariantToString(const PropertyValue& value)
