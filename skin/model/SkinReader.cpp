@@ -15,9 +15,6 @@
 #include "skin/model/XmlDom.h"
 #include "skin/model/XmlRead.h"
 
-#include <cstdlib>
-#include <cwchar>
-
 #include <shlwapi.h>
 
 namespace Vexel {
@@ -34,22 +31,6 @@ constexpr wchar_t kConvertSkinFormat[] =
 constexpr wchar_t kLegacyExtension[] = L".ui";
 constexpr wchar_t kSkinExtension[] = L".xui";
 constexpr wchar_t kResourceHName[] = L"Resource.h";
-
-// Drive and folder of a path ("C:\skins\" of "C:\skins\a.xui").
-CString DriveAndFolder(LPCWSTR path)
-{
-    wchar_t drive[_MAX_DRIVE] = {};
-    wchar_t folder[_MAX_DIR] = {};
-    if (_wsplitpath_s(path, drive, _MAX_DRIVE, folder, _MAX_DIR, nullptr, 0, nullptr, 0) != 0)
-        return CString();
-    return CString(drive) + folder;
-}
-
-bool EndsWithSeparator(const CString& text)
-{
-    const int length = text.GetLength();
-    return length > 0 && (text[length - 1] == L'\\' || text[length - 1] == L'/');
-}
 
 void ShowNewerSkinMessage()
 {
@@ -178,10 +159,7 @@ int OpenSkin(LPCWSTR path, int /*flag*/)
         g_skinStore.uiFilePath.Empty();
         return kSkinFileMissing;
     }
-    g_skinStore.resourceHPath = DriveAndFolder(g_skinStore.uiFilePath);
-    if (!EndsWithSeparator(g_skinStore.resourceHPath))
-        g_skinStore.resourceHPath += L'\\';
-    g_skinStore.resourceHPath += kResourceHName;
+    g_skinStore.resourceHPath = g_skinStore.GetSkinFolder() + kResourceHName;
 
     if (const int result = LoadUIFile())
         return result;
