@@ -2,9 +2,12 @@
 // only copy out of it.
 #include "engine/TavikCore.h"
 
+#include "core/TextConvert.h"
+
 #include <climits>
 #include <cstring>
-#include <memory>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -120,25 +123,11 @@ bool SIPCallbackCommand::Utf8ToAnsi(const char* text, std::size_t length, char* 
         std::memset(buffer, 0, size);
         return true;
     }
-    const int wideLength =
-        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, static_cast<int>(length), nullptr, 0);
-    if (wideLength <= 0)
-        return false;
-
-    // Message bodies are at most a few thousand characters: the stack buffer covers them.
-    wchar_t stackBuffer[2048];
-    std::unique_ptr<wchar_t[]> heapBuffer;
-    wchar_t* wide = stackBuffer;
-    if (static_cast<std::size_t>(wideLength) > sizeof stackBuffer / sizeof stackBuffer[0]) {
-        heapBuffer = std::make_unique<wchar_t[]>(static_cast<std::size_t>(wideLength));
-        wide = heapBuffer.get();
-    }
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, static_cast<int>(length), wide, wideLength);
-
-    const int ansiLength = WideCharToMultiByte(CP_ACP, 0, wide, wideLength, nullptr, 0, nullptr, nullptr);
-    if (ansiLength <= 0 || static_cast<std::size_t>(ansiLength) + 1 > size)
+    const std::string ansi = ::Utf8ToAnsi(std::string_view(text, length));
+    // Non-empty UTF-8 never converts to the empty text: empty means refused.
+    if (ansi.empty() || ansi.size() + 1 > size)
         return false;
     std::memset(buffer, 0, size);
-    WideCharToMultiByte(CP_ACP, 0, wide, wideLength, buffer, ansiLength, nullptr, nullptr);
+    std::memcpy(buffer, ansi.data(), ansi.size());
     return true;
 }

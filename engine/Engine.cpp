@@ -37,6 +37,11 @@ Engine::Engine(TavikHandle handle, SIPCallbackEvent* callback) : handle_(handle)
 
 Engine::~Engine()
 {
+    EndThread();
+}
+
+void Engine::EndThread()
+{
     if (thread_.joinable()) {
         if (thread_.get_id() == std::this_thread::get_id())
             thread_.detach();
@@ -62,12 +67,7 @@ void Engine::Stop()
     }
     wake_.notify_all();
     idle_.notify_all();
-    if (thread_.joinable()) {
-        if (thread_.get_id() == std::this_thread::get_id())
-            thread_.detach();
-        else
-            thread_.join();
-    }
+    EndThread();
     const std::lock_guard<std::recursive_mutex> delivery(deliveryMutex_);
     stopped_ = true;
 }

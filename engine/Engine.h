@@ -73,6 +73,8 @@ private:
     using QueueKey = std::pair<Clock::time_point, std::uint64_t>;
 
     void Run();
+    // Joins the engine thread; on that thread itself, lets it run out instead.
+    void EndThread();
     void Deliver(const EventData& event);
     // With mutex_ held:
     void Enqueue(EventData event, Clock::time_point due);

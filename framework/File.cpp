@@ -148,10 +148,8 @@ void CMemFile::Attach(BYTE* buffer, UINT size, UINT growBytes)
 BYTE* CMemFile::Detach()
 {
     BYTE* const buffer = m_buffer;
-    m_buffer = nullptr;
-    m_ownsBuffer = false;
-    m_bufferSize = m_fileSize = 0;
-    m_position = 0;
+    m_ownsBuffer = false;   // the caller's now: FreeOwned only forgets it
+    FreeOwned();
     return buffer;
 }
 

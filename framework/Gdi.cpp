@@ -64,7 +64,7 @@ BOOL CGdiObject::DeleteObject()
 
 BOOL CGdiObject::Replace(HGDIOBJ created)
 {
-    return created ? Attach(created) : FALSE;
+    return Attach(created);   // refuses null, keeping what is held
 }
 
 int CGdiObject::GetObject(int size, void* out) const
@@ -282,8 +282,7 @@ void CDC::DeleteTempMap()
 
 BOOL CDC::CreateCompatibleDC(const CDC* dc)
 {
-    const HDC created = ::CreateCompatibleDC(HandleOf(dc));
-    return created ? Attach(created) : FALSE;
+    return Attach(::CreateCompatibleDC(HandleOf(dc)));
 }
 
 int CDC::SaveDC() { return ::SaveDC(m_hDC); }

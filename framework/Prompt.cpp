@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr UINT kAppTitleStringId = 57344;
-
 int SystemPrompt(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)
 {
     return ::MessageBoxW(owner, text, caption, type);
@@ -59,7 +57,7 @@ CString AfxGetAppTitle()
             return g_title;
     }
     CString title;
-    if (!title.LoadString(kAppTitleStringId))
+    if (!title.LoadString(AFX_IDS_APP_TITLE))
         title = L"Lumeo";
     return title;
 }

@@ -24,8 +24,11 @@ using AfxPromptOwnerSource = HWND (*)();
 AfxPromptOwnerSource AfxSetPromptOwnerSource(AfxPromptOwnerSource source);
 HWND AfxGetPromptOwner();
 
-// The application title: what AfxSetAppTitle stored, else string 57344 of the resource
-// module, else "Lumeo".
+// The string resource that holds the application title.
+constexpr UINT AFX_IDS_APP_TITLE = 57344;
+
+// The application title: what AfxSetAppTitle stored, else string AFX_IDS_APP_TITLE of the
+// resource module, else "Lumeo".
 void AfxSetAppTitle(LPCWSTR title);   // null or empty: back to the default
 CString AfxGetAppTitle();
 

@@ -13,8 +13,6 @@ namespace {
 CWinApp* g_app = nullptr;
 thread_local bool t_oleStarted = false;
 
-constexpr UINT kAppTitleString = 57344;
-
 // Prompts are owned by the main window's active popup, or the active window without one.
 HWND AppPromptOwner()
 {
@@ -78,7 +76,7 @@ int AfxWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int show)
     app->m_nThreadID = GetCurrentThreadId();
     AfxSetResourceModule(instance);
     if (!app->m_pszAppName) {
-        if (!app->m_appName.LoadString(instance, kAppTitleString) || app->m_appName.IsEmpty())
+        if (!app->m_appName.LoadString(instance, AFX_IDS_APP_TITLE) || app->m_appName.IsEmpty())
             app->m_appName = ProgramName(instance);
         app->m_pszAppName = app->m_appName;
     }

@@ -9,7 +9,6 @@
 #include <process.h>
 
 #include <memory>
-#include <cstdio>
 
 namespace {
 

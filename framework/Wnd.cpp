@@ -82,11 +82,6 @@ WndThreadState& State()
     return *state;
 }
 
-CWnd* LookupPermanent(WndThreadState& s, HWND hwnd)
-{
-    return s.Find(hwnd);
-}
-
 bool IsImeWindow(HWND hwnd)
 {
     // The system may create input-method windows of its own (the default "IME" window
@@ -228,7 +223,7 @@ LRESULT WndAccess::Call(WndThreadState& s, CWnd* wnd, HWND hwnd, UINT message, W
 
 void WndAccess::FinishNcDestroy(WndThreadState& s, HWND hwnd)
 {
-    CWnd* const wnd = LookupPermanent(s, hwnd);
+    CWnd* const wnd = s.Find(hwnd);
     if (!wnd)
         return;
     if (CWinThread* const thread = AfxGetThread(); thread && thread->m_pMainWnd == wnd) {
@@ -253,7 +248,7 @@ void WndAccess::FinishNcDestroy(WndThreadState& s, HWND hwnd)
 LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     WndThreadState* const s = StateIfAny();
-    CWnd* const wnd = s ? LookupPermanent(*s, hwnd) : nullptr;
+    CWnd* const wnd = s ? s->Find(hwnd) : nullptr;
     if (!wnd)
         return DefWindowProcW(hwnd, message, wParam, lParam);
     return WndAccess::Call(*s, wnd, hwnd, message, wParam, lParam);
@@ -327,12 +322,12 @@ CWnd::~CWnd()
     if (m_pModalRun)
         m_pModalRun->windowGone = true;
     WndThreadState* const s = StateIfAny();
-    if (!s || !m_hWnd || LookupPermanent(*s, m_hWnd) != this)
+    if (!s || !m_hWnd || s->Find(m_hWnd) != this)
         return;
     // Still owning a window: destroy it (its messages now reach the CWnd part only).
     const HWND hwnd = m_hWnd;
     ::DestroyWindow(hwnd);
-    if (LookupPermanent(*s, hwnd) == this) {   // not destroyed (another thread's window)
+    if (s->Find(hwnd) == this) {   // not destroyed (another thread's window)
         s->Erase(hwnd);
         m_hWnd = nullptr;
     }
@@ -341,7 +336,7 @@ CWnd::~CWnd()
 CWnd* CWnd::FromHandlePermanent(HWND hwnd)
 {
     WndThreadState* const s = StateIfAny();
-    return hwnd && s ? LookupPermanent(*s, hwnd) : nullptr;
+    return hwnd && s ? s->Find(hwnd) : nullptr;
 }
 
 CWnd* CWnd::FromHandle(HWND hwnd)
@@ -349,7 +344,7 @@ CWnd* CWnd::FromHandle(HWND hwnd)
     if (!hwnd)
         return nullptr;
     WndThreadState& s = State();
-    if (CWnd* const wnd = LookupPermanent(s, hwnd))
+    if (CWnd* const wnd = s.Find(hwnd))
         return wnd;
     std::unique_ptr<CWnd>& temporary = s.temporary[hwnd];
     if (!temporary) {
@@ -362,7 +357,7 @@ CWnd* CWnd::FromHandle(HWND hwnd)
 BOOL CWnd::Attach(HWND hwnd)
 {
     WndThreadState& s = State();
-    if (!hwnd || m_hWnd || LookupPermanent(s, hwnd))
+    if (!hwnd || m_hWnd || s.Find(hwnd))
         return FALSE;
     WndAccess::Bind(this, hwnd, s);
     return TRUE;
@@ -373,7 +368,7 @@ HWND CWnd::Detach()
     const HWND hwnd = m_hWnd;
     if (hwnd) {
         WndThreadState& s = State();
-        if (LookupPermanent(s, hwnd) == this)
+        if (s.Find(hwnd) == this)
             s.Erase(hwnd);
         m_hWnd = nullptr;
     }

@@ -88,9 +88,6 @@ HBITMAP CUIWnd::ComposeBackground(HDC reference)
     CRect client;
     GetClientRect(&client);
     BorrowedDC target(reference);
-    CDC memory;
-    if (!memory.CreateCompatibleDC(&target))
-        return nullptr;
     // Made again only when the client size changed: a paint of the same size draws over
     // the bitmap it has, and the handle the controls were given stays valid.
     BITMAP held{};
@@ -100,9 +97,10 @@ HBITMAP CUIWnd::ComposeBackground(HDC reference)
         if (!p.backgroundMemory.CreateCompatibleBitmap(&target, client.Width(), client.Height()))
             return nullptr;
     }
-    const HGDIOBJ previous = memory.SelectObject(&p.backgroundMemory);
+    BitmapDC memory(reference, p.backgroundMemory);
+    if (!memory.GetSafeHdc())
+        return nullptr;
     DrawBackground(&memory);
-    memory.SelectObject(previous);
     return p.backgroundMemory;
 }
 

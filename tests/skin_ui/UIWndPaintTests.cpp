@@ -58,7 +58,7 @@ TEST_F(UIWndPaint, AResizingWindowStretchesItsBackgroundAroundTheResizingPoint)
         {{99, 69}, {39, 29}},    // bottom-right corner 1:1
     };
     for (const Probe& p : probes)
-        EXPECT_EQ(PixelOf(composed, p.at.x, p.at.y), Tag(p.source.x, p.source.y)) << p.at.x << "," << p.at.y;
+        EXPECT_EQ(BitmapPixel(composed, p.at.x, p.at.y), Tag(p.source.x, p.source.y)) << p.at.x << "," << p.at.y;
 }
 
 TEST_F(UIWndPaint, WithoutResizingTheBackgroundIsDrawnOnceAtTheTopLeft)
@@ -69,10 +69,10 @@ TEST_F(UIWndPaint, WithoutResizingTheBackgroundIsDrawnOnceAtTheTopLeft)
     wnd.SetWindowPos(nullptr, 0, 0, 100, 70, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const HBITMAP composed = ComposedBackground(wnd);
     ASSERT_NE(composed, nullptr);
-    EXPECT_EQ(PixelOf(composed, 5, 5), Tag(5, 5));
-    EXPECT_EQ(PixelOf(composed, 39, 29), Tag(39, 29));
+    EXPECT_EQ(BitmapPixel(composed, 5, 5), Tag(5, 5));
+    EXPECT_EQ(BitmapPixel(composed, 39, 29), Tag(39, 29));
     for (const POINT& beyond : {POINT{60, 5}, POINT{45, 29}, POINT{5, 50}}) {
-        const COLORREF pixel = PixelOf(composed, beyond.x, beyond.y);
+        const COLORREF pixel = BitmapPixel(composed, beyond.x, beyond.y);
         EXPECT_NE(pixel, Tag(20, 5)) << beyond.x << "," << beyond.y;
         EXPECT_NE(pixel, Tag(39, 5)) << beyond.x << "," << beyond.y;
         EXPECT_NE(pixel, Tag(5, 29)) << beyond.x << "," << beyond.y;
@@ -86,7 +86,7 @@ TEST_F(UIWndPaint, TheBackgroundBitmapIsComposedOnDemandBeforeTheFirstPaint)
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));   // hidden: never painted
     const HBITMAP first = ComposedBackground(wnd);
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(PixelOf(first, 12, 7), Tag(12, 7));
+    EXPECT_EQ(BitmapPixel(first, 12, 7), Tag(12, 7));
     EXPECT_EQ(ComposedBackground(wnd), first);   // kept until the next paint
 
     // A paint composes it anew, at the current size.
@@ -104,7 +104,7 @@ TEST_F(UIWndPaint, TheBackgroundBitmapIsComposedOnDemandBeforeTheFirstPaint)
     wnd.Invalidate(FALSE);
     wnd.UpdateWindow();
     EXPECT_EQ(ComposedBackground(wnd), resized);
-    EXPECT_EQ(PixelOf(resized, 12, 7), Tag(12, 7));
+    EXPECT_EQ(BitmapPixel(resized, 12, 7), Tag(12, 7));
 }
 
 COLORREF Shaped(int x, int y)

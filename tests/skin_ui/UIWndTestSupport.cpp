@@ -313,15 +313,6 @@ void PumpPending()
     }
 }
 
-COLORREF PixelOf(HBITMAP bitmap, int x, int y)
-{
-    SIZE size{};
-    const std::vector<COLORREF> pixels = ReadBitmap(bitmap, &size);
-    if (x < 0 || y < 0 || x >= size.cx || y >= size.cy)
-        return CLR_INVALID;
-    return pixels[static_cast<size_t>(y) * size.cx + x];
-}
-
 HBITMAP ComposedBackground(const CWnd& window)
 {
     return reinterpret_cast<HBITMAP>(window.SendMessage(WM_VXL_GETBKDC));

@@ -150,9 +150,6 @@ private:
 // Dispatches what is queued for this thread, without waiting.
 void PumpPending();
 
-// The pixel at (x, y) of a bitmap that is not selected anywhere, by GetDIBits.
-COLORREF PixelOf(HBITMAP bitmap, int x, int y);
-
 // The composed background a window hands its controls.
 HBITMAP ComposedBackground(const CWnd& window);
 
