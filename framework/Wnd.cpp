@@ -1,6 +1,7 @@
 #include "framework/Wnd.h"
 
 #include "framework/CallbackGuard.h"
+#include "framework/Menu.h"
 #include "framework/ThreadSlot.h"
 #include "framework/WinApp.h"
 #include "framework/WinThread.h"
@@ -559,9 +560,17 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         break;
     }
     AFX_MSGCALL call{message, wParam, lParam, 0};
-    if (!DispatchMsg(message, 0, 0, call))
+    if (DispatchMsg(message, 0, 0, call)) {
+        *result = call.result;
+        return TRUE;
+    }
+    // Owner-drawn menu items that no handler took: the object of their menu answers.
+    const bool menuItemDone =
+        (message == WM_DRAWITEM && AfxDrawMenuItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam))) ||
+        (message == WM_MEASUREITEM && AfxMeasureMenuItem(m_hWnd, reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)));
+    if (!menuItemDone)
         return FALSE;
-    *result = call.result;
+    *result = TRUE;
     return TRUE;
 }
 
