@@ -1,0 +1,189 @@
+// Owner drawing: the WM_DRAWITEM and WM_MEASUREITEM a control sends its parent reach the
+// control's own DrawItem and MeasureItem, and those of a menu item reach the object of the
+// menu that holds it.
+#include "tests/framework/WindowTestSupport.h"
+
+#include "framework/Button.h"
+#include "framework/ComboBox.h"
+#include "framework/HeaderCtrl.h"
+#include "framework/ListCtrl.h"
+#include "framework/Menu.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+constexpr UINT kId = 50;
+constexpr UINT kRowHeight = 31;
+
+// What a DrawItem call was given.
+struct Drawn {
+    UINT type;
+    UINT id;
+    UINT item;
+    HWND hwndItem;
+    bool hasDc;
+};
+
+template <class Control>
+class DrawingControl : public Control {
+public:
+    std::vector<Drawn> drawn;
+    std::vector<UINT> measured;
+
+    void DrawItem(LPDRAWITEMSTRUCT item) override
+    {
+        drawn.push_back({item->CtlType, item->CtlID, item->itemID, item->hwndItem, item->hDC != nullptr});
+    }
+    void MeasureItem(LPMEASUREITEMSTRUCT item)
+    {
+        measured.push_back(item->CtlType);
+        item->itemHeight = kRowHeight;
+    }
+};
+
+class OwnerDrawTest : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(parent.Make(L"owner draw", WS_OVERLAPPEDWINDOW | WS_VISIBLE)); }
+
+    static void Repaint(CWnd& wnd)
+    {
+        wnd.Invalidate();
+        wnd.UpdateWindow();
+        wndtest::PumpPending();
+    }
+
+    wndtest::Frame parent;
+};
+
+TEST_F(OwnerDrawTest, AnOwnerDrawnButtonPaintsThroughItsObject)
+{
+    DrawingControl<CButton> button;
+    ASSERT_TRUE(button.Create(L"drawn", WS_VISIBLE | BS_OWNERDRAW, CRect(5, 5, 80, 30), &parent, kId));
+    button.drawn.clear();
+    Repaint(button);
+    ASSERT_FALSE(button.drawn.empty());
+    const Drawn& d = button.drawn.back();
+    EXPECT_EQ(d.type, static_cast<UINT>(ODT_BUTTON));
+    EXPECT_EQ(d.id, kId);
+    EXPECT_EQ(d.hwndItem, button.m_hWnd);
+    EXPECT_TRUE(d.hasDc);
+}
+
+TEST_F(OwnerDrawTest, OwnerDrawnHeaderItemsPaintThroughTheHeaderObject)
+{
+    DrawingControl<CHeaderCtrl> header;
+    ASSERT_TRUE(header.Create(WS_VISIBLE, CRect(0, 0, 200, 24), &parent, kId));
+    HDITEMW item{};
+    item.mask = HDI_FORMAT | HDI_WIDTH;
+    item.fmt = HDF_OWNERDRAW;
+    item.cxy = 60;
+    ASSERT_EQ(header.InsertItem(0, &item), 0);
+    ASSERT_EQ(header.InsertItem(1, &item), 1);
+    header.drawn.clear();
+    Repaint(header);
+    std::vector<UINT> items;
+    for (const Drawn& d : header.drawn) {
+        EXPECT_EQ(d.type, static_cast<UINT>(ODT_HEADER));
+        EXPECT_EQ(d.hwndItem, header.m_hWnd);
+        items.push_back(d.item);
+    }
+    EXPECT_EQ(items, (std::vector<UINT>{0, 1}));
+}
+
+TEST_F(OwnerDrawTest, AnOwnerDrawnListViewIsMeasuredAndDrawnByItsObject)
+{
+    DrawingControl<CListCtrl> list;
+    ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 150), &parent, kId));
+    ASSERT_FALSE(list.measured.empty());
+    EXPECT_EQ(list.measured.front(), static_cast<UINT>(ODT_LISTVIEW));
+    list.InsertColumn(0, L"Name", LVCFMT_LEFT, 150);
+    list.InsertItem(0, L"first");
+    list.InsertItem(1, L"second");
+    CRect row;
+    ASSERT_TRUE(list.GetItemRect(0, &row, LVIR_BOUNDS));
+    EXPECT_EQ(row.Height(), static_cast<int>(kRowHeight));   // the object's answer counts
+
+    list.drawn.clear();
+    Repaint(list);
+    std::vector<UINT> items;
+    for (const Drawn& d : list.drawn) {
+        EXPECT_EQ(d.type, static_cast<UINT>(ODT_LISTVIEW));
+        EXPECT_EQ(d.id, kId);
+        items.push_back(d.item);
+    }
+    EXPECT_EQ(items, (std::vector<UINT>{0, 1}));
+}
+
+TEST_F(OwnerDrawTest, AnOwnerDrawnComboIsMeasuredByItsObject)
+{
+    DrawingControl<CComboBox> combo;
+    ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+                             CRect(0, 0, 150, 200), &parent, kId));
+    ASSERT_FALSE(combo.measured.empty());
+    EXPECT_EQ(combo.measured.front(), static_cast<UINT>(ODT_COMBOBOX));
+    EXPECT_EQ(combo.GetItemHeight(0), static_cast<int>(kRowHeight));
+}
+
+// A menu whose items are drawn by its object.
+class DrawingMenu : public CMenu {
+public:
+    std::vector<UINT> measuredIds;
+    std::vector<UINT> drawnIds;
+    std::vector<ULONG_PTR> drawnData;
+
+    void MeasureItem(LPMEASUREITEMSTRUCT item) override
+    {
+        measuredIds.push_back(item->itemID);
+        item->itemWidth = 80;
+        item->itemHeight = 20;
+    }
+    void DrawItem(LPDRAWITEMSTRUCT item) override
+    {
+        drawnIds.push_back(item->itemID);
+        drawnData.push_back(item->itemData);
+    }
+};
+
+TEST_F(OwnerDrawTest, OwnerDrawnItemsOfAMenuBarReachTheMenuObject)
+{
+    DrawingMenu bar;
+    ASSERT_TRUE(bar.CreateMenu());
+    ASSERT_TRUE(bar.AppendMenu(MF_OWNERDRAW, 301, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(0xBEEF))));
+    ASSERT_TRUE(SetMenu(parent.m_hWnd, bar.m_hMenu));
+    DrawMenuBar(parent.m_hWnd);
+    RedrawWindow(parent.m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    wndtest::PumpPending();
+
+    ASSERT_FALSE(bar.measuredIds.empty());   // found through the window's menu
+    EXPECT_EQ(bar.measuredIds.front(), 301u);
+    ASSERT_FALSE(bar.drawnIds.empty());
+    EXPECT_EQ(bar.drawnIds.front(), 301u);
+    EXPECT_EQ(bar.drawnData.front(), 0xBEEFu);
+    SetMenu(parent.m_hWnd, nullptr);
+}
+
+TEST_F(OwnerDrawTest, MenuItemsWithoutAMenuObjectGoToTheDefaultProcedure)
+{
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_MENU;
+    measure.itemID = 999;
+    measure.itemHeight = 7;
+    EXPECT_FALSE(AfxMeasureMenuItem(parent.m_hWnd, &measure));
+    parent.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    EXPECT_EQ(measure.itemHeight, 7u);
+
+    CMenu plain;   // a menu with an object of the base class draws nothing
+    ASSERT_TRUE(plain.CreatePopupMenu());
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.hwndItem = reinterpret_cast<HWND>(plain.m_hMenu);
+    EXPECT_TRUE(AfxDrawMenuItem(&draw));
+    draw.hwndItem = reinterpret_cast<HWND>(CreatePopupMenu());   // no object at all
+    EXPECT_FALSE(AfxDrawMenuItem(&draw));
+    DestroyMenu(reinterpret_cast<HMENU>(draw.hwndItem));
+}
+
+} // namespace
