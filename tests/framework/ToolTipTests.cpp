@@ -64,26 +64,27 @@ void PumpMouse(HWND hwnd, UINT message, CPoint point)
         AfxPumpMessage(msg);
 }
 
+struct TipSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindTip(HWND hwnd, LPARAM param)
+{
+    auto* const search = reinterpret_cast<TipSearch*>(param);
+    wchar_t name[64] = L"";
+    GetClassNameW(hwnd, name, 64);
+    if (std::wstring(name) != TOOLTIPS_CLASSW || GetWindow(hwnd, GW_OWNER) != search->owner)
+        return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
 // The thread's tip: the tool-tip window that `owner` owns.
 HWND TipOf(HWND owner)
 {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search{owner, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* const s = reinterpret_cast<Search*>(param);
-            wchar_t name[64] = L"";
-            GetClassNameW(hwnd, name, 64);
-            if (std::wstring(name) == TOOLTIPS_CLASSW && GetWindow(hwnd, GW_OWNER) == s->owner) {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TipSearch search{owner, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), &FindTip, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
