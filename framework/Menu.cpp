@@ -9,8 +9,8 @@
 
 namespace {
 
-// What each thread keeps for its menus, reached through a thread slot for the reason
-// given in Wnd.cpp; a framework thread frees it when it ends (AfxTermThreadMenus).
+// What each thread keeps for its menus (an AfxThreadLocal); a framework thread frees it
+// when it ends (AfxTermThreadMenus).
 struct MenuThreadState {
     std::unordered_map<HMENU, CMenu*> permanent;
     std::unordered_map<HMENU, std::unique_ptr<CMenu>> temporary;
@@ -31,25 +31,10 @@ struct MenuThreadState {
     }
 };
 
-const AfxThreadSlot& StateSlot()
+const AfxThreadLocal<MenuThreadState>& States()
 {
-    static const AfxThreadSlot slot;
-    return slot;
-}
-
-MenuThreadState* StateIfAny()
-{
-    return static_cast<MenuThreadState*>(StateSlot().Get());
-}
-
-MenuThreadState& State()
-{
-    MenuThreadState* state = StateIfAny();
-    if (!state) {
-        state = new MenuThreadState;   // owned by the thread, see above
-        StateSlot().Set(state);
-    }
-    return *state;
+    static const AfxThreadLocal<MenuThreadState> states;
+    return states;
 }
 
 UINT ItemIdOf(HMENU subMenu)
@@ -80,7 +65,7 @@ CMenu::~CMenu()
 
 CMenu* CMenu::FromHandlePermanent(HMENU menu)
 {
-    MenuThreadState* const s = StateIfAny();
+    MenuThreadState* const s = States().IfAny();
     if (!menu || !s)
         return nullptr;
     const auto it = s->permanent.find(menu);
@@ -93,7 +78,7 @@ CMenu* CMenu::FromHandle(HMENU menu)
         return nullptr;
     if (CMenu* const permanent = FromHandlePermanent(menu))
         return permanent;
-    std::unique_ptr<CMenu>& temporary = State().temporary[menu];
+    std::unique_ptr<CMenu>& temporary = States().Get().temporary[menu];
     if (!temporary) {
         temporary = std::make_unique<CMenu>();
         temporary->m_hMenu = menu;
@@ -103,7 +88,7 @@ CMenu* CMenu::FromHandle(HMENU menu)
 
 void CMenu::DeleteTempMap()
 {
-    if (MenuThreadState* const s = StateIfAny())
+    if (MenuThreadState* const s = States().IfAny())
         s->ForgetTemporaries();
 }
 
@@ -111,7 +96,7 @@ BOOL CMenu::Attach(HMENU menu)
 {
     if (!menu || m_hMenu)
         return FALSE;
-    MenuThreadState& s = State();
+    MenuThreadState& s = States().Get();
     if (!s.permanent.emplace(menu, this).second)
         return FALSE;
     m_hMenu = menu;
@@ -123,7 +108,7 @@ HMENU CMenu::Detach()
     const HMENU menu = m_hMenu;
     if (!menu)
         return nullptr;
-    if (MenuThreadState* const s = StateIfAny()) {
+    if (MenuThreadState* const s = States().IfAny()) {
         const auto it = s->permanent.find(menu);
         if (it != s->permanent.end() && it->second == this)
             s->permanent.erase(it);
@@ -170,7 +155,7 @@ BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, LPCRECT rect)
 {
     if (!owner || !owner->m_hWnd)
         return FALSE;
-    MenuThreadState& s = State();
+    MenuThreadState& s = States().Get();
     const HWND outerWindow = s.trackingWindow;
     const HMENU outerMenu = s.trackingMenu;
     s.trackingWindow = owner->m_hWnd;
@@ -203,13 +188,13 @@ CMenu* CMenu::FindPopupMenuFromID(HMENU menu, UINT id)
 
 HWND AfxGetTrackingWindow()
 {
-    const MenuThreadState* const s = StateIfAny();
+    const MenuThreadState* const s = States().IfAny();
     return s ? s->trackingWindow : nullptr;
 }
 
 HMENU AfxGetTrackingMenu()
 {
-    const MenuThreadState* const s = StateIfAny();
+    const MenuThreadState* const s = States().IfAny();
     return s ? s->trackingMenu : nullptr;
 }
 
@@ -239,8 +224,5 @@ BOOL AfxMeasureMenuItem(HWND owner, LPMEASUREITEMSTRUCT item)
 
 void AfxTermThreadMenus()
 {
-    // Out of the slot first, as the window state is.
-    MenuThreadState* const state = StateIfAny();
-    StateSlot().Set(nullptr);
-    delete state;
+    States().Free();
 }

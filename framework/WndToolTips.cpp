@@ -18,25 +18,10 @@ struct ToolTipThreadState {
     TOOLINFOW lastTool{};       // that tool as added (without its text)
 };
 
-const AfxThreadSlot& StateSlot()
+const AfxThreadLocal<ToolTipThreadState>& States()
 {
-    static const AfxThreadSlot slot;
-    return slot;
-}
-
-ToolTipThreadState* StateIfAny()
-{
-    return static_cast<ToolTipThreadState*>(StateSlot().Get());
-}
-
-ToolTipThreadState& State()
-{
-    ToolTipThreadState* state = StateIfAny();
-    if (!state) {
-        state = new ToolTipThreadState;   // freed by AfxTermThreadToolTips
-        StateSlot().Set(state);
-    }
-    return *state;
+    static const AfxThreadLocal<ToolTipThreadState> states;
+    return states;
 }
 
 bool IsRelayedMouseMessage(UINT message)
@@ -84,11 +69,11 @@ BOOL CWnd::EnableToolTips(BOOL enable)
 {
     if (!enable) {
         m_nFlags &= ~WF_TOOLTIPS;
-        if (ToolTipThreadState* const s = StateIfAny(); s && s->lastOwner == m_hWnd)
+        if (ToolTipThreadState* const s = States().IfAny(); s && s->lastOwner == m_hWnd)
             DropLastTool(*s);
         return TRUE;
     }
-    if (!m_hWnd || !EnsureTip(State(), this))
+    if (!m_hWnd || !EnsureTip(States().Get(), this))
         return FALSE;
     m_nFlags |= WF_TOOLTIPS;
     return TRUE;
@@ -110,7 +95,7 @@ void CWnd::RelayToolTipMessage(const MSG& msg)
 {
     if (!IsRelayedMouseMessage(msg.message))
         return;
-    ToolTipThreadState* const s = StateIfAny();
+    ToolTipThreadState* const s = States().IfAny();
     if (!s || !s->tip || !s->tip->m_hWnd)
         return;
     // The window with tool tips on that the message's window belongs to: itself or its
@@ -163,7 +148,5 @@ void CWnd::RelayToolTipMessage(const MSG& msg)
 
 void AfxTermThreadToolTips()
 {
-    ToolTipThreadState* const state = StateIfAny();
-    StateSlot().Set(nullptr);
-    delete state;   // destroys the tip's window while the window maps still exist
+    States().Free();   // destroys the tip's window while the window maps still exist
 }

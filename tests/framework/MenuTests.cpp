@@ -1,6 +1,6 @@
 // CMenu: the per-thread handle maps, making, loading and destroying menus, their items and
-// sub-menus, and a tracked popup whose owner-drawn items reach the menu objects while the
-// thread records what it tracks.
+// sub-menus, owner-drawn items that reach the object of their menu, and a tracked popup
+// whose items reach it while the thread records what it tracks.
 #include "tests/framework/FrameworkTestIds.h"
 #include "tests/framework/WindowTestSupport.h"
 
@@ -165,6 +165,7 @@ class DrawingMenu : public CMenu {
 public:
     std::vector<UINT> measuredIds;
     std::vector<UINT> drawnIds;
+    std::vector<ULONG_PTR> drawnData;
 
     void MeasureItem(LPMEASUREITEMSTRUCT item) override
     {
@@ -172,11 +173,58 @@ public:
         item->itemWidth = 90;
         item->itemHeight = 18;
     }
-    void DrawItem(LPDRAWITEMSTRUCT item) override { drawnIds.push_back(item->itemID); }
+    void DrawItem(LPDRAWITEMSTRUCT item) override
+    {
+        drawnIds.push_back(item->itemID);
+        drawnData.push_back(item->itemData);
+    }
 
     bool Measured(UINT id) const { return std::count(measuredIds.begin(), measuredIds.end(), id) > 0; }
     bool Drawn(UINT id) const { return std::count(drawnIds.begin(), drawnIds.end(), id) > 0; }
 };
+
+TEST(MenuOwnerDraw, OwnerDrawnItemsOfAMenuBarReachTheMenuObject)
+{
+    wndtest::Frame parent;
+    ASSERT_TRUE(parent.Make(L"menu bar", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+    DrawingMenu bar;
+    ASSERT_TRUE(bar.CreateMenu());
+    ASSERT_TRUE(bar.AppendMenu(MF_OWNERDRAW, 301, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(0xBEEF))));
+    ASSERT_TRUE(SetMenu(parent.m_hWnd, bar.m_hMenu));
+    DrawMenuBar(parent.m_hWnd);
+    RedrawWindow(parent.m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    wndtest::PumpPending();
+
+    ASSERT_FALSE(bar.measuredIds.empty());   // found through the window's menu
+    EXPECT_EQ(bar.measuredIds.front(), 301u);
+    ASSERT_FALSE(bar.drawnIds.empty());
+    EXPECT_EQ(bar.drawnIds.front(), 301u);
+    EXPECT_EQ(bar.drawnData.front(), 0xBEEFu);
+    SetMenu(parent.m_hWnd, nullptr);
+}
+
+TEST(MenuOwnerDraw, MenuItemsWithoutAMenuObjectGoToTheDefaultProcedure)
+{
+    wndtest::Frame parent;
+    ASSERT_TRUE(parent.Make());
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_MENU;
+    measure.itemID = 999;
+    measure.itemHeight = 7;
+    EXPECT_FALSE(AfxMeasureMenuItem(parent.m_hWnd, &measure));
+    parent.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    EXPECT_EQ(measure.itemHeight, 7u);
+
+    CMenu plain;   // a menu with an object of the base class draws nothing
+    ASSERT_TRUE(plain.CreatePopupMenu());
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.hwndItem = reinterpret_cast<HWND>(plain.m_hMenu);
+    EXPECT_TRUE(AfxDrawMenuItem(&draw));
+    draw.hwndItem = reinterpret_cast<HWND>(CreatePopupMenu());   // no object at all
+    EXPECT_FALSE(AfxDrawMenuItem(&draw));
+    DestroyMenu(reinterpret_cast<HMENU>(draw.hwndItem));
+}
 
 constexpr UINT_PTR kEndMenuTimer = 7;
 

@@ -1,13 +1,11 @@
-// Owner drawing: the WM_DRAWITEM and WM_MEASUREITEM a control sends its parent reach the
-// control's own DrawItem and MeasureItem, and those of a menu item reach the object of the
-// menu that holds it.
+// Owner drawing of controls: the WM_DRAWITEM and WM_MEASUREITEM a control sends its parent
+// reach the control's own DrawItem and MeasureItem. (Menu items: MenuTests.cpp.)
 #include "tests/framework/WindowTestSupport.h"
 
 #include "framework/Button.h"
 #include "framework/ComboBox.h"
 #include "framework/HeaderCtrl.h"
 #include "framework/ListCtrl.h"
-#include "framework/Menu.h"
 
 #include <gtest/gtest.h>
 
@@ -126,65 +124,6 @@ TEST_F(OwnerDrawTest, AnOwnerDrawnComboIsMeasuredByItsObject)
     ASSERT_FALSE(combo.measured.empty());
     EXPECT_EQ(combo.measured.front(), static_cast<UINT>(ODT_COMBOBOX));
     EXPECT_EQ(combo.GetItemHeight(0), static_cast<int>(kRowHeight));
-}
-
-// A menu whose items are drawn by its object.
-class DrawingMenu : public CMenu {
-public:
-    std::vector<UINT> measuredIds;
-    std::vector<UINT> drawnIds;
-    std::vector<ULONG_PTR> drawnData;
-
-    void MeasureItem(LPMEASUREITEMSTRUCT item) override
-    {
-        measuredIds.push_back(item->itemID);
-        item->itemWidth = 80;
-        item->itemHeight = 20;
-    }
-    void DrawItem(LPDRAWITEMSTRUCT item) override
-    {
-        drawnIds.push_back(item->itemID);
-        drawnData.push_back(item->itemData);
-    }
-};
-
-TEST_F(OwnerDrawTest, OwnerDrawnItemsOfAMenuBarReachTheMenuObject)
-{
-    DrawingMenu bar;
-    ASSERT_TRUE(bar.CreateMenu());
-    ASSERT_TRUE(bar.AppendMenu(MF_OWNERDRAW, 301, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(0xBEEF))));
-    ASSERT_TRUE(SetMenu(parent.m_hWnd, bar.m_hMenu));
-    DrawMenuBar(parent.m_hWnd);
-    RedrawWindow(parent.m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    wndtest::PumpPending();
-
-    ASSERT_FALSE(bar.measuredIds.empty());   // found through the window's menu
-    EXPECT_EQ(bar.measuredIds.front(), 301u);
-    ASSERT_FALSE(bar.drawnIds.empty());
-    EXPECT_EQ(bar.drawnIds.front(), 301u);
-    EXPECT_EQ(bar.drawnData.front(), 0xBEEFu);
-    SetMenu(parent.m_hWnd, nullptr);
-}
-
-TEST_F(OwnerDrawTest, MenuItemsWithoutAMenuObjectGoToTheDefaultProcedure)
-{
-    MEASUREITEMSTRUCT measure{};
-    measure.CtlType = ODT_MENU;
-    measure.itemID = 999;
-    measure.itemHeight = 7;
-    EXPECT_FALSE(AfxMeasureMenuItem(parent.m_hWnd, &measure));
-    parent.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
-    EXPECT_EQ(measure.itemHeight, 7u);
-
-    CMenu plain;   // a menu with an object of the base class draws nothing
-    ASSERT_TRUE(plain.CreatePopupMenu());
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = ODT_MENU;
-    draw.hwndItem = reinterpret_cast<HWND>(plain.m_hMenu);
-    EXPECT_TRUE(AfxDrawMenuItem(&draw));
-    draw.hwndItem = reinterpret_cast<HWND>(CreatePopupMenu());   // no object at all
-    EXPECT_FALSE(AfxDrawMenuItem(&draw));
-    DestroyMenu(reinterpret_cast<HMENU>(draw.hwndItem));
 }
 
 } // namespace
