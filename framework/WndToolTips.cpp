@@ -49,7 +49,7 @@ void DropLastTool(ToolTipThreadState& s)
 }
 
 // The thread's tip, made (again) when it has no window: it is owned by the top-level
-// window of the first window that asks, and goes when that window goes.
+// window of the window that asks, and goes when that window goes.
 CToolTipCtrl* EnsureTip(ToolTipThreadState& s, CWnd* asking)
 {
     if (!s.tip)
@@ -96,8 +96,8 @@ void CWnd::RelayToolTipMessage(const MSG& msg)
     if (!IsRelayedMouseMessage(msg.message))
         return;
     ToolTipThreadState* const s = States().IfAny();
-    if (!s || !s->tip || !s->tip->m_hWnd)
-        return;
+    if (!s)
+        return;   // no window of this thread ever had tool tips
     // The window with tool tips on that the message's window belongs to: itself or its
     // nearest parent.
     CWnd* owner = nullptr;
@@ -112,6 +112,10 @@ void CWnd::RelayToolTipMessage(const MSG& msg)
         DropLastTool(*s);
         return;
     }
+    // The tip goes with the window it was made for; another window with tips needs it too.
+    CToolTipCtrl* const tip = EnsureTip(*s, owner);
+    if (!tip)
+        return;
 
     CPoint point = afxmap::PointOf(msg.lParam);
     ::MapWindowPoints(msg.hwnd, owner->m_hWnd, &point, 1);
@@ -125,7 +129,7 @@ void CWnd::RelayToolTipMessage(const MSG& msg)
             tool.hwnd = owner->m_hWnd;
         if (owner->m_hWnd != s->lastOwner || hit != s->lastHit) {
             DropLastTool(*s);
-            if (s->tip->SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) {
+            if (tip->SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) {
                 s->lastOwner = owner->m_hWnd;
                 s->lastHit = hit;
                 s->lastTool = tool;
@@ -143,7 +147,7 @@ void CWnd::RelayToolTipMessage(const MSG& msg)
         relayed.hwnd = tool.hwnd;
         relayed.lParam = MAKELPARAM(toolPoint.x, toolPoint.y);
     }
-    s->tip->RelayEvent(&relayed);
+    tip->RelayEvent(&relayed);
 }
 
 void AfxTermThreadToolTips()

@@ -150,6 +150,23 @@ TEST_F(ToolTipTest, MessagesForAChildCountForItsParentsTools)
     SendMessageW(tip, TTM_POP, 0, 0);
 }
 
+TEST_F(ToolTipTest, AnotherWindowKeepsItsTipsWhenTheTipsOwnerGoes)
+{
+    TipWindow other;
+    ASSERT_TRUE(other.Make(L"other tips", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+    ASSERT_TRUE(other.EnableToolTips());
+    window.DestroyWindow();   // the tip was made for it and goes with it
+    EXPECT_FALSE(IsWindow(tip));
+
+    PumpMouse(other.m_hWnd, WM_MOUSEMOVE, kToolRect.CenterPoint());
+    const HWND newTip = TipOf(other.m_hWnd);
+    ASSERT_NE(newTip, nullptr);
+    EXPECT_EQ(SendMessageW(newTip, TTM_GETTOOLCOUNT, 0, 0), 1);
+    ShowNow(newTip);
+    EXPECT_EQ(TextOf(newTip), kToolText);
+    SendMessageW(newTip, TTM_POP, 0, 0);
+}
+
 TEST_F(ToolTipTest, AWindowWithToolTipsOffIsNotAsked)
 {
     window.EnableToolTips(FALSE);
