@@ -328,10 +328,10 @@ private:
         int result = -1;
     };
     friend struct WndAccess;
-    ModalRun* m_pModalRun = nullptr;
+    ModalRun* m_pModalRun = nullptr;   // the RunModalLoop frame on the stack, while it runs
 
     // Shows a mouse message taken by the pump to the thread's tool tip (EnableToolTips).
-    static void RelayToolTipMessage(const MSG& msg);   // the RunModalLoop frame on the stack, while it runs
+    static void RelayToolTipMessage(const MSG& msg);
 
     CWnd(HWND marker);   // the insert-after markers
 };
