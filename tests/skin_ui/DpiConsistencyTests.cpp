@@ -42,7 +42,10 @@ COLORREF Grey(int, int)
 struct Scale {
     int dpi;
     int operator()(int design) const { return design * dpi / 96; }
-    RECT operator()(const RECT& r) const { return {(*this)(r.left), (*this)(r.top), (*this)(r.right), (*this)(r.bottom)}; }
+    RECT operator()(const RECT& r) const
+    {
+        return {(*this)(r.left), (*this)(r.top), (*this)(r.right), (*this)(r.bottom)};
+    }
 };
 
 std::string Text(const RECT& r)
