@@ -9,6 +9,7 @@
 #include "skin/model/SkinGlobals.h"
 #include "skin/model/SkinLifecycle.h"
 #include "skin/model/SkinReader.h"
+#include "skin/model/UiWndProperties.h"
 #include "tests/skin_resources/FixedIds.h"
 #include "tests/skin_resources/ProgramFolderScope.h"
 #include "tests/skin_resources/WindowControls.h"
@@ -74,6 +75,16 @@ TEST_F(ShippedSkin, HoldsEveryWindowWithTheControlsTheProgramAddresses)
         ASSERT_NE(nullptr, window);
         for (const wchar_t* const* control = expected.controls; *control; ++control)
             EXPECT_NE(nullptr, FindControl(*window, *control)) << "control " << std::wstring(*control);
+    }
+}
+
+TEST_F(ShippedSkin, NoWindowIsLayeredSoNoneDrawsThroughUpdateLayeredWindow)
+{
+    ASSERT_EQ(0, openCode);
+    for (const auto& window : g_skinStore.windows) {
+        const std::wstring name = Text(*window, Vexel::CtrlVar::ID);
+        EXPECT_FALSE(window->GetVar(Vexel::UiWndVar::IsLayeredWindow).GetBool()) << name;
+        EXPECT_FALSE(window->GetVar(Vexel::UiWndVar::IsUpdateLayeredWindow).GetBool()) << name;
     }
 }
 
