@@ -3,7 +3,7 @@
 #include "Glyphs.h"
 #include "Theme.h"
 
-#include <cstdio>
+#include <string>
 
 namespace skinart {
 namespace {
@@ -28,18 +28,16 @@ Image GroupIcon(int size, bool expanded)
 
 // The avatar colours, one per face.
 constexpr Rgba kFaces[] = {Hex(0x2563EB), Hex(0x16A34A), Hex(0xDB2777), Hex(0xEA580C), Hex(0x7C3AED),
-                           Hex(0x0891B2), Hex(0xCA8A04), Hex(0x4B5563), Hex(0x059669), Hex(0x9333EA)};
+                           Hex(0x0891B2), Hex(0xCA8A04), Hex(0x4B5563), Hex(0x059669), Hex(0x9333EA),
+                           Hex(0xDC2626), Hex(0x64748B), Hex(0x0D9488), Hex(0xC026D3), Hex(0x65A30D)};
 
-// face01 .. face09, then face012 (the picture of imported contacts).
+// "face0" and the face's number: face01 .. face09, face010 .. face015, the names the program
+// pairs a contact's bitmap and icon by (face012 is the picture of imported contacts).
 std::vector<std::string> FaceNames()
 {
     std::vector<std::string> names;
-    char name[16];
-    for (int i = 1; i <= 9; ++i) {
-        std::snprintf(name, sizeof name, "face%02d", i);
-        names.push_back(name);
-    }
-    names.push_back("face012");
+    for (std::size_t i = 1; i <= std::size(kFaces); ++i)
+        names.push_back("face0" + std::to_string(i));
     return names;
 }
 
