@@ -57,8 +57,9 @@ TEST_F(UiTextLoader, AMissingSectionLeavesOnlyItsTextsEmpty)
     EXPECT_STREQ(L"Mine", table->videoWnd.t36004.GetString());
     EXPECT_TRUE(table->info.option.IsEmpty());
     for (const TextSlot& slot : Slots(*table)) {
-        if (slot.section != L"Info" && slot.section != L"VIDEO_WND")
+        if (slot.section != L"Info" && slot.section != L"VIDEO_WND") {
             EXPECT_TRUE(slot.text.empty()) << slot.section << L" " << slot.key;
+        }
     }
 }
 
