@@ -7,7 +7,6 @@
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <string>
 
@@ -74,17 +73,9 @@ TEST(LanguageText, RefusesMalformedUtf8AndZeroCharacters)
     EXPECT_FALSE(MakeLanguageText(std::string("k=a\0b", 5), text, error));
 }
 
-std::wstring ProgramFolder()
-{
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, n);
-    return folder.substr(0, folder.find_last_of(L'\\') + 1);
-}
-
 TEST(LanguageText, TheHostToolEnciphersALanguageSourceInThatForm)
 {
-    const std::wstring folder = ProgramFolder() + L"langcipher\\";
+    const std::wstring folder = lumeo_test::ProgramFolder() + L"langcipher\\";
     const std::string source = lumeo_test::ReadFileBytes(folder + L"language.ini");
     const std::string enciphered = lumeo_test::ReadFileBytes(folder + L"language.txt");
     ASSERT_FALSE(source.empty());
