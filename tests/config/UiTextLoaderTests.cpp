@@ -124,13 +124,26 @@ TEST_F(UiTextLoader, QuotesKeepTheBlanksAtTheEndsOfAValue)
     EXPECT_STREQ(L"Transfer failed:", table->callWnd.t30022.GetString());
 }
 
-TEST_F(UiTextLoader, UpToSevenZeroBytesOfPaddingAfterTheLastLineAreTolerated)
+TEST_F(UiTextLoader, TheZeroPaddingOfALastCipherBlockIsTolerated)
 {
-    for (size_t padding = 0; padding <= 7; ++padding) {
-        const CString path = WriteIni(L"[PAGE_WND]\r\n40048=Devices\r\n40049=Media quality", std::string(padding, '\0'));
-        EXPECT_TRUE(LoadUiTexts(path, *table));
-        EXPECT_STREQ(L"Devices", table->pageWnd.t40048.GetString()) << padding;
-        EXPECT_STREQ(L"Media quality", table->pageWnd.t40049.GetString()) << padding;
+    // A deciphered file is whole 8-byte blocks, the last one filled with zero bytes: 0, 2, 4 or 6
+    // of them after UTF-16 text, 0 to 7 after ANSI text. The last line here has no line end, so
+    // the zeros follow its value directly.
+    const std::wstring head = L"[PAGE_WND]\r\n40048=Devices\r\n40049=";
+    for (const bool unicode : {true, false}) {
+        for (int extra = 0; extra < 8; ++extra) {
+            const std::wstring value = L"Media quality" + std::wstring(static_cast<size_t>(extra), L'!');
+            std::string bytes = unicode ? Utf16File(head + value) : std::string(head.begin(), head.end()) + "Media quality" +
+                                                                        std::string(static_cast<size_t>(extra), '!');
+            const size_t padding = (8 - bytes.size() % 8) % 8;
+            bytes.append(padding, '\0');
+            const std::wstring path = dir.File(L"padded.INI");
+            ASSERT_TRUE(lumeo_test::WriteFileBytes(path, bytes));
+
+            EXPECT_TRUE(LoadUiTexts(CString(path.c_str()), *table));
+            EXPECT_STREQ(L"Devices", table->pageWnd.t40048.GetString()) << unicode << " " << padding;
+            EXPECT_EQ(value, table->pageWnd.t40049.Str()) << unicode << " " << padding;
+        }
     }
 }
 
