@@ -39,7 +39,8 @@ struct CreatedControl {
     CRectCtrl* placeholder = nullptr;  // the same object as a placeholder (RECT, SPLITTER)
 };
 
-// Makes one control as a child of `parent` from its record.
+// Makes one control as a child of `parent` from its record. A windowed control is made at
+// parent.ControlRect(record), its Rect scaled as the window's images are.
 using ControlFactory = CreatedControl (*)(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBackgrounds& backgrounds);
 // Frees the skin bitmaps and GDI objects the window owns in a control of this kind; runs
 // once, just before the control's window is destroyed.
