@@ -10,7 +10,7 @@
 #include "skin/model/SkinLifecycle.h"
 #include "skin/model/SkinReader.h"
 #include "skin/ui/UIWnd.h"
-#include "tests/skin_resources/ProgramFolderScope.h"
+#include "tests/support/ProgramFolderScope.h"
 #include "tests/skin_resources/WindowControls.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +20,7 @@
 #include <string>
 
 using namespace skin_resources_test;
+using lumeo_test::ProgramFolderScope;
 using Vexel::g_skinStore;
 
 namespace {
