@@ -3,6 +3,7 @@
 #include "config/ProvisionThread.h"
 #include "config/UiTextTable.h"
 #include "core/Base64.h"
+#include "core/SqlText.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
 #include "framework/Prompt.h"
@@ -20,7 +21,6 @@ namespace {
 
 constexpr UINT kSignInDelayMs = 1000;
 constexpr DWORD kPageStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-constexpr UINT kPageIds[] = {IDW_CONTACTS + 0, 1015, 1051};
 constexpr int kTabButtons[] = {IDC_RAD_CONTACTS, IDC_RAD_CALLPHONES, IDC_RAD_HISTORY};
 
 // The window of the page area, in client coordinates of its parent; false when the skin has
@@ -83,7 +83,9 @@ BEGIN_MESSAGE_MAP(CMainFrame, Vexel::CUIWnd)
     ON_COMMAND(ID_LANGUAGE_PORTUGUESE, &CMainFrame::OnLanguagePortuguese)
 END_MESSAGE_MAP()
 
-CMainFrame::CMainFrame() = default;
+CMainFrame::CMainFrame() : m_pUpdateWorkerClass(RUNTIME_CLASS(CProvisionThread))
+{
+}
 
 CMainFrame::~CMainFrame()
 {

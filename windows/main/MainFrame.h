@@ -167,6 +167,8 @@ protected:
     CContactsWnd* m_pContactsWnd = nullptr;
     CCallPhonesWnd* m_pCallPhonesWnd = nullptr;
     CHistoryWnd* m_pHistoryWnd = nullptr;
+    // The class of the update worker that creation starts; null starts none.
+    const CRuntimeClass* m_pUpdateWorkerClass;
 
     DECLARE_MESSAGE_MAP()
 

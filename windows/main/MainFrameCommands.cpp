@@ -257,7 +257,9 @@ void CMainFrame::OnViewVideoRecords()
 
 void CMainFrame::StartUpdateWorker()
 {
-    CWinThread* const thread = AfxBeginThread(RUNTIME_CLASS(CProvisionThread));
+    if (!m_pUpdateWorkerClass)
+        return;
+    CWinThread* const thread = AfxBeginThread(m_pUpdateWorkerClass);
     m_pProvisionThread = static_cast<CProvisionThread*>(thread);
     if (!thread)
         return;
