@@ -18,6 +18,7 @@
 #include <windows.h>
 
 class CDC;
+class COleDropTarget;
 
 // RunModalLoop flags.
 constexpr DWORD MLF_NOIDLEMSG = 0x0001;    // do not send WM_ENTERIDLE to the owner
@@ -52,6 +53,9 @@ public:
     ~CWnd() override;
 
     HWND m_hWnd = nullptr;
+    // The drop target registered on this window (COleDropTarget::Register); it is revoked
+    // when the window is destroyed.
+    COleDropTarget* m_pDropTarget = nullptr;
 
     // Insert-after markers for SetWindowPos.
     static const CWnd wndTop;
