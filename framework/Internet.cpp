@@ -1,5 +1,7 @@
 #include "framework/Internet.h"
 
+#include "framework/ConnectProbe.h"
+
 #include <iterator>
 #include <vector>
 
@@ -59,8 +61,11 @@ CInternetSession::~CInternetSession() = default;
 
 BOOL CInternetSession::SetOption(DWORD option, DWORD value)
 {
-    if (::InternetSetOptionW(m_handle.Get(), option, &value, sizeof value))
+    if (::InternetSetOptionW(m_handle.Get(), option, &value, sizeof value)) {
+        if (option == INTERNET_OPTION_CONNECT_TIMEOUT)
+            m_connectTimeout = value;
         return TRUE;
+    }
     RecordFailure(::GetLastError());
     return FALSE;
 }
@@ -88,6 +93,18 @@ std::unique_ptr<CHttpConnection> CInternetSession::GetHttpConnection(LPCWSTR ser
         return nullptr;
     }
     return std::make_unique<CHttpConnection>(*this, handle, server, port);
+}
+
+bool CInternetSession::ConnectsDirectly()
+{
+    DWORD size = 0;
+    ::InternetQueryOptionW(m_handle.Get(), INTERNET_OPTION_PROXY, nullptr, &size);
+    if (size < sizeof(INTERNET_PROXY_INFO))
+        return false;
+    std::vector<BYTE> buffer(size);
+    if (!::InternetQueryOptionW(m_handle.Get(), INTERNET_OPTION_PROXY, buffer.data(), &size))
+        return false;
+    return reinterpret_cast<const INTERNET_PROXY_INFO*>(buffer.data())->dwAccessType == INTERNET_OPEN_TYPE_DIRECT;
 }
 
 void CInternetSession::RecordFailure(DWORD error)
@@ -131,13 +148,17 @@ std::unique_ptr<CHttpFile> CHttpConnection::OpenRequest(LPCWSTR verb, LPCWSTR ob
         m_session.RecordFailure(::GetLastError());
         return nullptr;
     }
-    return std::make_unique<CHttpFile>(m_session, handle, verb, objectName);
+    INTERNET_PORT port = m_port;
+    if (port == INTERNET_INVALID_PORT_NUMBER)
+        port = (flags & INTERNET_FLAG_SECURE) ? INTERNET_DEFAULT_HTTPS_PORT : INTERNET_DEFAULT_HTTP_PORT;
+    return std::make_unique<CHttpFile>(m_session, handle, verb, objectName, m_server, port);
 }
 
 IMPLEMENT_DYNAMIC(CHttpFile, CObject)
 
-CHttpFile::CHttpFile(CInternetSession& session, HINTERNET handle, LPCWSTR verb, LPCWSTR objectName)
-    : m_session(session), m_handle(handle), m_verb(verb), m_object(objectName)
+CHttpFile::CHttpFile(CInternetSession& session, HINTERNET handle, LPCWSTR verb, LPCWSTR objectName,
+                     LPCWSTR server, INTERNET_PORT port)
+    : m_session(session), m_handle(handle), m_verb(verb), m_object(objectName), m_server(server), m_port(port)
 {
 }
 
@@ -156,6 +177,13 @@ BOOL CHttpFile::SendRequest(LPCWSTR headers, DWORD headersLength, const void* op
 {
     if (headers && headersLength == 0)
         headersLength = static_cast<DWORD>(-1L);
+    // A server that does not answer within the session's connect time-out fails here; a
+    // refusal or an unknown name is left for WinINet to report in its own words.
+    if (m_session.m_connectTimeout > 0 && m_handle && m_session.ConnectsDirectly() &&
+        AfxProbeConnect(m_server, m_port, m_session.m_connectTimeout) == ConnectProbeResult::TimedOut) {
+        m_session.RecordFailure(ERROR_INTERNET_TIMEOUT);
+        return FALSE;
+    }
     if (::HttpSendRequestW(m_handle.Get(), headers, headersLength, const_cast<void*>(optional), optionalLength))
         return TRUE;
     m_session.RecordFailure(::GetLastError());

@@ -63,6 +63,9 @@ public:
 
     // A numeric option of the session, such as INTERNET_OPTION_CONNECT_TIMEOUT (ms). Set
     // before the connections it is meant for are opened: they take it from the session.
+    // The connect time-out is also held by the framework itself: without a proxy, a
+    // request first tries to reach its server within that time and fails with
+    // ERROR_INTERNET_TIMEOUT when it cannot (not every system's HTTP stack holds it).
     BOOL SetOption(DWORD option, DWORD value);
     BOOL QueryOption(DWORD option, DWORD& value);
 
@@ -83,8 +86,12 @@ private:
     // failed) with its text.
     void RecordFailure(DWORD error);
 
+    // Whether requests go to their server directly (no proxy in the session's settings).
+    bool ConnectsDirectly();
+
     CInternetHandle m_handle;
     DWORD_PTR m_context;
+    DWORD m_connectTimeout = 0;   // ms; 0: the system's own
     InternetFailure m_failure;
 };
 
@@ -122,14 +129,15 @@ private:
 class CHttpFile : public CObject {
     DECLARE_DYNAMIC(CHttpFile)
 public:
-    CHttpFile(CInternetSession& session, HINTERNET handle, LPCWSTR verb, LPCWSTR objectName);
+    CHttpFile(CInternetSession& session, HINTERNET handle, LPCWSTR verb, LPCWSTR objectName, LPCWSTR server,
+              INTERNET_PORT port);
     ~CHttpFile() override;
 
     // Adds header lines (each ended by CR LF) to the request; `length` -1: up to the
     // terminating zero. `flags` are HTTP_ADDREQ_FLAG_* (only new headers by default).
     BOOL AddRequestHeaders(LPCWSTR headers, DWORD flags = HTTP_ADDREQ_FLAG_ADD_IF_NEW, int length = -1);
     // Connects, sends the request with any further headers and body, and reads the reply's
-    // head. A refused or timed-out connection fails here.
+    // head. A refused or timed-out connection fails here (see SetOption for the time-out).
     BOOL SendRequest(LPCWSTR headers = nullptr, DWORD headersLength = 0, const void* optional = nullptr,
                      DWORD optionalLength = 0);
     // A field of the reply (HTTP_QUERY_*) as text, e.g. HTTP_QUERY_STATUS_CODE gives "200".
@@ -149,4 +157,6 @@ private:
     CInternetHandle m_handle;
     CString m_verb;
     CString m_object;
+    CString m_server;
+    INTERNET_PORT m_port;
 };

@@ -85,15 +85,15 @@ public:
     }
 
 private:
-    // Runs one call on the owner; no exception goes back into OLE. Without an owner (the
-    // registration has ended) nothing is accepted.
+    // Runs one call on the owner; no exception goes back into OLE. Once the registration
+    // has ended (or the owner is gone) nothing is accepted.
     template <class Body>
     HRESULT Guard(DWORD* effect, Body&& body)
     {
         if (!effect)
             return E_INVALIDARG;
         COleDropTarget* const target = m_owner;
-        if (!target) {
+        if (!target || !target->m_hWnd) {
             *effect = DROPEFFECT_NONE;
             return S_OK;
         }

@@ -168,7 +168,8 @@ TEST_F(InternetTest, AConnectTimeOutIsHonoured)
                 fetched.failure.error == ERROR_INTERNET_CANNOT_CONNECT)
         << fetched.failure.error;
     EXPECT_FALSE(fetched.failure.text.IsEmpty());
-    // Without the time-out the system would go on trying for a minute or more.
+    // It waited for the time set, and not for the minute or more the system would try.
+    EXPECT_GE(elapsed, 400u);
     EXPECT_LT(elapsed, 10000u);
 }
 
@@ -185,10 +186,6 @@ TEST_F(InternetTest, CallsOnAFailedOrClosedHandleFailWithoutThrowing)
     ASSERT_TRUE(connection);
     EXPECT_EQ(nullptr, connection->OpenRequest(99, L"x.htm")) << "no such verb";
     EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), open.GetLastFailure().error);
-    auto file = connection->OpenRequest(CHttpConnection::HTTP_VERB_GET, L"x.htm");
-    ASSERT_TRUE(file);
-    CString status;
-    EXPECT_FALSE(file->QueryInfo(HTTP_QUERY_STATUS_CODE, status)) << "nothing sent yet";
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // A small HTTP server on 127.0.0.1 for the internet tests. A thread of its own accepts
 // connections one after another, reads each request's head and answers with the next
-// scripted reply, then closes the connection. It stops (and is joined) when it goes.
+// scripted reply (the last one again when they run out), then closes the connection; a
+// connection that sends nothing gets nothing. It stops (and is joined) when it goes.
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
@@ -122,7 +123,7 @@ public:
 private:
     void Serve()
     {
-        for (size_t next = 0;; ++next) {
+        for (size_t next = 0;;) {
             Socket client(accept(m_listener.Get(), nullptr, nullptr));
             {
                 const std::lock_guard<std::mutex> lock(m_lock);
@@ -130,11 +131,13 @@ private:
                     return;
             }
             const std::string head = ReadHead(client);
+            if (head.empty())
+                continue;   // a connection that only tested the way (the connect time-out's)
             {
                 const std::lock_guard<std::mutex> lock(m_lock);
                 m_requests.push_back(head);
             }
-            const std::string& reply = next < m_replies.size() ? m_replies[next] : m_replies.back();
+            const std::string& reply = next < m_replies.size() ? m_replies[next++] : m_replies.back();
             send(client.Get(), reply.data(), static_cast<int>(reply.size()), 0);
             shutdown(client.Get(), SD_SEND);
         }
