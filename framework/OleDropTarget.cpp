@@ -30,27 +30,13 @@ public:
     {
         return Guard(effect, [&](COleDropTarget& t, CWnd* wnd) {
             Keep(t, data);
-            const CPoint client = ToClient(t, point);
-            DROPEFFECT answer = t.OnDragScroll(wnd, keyState, client);
-            if ((answer & DROPEFFECT_SCROLL) == 0) {
-                COleDataObject dataObject;
-                dataObject.Attach(t.m_dragData, FALSE);
-                answer = t.OnDragEnter(wnd, &dataObject, keyState, client);
-            }
-            *effect = FilterDropEffect(answer, *effect);
+            *effect = FilterDropEffect(ScrollFirst(t, wnd, keyState, point, &COleDropTarget::OnDragEnter), *effect);
         });
     }
     HRESULT STDMETHODCALLTYPE DragOver(DWORD keyState, POINTL point, DWORD* effect) override
     {
         return Guard(effect, [&](COleDropTarget& t, CWnd* wnd) {
-            const CPoint client = ToClient(t, point);
-            DROPEFFECT answer = t.OnDragScroll(wnd, keyState, client);
-            if ((answer & DROPEFFECT_SCROLL) == 0) {
-                COleDataObject dataObject;
-                dataObject.Attach(t.m_dragData, FALSE);
-                answer = t.OnDragOver(wnd, &dataObject, keyState, client);
-            }
-            *effect = FilterDropEffect(answer, *effect);
+            *effect = FilterDropEffect(ScrollFirst(t, wnd, keyState, point, &COleDropTarget::OnDragOver), *effect);
         });
     }
     HRESULT STDMETHODCALLTYPE DragLeave() override
@@ -105,6 +91,18 @@ private:
             *effect = DROPEFFECT_NONE;
             return E_UNEXPECTED;
         }
+    }
+    // Drag-scroll first; the enter or over overridable only outside a scrolling zone.
+    using Overridable = DROPEFFECT (COleDropTarget::*)(CWnd*, COleDataObject*, DWORD, CPoint);
+    static DROPEFFECT ScrollFirst(COleDropTarget& t, CWnd* wnd, DWORD keyState, POINTL point, Overridable step)
+    {
+        const CPoint client = ToClient(t, point);
+        const DROPEFFECT scroll = t.OnDragScroll(wnd, keyState, client);
+        if (scroll & DROPEFFECT_SCROLL)
+            return scroll;
+        COleDataObject dataObject;
+        dataObject.Attach(t.m_dragData, FALSE);
+        return (t.*step)(wnd, &dataObject, keyState, client);
     }
     static void Keep(COleDropTarget& t, IDataObject* data)
     {
