@@ -25,3 +25,33 @@ public:
 private:
     DWORD m_index;
 };
+
+// An object of type T for each thread that asks, made on first use and kept in a thread
+// slot. Thread-local objects with destructors are not reliably destroyed at thread exit
+// with this runtime (they can leave the heap locked), so the thread frees its object
+// itself when it ends (Free); a thread that does not keeps it to the end.
+template <class T>
+class AfxThreadLocal {
+public:
+    // Null when this thread has made none.
+    T* IfAny() const { return static_cast<T*>(m_slot.Get()); }
+    T& Get() const
+    {
+        T* value = IfAny();
+        if (!value) {
+            value = new T;   // owned by the thread, see above
+            m_slot.Set(value);
+        }
+        return *value;
+    }
+    // Out of the slot first, so that what the object's destruction runs does not find it.
+    void Free() const
+    {
+        T* const value = IfAny();
+        m_slot.Set(nullptr);
+        delete value;
+    }
+
+private:
+    AfxThreadSlot m_slot;
+};

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 class CWinApp : public CWinThread {
     DECLARE_DYNAMIC(CWinApp)
 public:
@@ -28,11 +30,22 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 
+    // The application's modal state, which every modal run (a skinned dialog, a prompt)
+    // enters first (FALSE) and leaves last (TRUE). Entering disables the calling thread's
+    // modeless windows: its enabled top-level framework windows other than the main
+    // window, which the run's owner rule takes care of. Runs nest; leaving the outermost
+    // enables again the windows that were disabled on entry and still exist. A leave
+    // without an entry does nothing.
+    void EnableModeless(BOOL enable);
+    BOOL InModalState() const { return m_nModalDepth > 0; }
+
 private:
     friend int AfxWinMain(HINSTANCE, HINSTANCE, LPWSTR, int);
     CString m_appName;
     CString m_registryKey;
     CString m_profileName;
+    int m_nModalDepth = 0;
+    std::vector<HWND> m_modelessDisabled;   // by the outermost modal run
 };
 
 // The program entry's work: runs the application object. Answers the exit code.

@@ -2,6 +2,7 @@
 
 #include "framework/CallbackGuard.h"
 #include "framework/Gdi.h"
+#include "framework/Menu.h"
 #include "framework/ThreadInternal.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
@@ -56,7 +57,9 @@ struct StartBlock {
 // Frees what the framework kept for this thread.
 void EndThreadState()
 {
+    AfxTermThreadToolTips();
     AfxTermThreadWindows();
+    AfxTermThreadMenus();
     CDC::DeleteTempMap();
     AfxOleTermThread();
     t_thread = nullptr;
@@ -190,6 +193,7 @@ BOOL CWinThread::OnIdle(LONG count)
     if (count == 0) {
         AfxDeleteTempWindowMap();
         CDC::DeleteTempMap();
+        CMenu::DeleteTempMap();
     }
     return FALSE;
 }

@@ -1,6 +1,7 @@
 #include "framework/Wnd.h"
 
 #include "framework/CallbackGuard.h"
+#include "framework/Menu.h"
 #include "framework/OleDropTarget.h"
 #include "framework/ThreadSlot.h"
 #include "framework/WinApp.h"
@@ -15,9 +16,7 @@ namespace {
 constexpr wchar_t kFrameworkClass[] = L"LumeoWnd";
 constexpr UINT WF_MARKER = 0x8000;   // the insert-after markers: no window, no maps
 
-// What each thread keeps for its windows. It is reached through a pointer in a thread
-// slot: thread-local objects with destructors are not reliably destroyed at thread exit
-// with this runtime (they can leave the heap locked). A framework thread frees its block
+// What each thread keeps for its windows (an AfxThreadLocal). A framework thread frees it
 // when it ends (AfxTermThreadWindows); other threads keep theirs to the end.
 struct WndThreadState {
     // Windows bound to objects. Most messages in a row go to one window, so the last
@@ -62,26 +61,21 @@ struct WndThreadState {
     ~WndThreadState();
 };
 
-const AfxThreadSlot& StateSlot()
+const AfxThreadLocal<WndThreadState>& States()
 {
-    static const AfxThreadSlot slot;
-    return slot;
+    static const AfxThreadLocal<WndThreadState> states;
+    return states;
 }
 
 // Null when this thread has no windows to know of.
 WndThreadState* StateIfAny()
 {
-    return static_cast<WndThreadState*>(StateSlot().Get());
+    return States().IfAny();
 }
 
 WndThreadState& State()
 {
-    WndThreadState* state = StateIfAny();
-    if (!state) {
-        state = new WndThreadState;   // owned by the thread, see above
-        StateSlot().Set(state);
-    }
-    return *state;
+    return States().Get();
 }
 
 bool IsImeWindow(HWND hwnd)
@@ -270,10 +264,7 @@ void AfxDeleteTempWindowMap()
 
 void AfxTermThreadWindows()
 {
-    // Out of the slot first: the wrappers deleted with the state must not find it.
-    WndThreadState* const state = StateIfAny();
-    StateSlot().Set(nullptr);
-    delete state;
+    States().Free();
 }
 
 BOOL AfxRegisterClass(WNDCLASSW* wndClass)
@@ -563,9 +554,17 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         break;
     }
     AFX_MSGCALL call{message, wParam, lParam, 0};
-    if (!DispatchMsg(message, 0, 0, call))
+    if (DispatchMsg(message, 0, 0, call)) {
+        *result = call.result;
+        return TRUE;
+    }
+    // Owner-drawn menu items that no handler took: the object of their menu answers.
+    const bool menuItemDone =
+        (message == WM_DRAWITEM && AfxDrawMenuItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam))) ||
+        (message == WM_MEASUREITEM && AfxMeasureMenuItem(m_hWnd, reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)));
+    if (!menuItemDone)
         return FALSE;
-    *result = call.result;
+    *result = TRUE;
     return TRUE;
 }
 

@@ -18,7 +18,9 @@
 #include <windows.h>
 
 class CDC;
+class CFont;
 class COleDropTarget;
+struct tagTOOLINFOW;   // TOOLINFOW of <commctrl.h>
 
 // RunModalLoop flags.
 constexpr DWORD MLF_NOIDLEMSG = 0x0001;    // do not send WM_ENTERIDLE to the owner
@@ -27,6 +29,7 @@ constexpr DWORD MLF_SHOWONIDLE = 0x0004;   // show the window once the queue fir
 // CWnd::m_nFlags bits.
 constexpr UINT WF_MODALLOOP = 0x0001;      // inside RunModalLoop
 constexpr UINT WF_CONTINUEMODAL = 0x0002;  // the loop goes on until EndModalLoop clears it
+constexpr UINT WF_TOOLTIPS = 0x0004;       // EnableToolTips: the thread's tip shows this window's tools
 
 // Registers `wndClass` unless a class of that name is already registered for its module;
 // both count as success. (Registering an existing class fails on Wine with last error 0,
@@ -44,6 +47,8 @@ LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 void AfxDeleteTempWindowMap();
 // Frees what the calling thread kept for its windows: the last step of a framework thread.
 void AfxTermThreadWindows();
+// Destroys the calling thread's tool tip (EnableToolTips); comes before AfxTermThreadWindows.
+void AfxTermThreadToolTips();
 
 class CWnd : public CCmdTarget {
     DECLARE_DYNAMIC(CWnd)
@@ -101,7 +106,8 @@ public:
     // Dialog keys (Tab, arrows, Enter, Escape) for keyboard and mouse messages.
     BOOL PreTranslateInput(MSG* msg);
     // Offers `msg` to PreTranslateMessage of its target window and each parent up to the
-    // target's top-level window; TRUE as soon as one takes it.
+    // target's top-level window; TRUE as soon as one takes it. Mouse messages are shown to
+    // the thread's tool tip first (EnableToolTips).
     static BOOL WalkPreTranslateTree(MSG* msg);
 
     // --- modal runs
@@ -196,6 +202,58 @@ public:
     CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
     static CWnd* GetCapture() { return FromHandle(::GetCapture()); }
     int SetWindowRgn(HRGN region, BOOL redraw) { return ::SetWindowRgn(m_hWnd, region, redraw); }
+    // Copies the window's region into `region`, which must exist; ERROR when it has none.
+    int GetWindowRgn(HRGN region) const { return ::GetWindowRgn(m_hWnd, region); }
+
+    CWnd* GetWindow(UINT command) const { return FromHandle(::GetWindow(m_hWnd, command)); }
+    static CWnd* WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
+    void MapWindowPoints(const CWnd* to, LPPOINT points, UINT count) const
+    {
+        ::MapWindowPoints(m_hWnd, to ? to->m_hWnd : nullptr, points, count);
+    }
+    void MapWindowPoints(const CWnd* to, LPRECT rect) const { MapWindowPoints(to, reinterpret_cast<LPPOINT>(rect), 2); }
+    BOOL RedrawWindow(LPCRECT rect = nullptr, HRGN region = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE)
+    {
+        return ::RedrawWindow(m_hWnd, rect, region, flags);
+    }
+    void ValidateRect(LPCRECT rect) { ::ValidateRect(m_hWnd, rect); }
+
+    // The font the window draws its text with (WM_SETFONT / WM_GETFONT); the caller keeps
+    // owning it and must keep it alive while the window uses it. Null: the system font.
+    void SetFont(CFont* font, BOOL redraw = TRUE);
+    HFONT GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
+
+    // Scroll bars of the window itself (SB_HORZ, SB_VERT) or of a scroll-bar control
+    // (SB_CTL). GetScrollInfo fills what `mask` asks for.
+    BOOL GetScrollInfo(int bar, LPSCROLLINFO info, UINT mask = SIF_ALL) const;
+    int SetScrollInfo(int bar, LPSCROLLINFO info, BOOL redraw = TRUE)
+    {
+        info->cbSize = sizeof(SCROLLINFO);
+        return ::SetScrollInfo(m_hWnd, bar, info, redraw);
+    }
+    int GetScrollPos(int bar) const { return ::GetScrollPos(m_hWnd, bar); }
+    int SetScrollPos(int bar, int position, BOOL redraw = TRUE) { return ::SetScrollPos(m_hWnd, bar, position, redraw); }
+    void GetScrollRange(int bar, LPINT minimum, LPINT maximum) const { ::GetScrollRange(m_hWnd, bar, minimum, maximum); }
+    void SetScrollRange(int bar, int minimum, int maximum, BOOL redraw = TRUE)
+    {
+        ::SetScrollRange(m_hWnd, bar, minimum, maximum, redraw);
+    }
+    void ShowScrollBar(UINT bar, BOOL show = TRUE) { ::ShowScrollBar(m_hWnd, static_cast<int>(bar), show); }
+    BOOL EnableScrollBar(int bar, UINT arrows = ESB_ENABLE_BOTH) { return ::EnableScrollBar(m_hWnd, bar, arrows); }
+
+    // --- tool tips
+    // With tool tips on, the mouse messages the framework's message pump takes for this
+    // window or its children are shown to the thread's tool tip, which shows the text of
+    // the tool OnToolHitTest names under the mouse. A tool whose text comes by callback
+    // asks for it with TTN_NEEDTEXTW, which reaches the handlers of the window that holds
+    // the tool (the window itself, by default). FALSE when the tip cannot be made.
+    BOOL EnableToolTips(BOOL enable = TRUE);
+    // The tool at `point` (client coordinates): fills `info` (hwnd, uId, uFlags, rect,
+    // lpszText; lpszText LPSTR_TEXTCALLBACKW to ask by TTN_NEEDTEXTW) and answers an id
+    // that tells tools apart, or -1 for no tool. The base makes the child window under the
+    // point the tool, with its control id.
+    virtual INT_PTR OnToolHitTest(CPoint point, tagTOOLINFOW* info) const;
 
 protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -253,6 +311,12 @@ protected:
     void OnKeyUp(UINT, UINT, UINT);
     void OnChar(UINT, UINT, UINT);
     void OnSysKeyDown(UINT, UINT, UINT);
+    // Owner-drawn menu items go to the object of their menu (see CMenu); other items to
+    // the default procedure (controls have had theirs handed back already).
+    void OnDrawItem(int, LPDRAWITEMSTRUCT);
+    void OnMeasureItem(int, LPMEASUREITEMSTRUCT);
+    void OnEnterMenuLoop(BOOL);
+    void OnExitMenuLoop(BOOL);
 
     WNDPROC m_pfnSuper = nullptr;   // the procedure before ours; DefWindowProcW when none
     UINT m_nFlags = 0;              // WF_*
@@ -269,6 +333,9 @@ private:
     };
     friend struct WndAccess;
     ModalRun* m_pModalRun = nullptr;   // the RunModalLoop frame on the stack, while it runs
+
+    // Shows a mouse message taken by the pump to the thread's tool tip (EnableToolTips).
+    static void RelayToolTipMessage(const MSG& msg);
 
     CWnd(HWND marker);   // the insert-after markers
 };

@@ -1,6 +1,8 @@
 // CWnd: the thin members that are more than one call, and the default message handlers.
 #include "framework/Wnd.h"
 
+#include "framework/Menu.h"
+
 namespace {
 
 BOOL ModifyLong(HWND hwnd, int index, DWORD remove, DWORD add, UINT swpFlags)
@@ -95,6 +97,18 @@ void CWnd::CenterWindow(CWnd* alternateOwner)
     ::SetWindowPos(m_hWnd, nullptr, left, top, -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void CWnd::SetFont(CFont* font, BOOL redraw)
+{
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font ? font->m_hObject : nullptr), redraw);
+}
+
+BOOL CWnd::GetScrollInfo(int bar, LPSCROLLINFO info, UINT mask) const
+{
+    info->cbSize = sizeof(SCROLLINFO);
+    info->fMask = mask;
+    return ::GetScrollInfo(m_hWnd, bar, info);
+}
+
 // Default handlers: the message as it came, to the previous window procedure.
 int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
 void CWnd::OnDestroy() { Default(); }
@@ -129,3 +143,17 @@ void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
 void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
+void CWnd::OnEnterMenuLoop(BOOL) { Default(); }
+void CWnd::OnExitMenuLoop(BOOL) { Default(); }
+
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT item)
+{
+    if (!AfxDrawMenuItem(item))
+        Default();
+}
+
+void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT item)
+{
+    if (!AfxMeasureMenuItem(m_hWnd, item))
+        Default();
+}

@@ -110,6 +110,33 @@ bool Key(CCmdTarget* t, AFX_MSGCALL& c)
     return true;
 }
 
+template <class T, auto Pmf>
+bool DrawItem(CCmdTarget* t, AFX_MSGCALL& c)
+{
+    LUMEO_CHECK_HANDLER(void(int, LPDRAWITEMSTRUCT), "WM_DRAWITEM");
+    (static_cast<T*>(t)->*Pmf)(static_cast<int>(c.wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(c.lParam));
+    c.result = TRUE;
+    return true;
+}
+
+template <class T, auto Pmf>
+bool MeasureItem(CCmdTarget* t, AFX_MSGCALL& c)
+{
+    LUMEO_CHECK_HANDLER(void(int, LPMEASUREITEMSTRUCT), "WM_MEASUREITEM");
+    (static_cast<T*>(t)->*Pmf)(static_cast<int>(c.wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(c.lParam));
+    c.result = TRUE;
+    return true;
+}
+
+// WM_ENTERMENULOOP / WM_EXITMENULOOP: TRUE for a popup of TrackPopupMenu.
+template <class T, auto Pmf>
+bool MenuLoop(CCmdTarget* t, AFX_MSGCALL& c)
+{
+    LUMEO_CHECK_HANDLER(void(BOOL), "WM_ENTERMENULOOP/WM_EXITMENULOOP");
+    (static_cast<T*>(t)->*Pmf)(static_cast<BOOL>(c.wParam));
+    return true;
+}
+
 } // namespace afxmap
 
 #define LUMEO_WM(message, thunk, memberFxn) LUMEO_ENTRY(message, 0, 0, 0, (&afxmap::thunk<ThisClass, memberFxn>))
@@ -130,6 +157,10 @@ bool Key(CCmdTarget* t, AFX_MSGCALL& c)
 #define ON_WM_INITMENUPOPUP() LUMEO_WM(WM_INITMENUPOPUP, InitMenuPopup, &ThisClass::OnInitMenuPopup)
 #define ON_WM_CTLCOLOR() LUMEO_WM(AFX_WM_CTLCOLOR, CtlColor, &ThisClass::OnCtlColor)
 #define ON_WM_CTLCOLOR_REFLECT() LUMEO_WM(WM_REFLECT_BASE + AFX_WM_CTLCOLOR, CtlColorReflect, &ThisClass::CtlColor)
+#define ON_WM_DRAWITEM() LUMEO_WM(WM_DRAWITEM, DrawItem, &ThisClass::OnDrawItem)
+#define ON_WM_MEASUREITEM() LUMEO_WM(WM_MEASUREITEM, MeasureItem, &ThisClass::OnMeasureItem)
+#define ON_WM_ENTERMENULOOP() LUMEO_WM(WM_ENTERMENULOOP, MenuLoop, &ThisClass::OnEnterMenuLoop)
+#define ON_WM_EXITMENULOOP() LUMEO_WM(WM_EXITMENULOOP, MenuLoop, &ThisClass::OnExitMenuLoop)
 #define ON_WM_PARENTNOTIFY() LUMEO_WM(WM_PARENTNOTIFY, ParentNotify, &ThisClass::OnParentNotify)
 
 #define ON_WM_MOUSEMOVE() LUMEO_WM(WM_MOUSEMOVE, Mouse, &ThisClass::OnMouseMove)

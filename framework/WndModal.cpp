@@ -107,6 +107,7 @@ BOOL CWnd::PreTranslateInput(MSG* msg)
 
 BOOL CWnd::WalkPreTranslateTree(MSG* msg)
 {
+    RelayToolTipMessage(*msg);
     for (HWND hwnd = msg->hwnd; hwnd; hwnd = ::GetParent(hwnd)) {
         if (CWnd* const wnd = FromHandlePermanent(hwnd); wnd && wnd->PreTranslateMessage(msg))
             return TRUE;
