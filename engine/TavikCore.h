@@ -116,28 +116,44 @@ private:
     friend struct SIPCallbackCommandLayout;
 };
 
-// The record's offsets as the engine lays it out (i686: 4-byte pointers).
+// The record's offsets. On i686 they are the outside engine's layout and must not move; the
+// x86_64 build has no outside engine to match, so there the same fields keep their order with
+// their natural alignment, pinned so that a change to the record is always a deliberate one.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Winvalid-offsetof"
 struct SIPCallbackCommandLayout {
-    static_assert(offsetof(SIPCallbackCommand, displayName_) == 4, "field 1");
-    static_assert(offsetof(SIPCallbackCommand, remoteAddress_) == 1028, "field 3");
-    static_assert(offsetof(SIPCallbackCommand, requestText_) == 2564, "field 6");
-    static_assert(offsetof(SIPCallbackCommand, statusCode_) == 3076, "field 7");
-    static_assert(offsetof(SIPCallbackCommand, statusText_) == 3080, "field 8");
-    static_assert(offsetof(SIPCallbackCommand, eventType_) == 3592, "field 9");
-    static_assert(offsetof(SIPCallbackCommand, earlyMedia_) == 3596, "field 10");
-    static_assert(offsetof(SIPCallbackCommand, sessionId_) == 3600, "field 11");
-    static_assert(offsetof(SIPCallbackCommand, messageBody_) == 3604, "field 12");
-    static_assert(offsetof(SIPCallbackCommand, reserved13_) == 3608, "field 13");
-    static_assert(offsetof(SIPCallbackCommand, noteText_) == 4636, "field 16");
-    static_assert(offsetof(SIPCallbackCommand, reserved17_) == 5148, "field 17");
-    static_assert(offsetof(SIPCallbackCommand, hasVideo_) == 5664, "field 18");
-    static_assert(offsetof(SIPCallbackCommand, reserved19_) == 5665, "field 19");
-    static_assert(offsetof(SIPCallbackCommand, reserved20_) == 6180, "field 20");
-    static_assert(offsetof(SIPCallbackCommand, reserved21_) == 6212, "field 21");
-    static_assert(offsetof(SIPCallbackCommand, subscribeId_) == 6216, "field 22");
-    static_assert(sizeof(SIPCallbackCommand) == 6220, "record size");
+    struct Offsets {
+        std::size_t displayName, remoteAddress, requestText, statusCode, statusText, eventType,
+            earlyMedia, sessionId, messageBody, reserved13, noteText, reserved17, hasVideo,
+            reserved19, reserved20, reserved21, subscribeId, size;
+    };
+#if defined(__i386__)
+    static constexpr Offsets kExpected{4, 1028, 2564, 3076, 3080, 3592, 3596, 3600, 3604,
+                                       3608, 4636, 5148, 5664, 5665, 6180, 6212, 6216, 6220};
+#elif defined(__x86_64__)
+    static constexpr Offsets kExpected{8, 1032, 2568, 3080, 3084, 3596, 3600, 3604, 3608,
+                                       3616, 4648, 5160, 5676, 5677, 6192, 6224, 6228, 6232};
+#else
+#error "SIPCallbackCommand's layout is pinned for i686 and x86_64 only"
+#endif
+    static_assert(offsetof(SIPCallbackCommand, displayName_) == kExpected.displayName, "field 1");
+    static_assert(offsetof(SIPCallbackCommand, remoteAddress_) == kExpected.remoteAddress, "field 3");
+    static_assert(offsetof(SIPCallbackCommand, requestText_) == kExpected.requestText, "field 6");
+    static_assert(offsetof(SIPCallbackCommand, statusCode_) == kExpected.statusCode, "field 7");
+    static_assert(offsetof(SIPCallbackCommand, statusText_) == kExpected.statusText, "field 8");
+    static_assert(offsetof(SIPCallbackCommand, eventType_) == kExpected.eventType, "field 9");
+    static_assert(offsetof(SIPCallbackCommand, earlyMedia_) == kExpected.earlyMedia, "field 10");
+    static_assert(offsetof(SIPCallbackCommand, sessionId_) == kExpected.sessionId, "field 11");
+    static_assert(offsetof(SIPCallbackCommand, messageBody_) == kExpected.messageBody, "field 12");
+    static_assert(offsetof(SIPCallbackCommand, reserved13_) == kExpected.reserved13, "field 13");
+    static_assert(offsetof(SIPCallbackCommand, noteText_) == kExpected.noteText, "field 16");
+    static_assert(offsetof(SIPCallbackCommand, reserved17_) == kExpected.reserved17, "field 17");
+    static_assert(offsetof(SIPCallbackCommand, hasVideo_) == kExpected.hasVideo, "field 18");
+    static_assert(offsetof(SIPCallbackCommand, reserved19_) == kExpected.reserved19, "field 19");
+    static_assert(offsetof(SIPCallbackCommand, reserved20_) == kExpected.reserved20, "field 20");
+    static_assert(offsetof(SIPCallbackCommand, reserved21_) == kExpected.reserved21, "field 21");
+    static_assert(offsetof(SIPCallbackCommand, subscribeId_) == kExpected.subscribeId, "field 22");
+    static_assert(sizeof(SIPCallbackCommand) == kExpected.size, "record size");
 };
 #pragma GCC diagnostic pop
 
