@@ -10,6 +10,8 @@
 #include "core/TextConvert.h"
 #include "skin/model/SkinLifecycle.h"
 #include "skin/model/SkinReader.h"
+#include "skin/ui/ControlFactories.h"
+#include "skin/ui/ControlKinds.h"
 #include "tests/config/UiTextTestSupport.h"
 
 #include <ole2.h>
@@ -53,7 +55,8 @@ void RecordingCalls::OnSipEvent(SIPCallbackCommand* record)
 {
     m_log.calls.push_back(record->GetEventType());
     m_log.log.push_back("calls:" + std::to_string(record->GetEventType()));
-    CCallPhonesWnd::OnSipEvent(record);
+    if (passOn)
+        CCallPhonesWnd::OnSipEvent(record);
 }
 
 void RecordingHistory::LoadHistory()
@@ -154,6 +157,60 @@ ModalAnswers::~ModalAnswers()
 const std::vector<std::wstring>& ModalAnswers::Windows() const
 {
     return g_modalWindows;
+}
+
+// --- plain controls
+
+namespace {
+
+struct PlainKind {
+    const wchar_t* typeWord;
+    const wchar_t* className;
+    DWORD style;
+};
+
+constexpr PlainKind kPlainKinds[] = {
+    {L"PUSHBUTTON", L"BUTTON", BS_PUSHBUTTON},
+    {L"CHECK", L"BUTTON", BS_AUTOCHECKBOX},
+    {L"RADIO", L"BUTTON", BS_AUTORADIOBUTTON},
+    {L"STATIC", L"STATIC", SS_LEFT},
+};
+
+template <int Index>
+Vexel::CreatedControl CreatePlain(Vexel::CUIWnd& parent, Vexel::CTRLPROPERTIES& record, const Vexel::ParentBackgrounds&)
+{
+    const PlainKind& kind = kPlainKinds[Index];
+    auto control = std::make_unique<CWnd>();
+    if (!control->CreateEx(0, kind.className, L"", WS_CHILD | WS_VISIBLE | kind.style, parent.ControlRect(record),
+                           &parent, static_cast<UINT>(Vexel::ControlIdOf(record))))
+        return {};
+    Vexel::CreatedControl made;
+    made.window = control.get();
+    made.object = std::move(control);
+    return made;
+}
+
+constexpr Vexel::ControlFactory kPlainFactories[] = {&CreatePlain<0>, &CreatePlain<1>, &CreatePlain<2>,
+                                                     &CreatePlain<3>};
+
+} // namespace
+
+PlainControlKinds::PlainControlKinds()
+{
+    for (size_t i = 0; i < std::size(kPlainKinds); ++i) {
+        const Vexel::ControlKind* const current = Vexel::FindControlKind(kPlainKinds[i].typeWord);
+        Vexel::ControlKind plain = current ? *current : Vexel::ControlKind{};
+        plain.typeWord = kPlainKinds[i].typeWord;
+        plain.create = kPlainFactories[i];
+        plain.release = nullptr;
+        m_previous.push_back(Vexel::ReplaceControlKind(plain));
+    }
+}
+
+PlainControlKinds::~PlainControlKinds()
+{
+    for (const Vexel::ControlKind& kind : m_previous)
+        Vexel::ReplaceControlKind(kind);
 }
 
 // --- the fixture
@@ -304,6 +361,25 @@ void MainFrameTest::Deliver(SIPCallbackCommand* record)
 std::wstring MainFrameTest::StatusText() const
 {
     return ControlText(1008);
+}
+
+std::wstring MainFrameTest::CallPageText(int id) const
+{
+    wchar_t text[512] = {};
+    ::GetDlgItemTextW(frame->GetCallPage()->GetSafeHwnd(), id, text, 512);
+    return text;
+}
+
+bool MainFrameTest::PumpUntil(const std::function<bool()>& done)
+{
+    const DWORD start = ::GetTickCount();
+    while (!done()) {
+        if (::GetTickCount() - start > 10000)
+            return false;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        PumpPending();
+    }
+    return true;
 }
 
 std::wstring MainFrameTest::ControlText(int id) const

@@ -7,8 +7,9 @@
 #include "config/ProvisionThread.h"
 #include "engine/TavikControl.h"
 #include "framework/FileDialog.h"
+#include "skin/ui/ControlFactoryTable.h"
 #include "skin/ui/UIWnd.h"
-#include "tests/skin_resources/ProgramFolderScope.h"
+#include "tests/support/ProgramFolderScope.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "windows/call/CallPhonesWnd.h"
 #include "windows/contacts/ContactsWnd.h"
@@ -17,6 +18,7 @@
 #include "windows/main/PopupMenus.h"
 #include "windows/main/ShellActions.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
@@ -54,6 +56,7 @@ class RecordingCalls : public CCallPhonesWnd {
 public:
     explicit RecordingCalls(PageLog& log) : m_log(log) {}
     void OnSipEvent(SIPCallbackCommand* record) override;
+    bool passOn = true;   // the call page's own handling runs too
 
 private:
     PageLog& m_log;
@@ -121,6 +124,20 @@ private:
     HHOOK m_hook = nullptr;
 };
 
+// Plain system buttons and labels in place of the skinned kinds (PUSHBUTTON, CHECK, RADIO,
+// STATIC) for the life of the object: they keep their text and check state, which is all the
+// main window asks of them. The kinds that were there come back afterwards.
+class PlainControlKinds {
+public:
+    PlainControlKinds();
+    ~PlainControlKinds();
+    PlainControlKinds(const PlainControlKinds&) = delete;
+    PlainControlKinds& operator=(const PlainControlKinds&) = delete;
+
+private:
+    std::vector<Vexel::ControlKind> m_previous;
+};
+
 class MainFrameTest : public testing::Test {
 protected:
     void SetUp() override;
@@ -141,8 +158,13 @@ protected:
     void Deliver(SIPCallbackCommand* record);
     std::wstring StatusText() const;
     std::wstring ControlText(int id) const;
+    // A label of the call page.
+    std::wstring CallPageText(int id) const;
+    // Dispatches this thread's messages until `done` holds or ten seconds have passed.
+    static bool PumpUntil(const std::function<bool()>& done);
 
-    skin_resources_test::ProgramFolderScope folder;
+    lumeo_test::ProgramFolderScope folder;
+    PlainControlKinds controlKinds;
     PageLog pages;
     std::unique_ptr<TestMainFrame> frame;
     lumeo_test::ScriptedPrompts prompts{IDOK};

@@ -141,7 +141,6 @@ void CMainFrame::InitFrame()
 {
     StartUpdateWorker();
     EnsureVideoWindow();
-    SetToolTips();
     NameDefaultGroup();
 }
 

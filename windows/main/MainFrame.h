@@ -179,7 +179,6 @@ private:
     void AddTrayIcon();
     void RemoveTrayIcon();
     void DressPageButtons();
-    void SetToolTips();
     void NameDefaultGroup();
     void StartUpdateWorker();
     void StopUpdateWorker();

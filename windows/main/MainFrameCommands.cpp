@@ -281,10 +281,6 @@ void CMainFrame::StopUpdateWorker()
     }
 }
 
-void CMainFrame::SetToolTips()
-{
-}
-
 void CMainFrame::DressPageButtons()
 {
     const CString* const captions[] = {&g_uiTexts.mainWnd.t35012, &g_uiTexts.mainWnd.t35013,
