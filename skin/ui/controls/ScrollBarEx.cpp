@@ -11,6 +11,7 @@
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/StateImages.h"
+#include "skin/ui/controls/LayeredParent.h"
 
 namespace Vexel {
 namespace {
@@ -383,7 +384,7 @@ LRESULT CScrollBarEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_WINDOWPOSCHANGED:
         if (lParam)
-            OnLayeredParentPosChanged(*reinterpret_cast<const WINDOWPOS*>(lParam));
+            RepaintOverLayeredParent(m_hWnd, *reinterpret_cast<const WINDOWPOS*>(lParam));
         break;
     default:
         break;
@@ -542,22 +543,6 @@ void CScrollBarEx::Notify(WORD code, WORD position)
     const HWND target = HasWindow(m_pNotifyWnd) ? m_pNotifyWnd->GetSafeHwnd() : ::GetParent(m_hWnd);
     if (target)
         ::SendMessageW(target, ScrollMessage(), MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(m_hWnd));
-}
-
-void CScrollBarEx::OnLayeredParentPosChanged(const WINDOWPOS& pos)
-{
-    const HWND parent = ::GetParent(m_hWnd);
-    if (pos.hwnd != m_hWnd || !parent || !(::GetWindowLongW(parent, GWL_EXSTYLE) & WS_EX_LAYERED))
-        return;
-    // A layered parent does not repaint what its children cover or uncover by itself.
-    if (pos.flags & SWP_SHOWWINDOW) {
-        Invalidate(TRUE);
-    } else if (pos.flags & SWP_HIDEWINDOW) {
-        RECT area;
-        GetWindowRect(&area);
-        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
-        ::InvalidateRect(parent, &area, TRUE);
-    }
 }
 
 } // namespace Vexel

@@ -107,7 +107,6 @@ private:
     // SB_ENDSCROLL) and the capture. The state is reset before the capture is let go, so
     // the WM_CAPTURECHANGED that follows finds nothing left to end.
     void EndInteraction();
-    void OnLayeredParentPosChanged(const WINDOWPOS& pos);
 
     int m_leftUpLength = 15;
     int m_rightDownLength = 15;
