@@ -9,6 +9,7 @@
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/DpiScaling.h"
 #include "skin/ui/NineGrid.h"
+#include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/StateImages.h"
 #include "skin/ui/controls/LayeredParent.h"
@@ -110,13 +111,13 @@ int CScrollBarEx::ApplyVertProperties(CTRLPROPERTIES* record)
 
 int CScrollBarEx::ApplyBarRecord(const CTRLPROPERTIES& record)
 {
-    m_leftUpLength = record.GetVar(ScrollBarStyleVar::LeftUpButtonSize).GetInt();
-    m_rightDownLength = record.GetVar(ScrollBarStyleVar::RightDownButtonSize).GetInt();
+    m_leftUpLength = record_read::Int(record, ScrollBarStyleVar::LeftUpButtonSize, m_leftUpLength);
+    m_rightDownLength = record_read::Int(record, ScrollBarStyleVar::RightDownButtonSize, m_rightDownLength);
 
     CBitmap background[kScrollLookCount];   // the parts are cut out of these, then they go
     LoadFourStateImages(&record, &background[0], &background[1], &background[2], &background[3]);
     SetImages(background[0], background[1], background[2], background[3], TRUE);
-    m_resizePoint = record.GetVar(CtrlVar::ResizingPoint).GetPoint();
+    m_resizePoint = record_read::Point(record, CtrlVar::ResizingPoint);
 
     CBitmap thumbs[kScrollLookCount];
     LoadScrollBarStateImages(&record, &thumbs[0], &thumbs[1], &thumbs[2], &thumbs[3]);
@@ -124,7 +125,7 @@ int CScrollBarEx::ApplyBarRecord(const CTRLPROPERTIES& record)
         for (CBitmap& thumb : thumbs)
             thumb.Detach();   // the bar holds them now
     }
-    m_thumbResizePoint = record.GetVar(ScrollBarStyleVar::ThumbResizingPoint).GetPoint();
+    m_thumbResizePoint = record_read::Point(record, ScrollBarStyleVar::ThumbResizingPoint);
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include "skin/model/TreeProperties.h"
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/ControlBase.h"
+#include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinColors.h"
 #include "skin/ui/SkinFonts.h"
 #include "skin/ui/StateImages.h"
@@ -45,9 +46,11 @@ constexpr StyleSwitch kStyleSwitches[] = {
     {TreeVar::IsTrackSel, TVS_TRACKSELECT, true},
 };
 
+using namespace record_read;
+
 bool On(const CTRLPROPERTIES& record, int variable)
 {
-    return record.GetVar(variable).GetBool();
+    return Switch(record, variable);
 }
 
 // A bitmap file of the skin folder as it is (not scaled to the screen); null when missing.
@@ -60,7 +63,7 @@ HBITMAP LoadSkinFile(const CTRLPROPERTIES& record, int variable)
 COLORREF ColorOf(const CTRLPROPERTIES& record, int variable, COLORREF fallback)
 {
     COLORREF color = fallback;
-    const CString id = record.GetVar(variable).GetString();
+    const CString id = Text(record, variable);
     g_skinStore.GetColorByID(id, &color);
     return color;
 }
@@ -79,13 +82,13 @@ template <class SetImages>
 void ApplyItemBackground(const CTRLPROPERTIES& record, const ItemBackgroundVars& vars, COLORREF& color,
                          POINT& resizePoint, SetImages setImages)
 {
-    switch (record.GetVar(vars.type).GetEnumValue(ValueKind::BackgroundType)) {
+    switch (Enum(record, vars.type, ValueKind::BackgroundType)) {
     case kBackgroundColor:
         color = ColorOf(record, vars.colorId, vars.defaultColor);
         break;
     case kBackgroundImage:
         setImages(LoadSkinFile(record, vars.normalImage), LoadSkinFile(record, vars.disabledImage));
-        resizePoint = record.GetVar(vars.resizePoint).GetPoint();
+        resizePoint = Point(record, vars.resizePoint);
         break;
     default:
         break;   // no background type: nothing changes
@@ -123,14 +126,14 @@ int CSkinTreeCtrl::ApplyTreeRecord(const CTRLPROPERTIES& record)
             style |= entry.bit;
     }
     ModifyStyle(0, style);
-    SetTag(record.GetVar(TreeVar::Tag).GetString());
+    SetTag(Text(record, TreeVar::Tag));
 
     if (On(record, CtrlVar::IsSpecifyImages)) {
         CBitmap normal;
         CBitmap disabled;
         LoadTwoStateImages(&record, &normal, &disabled);
         SetBackgroundImages(static_cast<HBITMAP>(normal.Detach()), static_cast<HBITMAP>(disabled.Detach()));
-        p.resizePoint = record.GetVar(CtrlVar::ResizingPoint).GetPoint();
+        p.resizePoint = Point(record, CtrlVar::ResizingPoint);
         p.useParentResizePoint = FALSE;
     }
 
@@ -140,7 +143,7 @@ int CSkinTreeCtrl::ApplyTreeRecord(const CTRLPROPERTIES& record)
     HandBitmap(p.expandedImage, LoadSkinFile(record, TreeVar::ExpandedImage));
 
     if (!On(record, TreeVar::DefaultItemHeight))
-        SendMessage(TVM_SETITEMHEIGHT, static_cast<WPARAM>(static_cast<SHORT>(record.GetVar(TreeVar::ItemHeight).GetInt())));
+        SendMessage(TVM_SETITEMHEIGHT, static_cast<WPARAM>(static_cast<SHORT>(Int(record, TreeVar::ItemHeight, 24))));
 
     CFont normalFont;
     CFont disabledFont;
@@ -167,17 +170,17 @@ int CSkinTreeCtrl::ApplyTreeRecord(const CTRLPROPERTIES& record)
 
     p.rootEffect = On(record, TreeVar::RootItemBkEffect);
     if (p.rootEffect &&
-        record.GetVar(TreeVar::RootItemBkType).GetEnumValue(ValueKind::BackgroundType) == kBackgroundImage) {
+        Enum(record, TreeVar::RootItemBkType, ValueKind::BackgroundType) == kBackgroundImage) {
         SetRootItemBkImages(LoadSkinFile(record, TreeVar::RootItemBkFocusImage),
                             LoadSkinFile(record, TreeVar::RootItemBkNonFocusImage));
-        p.rootResizePoint = record.GetVar(TreeVar::RootItemBkImageResizePoint).GetPoint();
+        p.rootResizePoint = Point(record, TreeVar::RootItemBkImageResizePoint);
     }
 
     const BOOL ownBars = On(record, TreeVar::EnableCustomScrollBar);
     EnableOwnScrollBars(ownBars);
     if (ownBars) {
-        p.hScroll.ApplyStyle(record.GetVar(TreeVar::HorizontalScrollbarStyleID).GetString());
-        p.vScroll.ApplyStyle(record.GetVar(TreeVar::VerticalScrollbarStyleID).GetString());
+        p.hScroll.ApplyStyle(Text(record, TreeVar::HorizontalScrollbarStyleID));
+        p.vScroll.ApplyStyle(Text(record, TreeVar::VerticalScrollbarStyleID));
     }
     return 0;
 }
