@@ -73,8 +73,10 @@ TEST_F(TreeFactoryTest, TreeAndScrollBarAreMadeFromTheirRecords)
 TEST_F(TreeFactoryTest, TheTreesBackgroundPartsAreReleasedOnceWithTheWindow)
 {
     skin.AddControl<TREECTRLPROPERTIES>(*window, L"IDC_TREE", 3901, {10, 10, 110, 150});
-    const int before = LiveGdiObjects();
-    {
+    // The first round also makes what the system keeps for every tree view of the process.
+    int before = 0;
+    for (int round = 0; round < 2; ++round) {
+        before = LiveGdiObjects();
         TestUIWnd wnd(kWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 0));
         auto* const tree = dynamic_cast<CSkinTreeCtrl*>(wnd.GetChildControls().at(0).window);
