@@ -12,7 +12,7 @@ namespace {
 
 const std::array<SkinBitmapFile, 80> kSkinBitmaps = {{
 #define LUMEO_SKIN_BITMAP(id, file) {id, L"" file},
-#include "resources/SkinBitmapList.h"
+#include "resources/SkinBitmapList.inc"
 #undef LUMEO_SKIN_BITMAP
 }};
 
