@@ -11,7 +11,7 @@
 #include "skin/model/SkinReader.h"
 #include "skin/ui/ControlKinds.h"
 #include "skin/ui/UIWnd.h"
-#include "tests/skin_resources/ProgramFolderScope.h"
+#include "tests/support/ProgramFolderScope.h"
 #include "tests/skin_resources/WindowControls.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +21,7 @@
 #include <string>
 
 using namespace skin_resources_test;
+using lumeo_test::ProgramFolderScope;
 using Vexel::g_skinStore;
 
 namespace {
