@@ -1,6 +1,4 @@
-// Reading window and control records without letting a badly typed value raise: the
-// window procedure must never throw over a skin that holds a surprise.
-#include "skin/ui/UIWndPrivate.h"
+#include "skin/ui/RecordRead.h"
 
 #include <comdef.h>
 
@@ -69,6 +67,18 @@ CString Text(const CTRLPROPERTIES& record, int index)
     } catch (const _com_error&) {
         return CString();
     }
+}
+
+COLORREF Color(const CTRLPROPERTIES& record, int index)
+{
+    const PropertyValue* const var = Var(record, index);
+    return var ? var->GetColor() : CLR_INVALID;
+}
+
+void Font(const CTRLPROPERTIES& record, int index, LOGFONTW& font)
+{
+    if (const PropertyValue* const var = Var(record, index))
+        var->GetLogFont(font);
 }
 
 } // namespace record_read
