@@ -28,10 +28,8 @@ enum StateVar : int {
 // variable holds the handle, whose significant bits are 32 on every architecture.
 HBITMAP CachedImage(const CTRLPROPERTIES& record, int variable)
 {
-    const COLORREF bits = Color(record, variable);
-    if (bits == 0 || bits == CLR_INVALID)
-        return nullptr;
-    return static_cast<HBITMAP>(::LongToHandle(static_cast<LONG>(bits)));
+    const int bits = Int(record, variable, 0);
+    return bits == 0 || bits == -1 ? nullptr : static_cast<HBITMAP>(::LongToHandle(bits));
 }
 
 void CacheImage(CTRLPROPERTIES& record, int variable, HBITMAP image)

@@ -49,17 +49,14 @@ SIZE FrameSize(DWORD style, DWORD exStyle)
 void TakeOffFrame(HWND window, const MENUMEMBER& style)
 {
     g_frameRemoved = SIZE{0, 0};
-    if (IsCompositionEnabled() || style.borderStyle == kMenuBorderNormal)
+    if (IsCompositionEnabled())
         return;
-    const DWORD oldStyle = static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE));
-    const DWORD oldExStyle = static_cast<DWORD>(::GetWindowLongW(window, GWL_EXSTYLE));
-    const DWORD newExStyle = oldExStyle & ~static_cast<DWORD>(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE);
-    const DWORD newStyle = style.borderStyle == kMenuBorderNone ? oldStyle & ~static_cast<DWORD>(WS_BORDER) : oldStyle;
-    ::SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(newExStyle));
-    ::SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(newStyle));
-    const SIZE before = FrameSize(oldStyle, oldExStyle);
-    const SIZE after = FrameSize(newStyle, newExStyle);
-    g_frameRemoved = SIZE{before.cx - after.cx, before.cy - after.cy};
+    const PopupFrame frame = FlattenPopupFrame(static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE)),
+                                               static_cast<DWORD>(::GetWindowLongW(window, GWL_EXSTYLE)),
+                                               style.borderStyle);
+    ::SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(frame.exStyle));
+    ::SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(frame.style));
+    g_frameRemoved = frame.removed;
 }
 
 // The flat outline over the printed frame.
@@ -122,6 +119,20 @@ LRESULT SkinnedPopupMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 } // namespace
+
+PopupFrame FlattenPopupFrame(DWORD style, DWORD exStyle, int borderStyle)
+{
+    PopupFrame frame{style, exStyle, SIZE{0, 0}};
+    if (borderStyle != kMenuBorderFlat && borderStyle != kMenuBorderNone)
+        return frame;
+    frame.exStyle &= ~static_cast<DWORD>(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE);
+    if (borderStyle == kMenuBorderNone)
+        frame.style &= ~static_cast<DWORD>(WS_BORDER);
+    const SIZE before = FrameSize(style, exStyle);
+    const SIZE after = FrameSize(frame.style, frame.exStyle);
+    frame.removed = SIZE{before.cx - after.cx, before.cy - after.cy};
+    return frame;
+}
 
 int RegisterSkinMenuClass()
 {

@@ -13,6 +13,16 @@ namespace Vexel {
 // 0 when the system class cannot be read, registration fails, or it was done already.
 int RegisterSkinMenuClass();
 
+// A popup's styles once its 3-D frame is off: Flat takes the dialog frame away, None the
+// border as well; Normal keeps both. `removed` is how much narrower and lower the window
+// must be made for the same client area (zero where the system's popups have no frame).
+struct PopupFrame {
+    DWORD style;
+    DWORD exStyle;
+    SIZE removed;
+};
+PopupFrame FlattenPopupFrame(DWORD style, DWORD exStyle, int borderStyle);
+
 // The registered class's window procedure.
 LRESULT CALLBACK SkinMenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
