@@ -234,7 +234,7 @@ TEST_F(SkinMenuTest, PopupsShareTheImagesTheLoadedMenuOwns)
         CSkinMenu warm;   // loads the files once into the style record
         ASSERT_EQ(warm.ApplyStyle(kStyleId), 0);
     }
-    const HBITMAP cached = static_cast<HBITMAP>(::LongToHandle(style.GetVar(MenuVar::NormalRunTime).GetInt()));
+    const HBITMAP cached = static_cast<HBITMAP>(LongToHandle(style.GetVar(MenuVar::NormalRunTime).GetInt()));
     ASSERT_EQ(::GetObjectType(cached), static_cast<DWORD>(OBJ_BITMAP));
     const int before = LiveGdiObjects();
     {

@@ -29,12 +29,12 @@ enum StateVar : int {
 HBITMAP CachedImage(const CTRLPROPERTIES& record, int variable)
 {
     const int bits = Int(record, variable, 0);
-    return bits == 0 || bits == -1 ? nullptr : static_cast<HBITMAP>(::LongToHandle(bits));
+    return bits == 0 || bits == -1 ? nullptr : static_cast<HBITMAP>(LongToHandle(bits));
 }
 
 void CacheImage(CTRLPROPERTIES& record, int variable, HBITMAP image)
 {
-    record.GetVar(variable).SetColor(static_cast<COLORREF>(::HandleToLong(image)));
+    record.GetVar(variable).SetColor(static_cast<COLORREF>(HandleToLong(image)));
 }
 
 } // namespace
