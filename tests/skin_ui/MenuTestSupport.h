@@ -10,6 +10,11 @@
 
 namespace skin_ui_test {
 
+// The id of the menu style the program applies, and colours of it a pixel can tell apart.
+constexpr LPCWSTR kMenuStyleId = L"IDR_MENU_DEFAULT";
+constexpr COLORREF kMenuNormalBk = RGB(240, 240, 200);
+constexpr COLORREF kMenuBandStart = RGB(250, 250, 250);
+
 // A menu style record with `id` in the skin's Menus list (the store owns it).
 Vexel::MENUPROPERTIES& AddMenuStyle(LPCWSTR id);
 

@@ -21,14 +21,11 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr LPCWSTR kStyleId = L"IDR_MENU_DEFAULT";
 constexpr COLORREF kNormalText = RGB(200, 0, 0);
 constexpr COLORREF kHighlightText = RGB(0, 0, 210);
 constexpr COLORREF kDisabledText = RGB(0, 150, 0);
-constexpr COLORREF kNormalBk = RGB(240, 240, 200);
 constexpr COLORREF kHighlightBk = RGB(40, 60, 120);
 constexpr COLORREF kDisabledBk = RGB(220, 220, 220);
-constexpr COLORREF kBandStart = RGB(250, 250, 250);
 constexpr COLORREF kBandEnd = RGB(50, 100, 150);
 constexpr COLORREF kLineColor = RGB(10, 20, 30);
 
@@ -48,14 +45,14 @@ protected:
     // The shipped style's shape with colours a pixel can tell apart.
     MENUPROPERTIES& Style()
     {
-        MENUPROPERTIES& style = AddMenuStyle(kStyleId);
+        MENUPROPERTIES& style = AddMenuStyle(kMenuStyleId);
         SetColour(style, MenuVar::NormalTextColor, kNormalText);
         SetColour(style, MenuVar::HighlightTextColor, kHighlightText);
         SetColour(style, MenuVar::DisabledTextColor, kDisabledText);
-        SetColour(style, MenuVar::NormalBkColor, kNormalBk);
+        SetColour(style, MenuVar::NormalBkColor, kMenuNormalBk);
         SetColour(style, MenuVar::HighlightBkColor, kHighlightBk);
         SetColour(style, MenuVar::DisabledBkColor, kDisabledBk);
-        SetColour(style, MenuVar::IconAreaStartColor, kBandStart);
+        SetColour(style, MenuVar::IconAreaStartColor, kMenuBandStart);
         SetColour(style, MenuVar::IconAreaEndColor, kBandEnd);
         SetColour(style, MenuVar::SeparatorLineColor, kLineColor);
         SetNumber(style, MenuVar::MenuItemHeight, 27);
@@ -116,7 +113,7 @@ TEST_F(SkinMenuTest, ApplyStyleTakesEveryValueOfTheSkinsMenuStyle)
     style.GetVar(MenuVar::HighlightFont).SetLogFont(font);
 
     CSkinMenu menu;
-    EXPECT_EQ(menu.ApplyStyle(kStyleId), 0);
+    EXPECT_EQ(menu.ApplyStyle(kMenuStyleId), 0);
     const MENUMEMBER& m = menu.GetMenuMember();
     EXPECT_EQ(m.borderStyle, kMenuBorderNone);
     EXPECT_EQ(m.flatBorderColor, RGB(1, 2, 3));
@@ -124,7 +121,7 @@ TEST_F(SkinMenuTest, ApplyStyleTakesEveryValueOfTheSkinsMenuStyle)
     EXPECT_EQ(m.normal.textColor, kNormalText);
     EXPECT_EQ(m.highlight.textColor, kHighlightText);
     EXPECT_EQ(m.disabled.textColor, kDisabledText);
-    EXPECT_EQ(m.normal.backgroundColor, kNormalBk);
+    EXPECT_EQ(m.normal.backgroundColor, kMenuNormalBk);
     EXPECT_EQ(m.highlight.backgroundColor, kHighlightBk);
     EXPECT_EQ(m.disabled.backgroundColor, kDisabledBk);
     EXPECT_EQ(m.highlight.font.lfHeight, -15);
@@ -133,7 +130,7 @@ TEST_F(SkinMenuTest, ApplyStyleTakesEveryValueOfTheSkinsMenuStyle)
     EXPECT_EQ(m.separatorLineLeftMargin, 5);
     EXPECT_EQ(m.separatorLineRightMargin, 7);
     EXPECT_EQ(m.iconAreaWidth, 30);
-    EXPECT_EQ(m.iconAreaStartColor, kBandStart);
+    EXPECT_EQ(m.iconAreaStartColor, kMenuBandStart);
     EXPECT_EQ(m.iconAreaEndColor, kBandEnd);
 }
 
@@ -143,7 +140,7 @@ TEST_F(SkinMenuTest, AValueOfTheWrongKindReadsAsMinusOne)
     SetText(style, MenuVar::MenuItemHeight, L"tall");
     SetText(style, MenuVar::IconAreaStartColor, L"grey");
     CSkinMenu menu;
-    EXPECT_EQ(menu.ApplyStyle(kStyleId), 0);
+    EXPECT_EQ(menu.ApplyStyle(kMenuStyleId), 0);
     EXPECT_EQ(menu.GetMenuMember().itemHeight, -1);
     EXPECT_EQ(menu.GetMenuMember().iconAreaStartColor, CLR_INVALID);
 }
@@ -159,7 +156,7 @@ TEST_F(SkinMenuTest, StylesAreRefusedOnceLoadedAndForMissingOrForeignRecords)
     EXPECT_EQ(menu.GetMenuMember().itemHeight, 23);   // nothing applied
 
     ASSERT_TRUE(menu.LoadMenu(IDM_TEST_MENU));
-    EXPECT_EQ(menu.ApplyStyle(kStyleId), -1);
+    EXPECT_EQ(menu.ApplyStyle(kMenuStyleId), -1);
     EXPECT_EQ(menu.GetMenuMember().itemHeight, 23);
 }
 
@@ -169,7 +166,7 @@ TEST_F(SkinMenuTest, LoadMenuRebuildsTheResourceAsOwnerDrawnItems)
 {
     Style();
     CSkinMenu menu;
-    ASSERT_EQ(menu.ApplyStyle(kStyleId), 0);
+    ASSERT_EQ(menu.ApplyStyle(kMenuStyleId), 0);
     ASSERT_TRUE(menu.LoadMenu(IDM_TEST_MENU));
     EXPECT_FALSE(menu.LoadMenu(IDM_TEST_MENU));   // one menu per object
 
@@ -232,7 +229,7 @@ TEST_F(SkinMenuTest, PopupsShareTheImagesTheLoadedMenuOwns)
     ::DeleteObject(MakeBitmap(2, 2, Tag));   // the screen DC's one-time objects
     {
         CSkinMenu warm;   // loads the files once into the style record
-        ASSERT_EQ(warm.ApplyStyle(kStyleId), 0);
+        ASSERT_EQ(warm.ApplyStyle(kMenuStyleId), 0);
     }
     const HBITMAP cached = static_cast<HBITMAP>(LongToHandle(style.GetVar(MenuVar::NormalRunTime).GetInt()));
     ASSERT_EQ(::GetObjectType(cached), static_cast<DWORD>(OBJ_BITMAP));
@@ -241,7 +238,7 @@ TEST_F(SkinMenuTest, PopupsShareTheImagesTheLoadedMenuOwns)
         // Later menus of the style use what the record keeps, even with the file gone.
         ASSERT_TRUE(::DeleteFileW(skin.Path(L"item.bmp").c_str()));
         CSkinMenu menu;
-        ASSERT_EQ(menu.ApplyStyle(kStyleId), 0);
+        ASSERT_EQ(menu.ApplyStyle(kMenuStyleId), 0);
         const HBITMAP own = menu.GetMenuMember().normal.image;
         ASSERT_NE(own, nullptr);
         EXPECT_NE(own, cached);   // a copy of its own
@@ -267,12 +264,12 @@ TEST_F(SkinMenuTest, AStyledMenuThatNeverLoadedStillReleasesItsImages)
     ::DeleteObject(MakeBitmap(2, 2, Tag));
     {
         CSkinMenu warm;
-        ASSERT_EQ(warm.ApplyStyle(kStyleId), 0);
+        ASSERT_EQ(warm.ApplyStyle(kMenuStyleId), 0);
     }
     const int before = LiveGdiObjects();
     {
         CSkinMenu menu;
-        ASSERT_EQ(menu.ApplyStyle(kStyleId), 0);
+        ASSERT_EQ(menu.ApplyStyle(kMenuStyleId), 0);
         EXPECT_EQ(LiveGdiObjects(), before + 2);
     }
     EXPECT_EQ(LiveGdiObjects(), before);
@@ -285,7 +282,7 @@ class BuiltMenu : public CSkinMenu {
 public:
     BuiltMenu()
     {
-        EXPECT_EQ(ApplyStyle(kStyleId), 0);
+        EXPECT_EQ(ApplyStyle(kMenuStyleId), 0);
         EXPECT_TRUE(CreatePopupMenu());
     }
 
@@ -432,7 +429,7 @@ TEST_F(SkinMenuTest, EachLookPaintsItsBackgroundAndTheIconAreaBand)
         bool band;   // the icon area shows the gradient
     };
     const Row rows[] = {
-        {"normal", 0, kNormalBk, true},
+        {"normal", 0, kMenuNormalBk, true},
         {"selected", ODS_SELECTED, kHighlightBk, false},
         {"grayed", ODS_GRAYED, kDisabledBk, true},
         {"grayed and selected", ODS_GRAYED | ODS_SELECTED, kDisabledBk, true},
@@ -446,9 +443,9 @@ TEST_F(SkinMenuTest, EachLookPaintsItsBackgroundAndTheIconAreaBand)
         EXPECT_EQ(canvas.At(kItemW - 1, 1), row.background);   // the widened right edge
         if (row.band) {
             // Start colour at the left edge, running to the end colour at the band's right.
-            EXPECT_EQ(canvas.At(0, 13), kBandStart);
+            EXPECT_EQ(canvas.At(0, 13), kMenuBandStart);
             EXPECT_TRUE(Near(canvas.At(21, 13), kBandEnd, 12));
-            EXPECT_FALSE(Near(canvas.At(10, 13), kBandStart, 12));
+            EXPECT_FALSE(Near(canvas.At(10, 13), kMenuBandStart, 12));
             EXPECT_EQ(canvas.At(22, 1), row.background);
         } else {
             EXPECT_EQ(canvas.At(0, 13), row.background);
@@ -509,9 +506,9 @@ TEST_F(SkinMenuTest, TheAcceleratorAfterATabIsRightAligned)
         Canvas canvas(kItemW, kItemH);
         DRAWITEMSTRUCT item = DrawStruct(canvas.Dc(), ItemData(menu, row.position), 0);
         menu.DrawItem(&item);
-        EXPECT_GT(Ink(canvas, 25, 0, 60, kItemH, kNormalBk), 0);             // the text before it
-        EXPECT_EQ(Ink(canvas, 120, 0, textRight - 60, kItemH, kNormalBk), 0);   // a gap
-        EXPECT_EQ(Ink(canvas, textRight - 30, 0, textRight, kItemH, kNormalBk) > 0, row.rightInk);
+        EXPECT_GT(Ink(canvas, 25, 0, 60, kItemH, kMenuNormalBk), 0);             // the text before it
+        EXPECT_EQ(Ink(canvas, 120, 0, textRight - 60, kItemH, kMenuNormalBk), 0);   // a gap
+        EXPECT_EQ(Ink(canvas, textRight - 30, 0, textRight, kItemH, kMenuNormalBk) > 0, row.rightInk);
     }
 }
 
@@ -527,12 +524,12 @@ TEST_F(SkinMenuTest, ACheckedItemGetsAFramedLighterIconAreaWithAMark)
     EXPECT_EQ(canvas.At(1, 1), lighter);                        // inside the sunken edge
     EXPECT_NE(canvas.At(0, 0), lighter);                        // the edge itself
     EXPECT_GT(Ink(canvas, 2, 2, 20, kItemH - 2, lighter), 0);   // the mark
-    EXPECT_EQ(canvas.At(120, 1), kNormalBk);
+    EXPECT_EQ(canvas.At(120, 1), kMenuNormalBk);
 
     Canvas plain(kItemW, kItemH);
     DRAWITEMSTRUCT unchecked = DrawStruct(plain.Dc(), ItemData(menu, 0), 0);
     menu.DrawItem(&unchecked);
-    EXPECT_EQ(plain.At(0, 1), kBandStart);
+    EXPECT_EQ(plain.At(0, 1), kMenuBandStart);
 }
 
 TEST_F(SkinMenuTest, ASeparatorIsALineAfterTheIconArea)
@@ -546,13 +543,13 @@ TEST_F(SkinMenuTest, ASeparatorIsALineAfterTheIconArea)
     item.rcItem.bottom = h;
     menu.DrawItem(&item);
     const int y = h / 2;
-    EXPECT_EQ(canvas.At(0, y), kBandStart);
-    EXPECT_EQ(canvas.At(22 + 1, y), kNormalBk);        // the left margin
+    EXPECT_EQ(canvas.At(0, y), kMenuBandStart);
+    EXPECT_EQ(canvas.At(22 + 1, y), kMenuNormalBk);        // the left margin
     EXPECT_EQ(canvas.At(22 + 2, y), kLineColor);
     EXPECT_EQ(canvas.At(kItemW - 3, y), kLineColor);
-    EXPECT_EQ(canvas.At(kItemW - 2, y), kNormalBk);    // the right margin
-    EXPECT_EQ(canvas.At(100, y - 1), kNormalBk);
-    EXPECT_EQ(canvas.At(100, y + 1), kNormalBk);
+    EXPECT_EQ(canvas.At(kItemW - 2, y), kMenuNormalBk);    // the right margin
+    EXPECT_EQ(canvas.At(100, y - 1), kMenuNormalBk);
+    EXPECT_EQ(canvas.At(100, y + 1), kMenuNormalBk);
 }
 
 TEST_F(SkinMenuTest, AnImageLookIsDrawnFromItsBitmap)

@@ -22,9 +22,6 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr LPCWSTR kStyleId = L"IDR_MENU_DEFAULT";
-constexpr COLORREF kNormalBk = RGB(240, 240, 200);
-constexpr COLORREF kBandStart = RGB(250, 250, 250);
 constexpr int kItemHeight = 31;
 
 // A framework window that owns the popups: it records the commands and answers the menu
@@ -77,11 +74,11 @@ protected:
     void SetUp() override
     {
         RegisterSkinMenuClass();   // once for the program; later calls change nothing
-        MENUPROPERTIES& style = AddMenuStyle(kStyleId);
+        MENUPROPERTIES& style = AddMenuStyle(kMenuStyleId);
         SetNumber(style, MenuVar::MenuItemHeight, kItemHeight);
-        style.GetVar(MenuVar::NormalBkColor).SetInt(static_cast<int>(kNormalBk));
-        style.GetVar(MenuVar::IconAreaStartColor).SetInt(static_cast<int>(kBandStart));
-        ASSERT_EQ(menu.ApplyStyle(kStyleId), 0);
+        style.GetVar(MenuVar::NormalBkColor).SetInt(static_cast<int>(kMenuNormalBk));
+        style.GetVar(MenuVar::IconAreaStartColor).SetInt(static_cast<int>(kMenuBandStart));
+        ASSERT_EQ(menu.ApplyStyle(kMenuStyleId), 0);
         ASSERT_TRUE(menu.LoadMenu(IDM_TEST_MENU));
         popup = static_cast<CSkinMenu*>(CMenu::FromHandlePermanent(::GetSubMenu(menu, 0)));
         ASSERT_NE(popup, nullptr);
@@ -134,7 +131,7 @@ TEST_F(SkinMenuTrack, NestedTracksPutBackOnlyWhatTheyReplaced)
     const LONG_PTR own = ProcedureOf(owner);
     const LONG_PTR otherOwn = ProcedureOf(other);
     CSkinMenu inner;
-    ASSERT_EQ(inner.ApplyStyle(kStyleId), 0);
+    ASSERT_EQ(inner.ApplyStyle(kMenuStyleId), 0);
     ASSERT_TRUE(inner.LoadMenu(IDM_TEST_MENU));
     auto* const innerPopup = static_cast<CSkinMenu*>(CMenu::FromHandlePermanent(::GetSubMenu(inner, 0)));
 
@@ -236,8 +233,8 @@ TEST_F(SkinMenuTrack, ThePopupShowsTheSkinnedItems)
         Track(&owner);
         ASSERT_TRUE(look.Ran());
     }
-    EXPECT_EQ(band, kBandStart);
-    EXPECT_EQ(background, kNormalBk);
+    EXPECT_EQ(band, kMenuBandStart);
+    EXPECT_EQ(background, kMenuNormalBk);
 }
 
 TEST_F(SkinMenuTrack, AChosenCommandReachesTheOwner)

@@ -24,17 +24,6 @@ constexpr POINT kResizingPoint{150, 100};
 constexpr RECT kTaskRect{20, 30, 280, 170};
 constexpr int kRadio = 1400;   // radio buttons 1400 to 1403, one per page key in sync mode
 
-COLORREF Grey(int, int)
-{
-    return RGB(90, 90, 90);
-}
-
-std::string Text(const RECT& r)
-{
-    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom) + ")";
-}
-
 // A host that keeps the switch notices it receives.
 class HostWnd : public TestUIWnd {
 public:
