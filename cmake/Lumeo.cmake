@@ -13,13 +13,13 @@ target_compile_options(lumeo_settings INTERFACE
   $<$<COMPILE_LANGUAGE:C>:-Wall -Wextra -Werror=int-to-pointer-cast -Werror=pointer-to-int-cast>)
 target_include_directories(lumeo_settings INTERFACE "${PROJECT_SOURCE_DIR}")
 
-# lumeo_area_library(NAME [SUBDIRS dir ...] [DEPS ...]): a static library of every .cpp in the
-# calling folder and in each of its named subfolders.
+# lumeo_area_library(NAME [SUBDIRS ...] [DEPS ...]): a static library of every .cpp at the top
+# of the calling folder and of each named subfolder (skin/ui keeps its controls in controls/).
 function(lumeo_area_library name)
-  cmake_parse_arguments(A "" "" "SUBDIRS;DEPS" ${ARGN})
+  cmake_parse_arguments(A "" "" "DEPS;SUBDIRS" ${ARGN})
   set(patterns "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.c")
-  foreach(dir ${A_SUBDIRS})
-    list(APPEND patterns "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.c")
+  foreach(subdir IN LISTS A_SUBDIRS)
+    list(APPEND patterns "${CMAKE_CURRENT_SOURCE_DIR}/${subdir}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/${subdir}/*.c")
   endforeach()
   file(GLOB sources CONFIGURE_DEPENDS ${patterns})
   if(NOT sources)

@@ -187,14 +187,7 @@ bool StoreUserRow(TavikSQL& database, const AccountRecord& account)
 
 void RecordAutoSignIn(TavikSQL& database, const AccountRecord& account, const OptionsRecord& options)
 {
-    std::string sql = "update Options set AutoLoginSIPUri = ";
-    AppendSqlLiteral(sql, account.AutoSignIn ? account.SIPUri : std::string());
-    sql += ", NetworkInterface = ";
-    AppendSqlLiteral(sql, options.NetworkInterface);
-    sql += ", LastLoginUri = ";
-    AppendSqlLiteral(sql, options.LastLoginUri);
-    sql += " where ID = 1";
-    database.Exec(sql);
+    database.Exec(AutoSignInStatement(account, options));
 }
 
 // The first account saved into an empty Groups table brings the default group along.
@@ -211,6 +204,23 @@ void AddDefaultGroupIfNone(TavikSQL& database)
 }
 
 } // namespace
+
+std::string AutoSignInStatement(const AccountRecord& account, const OptionsRecord& options)
+{
+    std::string sql = "update Options set AutoLoginSIPUri = ";
+    if (account.AutoSignIn) {
+        AppendSqlLiteral(sql, account.SIPUri);
+        sql += ", NetworkInterface = ";
+    } else {
+        // Two blanks before NetworkInterface: they belong to the statement's fixed text.
+        sql += "'',  NetworkInterface = ";
+    }
+    AppendSqlLiteral(sql, options.NetworkInterface);
+    sql += ", LastLoginUri = ";
+    AppendSqlLiteral(sql, options.LastLoginUri);
+    sql += " where ID = 1";
+    return sql;
+}
 
 void AccountRecord::Clear()
 {

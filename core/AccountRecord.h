@@ -3,6 +3,8 @@
 // window's auto-sign-in choice and the newest version the update check found.
 #include <string>
 
+struct OptionsRecord;
+
 struct AccountRecord {
     std::string SIPUri;
     std::string UserName;
@@ -47,3 +49,8 @@ void LoadAccount();
 // false, with nothing written, for an incomplete account or when the row could not be stored
 // (the old row then stays).
 bool SaveAccount();
+
+// The statement SaveAccount runs to record the auto-sign-in choice in the Options row: the
+// account's address (or an empty one when it does not sign in automatically) with the
+// options' network interface and last sign-in address, each value quoted as SQL text.
+std::string AutoSignInStatement(const AccountRecord& account, const OptionsRecord& options);

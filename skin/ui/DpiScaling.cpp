@@ -39,7 +39,7 @@ int ScaleY(int v, const DpiPair& dpi)
 
 RECT ScaleRect(const RECT& rect, const DpiPair& dpi)
 {
-    if (!dpi.HasX() || !dpi.HasY())
+    if (!dpi.HasBoth())
         return rect;
     RECT scaled;
     scaled.left = ScaleInt(rect.left, dpi.screen.cx, dpi.skin.cx);
@@ -49,16 +49,23 @@ RECT ScaleRect(const RECT& rect, const DpiPair& dpi)
     return scaled;
 }
 
+POINT ScalePoint(POINT point, const DpiPair& dpi)
+{
+    if (!dpi.HasBoth())
+        return point;
+    return POINT{ScaleX(point.x, dpi), ScaleY(point.y, dpi)};
+}
+
 LONG ScaleFontHeight(LONG height, const DpiPair& dpi)
 {
-    if (!dpi.HasX() || !dpi.HasY())
+    if (!dpi.HasBoth())
         return height;
     return ScaleInt(height, dpi.screen.cy, dpi.skin.cy);
 }
 
 SIZE ScaleBitmapSize(SIZE size, const DpiPair& dpi)
 {
-    if (!dpi.HasX() || !dpi.HasY())
+    if (!dpi.HasBoth())
         return size;
     return SIZE{static_cast<LONG>(static_cast<double>(size.cx) * dpi.screen.cx / dpi.skin.cx),
                 static_cast<LONG>(static_cast<double>(size.cy) * dpi.screen.cy / dpi.skin.cy)};
@@ -127,7 +134,7 @@ int ScaleBitmapToDpi(HBITMAP bitmap, CBitmap* out)
 bool IsImageScalingOn()
 {
     const DpiPair dpi = CurrentDpi();
-    return dpi.HasX() && dpi.HasY() && (dpi.skin.cx != dpi.screen.cx || dpi.skin.cy != dpi.screen.cy);
+    return dpi.HasBoth() && (dpi.skin.cx != dpi.screen.cx || dpi.skin.cy != dpi.screen.cy);
 }
 
 void ScaleBitmapToDpiInPlace(CBitmap& bitmap)

@@ -15,7 +15,12 @@ struct DpiPair {
 
     bool HasX() const { return skin.cx >= 1; }
     bool HasY() const { return skin.cy >= 1; }
+    // Rectangles, points, font heights and images scale only with both design values set.
+    bool HasBoth() const { return HasX() && HasY(); }
 };
+
+// A pair that scales nothing.
+constexpr DpiPair kUnscaledDpi = {{-1, -1}, {-1, -1}};
 
 // The store's design DPI and the screen's DPI now.
 DpiPair CurrentDpi();
@@ -53,6 +58,8 @@ void ScaleBitmapToDpiInPlace(CBitmap& bitmap);
 int ScaleX(int v, const DpiPair& dpi);
 int ScaleY(int v, const DpiPair& dpi);
 RECT ScaleRect(const RECT& rect, const DpiPair& dpi);
+// Only when both design values are set, like a rectangle.
+POINT ScalePoint(POINT point, const DpiPair& dpi);
 LONG ScaleFontHeight(LONG height, const DpiPair& dpi);
 SIZE ScaleBitmapSize(SIZE size, const DpiPair& dpi);
 

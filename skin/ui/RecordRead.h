@@ -1,11 +1,8 @@
 #pragma once
-// Reading a record's values the way skinned windows and controls do. None of them raises:
-// a value of the wrong kind reads as its absent result, so a window procedure never throws
-// over a skin that holds a surprise.
-#include "framework/String.h"
+// Reading window and control records the way skinned windows and their controls do. None
+// of these raises: a value of the wrong kind reads as its absent result, so a skin that
+// holds a surprise never throws out of a window procedure or a factory.
 #include "skin/model/CtrlProperties.h"
-
-#include <windows.h>
 
 namespace Vexel {
 namespace record_read {

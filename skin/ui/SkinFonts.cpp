@@ -3,6 +3,7 @@
 #include "skin/model/ResourceProperties.h"
 #include "skin/model/StandardFont.h"
 #include "skin/model/SkinGlobals.h"
+#include "skin/ui/DpiScaling.h"
 
 namespace Vexel {
 namespace {
@@ -25,11 +26,18 @@ constexpr StateFont kStates[] = {
     {ToggleBtnVar::IsCDSameNFont, ToggleBtnVar::FontResCD},
 };
 
+// A font of the skin as the screen shows it: its height scaled by the factor of the images.
+LOGFONTW OnScreen(LOGFONTW font)
+{
+    ScaleFontHeightToDpi(font);
+    return font;
+}
+
 LOGFONTW FontOrDefault(const PropertyValue& id)
 {
     LOGFONTW font = DefaultSkinFont();
     FindSkinFont(id.GetString(), font);
-    return font;
+    return OnScreen(font);
 }
 
 void MakeFont(const LOGFONTW& font, CFont* slot)
@@ -129,7 +137,8 @@ int CreateFontFromID(LPCWSTR id, const LOGFONTW* fallback, CFont* out, BOOL same
         return -3;
     }
     LOGFONTW font = *fallback;
-    FindSkinFont(id, font);
+    if (FindSkinFont(id, font))
+        font = OnScreen(font);
     MakeFont(font, out);
     return 0;
 }

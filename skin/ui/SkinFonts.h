@@ -2,7 +2,9 @@
 // Fonts of a control from its property record: each state names a FONT resource of the
 // skin by id ("IDR_FONT_1"), or says it is the same as the Normal state's. The fonts are
 // made into CFont objects the caller holds (a null slot is skipped); what a slot held
-// before is deleted.
+// before is deleted. A font taken from the skin (a resource, or DefaultSkinFont) has its
+// height scaled from the skin's design DPI to the screen's, like the skin's images; a
+// fallback LOGFONT handed in is taken as it is, as a font for the screen already.
 #include "framework/Gdi.h"
 #include "skin/model/ButtonProperties.h"
 
@@ -42,7 +44,8 @@ int CreateFontFromID(LPCWSTR id, const LOGFONTW* fallback, CFont* out, BOOL same
 // attached.
 int CopyFont(const CFont* source, CFont* target);
 
-// The LOGFONT of the FONT resource `id`; false (font untouched) when there is none.
+// The LOGFONT of the FONT resource `id` as the skin holds it (unscaled); false (font
+// untouched) when there is none.
 bool FindSkinFont(LPCWSTR id, LOGFONTW& font);
 
 } // namespace Vexel

@@ -6,6 +6,7 @@
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/UIWndPrivate.h"
+#include "skin/ui/UIWndScaling.h"
 
 #include <comdef.h>
 
@@ -140,6 +141,9 @@ BOOL CUIWnd::PreCreateWindow(CREATESTRUCTW& cs)
             p.record = *found;
         else
             p.record = UIWNDPROPERTIES();
+        // Lengths follow the images: scaled where the images are (files), not otherwise.
+        p.scale = p.imagesFromFiles ? CurrentDpi() : kUnscaledDpi;
+        ScaleWindowLengths(p.record, p.scale);
     } catch (const _com_error&) {
         return FALSE;   // a value that cannot be copied: no window from a half record
     }
@@ -230,7 +234,7 @@ bool CUIWnd::CreateChildControls(const ParentBackgrounds& backgrounds)
             ScreenToClient(&rect);
             child.designRect = rect;
         } else {
-            child.designRect = Rect(*record, CtrlVar::Rect);
+            child.designRect = ControlRect(*record);
         }
         std::wcsncpy(child.type, type, std::size(child.type) - 1);
         child.properties = record;
@@ -287,6 +291,11 @@ int CUIWnd::GetOrigRect(RECT* out) const
         return -1;
     *out = Rect(m_pPrivate->record, UiWndVar::ClientArea);
     return 0;
+}
+
+RECT CUIWnd::ControlRect(const CTRLPROPERTIES& record) const
+{
+    return ScaleRect(Rect(record, CtrlVar::Rect), m_pPrivate->scale);
 }
 
 CRectCtrl* CUIWnd::GetRectCtrl(int id) const

@@ -79,12 +79,17 @@ public:
     int GetLastCreateError() const;
     // Border resizing on or off (the record must allow resizing too); 0.
     int SetFlag(int on);
-    // The record's ClientArea; -1 for a null pointer, else 0.
+    // The record's ClientArea in client pixels; -1 for a null pointer, else 0.
     int GetOrigRect(RECT* out) const;
+    // A control record's Rect in this window's client pixels: scaled from the skin's design
+    // DPI to the screen's by the factor of the window's images. A factory makes its control
+    // there; the skin's record keeps its design value.
+    RECT ControlRect(const CTRLPROPERTIES& record) const;
     // The first RECT placeholder whose ID names `id` in the skin's id table, or null.
     CRectCtrl* GetRectCtrl(int id) const;
     const std::vector<ChildControlRecord>& GetChildControls() const;
-    // The window record as copied at creation.
+    // The window record as copied at creation, its own lengths (rectangles, points, title
+    // band, repeat strips) scaled as its images are (UIWndScaling.h).
     const UIWNDPROPERTIES& GetWindowProperties() const;
     // The record's Tag text.
     const CString& GetTag() const;

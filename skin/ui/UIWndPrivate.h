@@ -1,6 +1,7 @@
 #pragma once
 // The state behind a CUIWnd, shared by the files that implement it (creation, layout,
 // painting, caption and modal run). Not for use outside CUIWnd.
+#include "skin/ui/DpiScaling.h"
 #include "skin/ui/HostedTaskWndMgr.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/UIWnd.h"
@@ -13,6 +14,7 @@ namespace Vexel {
 
 struct UIWndPrivate {
     int imagesFromFiles = 1;             // background images are files (1) or bitmap resources (0)
+    DpiPair scale = kUnscaledDpi;        // the factor of the images, taken at each creation
     int dragHitCode = HTCLIENT;          // the border drag in progress
     int borderResizeEnabled = 0;
     int layered = 1;

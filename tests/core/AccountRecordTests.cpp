@@ -135,6 +135,28 @@ TEST_F(AccountRecordTest, AutoSignInChoosesWhatTheNextStartLoads)
     EXPECT_EQ("", g_options.AutoLoginSIPUri) << "the record itself is not changed";
 }
 
+TEST(AutoSignInStatement, IsTheExactStatementForEitherChoice)
+{
+    OptionsRecord options;
+    options.NetworkInterface = "eth0";
+    options.LastLoginUri = "sip:o'neil@example.org";
+    AccountRecord account;
+    account.SIPUri = "sip:alice@proxy.example.org:5060";
+    const struct {
+        bool autoSignIn;
+        const char* statement;
+    } kCases[] = {
+        {true, "update Options set AutoLoginSIPUri = 'sip:alice@proxy.example.org:5060', NetworkInterface = 'eth0', "
+               "LastLoginUri = 'sip:o''neil@example.org' where ID = 1"},
+        {false, "update Options set AutoLoginSIPUri = '',  NetworkInterface = 'eth0', "
+                "LastLoginUri = 'sip:o''neil@example.org' where ID = 1"},
+    };
+    for (const auto& c : kCases) {
+        account.AutoSignIn = c.autoSignIn;
+        EXPECT_EQ(c.statement, AutoSignInStatement(account, options)) << "automatic sign-in " << c.autoSignIn;
+    }
+}
+
 TEST_F(AccountRecordTest, FirstSaveAddsTheDefaultGroupOnce)
 {
     g_account = Account();

@@ -13,7 +13,7 @@ namespace {
 
 TEST(CtrlProperties, BaseRecordHas43VariablesAndSize5512)
 {
-    PromptRecorder prompts;
+    ScriptedPrompts prompts;
     const CTRLPROPERTIES record;
     EXPECT_EQ(43, record.GetVarCount());
     const PropertyValue& size = record.GetVar(0);
@@ -210,7 +210,7 @@ TEST(CtrlProperties, SetupResourceVariableChecksItsArgumentsThenDeclaresTheId)
 
 TEST(CtrlProperties, GetVarCountReportsASizeThatDoesNotFitAndNeverCountsPastTheRecord)
 {
-    PromptRecorder prompts;
+    ScriptedPrompts prompts;
     CTRLPROPERTIES record;
 
     record.GetVar(0).SetInt(8 + 128 * 40 + 5);

@@ -103,7 +103,7 @@ TEST(CheckFileWritable, CreatesAMissingFileAndRefusesAReadOnlyOneWithAMessage)
         {noFolder, -1, false, false},
     };
     for (const auto& c : cases) {
-        record_test::PromptRecorder prompts;
+        record_test::ScriptedPrompts prompts;
         EXPECT_EQ(c.result, CheckFileWritable(c.path.c_str())) << testing::PrintToString(c.path);
         EXPECT_EQ(c.exists, GetFileAttributesW(c.path.c_str()) != INVALID_FILE_ATTRIBUTES);
         ASSERT_EQ(c.prompted ? 1u : 0u, prompts.Prompts().size());

@@ -73,7 +73,7 @@ static_assert(!IsWellFormed(Layout(&CTRLPROPERTIES::kLayout, RecordSizeFor(45), 
 
 TEST(RecordLayout, ChainAppliesBaseThenEachLevelsRowsAndChanges)
 {
-    PromptRecorder prompts;
+    ScriptedPrompts prompts;
     const LEAFPROPERTIES leaf;
     EXPECT_EQ(51, leaf.GetVarCount());
     EXPECT_EQ(RecordSizeFor(51), leaf.GetVar(0).GetLong());

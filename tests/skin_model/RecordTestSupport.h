@@ -2,8 +2,9 @@
 // Shared checks of the property-record tests.
 #include <gtest/gtest.h>
 
-#include "framework/Prompt.h"
 #include "skin/model/CtrlProperties.h"
+
+#include "tests/support/ScriptedPrompts.h"
 
 #include <comdef.h>
 
@@ -91,29 +92,7 @@ inline std::set<int> SwitchedOff(const Vexel::CTRLPROPERTIES& record)
     return off;
 }
 
-// Records every prompt instead of showing it.
-class PromptRecorder {
-public:
-    PromptRecorder() { s_prompts.clear(); m_previous = AfxSetPromptHandler(&Record); }
-    ~PromptRecorder() { AfxSetPromptHandler(m_previous); }
-    PromptRecorder(const PromptRecorder&) = delete;
-    PromptRecorder& operator=(const PromptRecorder&) = delete;
-
-    struct Prompt {
-        std::wstring text;
-        UINT type;
-    };
-    const std::vector<Prompt>& Prompts() const { return s_prompts; }
-
-private:
-    static int Record(HWND, LPCWSTR text, LPCWSTR, UINT type)
-    {
-        s_prompts.push_back({text ? text : L"", type});
-        return IDOK;
-    }
-    static inline std::vector<Prompt> s_prompts;
-    AfxPromptHandler m_previous;
-};
+using lumeo_test::ScriptedPrompts;
 
 template <typename F>
 void ExpectComError(HRESULT hr, F statement)

@@ -189,7 +189,7 @@ TEST(WriteResourceH, RefusesAReadOnlyFileWithTheMessage)
     ASSERT_TRUE(SetFileAttributesW(store.resourceHPath, FILE_ATTRIBUTE_READONLY));
     store.windows.push_back(Window(L"IDW_MAIN", {}));
 
-    record_test::PromptRecorder prompts;
+    record_test::ScriptedPrompts prompts;
     EXPECT_EQ(-2, WriteResourceH(store));
     ASSERT_EQ(1u, prompts.Prompts().size());
     EXPECT_EQ(L"The file \"" + store.resourceHPath.Str() + L"\" is readonly!", prompts.Prompts()[0].text);

@@ -66,6 +66,11 @@ TEST_F(SkinConversionTest, LegacySkinIsConvertedBesideItselfAndReloadsEqual)
     EXPECT_EQ("\xEF\xBB\xBF", xui.substr(0, 3));
     EXPECT_NE(std::string::npos, xui.find("<DPI LogPixelsX=\"120\" LogPixelsY=\"144\"/>"));
     EXPECT_NE(std::string::npos, xui.find("&gt;&gt;"));
+    // Written with the values it was designed with, at its design DPI: nothing is scaled
+    // on the way from the legacy file to the new one.
+    EXPECT_NE(std::string::npos, xui.find("<Rect Size=\"22,19\" Location=\"250,4\"/>"));
+    EXPECT_NE(std::string::npos, xui.find("<TitleBarHeight Value=\"24\"/>"));
+    EXPECT_NE(std::string::npos, xui.find("Height=\"-16\""));
     EXPECT_NE(std::string::npos, lumeo_test::ReadFileBytes(folder.File(L"Resource.h")).find("IDC_BTN_CLOSE"));
 
     // Reloading the converted file gives the same records, without a question.

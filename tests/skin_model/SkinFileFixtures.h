@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "framework/ComPtr.h"
-#include "framework/Prompt.h"
 #include "skin/model/ComCheck.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/model/SkinLifecycle.h"
 #include "skin/model/SkinXmlFormat.h"
 #include "skin/model/XmlDom.h"
 
+#include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempDir.h"
 
 #include <ole2.h>
@@ -21,37 +21,7 @@
 
 namespace skin_test {
 
-// Answers every prompt with one button and keeps what would have been shown.
-class ScriptedPrompts {
-public:
-    explicit ScriptedPrompts(int answer = IDOK)
-    {
-        s_answer = answer;
-        s_prompts.clear();
-        m_previous = AfxSetPromptHandler(&Answer);
-    }
-    ~ScriptedPrompts() { AfxSetPromptHandler(m_previous); }
-    ScriptedPrompts(const ScriptedPrompts&) = delete;
-    ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
-
-    void SetAnswer(int answer) { s_answer = answer; }
-
-    struct Prompt {
-        std::wstring text;
-        UINT type;
-    };
-    const std::vector<Prompt>& Prompts() const { return s_prompts; }
-
-private:
-    static int Answer(HWND, LPCWSTR text, LPCWSTR, UINT type)
-    {
-        s_prompts.push_back({text ? text : L"", type});
-        return s_answer;
-    }
-    static inline int s_answer = IDOK;
-    static inline std::vector<Prompt> s_prompts;
-    AfxPromptHandler m_previous;
-};
+using lumeo_test::ScriptedPrompts;
 
 inline bool StoreHoldsNoRecord()
 {

@@ -14,7 +14,7 @@ namespace {
 
 TEST(RecordKinds, CountSizeAndTypeName)
 {
-    PromptRecorder prompts;
+    ScriptedPrompts prompts;
     const CTRLPROPERTIES base;
     const UIWNDPROPERTIES window;
     const RESFONTPROPERTIES font;

@@ -56,6 +56,18 @@ TEST(DpiArithmetic, RectanglesKeepAScaledSizeAndNeedBothValues)
     EXPECT_EQ(125, Vexel::ScaleX(100, onlyX));   // while a length still scales
 }
 
+TEST(DpiArithmetic, PointsScaleLikeRectanglesOnlyWithBothValues)
+{
+    const POINT scaled = Vexel::ScalePoint(POINT{100, 3}, kSkin96Screen120);
+    EXPECT_EQ(125, scaled.x);
+    EXPECT_EQ(3, scaled.y);   // 3.75 truncated
+    for (const DpiPair& unset : {DpiPair{{96, -1}, {120, 120}}, DpiPair{{0, 96}, {120, 120}}, Vexel::kUnscaledDpi}) {
+        const POINT same = Vexel::ScalePoint(POINT{100, 100}, unset);
+        EXPECT_EQ(100, same.x) << unset.skin.cx << "/" << unset.skin.cy;
+        EXPECT_EQ(100, same.y) << unset.skin.cx << "/" << unset.skin.cy;
+    }
+}
+
 TEST(DpiArithmetic, ARectangleWhoseScaledSizeIsWholeKeepsIt)
 {
     // Sizes that scale to whole numbers keep them exactly; a ratio taken first as a

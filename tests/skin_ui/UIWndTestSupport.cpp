@@ -161,7 +161,7 @@ CreatedControl MakeControl(CUIWnd& parent, CTRLPROPERTIES& record, const ParentB
                                    [&](const WindowClass& c) { return type == c.type; });
     if (cls == std::end(kClasses))
         return {};
-    RECT rect = record.GetVar(CtrlVar::Rect).GetRect();
+    RECT rect = parent.ControlRect(record);
     if (cls->className == std::wstring(L"COMBOBOX"))
         rect.bottom += kDropListHeight;
     const int number = g_skinStore.GetIDByName(id);
@@ -185,7 +185,7 @@ CreatedControl MakePlaceholder(CUIWnd& parent, CTRLPROPERTIES& record, const Par
         return {};
     const int number = g_skinStore.GetIDByName(id);
     auto placeholder = std::make_unique<CRectCtrl>();
-    placeholder->Create(nullptr, WS_CHILD, record.GetVar(CtrlVar::Rect).GetRect(), &parent, static_cast<UINT>(number));
+    placeholder->Create(nullptr, WS_CHILD, parent.ControlRect(record), &parent, static_cast<UINT>(number));
     g_log.created.push_back(number);
     CreatedControl made;
     made.placeholder = placeholder.get();

@@ -1,0 +1,100 @@
+#include "core/LanguageFile.h"
+
+#include "core/Des.h"
+#include "core/OptionsRecord.h"
+#include "core/ProgramResources.h"
+#include "core/TextConvert.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const
+    {
+        if (handle && handle != INVALID_HANDLE_VALUE)
+            ::CloseHandle(handle);
+    }
+};
+using FileHandle = std::unique_ptr<void, HandleCloser>;
+
+struct ViewUnmapper {
+    void operator()(const void* view) const
+    {
+        if (view)
+            ::UnmapViewOfFile(view);
+    }
+};
+using MappedView = std::unique_ptr<const void, ViewUnmapper>;
+
+FileHandle Wrap(HANDLE handle)
+{
+    return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+}
+
+bool WriteAll(HANDLE file, const unsigned char* bytes, DWORD size)
+{
+    DWORD written = 0;
+    return ::WriteFile(file, bytes, size, &written, nullptr) && written == size;
+}
+
+// Deciphers every whole 8-byte block of `source` into `plain`; a shorter tail gives nothing.
+bool Decipher(HANDLE source, HANDLE plain)
+{
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(source, &size) || size.QuadPart <= 0 || size.QuadPart > 0x7FFFFFF8)
+        return false;   // an empty file cannot be mapped; a huge one is no language file
+    const FileHandle mapping(::CreateFileMappingW(source, nullptr, PAGE_READONLY, 0, 0, nullptr));
+    if (!mapping)
+        return false;
+    const MappedView view(::MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0));
+    if (!view)
+        return false;
+    const int whole = static_cast<int>(size.QuadPart) / kDesBlockSize * kDesBlockSize;
+    if (whole == 0)
+        return true;
+    std::vector<unsigned char> text(static_cast<size_t>(whole));
+    int produced = 0;
+    Des3EcbDecryptFixedKey(static_cast<const unsigned char*>(view.get()), whole, text.data(), &produced);
+    const bool written = WriteAll(plain, text.data(), static_cast<DWORD>(produced));
+    WipeBytes(text.data(), text.size());
+    return written;
+}
+
+} // namespace
+
+bool LoadLanguageFile(UiTextLoader loadTexts)
+{
+    CString code = AnsiToWide(g_options.Language);
+    if (code.IsEmpty())
+        code = L"SP_ENG";
+    const CString folder = LanguageFolder();
+    const CString plainPath = folder + code + L".INI";
+    const CString cipherPath = folder + code + L".txt";
+
+    {
+        const FileHandle plain = Wrap(::CreateFileW(plainPath, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!plain)
+            return false;
+        // Only read: the enciphered file is never changed here.
+        const FileHandle cipher = Wrap(::CreateFileW(cipherPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!cipher || !Decipher(cipher.get(), plain.get()))
+            return false;
+    }
+    if (::GetFileAttributesW(plainPath) == INVALID_FILE_ATTRIBUTES || !loadTexts)
+        return false;
+    return loadTexts(plainPath);
+}
+
+void DeleteLanguageFiles()
+{
+    const CString folder = LanguageFolder();
+    for (const wchar_t* file : {L"SP_ENG.INI", L"SP_ITA.INI", L"SP_RUS.INI", L"SP_SPA.INI", L"SP_FRE.INI", L"SP_POR.INI",
+                                L"SP_ENG.txt", L"SP_ITA.txt", L"SP_RUS.txt", L"SP_SPA.txt", L"SP_FRE.txt", L"SP_POR.txt"})
+        ::DeleteFileW(folder + file);
+}

@@ -1,0 +1,157 @@
+#pragma once
+// Ids of the resources Lumeo carries in its own program file: icons, menus with their command
+// ids, the skin bitmaps and skin files written out at start, and the enciphered language files.
+// The resource script and the program share this header; the skin's window and control ids
+// are in Resource.h beside the skin file.
+
+// Icons.
+#define IDI_LUMEO 128
+#define IDI_GROUP_COLLAPSED 211
+#define IDI_GROUP_EXPANDED 212
+
+// Menus (each holds one popup).
+#define IDM_MAIN 130
+#define IDM_TRAY 131
+#define IDM_HISTORY 227
+#define IDM_STATUS 254
+#define IDM_CONTACTS_BLANK 264
+#define IDM_CONTACTS_GROUP 265
+#define IDM_CONTACTS_CONTACT 266
+
+// Commands of the main and status menus.
+#define ID_MAIN_EXIT 32774
+#define ID_MAIN_SIGNOUT 32775
+#define ID_MAIN_AUDIORECORDS 32776
+#define ID_MAIN_VIDEORECORDS 32777
+#define ID_MAIN_OPTIONS 32778
+#define ID_MAIN_HELP 32784
+#define ID_MAIN_ABOUT 32785
+#define ID_MAIN_SUPPORT 32787
+#define ID_MAIN_RECOMMEND 32839
+#define ID_LANGUAGE_ENGLISH 32844
+#define ID_LANGUAGE_ITALIAN 32845
+#define ID_LANGUAGE_SPANISH 32846
+#define ID_LANGUAGE_FRENCH 32847
+#define ID_LANGUAGE_RUSSIAN 32851
+#define ID_LANGUAGE_PORTUGUESE 32871
+#define ID_STATUS_AVAILABLE 32820
+#define ID_STATUS_BUSY 32822
+#define ID_STATUS_AWAY 32823
+#define ID_STATUS_BERIGHTBACK 32824
+#define ID_STATUS_INCALL 32825
+#define ID_STATUS_SIGNOUT 32826
+
+// Commands of the contacts and history menus.
+#define ID_HISTORY_DELETE 32790
+#define ID_HISTORY_DELETEALL 32792
+#define ID_GROUP_DELETE 32794
+#define ID_GROUP_RENAME 32797
+#define ID_CONTACT_DELETE 32799
+#define ID_CONTACT_MESSAGE 32802
+#define ID_HISTORY_CALL 32803
+#define ID_CONTACT_VIEW 32806
+#define ID_CONTACT_EDIT 32807
+#define ID_CONTACT_MESSAGEHISTORY 32810
+#define ID_CONTACT_ADD 32813
+#define ID_CONTACT_CALLSIP 32814
+#define ID_CONTACT_CALLWORK 32815
+#define ID_CONTACT_CALLHOME 32816
+#define ID_CONTACT_CALLMOBILE 32817
+#define ID_CONTACTS_EXPORT 32830
+#define ID_CONTACTS_IMPORT 32831
+#define ID_GROUP_CREATE 32836
+#define ID_CONTACTS_IMPORTOUTLOOK 32841
+
+// The skin files (resource type "SKINFILES").
+#define IDR_SKIN_RESOURCE_H 168
+#define IDR_SKIN_XUI 169
+
+// The enciphered language files (resource type "LGFILE").
+#define IDR_LANGUAGE_ENG 276
+#define IDR_LANGUAGE_FRE 277
+#define IDR_LANGUAGE_ITA 278
+#define IDR_LANGUAGE_RUS 279
+#define IDR_LANGUAGE_SPA 280
+#define IDR_LANGUAGE_POR 284
+
+// Skin bitmaps, written into the skin folder at start under the names of SkinBitmapFiles.
+#define IDB_CALLLOG1 132
+#define IDB_CALLLOG2 134
+#define IDB_CALLLOG3 135
+#define IDB_CALLLOG4 136
+#define IDB_CALLPHONES_C 137
+#define IDB_CALLPHONES_D 138
+#define IDB_CALLPHONES_H 139
+#define IDB_CALLPHONES_N 140
+#define IDB_CALLPHONES_S 141
+#define IDB_FRIENDS 149
+#define IDB_FRIENDS_C 150
+#define IDB_HISTORY 151
+#define IDB_HISTORY_C 152
+#define IDB_MAIN 153
+#define IDB_MAIN_H 154
+#define IDB_MAIN_N 155
+#define IDB_MAIN_S 156
+#define IDB_SCROLLBAR_H 157
+#define IDB_SCROLLBAR_N 158
+#define IDB_SCROLLBAR_S 159
+#define IDB_SCROLLBARTHUMB_D 160
+#define IDB_SCROLLBARTHUMB_H 161
+#define IDB_SCROLLBARTHUMB_N 162
+#define IDB_SCROLLBARTHUMB_S 163
+#define IDB_WEBCAM 215
+#define IDB_LINE5_CK 216
+#define IDB_LINE1_CK 217
+#define IDB_LINE2_CK 218
+#define IDB_LINE3_CK 219
+#define IDB_LINE4_CK 220
+#define IDB_RECORD_CK 237
+#define IDB_TRANSFER_CK 238
+#define IDB_MICMUTE_CK 244
+#define IDB_SPKMUTE_CK 245
+#define IDB_MSGBOX 255
+#define IDB_CONTACT_CANCEL_BUTTONS 285
+#define IDB_CONTACT_GROUPS 287
+#define IDB_CONTACT_IMAGES 288
+#define IDB_CONTACT_OK_BUTTONS 289
+#define IDB_NEW_CHAT 290
+#define IDB_NEW_CONTACT_DETAILS 291
+#define IDB_NEW_VIDEO_N 292
+#define IDB_ONLINE_WINDOW 293
+#define IDB_SEND_VIDEO 294
+#define IDB_VIDEO_CLOSED_BUTTONS 295
+#define IDB_VIDEO_MINI_BUTTONS 296
+#define IDB_AUDIOCODECTASKBK 299
+#define IDB_GROUPBOX_BOTTOM 301
+#define IDB_GROUPBOX_LEFT 302
+#define IDB_GROUPBOX_RIGHT 303
+#define IDB_GROUPBOX_TOP 304
+#define IDB_NEW_ADVANCED 305
+#define IDB_NEW_CHECKBOX 307
+#define IDB_NEW_EDIT 308
+#define IDB_NEW_EDIT2 309
+#define IDB_NEW_LOGIN 310
+#define IDB_NEW_MESSAGEBOX1 311
+#define IDB_NEW_MESSAGEBOX2 312
+#define IDB_PROGRESS 313
+#define IDB_PROGRESSPOS 314
+#define IDB_RADIO_CHECKED_N 315
+#define IDB_RADIO_CHECKED_H 316
+#define IDB_RADIO_CHECKED_S 317
+#define IDB_RADIO_N 318
+#define IDB_RADIO_H 319
+#define IDB_RADIO_S 320
+#define IDB_TASKBK 321
+#define IDB_STOPVIDEO_S 322
+#define IDB_VIDEOCODECTASKBK 323
+#define IDB_VOLUME_SLIDER 324
+#define IDB_VOLUMETBS 325
+#define IDB_LOGIN_BUTTONS 326
+#define IDB_NEW_UPDATEWINDOW 327
+#define IDB_SETTING 328
+#define IDB_TREEITEMBK 329
+#define IDB_TICK_H 330
+#define IDB_TICK_N 331
+#define IDB_TICK_S 332
+#define IDB_MUTE_MIC 333
+#define IDB_MUTE_SPK 334

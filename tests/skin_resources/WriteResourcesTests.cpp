@@ -1,0 +1,258 @@
+// Proves what start-up writes beside the program: every skin bitmap as a valid BMP of its
+// resource's size, the skin files byte for byte, the record folder; that a second start
+// replaces files the user edited; that the chosen language is deciphered from a file opened
+// only for reading and handed to the text loader; that no language file is left once the
+// texts are loaded; and that the skin opens from what was written.
+#include "core/LanguageFile.h"
+#include "core/OptionsRecord.h"
+#include "core/ProgramResources.h"
+#include "core/TavikSQL.h"
+#include "core/TextConvert.h"
+#include "resources/ProgramIds.h"
+#include "skin/model/SkinLifecycle.h"
+#include "tests/skin_resources/ProgramFolderScope.h"
+
+#include <gtest/gtest.h>
+#include <ole2.h>
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+using namespace skin_resources_test;
+using lumeo_test::ReadFileBytes;
+using lumeo_test::WriteFileBytes;
+
+namespace {
+
+template <class T>
+T At(const std::string& bytes, size_t offset)
+{
+    T value{};
+    if (offset + sizeof value <= bytes.size())
+        std::memcpy(&value, bytes.data() + offset, sizeof value);
+    return value;
+}
+
+std::string ResourceBytes(const wchar_t* type, UINT id)
+{
+    const HMODULE module = ::GetModuleHandleW(nullptr);
+    const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), type);
+    if (!found)
+        return std::string();
+    const void* bytes = ::LockResource(::LoadResource(module, found));
+    return std::string(static_cast<const char*>(bytes), ::SizeofResource(module, found));
+}
+
+SIZE ResourceBitmapSize(UINT id)
+{
+    BITMAP bitmap{};
+    if (const HBITMAP loaded = static_cast<HBITMAP>(
+            ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))) {
+        ::GetObjectW(loaded, sizeof bitmap, &bitmap);
+        ::DeleteObject(loaded);
+    }
+    return SIZE{bitmap.bmWidth, bitmap.bmHeight};
+}
+
+bool Exists(const std::wstring& path)
+{
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+class StartUpFiles : public testing::Test {
+protected:
+    void SetUp() override { savedLanguage = g_options.Language; }
+    void TearDown() override { g_options.Language = savedLanguage; }
+
+    std::wstring Skin(const wchar_t* file) const { return folder.Path((std::wstring(L"Skins\\Lumeo\\") + file).c_str()); }
+    std::wstring Language(const wchar_t* file) const
+    {
+        return folder.Path((std::wstring(L"Language\\Lumeo\\") + file).c_str());
+    }
+
+    ProgramFolderScope folder;
+    std::string savedLanguage;
+};
+
+TEST_F(StartUpFiles, EveryBitmapIsWrittenAsAValidBmpOfItsResourcesSize)
+{
+    WriteProgramResources();
+    for (const SkinBitmapFile& bitmap : SkinBitmapFiles()) {
+        SCOPED_TRACE(testing::Message() << std::wstring(bitmap.file));
+        const std::string file = ReadFileBytes(Skin(bitmap.file));
+        ASSERT_GE(file.size(), 54u);
+        EXPECT_EQ('B', file[0]);
+        EXPECT_EQ('M', file[1]);
+        EXPECT_EQ(file.size(), At<DWORD>(file, 2));
+        const auto header = At<BITMAPINFOHEADER>(file, 14);
+        EXPECT_EQ(40u, header.biSize);
+        const SIZE expected = ResourceBitmapSize(bitmap.id);
+        EXPECT_EQ(expected.cx, header.biWidth);
+        EXPECT_EQ(expected.cy, header.biHeight);
+        const DWORD colors = header.biBitCount <= 8 ? (1u << header.biBitCount) : 0u;
+        EXPECT_EQ(14 + 40 + 4 * colors, At<DWORD>(file, 10));
+        const DWORD stride = ((header.biWidth * header.biBitCount + 31) & ~31) / 8;
+        EXPECT_EQ(stride * header.biHeight, header.biSizeImage);
+        EXPECT_EQ(At<DWORD>(file, 10) + header.biSizeImage, file.size());
+    }
+}
+
+TEST_F(StartUpFiles, TheNotifierBitmapIs261By84WithPaddedRowsAndNoColourTable)
+{
+    WriteProgramResources();
+    const std::string file = ReadFileBytes(Skin(L"MsgBox.bmp"));
+    EXPECT_EQ(14u + 40u + 784u * 84u, file.size());
+    EXPECT_EQ(261, At<BITMAPINFOHEADER>(file, 14).biWidth);
+    EXPECT_EQ(84, At<BITMAPINFOHEADER>(file, 14).biHeight);
+    EXPECT_EQ(54u, At<DWORD>(file, 10));
+}
+
+TEST_F(StartUpFiles, TheSkinFilesAreWrittenByteForByteAndTheFoldersMade)
+{
+    WriteProgramResources();
+    EXPECT_EQ(ResourceBytes(L"SKINFILES", IDR_SKIN_XUI), ReadFileBytes(Skin(L"the.xui")));
+    EXPECT_EQ(ResourceBytes(L"SKINFILES", IDR_SKIN_RESOURCE_H), ReadFileBytes(Skin(L"Resource.h")));
+    EXPECT_EQ(0u, ReadFileBytes(Skin(L"the.xui")).rfind("\xEF\xBB\xBF<?xml", 0));
+    EXPECT_TRUE(Exists(Skin(L"avatars")));
+    for (const wchar_t* code : {L"SP_ENG.txt", L"SP_FRE.txt", L"SP_ITA.txt", L"SP_RUS.txt", L"SP_SPA.txt", L"SP_POR.txt"})
+        EXPECT_TRUE(Exists(Language(code))) << std::wstring(code);
+    EXPECT_TRUE(CreateRecordFolder());
+    EXPECT_TRUE(Exists(folder.Path(L"RecordFiles")));
+}
+
+TEST_F(StartUpFiles, ASecondStartReplacesFilesTheUserEdited)
+{
+    WriteProgramResources();
+    const wchar_t* const kEdited[] = {L"Main.bmp", L"CONTACT_OK_BUTTONS.bmp", L"the.xui", L"Resource.h"};
+    std::string originals[std::size(kEdited)];
+    for (size_t i = 0; i < std::size(kEdited); ++i) {
+        originals[i] = ReadFileBytes(Skin(kEdited[i]));
+        ASSERT_TRUE(WriteFileBytes(Skin(kEdited[i]), "edited by hand"));
+    }
+    ASSERT_TRUE(WriteFileBytes(Language(L"SP_ENG.txt"), "x"));
+
+    WriteProgramResources();
+    for (size_t i = 0; i < std::size(kEdited); ++i)
+        EXPECT_EQ(originals[i], ReadFileBytes(Skin(kEdited[i]))) << std::wstring(kEdited[i]);
+    EXPECT_EQ(ResourceBytes(L"LGFILE", IDR_LANGUAGE_ENG), ReadFileBytes(Language(L"SP_ENG.txt")));
+}
+
+// What the text loader was handed, for the test to look at.
+struct LoaderCall {
+    int calls = 0;
+    std::wstring path;
+    std::string text;
+};
+LoaderCall g_loaded;
+
+bool RecordingLoader(const CString& path)
+{
+    ++g_loaded.calls;
+    g_loaded.path = static_cast<LPCWSTR>(path);
+    g_loaded.text = ReadFileBytes(g_loaded.path);
+    return true;
+}
+
+TEST_F(StartUpFiles, TheChosenLanguageIsDecipheredAndHandedToTheLoader)
+{
+    struct Case {
+        const char* language;
+        const wchar_t* file;
+        const char* text;
+    };
+    const Case kCases[] = {
+        {"", L"SP_ENG.INI", "[Info]\r\nlanguage=ENG\r\n[MAIN_WND]\r\n35012=Contacts ENG\r\n"},
+        {"SP_FRE", L"SP_FRE.INI", "[Info]\r\nlanguage=FRE\r\n[MAIN_WND]\r\n35012=Contacts FRE\r\n"},
+        {"SP_RUS", L"SP_RUS.INI", "[Info]\r\nlanguage=RUS\r\n[MAIN_WND]\r\n35012=Contacts RUS\r\n"},
+    };
+    WriteProgramResources();
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.language);
+        g_options.Language = c.language;
+        g_loaded = LoaderCall{};
+        ASSERT_TRUE(LoadLanguageFile(&RecordingLoader));
+        EXPECT_EQ(1, g_loaded.calls);
+        EXPECT_EQ(Language(c.file), g_loaded.path);
+        // The last block was padded with zero bytes when it was enciphered.
+        const std::string text = c.text;
+        ASSERT_EQ(0u, g_loaded.text.size() % 8);
+        EXPECT_EQ(text, g_loaded.text.substr(0, text.size()));
+        EXPECT_EQ(std::string(g_loaded.text.size() - text.size(), '\0'), g_loaded.text.substr(text.size()));
+    }
+}
+
+TEST_F(StartUpFiles, TheEncipheredFileIsOnlyReadSoAReadOnlyCopyStillLoads)
+{
+    WriteProgramResources();
+    g_options.Language = "SP_ITA";
+    const std::wstring cipher = Language(L"SP_ITA.txt");
+    const std::string before = ReadFileBytes(cipher);
+    ASSERT_TRUE(::SetFileAttributesW(cipher.c_str(), FILE_ATTRIBUTE_READONLY));
+    g_loaded = LoaderCall{};
+    const bool loaded = LoadLanguageFile(&RecordingLoader);
+    ::SetFileAttributesW(cipher.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(loaded);
+    EXPECT_EQ(1, g_loaded.calls);
+    EXPECT_EQ(before, ReadFileBytes(cipher));
+}
+
+TEST_F(StartUpFiles, ALanguageWithoutAFileFailsAndLeavesOnlyItsEmptyPlainFile)
+{
+    WriteProgramResources();
+    g_options.Language = "SP_XXX";
+    g_loaded = LoaderCall{};
+    EXPECT_FALSE(LoadLanguageFile(&RecordingLoader));
+    EXPECT_EQ(0, g_loaded.calls);
+    EXPECT_TRUE(Exists(Language(L"SP_XXX.INI")));
+    EXPECT_EQ("", ReadFileBytes(Language(L"SP_XXX.INI")));
+    DeleteLanguageFiles();
+    EXPECT_TRUE(Exists(Language(L"SP_XXX.INI")));   // not one of the twelve names
+}
+
+TEST_F(StartUpFiles, NoLanguageFileRemainsAfterStartUp)
+{
+    WriteProgramResources();
+    g_options.Language = "SP_SPA";
+    ASSERT_TRUE(LoadLanguageFile(&RecordingLoader));
+    DeleteLanguageFiles();
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW(Language(L"SP_*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        ADD_FAILURE() << "left behind: " << std::wstring(found.cFileName);
+        ::FindClose(search);
+    }
+}
+
+int g_menuRegistrations = 0;
+bool CountMenuRegistration()
+{
+    ++g_menuRegistrations;
+    return true;
+}
+
+TEST_F(StartUpFiles, TheSkinOpensFromWhatWasWrittenAndAMissingOneClosesTheDatabase)
+{
+    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+    const std::string database = WideToUtf8(CString(folder.Path(L"Data.db").c_str()));
+
+    ASSERT_TRUE(g_database.Open(database));
+    g_menuRegistrations = 0;
+    Vexel::ReleaseSkin();
+    EXPECT_FALSE(LoadSkin(&CountMenuRegistration));   // nothing written yet
+    EXPECT_EQ(0, g_menuRegistrations);
+    EXPECT_FALSE(g_database.IsOpen());
+
+    WriteProgramResources();
+    ASSERT_TRUE(g_database.Open(database));
+    Vexel::ReleaseSkin();
+    EXPECT_TRUE(LoadSkin(&CountMenuRegistration));
+    EXPECT_EQ(1, g_menuRegistrations);
+    EXPECT_TRUE(g_database.IsOpen());
+
+    Vexel::ReleaseSkin();
+    g_database.Close();
+    OleUninitialize();
+}
+
+} // namespace
