@@ -12,6 +12,8 @@
 #include "skin/model/SkinReader.h"
 #include "skin/ui/ControlFactories.h"
 #include "skin/ui/ControlKinds.h"
+#include "skin/ui/controls/SkinMenu.h"
+#include "skin/ui/controls/SkinMenuItem.h"
 #include "tests/config/UiTextTestSupport.h"
 
 #include <ole2.h>
@@ -26,6 +28,7 @@ std::vector<std::wstring> MainFrameTest::s_sounds;
 std::vector<DWORD> MainFrameTest::s_pauses;
 std::vector<UINT> MainFrameTest::s_menus;
 std::wstring MainFrameTest::s_lastMenuCheck;
+std::wstring MainFrameTest::s_firstItemDrawn;
 UINT MainFrameTest::s_menuAnswer = 0;
 
 void PumpPending()
@@ -256,6 +259,12 @@ void MainFrameTest::SetUp()
     m_previousPause = SetPauseHandler([](DWORD milliseconds) { s_pauses.push_back(milliseconds); });
     m_previousTracker = SetPopupMenuTracker([](CMenu* popup, UINT menuId, int, int, CWnd* owner) -> BOOL {
         s_menus.push_back(menuId);
+        s_firstItemDrawn.clear();
+        MENUITEMINFOW first{};
+        first.cbSize = sizeof first;
+        first.fMask = MIIM_DATA;
+        if (dynamic_cast<Vexel::CSkinMenu*>(popup) && popup->GetMenuItemInfo(0, &first, TRUE) && first.dwItemData)
+            s_firstItemDrawn = reinterpret_cast<const Vexel::CSkinMenuItem*>(first.dwItemData)->text.Str();
         for (int i = 0; i < popup->GetMenuItemCount(); ++i) {
             CMenu* const sub = popup->GetSubMenu(i);
             CMenu* const menu = sub ? sub : popup;

@@ -174,6 +174,7 @@ protected:
     static std::vector<DWORD> s_pauses;
     static std::vector<UINT> s_menus;           // menus opened, by resource id
     static std::wstring s_lastMenuCheck;        // the checked language item's text, if any
+    static std::wstring s_firstItemDrawn;       // what a skinned menu draws for its first item
     static UINT s_menuAnswer;                   // command the next menu answers with (0: none)
 
 private:

@@ -71,7 +71,9 @@ TEST_F(MainWindow, TheMenusOpenLocalisedAtTheButtonsAndTheTray)
 {
     CreateFrame();
     frame->Command(1007);
+    EXPECT_EQ(L"MENU_MAIN/12000", s_firstItemDrawn);
     frame->Command(1010);
+    EXPECT_EQ(L"MENU_STATUS/16000", s_firstItemDrawn);
     frame->SendMessage(WM_TRAY_NOTIFY, 128, WM_RBUTTONDOWN);
     frame->SendMessage(WM_TRAY_NOTIFY, 128, WM_LBUTTONDOWN);
     EXPECT_THAT(s_menus, ElementsAre(130u, 254u, 130u, 130u));

@@ -3,6 +3,8 @@
 #include "config/UiTextTable.h"
 #include "core/OptionsRecord.h"
 #include "resources/ProgramIds.h"
+#include "skin/ui/controls/SkinMenu.h"
+#include "skin/ui/controls/SkinMenuItem.h"
 
 
 namespace {
@@ -33,6 +35,18 @@ constexpr UINT kCallPopupPosition = 0;
 
 void SetItemText(CMenu& menu, UINT item, bool byPosition, LPCWSTR text)
 {
+    // A skinned menu draws its items from its own records: the record takes the text too.
+    if (dynamic_cast<Vexel::CSkinMenu*>(&menu)) {
+        MENUITEMINFOW current{};
+        current.cbSize = sizeof current;
+        current.fMask = MIIM_FTYPE | MIIM_DATA;
+        if (menu.GetMenuItemInfo(item, &current, byPosition ? TRUE : FALSE) && (current.fType & MFT_OWNERDRAW) &&
+            current.dwItemData) {
+            auto* const record = reinterpret_cast<Vexel::CSkinMenuItem*>(current.dwItemData);
+            if (record->signature == Vexel::kSkinMenuItemSignature)
+                record->text = text;
+        }
+    }
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_STRING;

@@ -1,12 +1,15 @@
 #include "windows/main/PopupMenus.h"
 
 #include "framework/Wnd.h"
+#include "skin/ui/controls/SkinMenu.h"
 #include "windows/main/LocalizeMenu.h"
 
 namespace {
 
 BOOL SystemTrack(CMenu* popup, UINT, int x, int y, CWnd* owner)
 {
+    if (auto* skinned = dynamic_cast<Vexel::CSkinMenu*>(popup))
+        return skinned->TrackPopupMenu(0, x, y, owner, nullptr);
     return popup->TrackPopupMenu(0, x, y, owner, nullptr);
 }
 
@@ -23,7 +26,8 @@ PopupMenuTracker SetPopupMenuTracker(PopupMenuTracker tracker)
 
 BOOL ShowPopupMenu(UINT menuId, int x, int y, CWnd* owner)
 {
-    CMenu menu;
+    Vexel::CSkinMenu menu;
+    menu.ApplyStyle(L"IDR_MENU_DEFAULT");
     if (!menu.LoadMenu(menuId))
         return FALSE;
     CMenu* const popup = menu.GetSubMenu(0);
