@@ -81,4 +81,20 @@ int CheckApplyRecord(const CWnd* control, const CTRLPROPERTIES* record, LPCWSTR 
     return -3;
 }
 
+bool HandleLayeredParentShowHide(HWND control, const WINDOWPOS* position)
+{
+    const HWND parent = ::GetParent(control);
+    if (!position || position->hwnd != control || !parent || !(::GetWindowLongW(parent, GWL_EXSTYLE) & WS_EX_LAYERED))
+        return false;
+    if (position->flags & SWP_SHOWWINDOW)
+        return true;
+    if (position->flags & SWP_HIDEWINDOW) {
+        RECT rect;
+        ::GetWindowRect(control, &rect);
+        ::MapWindowPoints(nullptr, parent, reinterpret_cast<LPPOINT>(&rect), 2);
+        ::InvalidateRect(parent, &rect, TRUE);
+    }
+    return false;
+}
+
 } // namespace Vexel

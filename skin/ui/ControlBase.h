@@ -46,4 +46,10 @@ protected:
 // "STYLE_" + `type` nor `type`, 0 when the record may be applied.
 int CheckApplyRecord(const CWnd* control, const CTRLPROPERTIES* record, LPCWSTR type);
 
+// A layered parent repaints neither what a child uncovers nor what it shows: a control
+// calls this with each WM_WINDOWPOSCHANGED. Hidden over a layered parent, the parent's
+// area under it is invalidated here; shown over one, true tells the control to repaint
+// itself. False in every other case.
+bool HandleLayeredParentShowHide(HWND control, const WINDOWPOS* position);
+
 } // namespace Vexel

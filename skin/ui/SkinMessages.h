@@ -19,6 +19,8 @@ enum : UINT {
     WM_VXL_DRAWCHILDITEMBK = 0x48D,    // ... or its background
     WM_VXL_NOTIFYCHILD = 0x48E,        // broadcast to visible children
     WM_VXL_GETBKDC = 0x48F,            // the window's composed background bitmap
+    WM_VXL_SETOWNOBJECTS = 0x4A0,      // wParam 0: a button's images are someone else's
+    WM_VXL_GETOWNOBJECTS = 0x4A1,
     WM_VXL_SPLITTERMOVING = 0x4C8,
     WM_VXL_SPLITTERMOVED = 0x4C9,
     WM_VXL_MENUBARMOUSEMOVE = 0xC99,   // menu bar switching while a popup is open
@@ -31,6 +33,18 @@ enum : UINT {
     WM_DROPTARGET_DRAGSCROLL = 0xFBE,
     WM_VXL_TASKWNDCHANGING = 0x101D,   // page switch of the task-window manager
     WM_VXL_TASKWNDCHANGED = 0x101E,
+};
+
+// The WM_NOTIFY code by which a skinned button offers its caption to its parent; a
+// non-zero answer means the parent drew it.
+constexpr int NM_VXL_DRAWTEXT = -40;
+
+// The record of NM_VXL_DRAWTEXT: where and how the caption would be drawn.
+struct NMVXLDRAWTEXT {
+    NMHDR hdr;      // the button, its id, NM_VXL_DRAWTEXT
+    HDC hdc;        // the DC the button is drawn in, with the state's font and text colour
+    RECT rect;      // the caption's rectangle
+    UINT format;    // the DrawText format
 };
 
 // wParam of WM_VXL_GETRESIZEPOINT.
