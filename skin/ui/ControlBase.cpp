@@ -81,6 +81,13 @@ int CheckApplyRecord(const CWnd* control, const CTRLPROPERTIES* record, LPCWSTR 
     return -3;
 }
 
+BOOL AddControlTool(CToolTipCtrl& tip, CWnd& control, LPCWSTR text)
+{
+    if (!tip.GetSafeHwnd() && !tip.Create(&control))
+        return FALSE;
+    return tip.AddTool(&control, text);
+}
+
 bool HandleLayeredParentShowHide(HWND control, const WINDOWPOS* position)
 {
     const HWND parent = ::GetParent(control);

@@ -1,17 +1,12 @@
 // A skinned window of a small XML skin with a push button, a check box, a radio button and
 // a static, read through the skin reader and made by the registered control kinds, shown
 // on the display: each control's own image is on the screen where the skin put it.
+#include "ScreenSkin.h"
 #include "UIWndTestSupport.h"
 
-#include "skin/model/SkinLifecycle.h"
-#include "skin/model/SkinReader.h"
 #include "skin/ui/ControlKinds.h"
 
-#include "tests/support/TempDir.h"
-
 #include <gtest/gtest.h>
-
-#include <ole2.h>
 
 using namespace Vexel;
 
@@ -24,14 +19,6 @@ constexpr COLORREF kCheck = RGB(30, 200, 30);
 constexpr COLORREF kChecked = RGB(30, 120, 30);
 constexpr COLORREF kRadio = RGB(30, 30, 200);
 constexpr COLORREF kStatic = RGB(220, 200, 40);
-
-COLORREF ScreenPixel(POINT at)
-{
-    const HDC screen = ::GetDC(nullptr);
-    const COLORREF pixel = ::GetPixel(screen, at.x, at.y);
-    ::ReleaseDC(nullptr, screen);
-    return pixel;
-}
 
 // Each control paints its own image (IsSpecifyImages), so it differs from the window's.
 const char kSkin[] =
@@ -68,9 +55,6 @@ protected:
     void SetUp() override
     {
         RegisterSkinControlKinds();
-        ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
-        ASSERT_TRUE(lumeo_test::WriteFileBytes(folder.File(L"controls.xui"), kSkin));
-        ASSERT_TRUE(lumeo_test::WriteFileBytes(folder.File(L"Resource.h"), kResourceH));
         const struct {
             LPCWSTR file;
             int w, h;
@@ -81,19 +65,12 @@ protected:
         };
         for (const auto& image : kImages) {
             const COLORREF color = image.color;
-            ASSERT_TRUE(WriteBmp(folder.File(image.file), image.w, image.h, [color](int, int) { return color; }));
+            ASSERT_TRUE(skin.AddImage(image.file, image.w, image.h, [color](int, int) { return color; }));
         }
-        ASSERT_EQ(OpenSkin(folder.File(L"controls.xui").c_str(), 1), 0);
-    }
-    void TearDown() override
-    {
-        ReleaseSkin();
-        g_skinStore.ClearIDTable();
-        DesignDpi = DesignDpiPair{};
-        ::OleUninitialize();
+        ASSERT_EQ(skin.Open(kSkin, kResourceH), 0);
     }
 
-    lumeo_test::TempDir folder;
+    ScreenSkin skin;
 };
 
 TEST_F(SkinControlsScreen, AShownWindowShowsItsButtonsChecksRadiosAndStatics)

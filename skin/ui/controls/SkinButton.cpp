@@ -188,10 +188,7 @@ const CString& CSkinButton::GetTag() const
 
 int CSkinButton::SetToolTip(LPCWSTR text)
 {
-    CToolTipCtrl& tip = m_pPrivate->toolTip;
-    if (!tip.GetSafeHwnd() && !tip.Create(this))
-        return 0;
-    tip.AddTool(this, text);
+    AddControlTool(m_pPrivate->toolTip, *this, text);
     return 0;
 }
 

@@ -104,7 +104,6 @@ private:
     // Sends `message` to the standard button with drawing held off, then repaints at once,
     // so the standard button's own painting never shows.
     LRESULT HandleWithoutFlicker(UINT message, WPARAM wParam, LPARAM lParam);
-    POINT ResizePointFor(const RECT& inParent) const;
     void TrackLeave();
 
     std::unique_ptr<SkinButtonPrivate> m_pPrivate;

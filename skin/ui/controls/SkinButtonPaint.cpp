@@ -12,18 +12,6 @@
 
 namespace Vexel {
 
-POINT CSkinButton::ResizePointFor(const RECT& inParent) const
-{
-    const SkinButtonPrivate& p = *m_pPrivate;
-    if (!p.followParent)
-        return p.resizePoint;
-    // The window's point, so the button's images continue the window's stretched background.
-    const HWND parent = ::GetParent(m_hWnd);
-    const LPARAM self = reinterpret_cast<LPARAM>(m_hWnd);
-    return {static_cast<LONG>(::SendMessageW(parent, WM_VXL_GETRESIZEPOINT, kResizePointX, self)) - inParent.left,
-            static_cast<LONG>(::SendMessageW(parent, WM_VXL_GETRESIZEPOINT, kResizePointY, self)) - inParent.top};
-}
-
 int CSkinButton::DrawButton(CDC* dc)
 {
     if (!dc)
@@ -37,16 +25,17 @@ int CSkinButton::DrawButton(CDC* dc)
     const bool buttonDown = ::GetKeyState(VK_LBUTTON) < 0;
     const UINT format = (GetStyle() & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
 
-    CRect inParent;
-    GetWindowRect(&inParent);
-    ::MapWindowPoints(nullptr, ::GetParent(m_hWnd), reinterpret_cast<LPPOINT>(&inParent), 2);
+    const HWND parent = ::GetParent(m_hWnd);
+    const CRect inParent = RectInParent(m_hWnd, parent);
     BOOL parentDraws = FALSE;
     DrawParentBackground(this, dc, inParent, &parentDraws);
     // A parent that draws its children hands its own DC: the button lies at its place there.
     const RECT rect = parentDraws ? inParent : client;
 
     const VisualState state = ChooseVisualState(IsWindowEnabled() != FALSE, buttonDown, p.pressed, p.hover);
-    DrawStateContent(*dc, checked, state, rect, ResizePointFor(inParent), caption, format);
+    // Around the window's resize point, so the images continue the window's stretched background.
+    const POINT point = ControlResizePoint(m_hWnd, parent, inParent, p.followParent, p.resizePoint.x, p.resizePoint.y);
+    DrawStateContent(*dc, checked, state, rect, point, caption, format);
     if (p.focusRect && ::GetFocus() == m_hWnd)
         dc->DrawFocusRect(&rect);
     return 0;
@@ -109,16 +98,10 @@ void CSkinButton::OnPaint()
     CPaintDC paint(this);
     CRect client;
     GetClientRect(&client);
-    if (client.IsRectEmpty())
+    const HBITMAP buffer = m_pPrivate->paintBuffer.Get(paint, client.Size());
+    if (!buffer)
         return;
-    SkinButtonPrivate& p = *m_pPrivate;
-    if (!p.paintBuffer.GetSafeHandle() || p.paintSize.cx != client.Width() || p.paintSize.cy != client.Height()) {
-        p.paintBuffer.DeleteObject();
-        if (!p.paintBuffer.CreateCompatibleBitmap(&paint, client.Width(), client.Height()))
-            return;
-        p.paintSize = {client.Width(), client.Height()};
-    }
-    BitmapDC memory(paint, p.paintBuffer);
+    BitmapDC memory(paint, buffer);
 
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_BUTTON;

@@ -3,6 +3,7 @@
 // ownership, applying records, painting, the window procedure). Not for use elsewhere.
 #include "framework/ToolTipCtrl.h"
 #include "skin/ui/BitmapSlots.h"
+#include "skin/ui/PaintBuffer.h"
 #include "skin/ui/VisualState.h"
 #include "skin/ui/WindowImages.h"
 #include "skin/ui/controls/SkinButton.h"
@@ -45,8 +46,7 @@ struct SkinButtonPrivate {
     int pressed = 0;                // the left button went down on it and has not come up
     CToolTipCtrl toolTip;
     CString tag;
-    CBitmap paintBuffer;            // the memory image WM_PAINT composes in, kept between paints
-    SIZE paintSize{0, 0};
+    PaintBuffer paintBuffer;
 
     ButtonLook& Look(bool checked) { return looks[checked ? 1 : 0]; }
 };

@@ -82,10 +82,7 @@ int CSkinStatic::SetForegroundImages(HBITMAP normal, HBITMAP disabled, int xOffs
 
 int CSkinStatic::SetToolTip(LPCWSTR text)
 {
-    CToolTipCtrl& tip = m_pPrivate->toolTip;
-    if (!tip.GetSafeHwnd() && !tip.Create(this))
-        return FALSE;
-    return tip.AddTool(this, text);
+    return AddControlTool(m_pPrivate->toolTip, *this, text);
 }
 
 const CToolTipCtrl& CSkinStatic::GetToolTip() const

@@ -59,7 +59,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    POINT ResizePointFor(const RECT& inParent) const;
 
     std::unique_ptr<SkinStaticPrivate> m_pPrivate;
 };

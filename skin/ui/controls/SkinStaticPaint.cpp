@@ -23,17 +23,6 @@ constexpr UINT kStaticItemType = 102;
 
 } // namespace
 
-POINT CSkinStatic::ResizePointFor(const RECT& inParent) const
-{
-    const SkinStaticPrivate& p = *m_pPrivate;
-    if (!p.followParent)
-        return p.resizePoint;
-    const HWND parent = ::GetParent(m_hWnd);
-    const LPARAM self = reinterpret_cast<LPARAM>(m_hWnd);
-    return {static_cast<LONG>(::SendMessageW(parent, WM_VXL_GETRESIZEPOINT, kResizePointX, self)) - inParent.left,
-            static_cast<LONG>(::SendMessageW(parent, WM_VXL_GETRESIZEPOINT, kResizePointY, self)) - inParent.top};
-}
-
 int CSkinStatic::DrawStatic(CDC* dc)
 {
     if (!dc)
@@ -42,10 +31,9 @@ int CSkinStatic::DrawStatic(CDC* dc)
     const int look = IsWindowEnabled() ? kStaticNormal : kStaticDisabled;
     CRect client;
     GetClientRect(&client);
-    CRect inParent;
-    GetWindowRect(&inParent);
-    ::MapWindowPoints(nullptr, ::GetParent(m_hWnd), reinterpret_cast<LPPOINT>(&inParent), 2);
-    const POINT point = ResizePointFor(inParent);
+    const HWND parent = ::GetParent(m_hWnd);
+    const CRect inParent = RectInParent(m_hWnd, parent);
+    const POINT point = ControlResizePoint(m_hWnd, parent, inParent, p.followParent, p.resizePoint.x, p.resizePoint.y);
 
     BOOL parentDraws = FALSE;
     DrawParentBackground(this, dc, inParent, &parentDraws);
@@ -97,17 +85,10 @@ void CSkinStatic::OnPaint()
     item.itemData = static_cast<ULONG_PTR>(::GetWindowLongPtrW(m_hWnd, GWLP_USERDATA));
     if (::SendMessageW(::GetParent(m_hWnd), WM_VXL_DRAWCHILDITEM, item.CtlID, reinterpret_cast<LPARAM>(&item)))
         return;   // the parent drew it
-    if (client.IsRectEmpty())
+    const HBITMAP buffer = m_pPrivate->paintBuffer.Get(paint, client.Size());
+    if (!buffer)
         return;
-
-    SkinStaticPrivate& p = *m_pPrivate;
-    if (!p.paintBuffer.GetSafeHandle() || p.paintSize.cx != client.Width() || p.paintSize.cy != client.Height()) {
-        p.paintBuffer.DeleteObject();
-        if (!p.paintBuffer.CreateCompatibleBitmap(&paint, client.Width(), client.Height()))
-            return;
-        p.paintSize = {client.Width(), client.Height()};
-    }
-    BitmapDC memory(paint, p.paintBuffer);
+    BitmapDC memory(paint, buffer);
     DrawStatic(&memory);
     paint.BitBlt(0, 0, client.Width(), client.Height(), &memory, 0, 0, SRCCOPY);
 }

@@ -3,6 +3,7 @@
 // elsewhere.
 #include "framework/ToolTipCtrl.h"
 #include "skin/ui/BitmapSlots.h"
+#include "skin/ui/PaintBuffer.h"
 #include "skin/ui/WindowImages.h"
 #include "skin/ui/controls/SkinStatic.h"
 
@@ -33,8 +34,7 @@ struct SkinStaticPrivate {
     COLORREF foregroundKey = RGB(255, 0, 255);
     int followParent = 1;                  // ask the window for the resize point on every paint
     POINT resizePoint{3, 3};
-    CBitmap paintBuffer;                   // the memory image WM_PAINT composes in
-    SIZE paintSize{0, 0};
+    PaintBuffer paintBuffer;
 };
 
 } // namespace Vexel
