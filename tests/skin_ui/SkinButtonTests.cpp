@@ -230,10 +230,7 @@ TEST_F(SkinButtonTest, ADestroyedButtonFreesWhatItHeldEvenWithoutAnyImages)
         auto button = MakeButton(BS_AUTORADIOBUTTON);
         button->UpdateWindow();
     };
-    makeAndDestroy();   // the first paint of a button makes what the system keeps for all
-    const int before = LiveGdiObjects();
-    makeAndDestroy();
-    EXPECT_EQ(LiveGdiObjects(), before);
+    EXPECT_EQ(GdiObjectsLeftBy(makeAndDestroy), 0);
 }
 
 TEST_F(SkinButtonTest, HidingOrShowingUnderALayeredParentRepaintsWhatTheParentWouldNot)

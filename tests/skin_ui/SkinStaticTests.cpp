@@ -161,10 +161,7 @@ TEST_F(SkinStaticTest, EverythingItHeldIsFreedOnceWhetherOrNotItsWindowReleasedI
         ASSERT_TRUE(bare.Create(L"", WS_VISIBLE, kStaticRect, &parent, kStaticId + 2));
         bare.UpdateWindow();
     };
-    makeAndDestroy();   // the first paint makes what the system keeps for every later one
-    const int before = LiveGdiObjects();
-    makeAndDestroy();
-    EXPECT_EQ(LiveGdiObjects(), before);
+    EXPECT_EQ(GdiObjectsLeftBy(makeAndDestroy), 0);
 }
 
 } // namespace
