@@ -35,9 +35,13 @@ enum : UINT {
     WM_VXL_TASKWNDCHANGED = 0x101E,
 };
 
-// The WM_NOTIFY code by which a skinned button offers its caption to its parent; a
-// non-zero answer means the parent drew it.
-constexpr int NM_VXL_DRAWTEXT = -40;
+// WM_NOTIFY codes of the skinned controls, to their parent.
+enum : int {
+    NM_VXL_DBLCLKITEM = -30,       // an item was double-clicked; non-zero: handled
+    NM_VXL_DRAWTEXT = -40,         // NMVXLDRAWTEXT: a button's caption; non-zero: the parent drew it
+    TVN_VXL_HOVERCHANGING = -50,   // NMTREEVIEW: the hovered item is about to change; non-zero vetoes
+    TVN_VXL_HOVERCHANGED = -51,    // NMTREEVIEW: the hovered item changed
+};
 
 // The record of NM_VXL_DRAWTEXT: where and how the caption would be drawn.
 struct NMVXLDRAWTEXT {
@@ -46,6 +50,9 @@ struct NMVXLDRAWTEXT {
     RECT rect;      // the caption's rectangle
     UINT format;    // the DrawText format
 };
+
+// DRAWITEMSTRUCT::CtlType of the items a skinned tree offers its parent to draw.
+constexpr UINT VXL_ODT_TREE = 10;
 
 // wParam of WM_VXL_GETRESIZEPOINT.
 enum : WPARAM {
