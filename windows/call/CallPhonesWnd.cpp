@@ -4,6 +4,7 @@
 #include "core/AccountRecord.h"
 #include "core/TextConvert.h"
 #include "resources/Resource.h"
+#include "skin/ui/controls/SkinButton.h"
 #include "windows/main/MainFrame.h"
 
 namespace {
@@ -219,8 +220,11 @@ void CCallPhonesWnd::SetLineButtonTexts()
     const CString* const captions[] = {&g_uiTexts.callWnd.t30027, &g_uiTexts.callWnd.t30028,
                                        &g_uiTexts.callWnd.t30029, &g_uiTexts.callWnd.t30030,
                                        &g_uiTexts.callWnd.t30031};
-    for (int line = 1; line <= kLineCount; ++line)
+    for (int line = 1; line <= kLineCount; ++line) {
         SetDlgItemText(IDC_CHK_LINE1 + line - 1, *captions[line - 1]);
+        if (auto* button = dynamic_cast<Vexel::CSkinButton*>(GetDlgItem(IDC_CHK_LINE1 + line - 1)))
+            SetWhiteText(*button);
+    }
 }
 
 void CCallPhonesWnd::InitVolumeSliders()

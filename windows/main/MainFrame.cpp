@@ -10,6 +10,7 @@
 #include "resources/ProgramIds.h"
 #include "resources/Resource.h"
 #include "skin/ui/SkinMessages.h"
+#include "skin/ui/controls/SkinButton.h"
 #include "windows/call/CallPhonesWnd.h"
 #include "windows/chat/ChatWnd.h"
 #include "windows/contacts/ContactsWnd.h"
@@ -36,6 +37,13 @@ bool PageArea(const CWnd& frame, RECT& area)
 }
 
 } // namespace
+
+void SetWhiteText(Vexel::CSkinButton& button)
+{
+    constexpr COLORREF kWhite = 0xFFFFFF;
+    button.SetTextColors(kWhite, kWhite, kWhite, kWhite, TRUE);
+    button.SetCheckedTextColors(kWhite, kWhite, kWhite, kWhite, TRUE);
+}
 
 BEGIN_MESSAGE_MAP(CMainFrame, Vexel::CUIWnd)
     ON_WM_CREATE()
@@ -141,6 +149,7 @@ void CMainFrame::InitFrame()
 {
     StartUpdateWorker();
     EnsureVideoWindow();
+    SetToolTips();
     NameDefaultGroup();
 }
 

@@ -179,6 +179,7 @@ private:
     void AddTrayIcon();
     void RemoveTrayIcon();
     void DressPageButtons();
+    void SetToolTips();
     void NameDefaultGroup();
     void StartUpdateWorker();
     void StopUpdateWorker();
@@ -217,3 +218,9 @@ private:
 };
 
 extern CMainFrame* g_pMainFrame;
+
+namespace Vexel {
+class CSkinButton;
+}
+// White text in every look, checked or not: the page and line buttons' captions.
+void SetWhiteText(Vexel::CSkinButton& button);

@@ -15,6 +15,7 @@
 #include "framework/Prompt.h"
 #include "resources/ProgramIds.h"
 #include "resources/Resource.h"
+#include "skin/ui/controls/SkinButton.h"
 #include "windows/contacts/ContactsWnd.h"
 #include "windows/main/ShellActions.h"
 
@@ -281,12 +282,31 @@ void CMainFrame::StopUpdateWorker()
     }
 }
 
+void CMainFrame::SetToolTips()
+{
+    const struct {
+        int id;
+        const CString* text;
+    } tips[] = {
+        {IDC_BTN_ADDCONTACT, &g_uiTexts.menuBlank.t13000}, {IDC_BTN_WEBCAM, &g_uiTexts.dlgVideoSetup.t25001},
+        {IDC_BTN_DOWNMENU, &g_uiTexts.mainWnd.t35017},     {IDC_BTN_MIN, &g_uiTexts.mainWnd.t35015},
+        {IDC_BTN_CLOSE, &g_uiTexts.mainWnd.t35016},
+    };
+    for (const auto& tip : tips) {
+        if (auto* button = dynamic_cast<Vexel::CSkinButton*>(GetDlgItem(tip.id)))
+            button->SetToolTip(*tip.text);
+    }
+}
+
 void CMainFrame::DressPageButtons()
 {
     const CString* const captions[] = {&g_uiTexts.mainWnd.t35012, &g_uiTexts.mainWnd.t35013,
                                        &g_uiTexts.mainWnd.t35014};
     for (int i = 0; i < 3; ++i) {
-        if (m_tabButtons[i])
-            m_tabButtons[i]->SetWindowText(*captions[i]);
+        if (!m_tabButtons[i])
+            continue;
+        m_tabButtons[i]->SetWindowText(*captions[i]);
+        if (auto* button = dynamic_cast<Vexel::CSkinButton*>(m_tabButtons[i]))
+            SetWhiteText(*button);
     }
 }
