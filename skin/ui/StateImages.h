@@ -18,6 +18,10 @@ namespace Vexel {
 // The full path of an image the record names: the skin folder followed by the text.
 CString SkinImagePath(const PropertyValue& relativePath);
 
+// One image the record names, into `image` (emptied when the file is missing), scaled to
+// the screen's DPI as it loads when image scaling is on.
+void LoadSkinImage(const PropertyValue& relativePath, CBitmap& image);
+
 // Where a loader finds its flags and files in a record.
 struct StateImageVars {
     static constexpr int kNone = -1;

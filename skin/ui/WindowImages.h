@@ -14,6 +14,14 @@ enum ForegroundAlign : int {
     kAlignFar = 2,    // right or bottom
 };
 
+// The window's rectangle in its parent's client coordinates.
+CRect WindowRectInParent(HWND window);
+
+// The point a control's images are resized around: with `askParent`, the parent window's
+// resizing point (WM_VXL_GETRESIZEPOINT, lParam the control) made relative to the
+// control, so that the control continues the window's stretched background; else `own`.
+POINT ControlResizePoint(HWND window, BOOL askParent, POINT own);
+
 // The bitmap drawn 1:1 inside the window's client rectangle as the modes and offsets
 // place it, pixels of the key colour left transparent. -1 for a null bitmap or DC, else 0
 // (nothing is drawn when the bitmap's size cannot be read).
