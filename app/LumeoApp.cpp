@@ -2,6 +2,7 @@
 // bare main window, so start-up and shut-down already run through the framework.
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
+#include "skin/ui/ControlKinds.h"
 
 #include <memory>
 
@@ -11,6 +12,7 @@ class LumeoApp : public CWinApp {
 public:
     BOOL InitInstance() override
     {
+        Vexel::RegisterSkinControlKinds();   // before the first skinned window
         m_mainWnd = std::make_unique<CWnd>();
         m_pMainWnd = m_mainWnd.get();
         if (!m_mainWnd->CreateEx(0, nullptr, m_pszAppName, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 320,

@@ -13,10 +13,15 @@ target_compile_options(lumeo_settings INTERFACE
   $<$<COMPILE_LANGUAGE:C>:-Wall -Wextra -Werror=int-to-pointer-cast -Werror=pointer-to-int-cast>)
 target_include_directories(lumeo_settings INTERFACE "${PROJECT_SOURCE_DIR}")
 
-# lumeo_area_library(NAME DIR [DEPS ...]): a static library of every .cpp in DIR.
+# lumeo_area_library(NAME [SUBDIRS ...] [DEPS ...]): a static library of every .cpp at the top
+# of the calling folder and of each named subfolder (skin/ui keeps its controls in controls/).
 function(lumeo_area_library name)
-  cmake_parse_arguments(A "" "" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.c")
+  cmake_parse_arguments(A "" "" "DEPS;SUBDIRS" ${ARGN})
+  set(patterns "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.c")
+  foreach(subdir IN LISTS A_SUBDIRS)
+    list(APPEND patterns "${CMAKE_CURRENT_SOURCE_DIR}/${subdir}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/${subdir}/*.c")
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
   if(NOT sources)
     set(sources "${PROJECT_SOURCE_DIR}/cmake/empty.cpp")
   endif()

@@ -1,5 +1,6 @@
 #include "skin/model/PropertyValue.h"
 
+#include "framework/ScopedVariant.h"
 #include "skin/model/ComCheck.h"
 #include "skin/model/EnumWords.h"
 
@@ -8,15 +9,6 @@
 
 namespace Vexel {
 namespace {
-
-// A VARIANT that clears itself: temporaries of conversions and copies.
-struct ScopedVariant {
-    VARIANT v;
-    ScopedVariant() noexcept { VariantInit(&v); }
-    ~ScopedVariant() { VariantClear(&v); }
-    ScopedVariant(const ScopedVariant&) = delete;
-    ScopedVariant& operator=(const ScopedVariant&) = delete;
-};
 
 struct SafeArrayDeleter {
     void operator()(SAFEARRAY* array) const noexcept { SafeArrayDestroy(array); }

@@ -9,7 +9,7 @@ namespace {
 constexpr DesignRectFrom kWindow = DesignRectFrom::CreatedWindow;
 constexpr DesignRectFrom kRecord = DesignRectFrom::RecordRect;
 
-// The order is the order of comparison. Each control fills its own row as it is built.
+// The order is the order of comparison. RegisterSkinControlKinds fills in the factories.
 ControlKind g_kinds[] = {
     {L"PUSHBUTTON", kWindow, nullptr, nullptr},
     {L"CHECK", kWindow, nullptr, nullptr},
@@ -63,6 +63,16 @@ const ControlKind* ControlKindsBegin()
 const ControlKind* ControlKindsEnd()
 {
     return std::end(g_kinds);
+}
+
+bool RegisterControlKind(LPCWSTR typeWord, ControlFactory create, ControlRelease release)
+{
+    ControlKind* const row = FindRow(typeWord);
+    if (!row)
+        return false;
+    row->create = create;
+    row->release = release;
+    return true;
 }
 
 ControlKind ReplaceControlKind(const ControlKind& kind)

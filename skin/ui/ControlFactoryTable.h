@@ -5,8 +5,12 @@
 // sensitively; the first match makes the control through that kind's factory. A word that
 // is not in the table, or whose kind has no factory, makes nothing.
 //
-// The table lives in ControlFactoryTable.cpp; each control's own code fills its row
-// (its factory and the release of what the window owns in it).
+// The table (ControlFactoryTable.cpp) fixes the words, their order and where each kind's
+// design rectangle comes from. The factories and releases are put into it by one explicit
+// call, RegisterSkinControlKinds (ControlKinds.h), which start-up and the tests make before
+// the first skinned window is created: a row per kind there, so each control kind adds
+// its own line. (Nothing registers itself from a static initialiser: the linker drops the
+// files of a static library that nothing refers to.)
 #include "framework/Object.h"
 #include "skin/model/CtrlProperties.h"
 
@@ -66,6 +70,10 @@ const ControlKind* FindControlKind(LPCWSTR typeWord);
 // Every kind, in the order words are compared.
 const ControlKind* ControlKindsBegin();
 const ControlKind* ControlKindsEnd();
+
+// Fills the row of `typeWord` with its factory and release; false (nothing changed) for a
+// word outside the table.
+bool RegisterControlKind(LPCWSTR typeWord, ControlFactory create, ControlRelease release);
 
 // Puts `kind` in the row of its type word and answers the row as it was, so a caller
 // (a test with controls of its own) can put it back. A word outside the table changes

@@ -3,6 +3,7 @@
 // painting, caption and modal run). Not for use outside CUIWnd.
 #include "skin/ui/DpiScaling.h"
 #include "skin/ui/HostedTaskWndMgr.h"
+#include "skin/ui/RecordRead.h"
 #include "skin/ui/UIWnd.h"
 #include "skin/ui/UIWndGeometry.h"
 #include "skin/ui/WindowShape.h"
@@ -45,24 +46,5 @@ struct UIWndPrivate {
     int resourceId = -1;
     int autoMenuEnable = 1;
 };
-
-// Reading a record's values the way the window does. None of them raises: a value of the
-// wrong kind reads as its absent result.
-namespace record_read {
-
-// A switch: a non-zero VT_BOOL, or another value that converts to VARIANT_TRUE.
-bool Switch(const CTRLPROPERTIES& record, int index);
-// An integer, or `fallback` when the value holds none.
-int Int(const CTRLPROPERTIES& record, int index, int fallback = 0);
-// An enumeration value of `kind`, or -1.
-int Enum(const CTRLPROPERTIES& record, int index, ValueKind kind);
-// A point, or (-1, -1).
-POINT Point(const CTRLPROPERTIES& record, int index);
-// A rectangle, or (-1, -1, -1, -1).
-RECT Rect(const CTRLPROPERTIES& record, int index);
-// A text, empty when the value holds none.
-CString Text(const CTRLPROPERTIES& record, int index);
-
-} // namespace record_read
 
 } // namespace Vexel

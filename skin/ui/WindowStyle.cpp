@@ -1,5 +1,7 @@
 #include "skin/ui/WindowStyle.h"
 
+#include "skin/ui/RecordRead.h"
+
 namespace Vexel {
 
 DWORD StyleFromProperties(const CTRLPROPERTIES& record)
@@ -16,7 +18,7 @@ DWORD StyleFromProperties(const CTRLPROPERTIES& record)
     };
     DWORD style = 0;
     for (const auto& entry : kBits) {
-        if (record.GetVar(entry.variable).GetBool())
+        if (record_read::Switch(record, entry.variable))
             style |= entry.bit;
     }
     return style;

@@ -2,6 +2,7 @@
 // and the test controls under their own prefix.
 #include "engine/TavikControl.h"
 #include "engine/TavikCore.h"
+#include "tests/support/ExportTable.h"
 
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
@@ -10,6 +11,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+using lumeo_test::ExportedNames;
 
 namespace {
 
@@ -37,21 +40,6 @@ const char* const kEngineFunctions[] = {
 HMODULE EngineModule()
 {
     return GetModuleHandleW(L"TavikCore.dll");
-}
-
-// The names in the module's export directory.
-std::vector<std::string> ExportedNames(HMODULE module)
-{
-    const auto* base = reinterpret_cast<const BYTE*>(module);
-    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& entry = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
-    const auto* directory = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + entry.VirtualAddress);
-    const auto* names = reinterpret_cast<const DWORD*>(base + directory->AddressOfNames);
-    std::vector<std::string> result;
-    for (DWORD i = 0; i < directory->NumberOfNames; ++i)
-        result.emplace_back(reinterpret_cast<const char*>(base + names[i]));
-    return result;
 }
 
 bool StartsWith(const std::string& text, const char* prefix)

@@ -1,7 +1,8 @@
 // Shows every window of the shipped skin on the display, each at the size of its background,
 // and keeps a picture of it as a BMP file in the build tree (bin\screenshots) for people to
-// look at. The pictures are read back from the screen; the test checks that each window
-// shows its own background where no control covers it.
+// look at; also the main window with its call page in its page area and the settings dialog
+// with its first page. The pictures are read back from the screen; the test checks that each
+// window shows its own background where no control covers it.
 #include "core/DIBSectionLite.h"
 #include "core/ProgramResources.h"
 #include "skin/model/CtrlProperties.h"
@@ -82,6 +83,22 @@ COLORREF PixelOf(HBITMAP bitmap, int x, int y)
     return pixel;
 }
 
+// Saves what the screen shows of `window` as bin\screenshots\<name>.bmp; answers the picture.
+HBITMAP KeepPicture(CWnd& window, const std::wstring& name)
+{
+    window.Invalidate(FALSE);
+    window.UpdateWindow();
+    ::RedrawWindow(window.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpPending();
+    RECT placed{};
+    window.GetWindowRect(&placed);
+    const HBITMAP picture = CaptureScreen(placed);
+    CDIBSectionLite saved;
+    EXPECT_TRUE(saved.SetBitmap(picture, nullptr));
+    EXPECT_TRUE(saved.Save((ScreenshotFolder() + name + L".bmp").c_str())) << name;
+    return picture;
+}
+
 class WindowScreenshots : public testing::Test {
 protected:
     void SetUp() override
@@ -102,7 +119,6 @@ protected:
 
 TEST_F(WindowScreenshots, EveryWindowShowsAtItsBackgroundsSizeAndIsKeptAsAPicture)
 {
-    const std::wstring pictures = ScreenshotFolder();
     for (const WindowControls& entry : kWindows) {
         const std::wstring name = entry.window;
         SCOPED_TRACE(testing::Message() << "window " << name);
@@ -120,25 +136,62 @@ TEST_F(WindowScreenshots, EveryWindowShowsAtItsBackgroundsSizeAndIsKeptAsAPictur
         ASSERT_TRUE(window.Create(128, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
         // Topmost at the display's top-left corner, where nothing else of the test run lies.
         window.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
-        window.Invalidate(FALSE);
-        window.UpdateWindow();
-        ::RedrawWindow(window.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        PumpPending();
-
+        const HBITMAP picture = KeepPicture(window, name);
         RECT placed{};
         window.GetWindowRect(&placed);
         EXPECT_EQ(size.bmWidth, placed.right - placed.left);
         EXPECT_EQ(size.bmHeight, placed.bottom - placed.top);
-
-        const HBITMAP picture = CaptureScreen(placed);
         // The top-left pixel belongs to the frame or band of the background in every window.
         EXPECT_EQ(PixelOf(background, 0, 0), PixelOf(picture, 0, 0));
-        CDIBSectionLite saved;
-        ASSERT_TRUE(saved.SetBitmap(picture, nullptr));
-        EXPECT_TRUE(saved.Save((pictures + name + L".bmp").c_str()));
         ::DeleteObject(picture);
         ::DeleteObject(background);
         window.DestroyWindow();
+        PumpPending();
+    }
+}
+
+// A host window with one page laid into `area` (host client coordinates), as the main window
+// and the settings dialog hold their pages.
+struct HostedPage {
+    const wchar_t* host;
+    const wchar_t* page;
+    const wchar_t* picture;
+};
+
+TEST_F(WindowScreenshots, TheMainWindowAndTheSettingsDialogShowAPageInTheirPageArea)
+{
+    const HostedPage kShots[] = {
+        {L"IDW_MAIN", L"IDW_CALLPHONES", L"IDW_MAIN with IDW_CALLPHONES"},
+        {L"IDW_MAIN", L"IDW_CONTACTS", L"IDW_MAIN with IDW_CONTACTS"},
+        {L"IDW_SETTING", L"IDW_SETTING_PAGE1", L"IDW_SETTING with IDW_SETTING_PAGE1"},
+    };
+    for (const HostedPage& shot : kShots) {
+        SCOPED_TRACE(testing::Message() << std::wstring(shot.picture));
+        ShippedWindow host(g_skinStore.GetIDByName(shot.host));
+        ASSERT_TRUE(host.Create(128, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
+        host.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+        // The main window's page area is the rectangle of its hidden label IDC_STA_TASKWND; the
+        // dialog's is its design client area.
+        RECT area{};
+        host.GetOrigRect(&area);
+        for (const Vexel::CTRLPROPERTIES* control : g_skinStore.FindWindowProperties(shot.host)->Controls()) {
+            if (control->GetVar(Vexel::CtrlVar::ID).GetString() == CString(L"IDC_STA_TASKWND"))
+                area = control->GetVar(Vexel::CtrlVar::Rect).GetRect();
+        }
+        ASSERT_LT(area.left, area.right);
+
+        ShippedWindow page(g_skinStore.GetIDByName(shot.page));
+        ASSERT_TRUE(page.Create(128, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, &host, 1, 0));
+        page.MoveWindow(area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+        ::DeleteObject(KeepPicture(host, shot.picture));
+
+        RECT placed{};
+        page.GetWindowRect(&placed);
+        host.ScreenToClient(&placed);
+        EXPECT_EQ(area.left, placed.left);
+        EXPECT_EQ(area.top, placed.top);
+        page.DestroyWindow();
+        host.DestroyWindow();
         PumpPending();
     }
 }

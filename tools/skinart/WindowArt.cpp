@@ -57,9 +57,20 @@ Image MainWindow()
     return image;
 }
 
-Image CallPage()
+// A page of the main window: it fills the page area to the window's edges, so it draws the
+// window's frame there itself.
+Image MainPage()
 {
     Image image(340, 520, kSurface);
+    image.FillRect(0, 0, 1, 520, kBorderStrong);
+    image.FillRect(339, 0, 1, 520, kBorderStrong);
+    image.FillRect(0, 519, 340, 1, kBorderStrong);
+    return image;
+}
+
+Image CallPage()
+{
+    Image image = MainPage();
     // The card behind the current line's three texts.
     FramedRoundRect(image, 10, 50, 320, 92, 10, 1, kBorder, kPanel);
     return image;
@@ -114,8 +125,8 @@ std::vector<NamedImage> PaintWindowBackgrounds()
     return {
         {"Main.bmp", MainWindow()},
         {"CallPhones_N.bmp", CallPage()},
-        {"Friends.bmp", Image(340, 520, kSurface)},
-        {"History.bmp", Image(340, 520, kSurface)},
+        {"Friends.bmp", MainPage()},
+        {"History.bmp", MainPage()},
         {"NEW_CONTACT_DETAILS.bmp", WithFooter(Dialog(420, 420), 362)},
         {"NEW_CHAT.bmp", Dialog(420, 440)},
         {"NEW_VIDEO_N.bmp", VideoWindow()},

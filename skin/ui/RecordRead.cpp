@@ -1,6 +1,4 @@
-// Reading window and control records without letting a badly typed value raise: the
-// window procedure must never throw over a skin that holds a surprise.
-#include "skin/ui/UIWndPrivate.h"
+#include "skin/ui/RecordRead.h"
 
 #include <comdef.h>
 

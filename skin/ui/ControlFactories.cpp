@@ -1,0 +1,63 @@
+#include "skin/ui/ControlFactories.h"
+
+#include "skin/model/SkinGlobals.h"
+#include "skin/ui/BitmapCopies.h"
+#include "skin/ui/DpiScaling.h"
+#include "skin/ui/RecordRead.h"
+
+namespace Vexel {
+
+using namespace record_read;
+
+int ControlIdOf(const CTRLPROPERTIES& record)
+{
+    return g_skinStore.GetIDByName(Text(record, CtrlVar::ID));
+}
+
+CreatedControl HandPlaceholderToWindow(std::unique_ptr<CRectCtrl> placeholder)
+{
+    CreatedControl made;
+    made.placeholder = placeholder.get();
+    made.object = std::move(placeholder);
+    return made;
+}
+
+bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentBackgrounds& backgrounds,
+                   PartsFromNormal rule, CBitmap (&parts)[4])
+{
+    const bool scaled = rule == PartsFromNormal::CopyOne;
+    if (Switch(record, CtrlVar::IsCanBackgroundChange)) {
+        if (Switch(record, CtrlVar::IsSpecifyImages))
+            return false;
+        const HBITMAP sources[] = {backgrounds.normal, backgrounds.highlight, backgrounds.selected,
+                                   backgrounds.disabled};
+        for (int i = 0; i < 4; ++i)
+            CropBitmap(rect, sources[i], &parts[i]);
+    } else if (rule == PartsFromNormal::CutEach) {
+        for (CBitmap& part : parts)
+            CropBitmap(rect, backgrounds.normal, &part);
+    } else {
+        if (!backgrounds.normal)
+            return false;
+        CropBitmap(rect, backgrounds.normal, &parts[0]);
+        for (int i = 1; i < 4; ++i)
+            CopyBitmap(&parts[i], parts[0]);
+    }
+    if (scaled) {
+        for (CBitmap& part : parts)
+            ScaleBitmapToDpiInPlace(part);
+    }
+    return true;
+}
+
+bool CutListedParts(const CTRLPROPERTIES& record, const RECT& rect, std::initializer_list<HBITMAP> sources,
+                    CBitmap* parts)
+{
+    if (Switch(record, CtrlVar::IsSpecifyImages))
+        return false;
+    for (const HBITMAP source : sources)
+        CropBitmap(rect, source, parts++);
+    return true;
+}
+
+} // namespace Vexel

@@ -1,0 +1,26 @@
+#include "skin/ui/ControlKinds.h"
+
+#include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/PlaceholderFactories.h"
+
+namespace Vexel {
+
+// One line per kind: its type word, its factory and the release of the images its window
+// owns in it (null: the window owns nothing there). The order of comparison is the
+// table's own, whatever the order here; each family keeps to its own group of lines.
+void RegisterSkinControlKinds()
+{
+    // Placeholders.
+    RegisterControlKind(L"RECT", &CreateRectCtrl, nullptr);
+    RegisterControlKind(L"SPLITTER", &CreateSplitterBar, nullptr);
+
+    // Buttons and statics.
+
+    // Edits, combo boxes, sliders, progress bars and spin buttons.
+
+    // Scroll bars, trees and tree lists.
+
+    // Menu bar.
+}
+
+} // namespace Vexel
