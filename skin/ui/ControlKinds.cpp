@@ -2,6 +2,7 @@
 
 #include "skin/ui/ControlFactoryTable.h"
 #include "skin/ui/PlaceholderFactories.h"
+#include "skin/ui/controls/InputFactories.h"
 
 namespace Vexel {
 
@@ -17,6 +18,10 @@ void RegisterSkinControlKinds()
     // Buttons and statics.
 
     // Edits, combo boxes, sliders, progress bars and spin buttons.
+    RegisterControlKind(L"COMBOBOX", &CreateComboBox, &ReleaseComboBox);
+    RegisterControlKind(L"EDIT", &CreateEdit, &ReleaseEdit);
+    RegisterControlKind(L"PROGRESS", &CreateProgress, &ReleaseProgress);
+    RegisterControlKind(L"SLIDEREX", &CreateSliderEx, &ReleaseSliderEx);
 
     // Scroll bars, trees and tree lists.
 

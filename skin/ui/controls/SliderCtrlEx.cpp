@@ -136,7 +136,7 @@ int CSliderCtrlEx::SetThumbBitmaps(HBITMAP normal, HBITMAP highlight, HBITMAP se
     return 0;
 }
 
-void CSliderCtrlEx::ReleaseBitmaps()
+void CSliderCtrlEx::ReleaseImages()
 {
     for (CBitmap& image : m_backgrounds)
         image.DeleteObject();

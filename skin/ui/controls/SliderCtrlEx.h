@@ -10,7 +10,7 @@
 // tip on, the parent may reword the position's tip (WM_VXL_LISTTIPTEXT).
 //
 // The slider holds its eight images from the moment they are handed over; the window
-// that made it releases them once, through ReleaseBitmaps.
+// that made it releases them once, through ReleaseImages.
 #include "framework/Gdi.h"
 #include "framework/ToolTipCtrl.h"
 #include "framework/Wnd.h"
@@ -57,7 +57,7 @@ public:
     // The thumb takes the new normal image's size when there is one.
     int SetThumbBitmaps(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled);
     // Deletes the eight images; a second call finds nothing to delete.
-    void ReleaseBitmaps();
+    void ReleaseImages();
 
     // A tool tip over the whole slider (made once); 0.
     int CreateToolTip();
