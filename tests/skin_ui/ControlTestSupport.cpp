@@ -30,7 +30,7 @@ LRESULT ControlHost::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case Vexel::WM_VXL_LISTTIPTEXT: {
         auto* text = reinterpret_cast<CString*>(wParam);
-        tipTexts.push_back(*text);
+        tipTexts.push_back(static_cast<LPCWSTR>(*text));
         if (!tipReplacement.IsEmpty())
             *text = tipReplacement;
         return 0;

@@ -7,6 +7,7 @@
 
 #include "framework/Wnd.h"
 
+#include <string>
 #include <vector>
 
 namespace skin_ui_test {
@@ -28,7 +29,7 @@ public:
     std::vector<Scroll> scrolls;
     std::vector<UINT> notifications;   // WM_NOTIFY codes, in order
     CString tipReplacement;            // when not empty: the text WM_VXL_LISTTIPTEXT puts in
-    std::vector<CString> tipTexts;     // the texts WM_VXL_LISTTIPTEXT offered
+    std::vector<std::wstring> tipTexts;   // the texts WM_VXL_LISTTIPTEXT offered
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
