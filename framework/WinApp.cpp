@@ -1,6 +1,7 @@
 #include "framework/WinApp.h"
 
 #include "framework/CallbackGuard.h"
+#include "framework/OleMessageFilter.h"
 #include "framework/Prompt.h"
 #include "framework/ResourceModule.h"
 #include "framework/ThreadInternal.h"
@@ -130,12 +131,16 @@ BOOL AfxOleInit()
     if (FAILED(OleInitialize(nullptr)))
         return FALSE;
     t_oleStarted = true;
+    // The apartment holds the filter from here on and lets it go when OLE ends.
+    if (const ComPtr<IMessageFilter> filter = AfxMakeOleMessageFilter())
+        CoRegisterMessageFilter(filter.Get(), nullptr);
     return TRUE;
 }
 
 void AfxOleTermThread()
 {
     if (t_oleStarted) {
+        CoRegisterMessageFilter(nullptr, nullptr);
         OleUninitialize();
         t_oleStarted = false;
     }

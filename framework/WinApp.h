@@ -56,6 +56,7 @@ CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
 HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
-// Starts OLE on the calling thread (once; later calls answer TRUE). The framework ends it
-// when the application's run or the framework thread ends.
+// Starts OLE on the calling thread (once; later calls answer TRUE) with the framework's
+// message filter (OleMessageFilter.h). The framework ends it when the application's run
+// or the framework thread ends.
 BOOL AfxOleInit();

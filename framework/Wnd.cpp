@@ -2,12 +2,14 @@
 
 #include "framework/CallbackGuard.h"
 #include "framework/Menu.h"
+#include "framework/OleDropTarget.h"
 #include "framework/ThreadSlot.h"
 #include "framework/WinApp.h"
 #include "framework/WinThread.h"
 
 #include <memory>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -220,6 +222,8 @@ void WndAccess::FinishNcDestroy(WndThreadState& s, HWND hwnd)
     CWnd* const wnd = s.Find(hwnd);
     if (!wnd)
         return;
+    if (COleDropTarget* const target = std::exchange(wnd->m_pDropTarget, nullptr))
+        target->Revoke();
     if (CWinThread* const thread = AfxGetThread(); thread && thread->m_pMainWnd == wnd) {
         thread->m_pMainWnd = nullptr;
         PostQuitMessage(0);

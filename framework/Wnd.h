@@ -19,6 +19,7 @@
 
 class CDC;
 class CFont;
+class COleDropTarget;
 struct tagTOOLINFOW;   // TOOLINFOW of <commctrl.h>
 
 // RunModalLoop flags.
@@ -57,6 +58,9 @@ public:
     ~CWnd() override;
 
     HWND m_hWnd = nullptr;
+    // The drop target registered on this window (COleDropTarget::Register); it is revoked
+    // when the window is destroyed.
+    COleDropTarget* m_pDropTarget = nullptr;
 
     // Insert-after markers for SetWindowPos.
     static const CWnd wndTop;

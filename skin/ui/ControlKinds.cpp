@@ -2,6 +2,7 @@
 
 #include "skin/ui/ControlFactoryTable.h"
 #include "skin/ui/PlaceholderFactories.h"
+#include "skin/ui/TreeFactories.h"
 #include "skin/ui/controls/InputFactories.h"
 
 namespace Vexel {
@@ -24,6 +25,8 @@ void RegisterSkinControlKinds()
     RegisterControlKind(L"SLIDEREX", &CreateSliderEx, &ReleaseSliderEx);
 
     // Scroll bars, trees and tree lists.
+    RegisterControlKind(L"TREECTRL", &CreateTreeCtrl, &ReleaseTreeCtrl);
+    RegisterControlKind(L"SCROLLBAREX", &CreateScrollBarEx, nullptr);
 
     // Menu bar.
 }

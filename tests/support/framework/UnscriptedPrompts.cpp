@@ -1,7 +1,9 @@
-// Every test program that links the framework starts with this prompt handler installed: a
-// message box that no test scripted fails the running test at once and answers Cancel,
-// instead of waiting on a dialog nobody will close. Tests that expect a prompt install their
-// own handler, which puts this one back when it goes.
+// Every test program that links the framework starts with these prompt handlers installed:
+// a message box, file dialog or folder chooser that no test scripted fails the running test
+// at once and answers Cancel, instead of waiting on a dialog nobody will close. Tests that
+// expect one install their own handler, which puts this one back when it goes.
+#include "framework/FileDialog.h"
+#include "framework/FolderBrowser.h"
 #include "framework/Prompt.h"
 
 #include <gtest/gtest.h>
@@ -29,10 +31,34 @@ int FailUnscripted(HWND, LPCWSTR text, LPCWSTR caption, UINT)
     return IDCANCEL;
 }
 
+BOOL FailUnscriptedFileDialog(OPENFILENAMEW* ofn, BOOL open)
+{
+    ADD_FAILURE() << "a file " << (open ? "open" : "save") << " dialog appeared that the test did not script"
+                  << (ofn && ofn->lpstrTitle ? ": \"" + Narrow(ofn->lpstrTitle) + "\"" : std::string());
+    return FALSE;
+}
+
+PIDLIST_ABSOLUTE FailUnscriptedFolderBrowser(BROWSEINFOW* info)
+{
+    ADD_FAILURE() << "a folder chooser appeared that the test did not script: \""
+                  << Narrow(info ? info->lpszTitle : nullptr) << "\"";
+    return nullptr;
+}
+
 class UnscriptedPromptsFail : public testing::Environment {
 public:
-    void SetUp() override { AfxSetPromptHandler(&FailUnscripted); }
-    void TearDown() override { AfxSetPromptHandler(nullptr); }
+    void SetUp() override
+    {
+        AfxSetPromptHandler(&FailUnscripted);
+        AfxSetFileDialogHandler(&FailUnscriptedFileDialog);
+        AfxSetFolderBrowserHandler(&FailUnscriptedFolderBrowser);
+    }
+    void TearDown() override
+    {
+        AfxSetPromptHandler(nullptr);
+        AfxSetFileDialogHandler(nullptr);
+        AfxSetFolderBrowserHandler(nullptr);
+    }
 };
 
 // Registered while the program starts; an object library keeps this file in every program.
