@@ -2,6 +2,7 @@
 // to end at the skin's drop button, the edit's images cut out of the combo's, the pressed
 // image only while the button is held over it, an empty list closed at once on the 5.x
 // systems, applying a record, and its factory in a skinned window.
+#include "ControlParent.h"
 #include "ControlTestSupport.h"
 #include "FakeSystem.h"
 #include "GdiCount.h"
@@ -52,7 +53,7 @@ protected:
     }
 
     WindowSkin skin;
-    ControlHost host{300, 300};
+    ControlParent host{0, 0, 300, 300};
     CMBPROPERTIES record;
 };
 

@@ -2,6 +2,7 @@
 // disabled one, and its own drawing is keyed out on the button-face colour), the text
 // margins, the width it gives up at the right, the hover image switching once each way,
 // applying a record, and its factory in a skinned window.
+#include "ControlParent.h"
 #include "ControlTestSupport.h"
 #include "GdiCount.h"
 #include "UIWndTestSupport.h"
@@ -46,7 +47,7 @@ protected:
     }
 
     WindowSkin skin;
-    ControlHost host{200, 100};
+    ControlParent host{0, 0, 200, 100};
 };
 
 TEST_F(SkinEditTest, ShowsTheImageOfItsState)

@@ -2,6 +2,7 @@
 // the range, an empty range taken as one step), the fill stretched or tiled along either
 // direction and inside the record's rectangle, the percentage switch, the system's own
 // painting without a background image, applying a record, and its factory.
+#include "ControlParent.h"
 #include "ControlTestSupport.h"
 #include "GdiCount.h"
 #include "UIWndTestSupport.h"
@@ -87,7 +88,7 @@ protected:
     }
 
     WindowSkin skin;
-    ControlHost host{300, 200};
+    ControlParent host{0, 0, 300, 200};
 };
 
 TEST_F(SkinProgressTest, TheFillGrowsAlongTheBarsDirection)

@@ -3,6 +3,7 @@
 // position in the low word, NM_RELEASEDCAPTURE on every release, the drawing of channel,
 // mark and thumb, the tip text offered to the parent, and two sliders in one skinned
 // window made by the factory.
+#include "ControlParent.h"
 #include "ControlTestSupport.h"
 #include "GdiCount.h"
 #include "UIWndTestSupport.h"
@@ -155,7 +156,7 @@ protected:
     static void Move(CSliderCtrlEx& slider, int x, int y) { slider.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(x, y)); }
     static void Release(CSliderCtrlEx& slider, int x, int y) { slider.SendMessage(WM_LBUTTONUP, 0, At(x, y)); }
 
-    ControlHost host{300, 200};
+    ControlParent host{0, 0, 300, 200};
 };
 
 TEST_F(SliderCtrlExTest, AClickInTheChannelSendsOneScrollMessageAndTheLandedThumbIsHeld)
@@ -166,15 +167,15 @@ TEST_F(SliderCtrlExTest, AClickInTheChannelSendsOneScrollMessageAndTheLandedThum
     EXPECT_EQ(slider.GetPos(), 86);
     ASSERT_EQ(host.scrolls.size(), 1u);
     EXPECT_EQ(host.scrolls[0].message, static_cast<UINT>(WM_HSCROLL));
-    EXPECT_EQ(LOWORD(host.scrolls[0].wParam), 0) << "the position before the change";
-    EXPECT_EQ(HIWORD(host.scrolls[0].wParam), 86);
+    EXPECT_EQ(host.scrolls[0].code, 0) << "the position before the change";
+    EXPECT_EQ(host.scrolls[0].position, 86);
     EXPECT_EQ(host.scrolls[0].from, slider.GetSafeHwnd());
     // The thumb now lies under the cursor: the press holds it.
     EXPECT_EQ(::GetCapture(), slider.GetSafeHwnd());
 
     Release(slider, 100, 10);
     EXPECT_EQ(::GetCapture(), nullptr);
-    EXPECT_EQ(host.notifications, std::vector<UINT>{static_cast<UINT>(NM_RELEASEDCAPTURE)});
+    EXPECT_EQ(host.releasedCaptures, 1);
     EXPECT_EQ(host.scrolls.size(), 1u);
 }
 
@@ -195,13 +196,13 @@ TEST_F(SliderCtrlExTest, ADragSendsOneScrollMessagePerChangeWithThePreviousPosit
     const std::vector<std::pair<int, int>> expected = {{50, 60}, {60, 70}, {70, 100}, {100, 40}};
     ASSERT_EQ(host.scrolls.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(LOWORD(host.scrolls[i].wParam), expected[i].first) << i;
-        EXPECT_EQ(HIWORD(host.scrolls[i].wParam), expected[i].second) << i;
+        EXPECT_EQ(host.scrolls[i].code, expected[i].first) << i;
+        EXPECT_EQ(host.scrolls[i].position, expected[i].second) << i;
     }
     EXPECT_EQ(slider.GetPos(), 40);
     EXPECT_EQ(Text(slider.GetThumbRect()), Text(RECT{44, 3, 54, 17}));
     Release(slider, 49, 10);
-    EXPECT_EQ(host.notifications.size(), 1u);
+    EXPECT_EQ(host.releasedCaptures, 1);
 }
 
 TEST_F(SliderCtrlExTest, EveryReleaseIsReportedDraggingOrNot)
@@ -214,7 +215,7 @@ TEST_F(SliderCtrlExTest, EveryReleaseIsReportedDraggingOrNot)
     Release(slider, 5, 5);    // a release without a press on the slider
     Press(slider, 60, 10);    // the thumb
     Release(slider, 60, 10);
-    EXPECT_EQ(host.notifications, std::vector<UINT>(3, static_cast<UINT>(NM_RELEASEDCAPTURE)));
+    EXPECT_EQ(host.releasedCaptures, 3);
     EXPECT_TRUE(host.scrolls.empty());
     EXPECT_EQ(slider.GetPos(), 50);
 }
@@ -226,7 +227,7 @@ TEST_F(SliderCtrlExTest, AVerticalSliderScrollsVerticallyWithItsMaximumAtTheTop)
     Press(slider, 10, 10);
     ASSERT_EQ(host.scrolls.size(), 1u);
     EXPECT_EQ(host.scrolls[0].message, static_cast<UINT>(WM_VSCROLL));
-    EXPECT_EQ(HIWORD(host.scrolls[0].wParam), 97);   // 0 - (10 - 113) * 100 / 106
+    EXPECT_EQ(host.scrolls[0].position, 97);   // 0 - (10 - 113) * 100 / 106
     EXPECT_EQ(slider.GetPos(), 97);
 }
 
@@ -252,7 +253,7 @@ TEST_F(SliderCtrlExTest, AnEmptyRangeOrTrackMakesTheMouseChangeNothing)
     EXPECT_TRUE(host.scrolls.empty());
     EXPECT_EQ(equal.GetPos(), 30);
     EXPECT_EQ(wide.GetPos(), 50);
-    EXPECT_EQ(host.notifications.size(), 2u);
+    EXPECT_EQ(host.releasedCaptures, 2);
 }
 
 TEST_F(SliderCtrlExTest, TheRangeLeavesThePositionUntilItIsSetAgain)

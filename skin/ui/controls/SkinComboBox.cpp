@@ -7,7 +7,6 @@
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/DpiScaling.h"
-#include "skin/ui/LayeredChild.h"
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinColors.h"
@@ -16,6 +15,7 @@
 #include "skin/ui/SystemAnswers.h"
 #include "skin/ui/UIWnd.h"
 #include "skin/ui/WindowImages.h"
+#include "skin/ui/controls/LayeredParent.h"
 #include "skin/ui/controls/RedrawHeld.h"
 
 namespace Vexel {
@@ -230,7 +230,7 @@ LRESULT CSkinComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         Invalidate(TRUE);
         break;
     case WM_WINDOWPOSCHANGED:
-        RepaintUnderLayeredParent(m_hWnd, reinterpret_cast<const WINDOWPOS*>(lParam));
+        RepaintOverLayeredParent(m_hWnd, *reinterpret_cast<const WINDOWPOS*>(lParam));
         break;
     case WM_CREATE: {
         const LRESULT created = CComboBox::WindowProc(message, wParam, lParam);

@@ -8,7 +8,6 @@
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/DpiScaling.h"
-#include "skin/ui/LayeredChild.h"
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinColors.h"
@@ -16,6 +15,7 @@
 #include "skin/ui/StateImages.h"
 #include "skin/ui/SystemChecks.h"
 #include "skin/ui/WindowImages.h"
+#include "skin/ui/controls/LayeredParent.h"
 #include "skin/ui/controls/RedrawHeld.h"
 
 #include <commctrl.h>
@@ -209,7 +209,7 @@ LRESULT CSkinEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_WINDOWPOSCHANGED:
-        RepaintUnderLayeredParent(m_hWnd, reinterpret_cast<const WINDOWPOS*>(lParam));
+        RepaintOverLayeredParent(m_hWnd, *reinterpret_cast<const WINDOWPOS*>(lParam));
         break;
     case WM_CREATE:
         m_framed = (reinterpret_cast<const CREATESTRUCTW*>(lParam)->style & WS_BORDER) != 0;

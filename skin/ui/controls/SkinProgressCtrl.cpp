@@ -9,12 +9,12 @@
 #include "skin/ui/ControlBase.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/DpiScaling.h"
-#include "skin/ui/LayeredChild.h"
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinFonts.h"
 #include "skin/ui/StateImages.h"
 #include "skin/ui/WindowImages.h"
+#include "skin/ui/controls/LayeredParent.h"
 
 namespace Vexel {
 
@@ -185,7 +185,7 @@ LRESULT CSkinProgressCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
     case WM_ERASEBKGND:
         return 1;
     case WM_WINDOWPOSCHANGED:
-        RepaintUnderLayeredParent(m_hWnd, reinterpret_cast<const WINDOWPOS*>(lParam));
+        RepaintOverLayeredParent(m_hWnd, *reinterpret_cast<const WINDOWPOS*>(lParam));
         break;
     default:
         break;

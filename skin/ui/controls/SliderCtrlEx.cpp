@@ -9,12 +9,12 @@
 #include "skin/ui/ControlBase.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/DpiScaling.h"
-#include "skin/ui/LayeredChild.h"
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/StateImages.h"
 #include "skin/ui/WindowImages.h"
+#include "skin/ui/controls/LayeredParent.h"
 
 #include <commctrl.h>
 
@@ -201,7 +201,7 @@ LRESULT CSliderCtrlEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         Invalidate(TRUE);
         break;
     case WM_WINDOWPOSCHANGED:
-        RepaintUnderLayeredParent(m_hWnd, reinterpret_cast<const WINDOWPOS*>(lParam));
+        RepaintOverLayeredParent(m_hWnd, *reinterpret_cast<const WINDOWPOS*>(lParam));
         break;
     default:
         break;
