@@ -1,7 +1,9 @@
 #include "skin/ui/ControlKinds.h"
 
+#include "skin/ui/ButtonFactories.h"
 #include "skin/ui/ControlFactoryTable.h"
 #include "skin/ui/PlaceholderFactories.h"
+#include "skin/ui/StaticFactory.h"
 #include "skin/ui/TreeFactories.h"
 #include "skin/ui/controls/InputFactories.h"
 
@@ -17,6 +19,10 @@ void RegisterSkinControlKinds()
     RegisterControlKind(L"SPLITTER", &CreateSplitterBar, nullptr);
 
     // Buttons and statics.
+    RegisterControlKind(L"PUSHBUTTON", &CreatePushButton, &ReleaseSkinButton);
+    RegisterControlKind(L"CHECK", &CreateCheckBox, &ReleaseSkinButton);
+    RegisterControlKind(L"RADIO", &CreateRadioButton, &ReleaseSkinButton);
+    RegisterControlKind(L"STATIC", &CreateStatic, &ReleaseSkinStatic);
 
     // Edits, combo boxes, sliders, progress bars and spin buttons.
     RegisterControlKind(L"COMBOBOX", &CreateComboBox, &ReleaseComboBox);

@@ -48,20 +48,18 @@ void PaintFrame(HWND window, Paint paint)
 
 } // namespace
 
-CRect WindowRectInParent(HWND window)
+CRect RectInParent(HWND window, HWND parent)
 {
     CRect rect;
     ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
-POINT ControlResizePoint(HWND window, BOOL askParent, POINT own)
+POINT ControlResizePoint(HWND window, HWND parent, const RECT& inParent, BOOL askParent, int resizeX, int resizeY)
 {
     if (!askParent)
-        return own;
-    const HWND parent = ::GetParent(window);
-    const CRect inParent = WindowRectInParent(window);
+        return POINT{resizeX, resizeY};
     const auto ask = [&](WPARAM which) {
         return static_cast<int>(::SendMessageW(parent, WM_VXL_GETRESIZEPOINT, which, reinterpret_cast<LPARAM>(window)));
     };
@@ -94,13 +92,14 @@ int DrawResizedBackground(HWND window, CDC* dc, HBITMAP bitmap, BOOL askParent, 
         return -2;
     if (!bitmap)
         return -3;
-    if (!::GetParent(window))
+    const HWND parent = ::GetParent(window);
+    if (!parent)
         return -4;
 
-    const CRect rect = WindowRectInParent(window);
+    const CRect rect = RectInParent(window, parent);
     const int w = rect.Width();
     const int h = rect.Height();
-    const POINT point = ControlResizePoint(window, askParent, POINT{resizeX, resizeY});
+    const POINT point = ControlResizePoint(window, parent, rect, askParent, resizeX, resizeY);
 
     if (!(::GetWindowLongW(window, GWL_STYLE) & WS_BORDER)) {
         DrawResizedBitmap(*dc, 0, 0, w, h, bitmap, 1, point.x, point.y);
@@ -134,9 +133,10 @@ int DrawFrameFromResizedBitmap(HWND window, HBITMAP bitmap, BOOL askParent, int 
         return -1;
     if (!bitmap)
         return -3;
-    if (!::GetParent(window))
+    const HWND parent = ::GetParent(window);
+    if (!parent)
         return -4;
-    const POINT point = ControlResizePoint(window, askParent, POINT{resizeX, resizeY});
+    const POINT point = ControlResizePoint(window, parent, RectInParent(window, parent), askParent, resizeX, resizeY);
     PaintFrame(window, [&](HDC image, int w, int h) { DrawResizedBitmap(image, 0, 0, w, h, bitmap, 1, point.x, point.y); });
     return 0;
 }

@@ -144,10 +144,10 @@ TEST_F(SkinComboBoxTest, ThePressedImageShowsOnlyWhileTheButtonIsHeldOverTheComb
     CRect window;
     combo.GetWindowRect(&window);
     const COLORREF colors[] = {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200), RGB(90, 90, 90)};
-    combo.SetImages(SolidBitmap(window.Width(), window.Height(), colors[0]),
-                    SolidBitmap(window.Width(), window.Height(), colors[1]),
-                    SolidBitmap(window.Width(), window.Height(), colors[2]),
-                    SolidBitmap(window.Width(), window.Height(), colors[3]));
+    combo.SetImages(Solid(colors[0], window.Width(), window.Height()),
+                    Solid(colors[1], window.Width(), window.Height()),
+                    Solid(colors[2], window.Width(), window.Height()),
+                    Solid(colors[3], window.Width(), window.Height()));
     const auto shown = [&] {
         combo.Invalidate();
         return WindowPixel(combo, window.Width() - 6, window.Height() / 2);   // on the drop button
@@ -155,13 +155,12 @@ TEST_F(SkinComboBoxTest, ThePressedImageShowsOnlyWhileTheButtonIsHeldOverTheComb
 
     EXPECT_EQ(combo.CurrentState(), CSkinComboBox::kNormal);
     EXPECT_EQ(shown(), colors[0]);
-    {
-        LeftButtonHeld held;
-        EXPECT_EQ(combo.CurrentState(), CSkinComboBox::kNormal) << "held elsewhere";
-        combo.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(5, 5));
-        EXPECT_EQ(combo.CurrentState(), CSkinComboBox::kPressed);
-        EXPECT_EQ(shown(), colors[2]);
-    }
+    SetLeftButton(true);
+    EXPECT_EQ(combo.CurrentState(), CSkinComboBox::kNormal) << "held elsewhere";
+    combo.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(5, 5));
+    EXPECT_EQ(combo.CurrentState(), CSkinComboBox::kPressed);
+    EXPECT_EQ(shown(), colors[2]);
+    SetLeftButton(false);
     EXPECT_EQ(combo.CurrentState(), CSkinComboBox::kHover);
     EXPECT_EQ(shown(), colors[1]);
     combo.SendMessage(WM_MOUSELEAVE);

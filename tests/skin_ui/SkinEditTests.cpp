@@ -34,8 +34,8 @@ protected:
     {
         if (!edit.Create(style | WS_VISIBLE, RECT{10, 10, 10 + kW, 10 + kH}, &host, 101))
             return false;
-        edit.SetImages(SolidBitmap(kW, kH, kStateColors[0]), SolidBitmap(kW, kH, kStateColors[1]),
-                       SolidBitmap(kW, kH, kStateColors[2]), SolidBitmap(kW, kH, kStateColors[3]));
+        edit.SetImages(Solid(kStateColors[0], kW, kH), Solid(kStateColors[1], kW, kH),
+                       Solid(kStateColors[2], kW, kH), Solid(kStateColors[3], kW, kH));
         return true;
     }
 

@@ -96,7 +96,7 @@ TEST_F(SkinProgressTest, TheFillGrowsAlongTheBarsDirection)
     for (const bool vertical : {false, true}) {
         CSkinProgressCtrl progress;
         ASSERT_TRUE(Make(progress, vertical ? PBS_VERTICAL : 0, vertical ? RECT{10, 10, 22, 210} : RECT{10, 10, 210, 22}));
-        progress.SetProgressBitmaps(SolidBitmap(4, 12, kFill), SolidBitmap(4, 12, kFillDisabled));
+        progress.SetProgressBitmaps(Solid(kFill, 4, 12), Solid(kFillDisabled, 4, 12));
         for (const int position : {0, 25, 100}) {
             progress.SetPos(position);
             Canvas canvas(vertical ? 12 : 200, vertical ? 200 : 12);
@@ -120,7 +120,7 @@ TEST_F(SkinProgressTest, AnEmptyRangeIsOneStepWide)
 {
     CSkinProgressCtrl progress;
     ASSERT_TRUE(Make(progress));
-    progress.SetProgressBitmaps(SolidBitmap(4, 12, kFill), nullptr);
+    progress.SetProgressBitmaps(Solid(kFill, 4, 12), nullptr);
     progress.SetRange32(50, 50);
     progress.SetPos(50);
     Canvas canvas(200, 12);
@@ -199,7 +199,7 @@ TEST_F(SkinProgressTest, WithoutABackgroundImageTheSystemPaintsTheBar)
     for (CProgressCtrl* bar : {static_cast<CProgressCtrl*>(&skinned), &plain})
         bar->SetPos(40);
     // A progress image alone does not take the painting over.
-    skinned.SetProgressBitmaps(SolidBitmap(4, 12, kFill), nullptr);
+    skinned.SetProgressBitmaps(Solid(kFill, 4, 12), nullptr);
     int differing = 0;
     for (int y = 0; y < 12; ++y) {
         for (int x = 0; x < 200; x += 3)
@@ -208,7 +208,7 @@ TEST_F(SkinProgressTest, WithoutABackgroundImageTheSystemPaintsTheBar)
     EXPECT_EQ(differing, 0);
 
     // A background image does.
-    skinned.SetBackgroundBitmaps(SolidBitmap(200, 12, kBackground), SolidBitmap(200, 12, kBackgroundDisabled));
+    skinned.SetBackgroundBitmaps(Solid(kBackground, 200, 12), Solid(kBackgroundDisabled, 200, 12));
     skinned.Invalidate();
     EXPECT_EQ(WindowPixel(skinned, 10, 6), kFill);
     EXPECT_EQ(WindowPixel(skinned, 150, 6), kBackground);

@@ -144,8 +144,8 @@ protected:
             return false;
         const int w = rect.right - rect.left;
         const int h = rect.bottom - rect.top;
-        slider.SetBackgroundBitmaps(SolidBitmap(w, h, kBackground), SolidBitmap(w, h, kMark),
-                                    SolidBitmap(w, h, kMarkDisabled), SolidBitmap(w, h, kBackgroundDisabled));
+        slider.SetBackgroundBitmaps(Solid(kBackground, w, h), Solid(kMark, w, h),
+                                    Solid(kMarkDisabled, w, h), Solid(kBackgroundDisabled, w, h));
         slider.SetThumbBitmaps(Thumb(kThumbColors[0]), Thumb(kThumbColors[1]), Thumb(kThumbColors[2]),
                                Thumb(kThumbColors[3]));
         slider.SetRange(0, 100);
@@ -242,7 +242,7 @@ TEST_F(SliderCtrlExTest, AnEmptyRangeOrTrackMakesTheMouseChangeNothing)
 
     CSliderCtrlEx wide;
     ASSERT_TRUE(Make(wide, 0, 302));
-    wide.SetThumbBitmaps(SolidBitmap(150, 14, kThumbColors[0]), nullptr, nullptr, nullptr);
+    wide.SetThumbBitmaps(Solid(kThumbColors[0], 150, 14), nullptr, nullptr, nullptr);
     wide.SetPos(50);
     for (CSliderCtrlEx* slider : {&equal, &wide}) {
         Press(*slider, 100, 10);
@@ -322,14 +322,13 @@ TEST_F(SliderCtrlExTest, TheThumbShowsTheMouseAndTheDisabledState)
     EXPECT_EQ(thumb(), kThumbColors[CSliderCtrlEx::kThumbNormal]);
     slider.SendMessage(WM_MOUSEMOVE, 0, At(60, 10));
     EXPECT_EQ(thumb(), kThumbColors[CSliderCtrlEx::kThumbHighlight]);
-    {
-        LeftButtonHeld held;
-        Press(slider, 60, 10);
-        EXPECT_EQ(thumb(), kThumbColors[CSliderCtrlEx::kThumbSelected]);
-        Move(slider, 60, 40);   // held, off the thumb
-        EXPECT_EQ(thumb(), kThumbColors[CSliderCtrlEx::kThumbHighlight]);
-        Release(slider, 60, 40);
-    }
+    SetLeftButton(true);
+    Press(slider, 60, 10);
+    EXPECT_EQ(thumb(), kThumbColors[CSliderCtrlEx::kThumbSelected]);
+    Move(slider, 60, 40);   // held, off the thumb
+    EXPECT_EQ(thumb(), kThumbColors[CSliderCtrlEx::kThumbHighlight]);
+    SetLeftButton(false);
+    Release(slider, 60, 40);
     slider.SendMessage(WM_MOUSELEAVE);
     EXPECT_EQ(thumb(), kThumbColors[CSliderCtrlEx::kThumbNormal]);
     slider.EnableWindow(FALSE);

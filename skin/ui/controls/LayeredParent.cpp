@@ -12,7 +12,7 @@ void RepaintOverLayeredParent(HWND control, const WINDOWPOS& pos)
     if (pos.flags & SWP_SHOWWINDOW) {
         ::InvalidateRect(control, nullptr, TRUE);
     } else if (pos.flags & SWP_HIDEWINDOW) {
-        const CRect area = WindowRectInParent(control);
+        const CRect area = RectInParent(control, parent);
         ::InvalidateRect(parent, &area, TRUE);
     }
 }

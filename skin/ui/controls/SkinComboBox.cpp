@@ -143,7 +143,9 @@ CSkinComboBox::State CSkinComboBox::CurrentState() const
 
 POINT CSkinComboBox::ResizePoint() const
 {
-    return ControlResizePoint(m_hWnd, m_parentResizePoint, m_resizePoint);
+    const HWND parent = ::GetParent(m_hWnd);
+    return ControlResizePoint(m_hWnd, parent, RectInParent(m_hWnd, parent), m_parentResizePoint, m_resizePoint.x,
+                              m_resizePoint.y);
 }
 
 void CSkinComboBox::AttachEdit(HWND edit)
@@ -303,7 +305,7 @@ void CSkinComboBox::PaintDropDownList(CDC& paint, const CRect& client)
         return;
     BitmapDC memory(paint, canvas);
 
-    const CRect inParent = WindowRectInParent(m_hWnd);
+    const CRect inParent = RectInParent(m_hWnd, ::GetParent(m_hWnd));
     DrawParentBackground(this, &memory, CRect(inParent.left, inParent.top, inParent.left + w, inParent.top + h));
     const POINT point = ResizePoint();
     DrawResizedBitmapEx(memory, 0, 0, w, h, m_images[CurrentState()], 1, 1, point.x, point.y);

@@ -163,7 +163,9 @@ CSkinEdit::State CSkinEdit::CurrentState() const
 
 POINT CSkinEdit::ResizePoint() const
 {
-    return ControlResizePoint(m_hWnd, m_parentResizePoint, m_resizePoint);
+    const HWND parent = ::GetParent(m_hWnd);
+    return ControlResizePoint(m_hWnd, parent, RectInParent(m_hWnd, parent), m_parentResizePoint, m_resizePoint.x,
+                              m_resizePoint.y);
 }
 
 int CSkinEdit::UpdateBackgroundBrush()

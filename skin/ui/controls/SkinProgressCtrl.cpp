@@ -88,7 +88,9 @@ void CSkinProgressCtrl::ReleaseImages()
 
 POINT CSkinProgressCtrl::ResizePoint() const
 {
-    return ControlResizePoint(m_hWnd, m_followParent, m_resizePoint);
+    const HWND parent = ::GetParent(m_hWnd);
+    return ControlResizePoint(m_hWnd, parent, RectInParent(m_hWnd, parent), m_followParent, m_resizePoint.x,
+                              m_resizePoint.y);
 }
 
 ProgressSpan CSkinProgressCtrl::Span() const

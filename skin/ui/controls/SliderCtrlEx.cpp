@@ -331,7 +331,9 @@ int CSliderCtrlEx::Draw(CDC& dc, bool vertical)
     const int w = client.Width();
     const int h = client.Height();
     const RECT thumb = GetThumbRect();
-    const POINT point = ControlResizePoint(m_hWnd, m_followParent, m_resizePoint);
+    const HWND parent = ::GetParent(m_hWnd);
+    const POINT point = ControlResizePoint(m_hWnd, parent, RectInParent(m_hWnd, parent), m_followParent,
+                                           m_resizePoint.x, m_resizePoint.y);
     const bool disabled = !IsWindowEnabled();
 
     DrawResizedBitmapEx(dc, 0, 0, w, h, m_backgrounds[disabled ? kBackgroundDisabled : kBackgroundNormal], 1, 1,
