@@ -300,8 +300,8 @@ void CSkinComboBox::PaintDropDownList(CDC& paint, const CRect& client)
 {
     const int w = client.Width();
     const int h = client.Height();
-    CBitmap canvas;
-    if (!canvas.CreateCompatibleBitmap(&paint, w, h))
+    const HBITMAP canvas = m_buffer.Get(paint, client.Size());
+    if (!canvas)
         return;
     BitmapDC memory(paint, canvas);
 

@@ -9,6 +9,7 @@
 // edit are the edit's, and go when the combo's window does.
 #include "framework/ComboBox.h"
 #include "skin/ui/ControlBase.h"
+#include "skin/ui/PaintBuffer.h"
 #include "skin/ui/controls/SkinEdit.h"
 
 namespace Vexel {
@@ -86,6 +87,7 @@ private:
     CString m_tag;
     bool m_parentResizePoint = true;  // stretch around the parent window's point
     POINT m_resizePoint{3, 3};
+    PaintBuffer m_buffer;             // what a drop-down list composes its WM_PAINT in
 };
 
 } // namespace Vexel

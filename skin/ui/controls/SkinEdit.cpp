@@ -270,9 +270,9 @@ void CSkinEdit::PaintSkinned()
     GetWindowRect(&window);
     const int w = window.Width();
     const int h = window.Height();
-    CBitmap content;
-    CBitmap composed;
-    if (!content.CreateCompatibleBitmap(&paint, w, h) || !composed.CreateCompatibleBitmap(&paint, w, h))
+    const HBITMAP content = m_content.Get(paint, window.Size());
+    const HBITMAP composed = m_composed.Get(paint, window.Size());
+    if (!content || !composed)
         return;
 
     BitmapDC contentDC(paint, content);

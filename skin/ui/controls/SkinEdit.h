@@ -9,6 +9,7 @@
 // the control. Its background brush is its own and goes with the object.
 #include "framework/Edit.h"
 #include "skin/ui/ControlBase.h"
+#include "skin/ui/PaintBuffer.h"
 
 namespace Vexel {
 
@@ -89,6 +90,8 @@ private:
     POINT m_resizePoint{3, 3};
     CString m_tag;
     bool m_framed = false;            // created with WS_BORDER
+    PaintBuffer m_content;            // what the edit paints of itself, when it paints framed
+    PaintBuffer m_composed;           // ... laid over its image
 };
 
 } // namespace Vexel

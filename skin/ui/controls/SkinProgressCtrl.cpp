@@ -200,8 +200,8 @@ void CSkinProgressCtrl::OnPaint()
     CPaintDC paint(this);
     CRect client;
     GetClientRect(&client);
-    CBitmap canvas;
-    if (!canvas.CreateCompatibleBitmap(&paint, client.Width(), client.Height()))
+    const HBITMAP canvas = m_buffer.Get(paint, client.Size());
+    if (!canvas)
         return;
     BitmapDC memory(paint, canvas);
     const POINT point = ResizePoint();

@@ -10,6 +10,7 @@
 #include "framework/Gdi.h"
 #include "framework/ProgressCtrl.h"
 #include "skin/model/CtrlProperties.h"
+#include "skin/ui/PaintBuffer.h"
 #include "skin/ui/controls/ProgressGeometry.h"
 
 namespace Vexel {
@@ -77,6 +78,7 @@ private:
     int m_progressMode = kStretch;
     int m_positionMode = kFillClient;
     RECT m_progressRect{-1, -1, -1, -1};
+    PaintBuffer m_buffer;                // what WM_PAINT composes in
 };
 
 } // namespace Vexel

@@ -13,6 +13,7 @@
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/StateImages.h"
+#include "skin/ui/VisualState.h"
 #include "skin/ui/WindowImages.h"
 #include "skin/ui/controls/LayeredParent.h"
 
@@ -294,8 +295,8 @@ void CSliderCtrlEx::OnPaint()
     CPaintDC paint(this);
     CRect client;
     GetClientRect(&client);
-    CBitmap canvas;
-    if (!canvas.CreateCompatibleBitmap(&paint, client.Width(), client.Height()))
+    const HBITMAP canvas = m_buffer.Get(paint, client.Size());
+    if (!canvas)
         return;
     BitmapDC memory(paint, canvas);
     if (IsVertical())
@@ -317,11 +318,8 @@ int CSliderCtrlEx::DrawVertical(CDC* dc)
 
 HBITMAP CSliderCtrlEx::ThumbImage() const
 {
-    if (!IsWindowEnabled())
-        return m_thumbs[kThumbDisabled];
-    if (::GetKeyState(VK_LBUTTON) < 0 && m_dragging)
-        return m_thumbs[m_thumbHover ? kThumbSelected : kThumbHighlight];
-    return m_thumbs[m_thumbHover ? kThumbHighlight : kThumbNormal];
+    return m_thumbs[ChooseVisualState(IsWindowEnabled() != FALSE, ::GetKeyState(VK_LBUTTON) < 0, m_dragging,
+                                      m_thumbHover)];
 }
 
 int CSliderCtrlEx::Draw(CDC& dc, bool vertical)

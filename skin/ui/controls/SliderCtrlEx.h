@@ -15,6 +15,7 @@
 #include "framework/ToolTipCtrl.h"
 #include "framework/Wnd.h"
 #include "skin/model/CtrlProperties.h"
+#include "skin/ui/PaintBuffer.h"
 #include "skin/ui/controls/SliderExGeometry.h"
 
 namespace Vexel {
@@ -23,6 +24,7 @@ class CSliderCtrlEx : public CWnd {
     DECLARE_DYNAMIC(CSliderCtrlEx)
 public:
     enum Background : int { kBackgroundNormal, kMarkNormal, kMarkDisabled, kBackgroundDisabled, kBackgrounds };
+    // In the order of the visual states (VisualState.h).
     enum Thumb : int { kThumbNormal, kThumbHighlight, kThumbSelected, kThumbDisabled, kThumbs };
     // The extended-style words the skin's ExtendedStyle names ("Progress", "Split Progress").
     static constexpr DWORD kExtendedProgress = 0x1000;
@@ -102,6 +104,7 @@ private:
     bool m_followParent = true;            // stretch around the parent window's point
     POINT m_resizePoint{3, 3};
     CBitmap m_thumbs[kThumbs];             // owned
+    PaintBuffer m_buffer;                  // what WM_PAINT composes in
     CToolTipCtrl m_tip;
     bool m_tipEnabled = false;
     bool m_showPosition = true;
