@@ -5,6 +5,7 @@
 #include "skin/ui/PlaceholderFactories.h"
 #include "skin/ui/StaticFactory.h"
 #include "skin/ui/TreeFactories.h"
+#include "skin/ui/controls/InputFactories.h"
 
 namespace Vexel {
 
@@ -24,6 +25,10 @@ void RegisterSkinControlKinds()
     RegisterControlKind(L"STATIC", &CreateStatic, &ReleaseSkinStatic);
 
     // Edits, combo boxes, sliders, progress bars and spin buttons.
+    RegisterControlKind(L"COMBOBOX", &CreateComboBox, &ReleaseComboBox);
+    RegisterControlKind(L"EDIT", &CreateEdit, &ReleaseEdit);
+    RegisterControlKind(L"PROGRESS", &CreateProgress, &ReleaseProgress);
+    RegisterControlKind(L"SLIDEREX", &CreateSliderEx, &ReleaseSliderEx);
 
     // Scroll bars, trees and tree lists.
     RegisterControlKind(L"TREECTRL", &CreateTreeCtrl, &ReleaseTreeCtrl);

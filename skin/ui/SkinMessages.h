@@ -23,6 +23,7 @@ enum : UINT {
     WM_VXL_GETOWNOBJECTS = 0x4A1,
     WM_VXL_SPLITTERMOVING = 0x4C8,
     WM_VXL_SPLITTERMOVED = 0x4C9,
+    WM_VXL_LISTTIPTEXT = 0x5F5,        // a tip text the parent may reword (wParam: CString*)
     WM_VXL_MENUBARMOUSEMOVE = 0xC99,   // menu bar switching while a popup is open
     WM_VXL_MENUBARTRACKING = 0xC9A,
     WM_DROPTARGET_DRAGENTER = 0xFB9,   // OLE drag events, to the drop target's window

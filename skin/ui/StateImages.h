@@ -21,6 +21,10 @@ CString SkinImagePath(const PropertyValue& relativePath);
 // and scaled to the screen's DPI when image scaling is on.
 void LoadSkinImage(const PropertyValue& relativePath, CBitmap& image);
 
+// One image the record names, into `image` (emptied when the file is missing), scaled to
+// the screen's DPI as it loads when image scaling is on.
+void LoadSkinImage(const PropertyValue& relativePath, CBitmap& image);
+
 // Where a loader finds its flags and files in a record.
 struct StateImageVars {
     static constexpr int kNone = -1;

@@ -19,6 +19,15 @@ void SetLeftButton(bool down)
     ::SetKeyboardState(keys);
 }
 
+COLORREF WindowPixel(HWND window, int x, int y)
+{
+    ::UpdateWindow(window);
+    const HDC dc = ::GetDC(window);
+    const COLORREF pixel = ::GetPixel(dc, x, y);
+    ::ReleaseDC(window, dc);
+    return pixel;
+}
+
 LRESULT ProbeWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(NM_VXL_DRAWTEXT)) {

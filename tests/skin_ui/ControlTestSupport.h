@@ -1,7 +1,7 @@
 #pragma once
 // Fixtures of the skinned-control tests: a skinned window that notes what its controls
-// offer it and can take their drawing over, one-colour state images, and the left mouse
-// button as the controls read it.
+// offer it and can take their drawing over, one-colour state images, the left mouse
+// button as the controls read it, and what a control's window shows.
 #include "UIWndTestSupport.h"
 
 #include <vector>
@@ -13,6 +13,15 @@ HBITMAP Solid(COLORREF color, int w, int h);
 
 // The left mouse button as GetKeyState sees it (posted and sent messages leave it alone).
 void SetLeftButton(bool down);
+
+// What the window shows at client (x, y), once it has painted what was pending.
+COLORREF WindowPixel(HWND window, int x, int y);
+
+// A client point as mouse messages carry it.
+inline LPARAM At(int x, int y)
+{
+    return MAKELPARAM(x, y);
+}
 
 // A skinned window that notes what its controls offer it, may take their drawing over,
 // and may hide its composed background so that only a control's own images show.
