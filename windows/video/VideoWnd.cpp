@@ -4,6 +4,7 @@
 #include "core/OptionsRecord.h"
 #include "resources/Resource.h"
 #include "windows/main/MainFrame.h"
+#include "windows/video/VideoLayout.h"
 
 namespace {
 
@@ -12,22 +13,15 @@ constexpr UINT kShowDelayMs = 200;
 constexpr UINT_PTR kHideTimer = 31;
 constexpr UINT kHideDelayMs = 150;
 
-// Below the large area: the title band and the button bar.
-constexpr int kChromeHeight = 143;
-constexpr int kAreaTop = 27;
-
-struct FrameSize {
-    int width;
-    int height;
-};
-// Nominal frame of each video resolution row.
-constexpr FrameSize kFrames[] = {{176, 144}, {352, 288}, {640, 480}, {800, 600}, {1024, 768}, {1280, 720}};
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CVideoWnd, Vexel::CUIWnd)
-    ON_WM_TIMER()
+    ON_WM_CREATE()
     ON_WM_SIZE()
+    ON_WM_TIMER()
+    ON_WM_WINDOWPOSCHANGING()
+    ON_COMMAND(IDC_BTN_CLOSE, &CVideoWnd::OnCloseButton)
+    ON_COMMAND(IDC_BTN_SENDVIDEO, &CVideoWnd::OnSendVideo)
 END_MESSAGE_MAP()
 
 CVideoWnd::CVideoWnd() = default;
@@ -41,6 +35,25 @@ void CVideoWnd::SetWindowID()
 
 void CVideoWnd::PostNcDestroy()
 {
+}
+
+int CVideoWnd::OnCreate(LPCREATESTRUCT cs)
+{
+    if (Vexel::CUIWnd::OnCreate(cs) == -1)
+        return -1;
+    SetCaptions();
+    return 0;
+}
+
+void CVideoWnd::SetCaptions()
+{
+    const UiVideoWndTexts& texts = g_uiTexts.videoWnd;
+    SetDlgItemText(IDC_STA_TITLE, texts.t36000);
+    SetDlgItemText(IDC_CHK_VIEWMYVIDEO, texts.t36001);
+    const bool sendChecked = ::IsDlgButtonChecked(m_hWnd, IDC_CHK_SENDVIDEO) == BST_CHECKED;
+    SetDlgItemText(IDC_CHK_SENDVIDEO, sendChecked ? texts.t36003 : texts.t36002);
+    SetDlgItemText(IDC_BTN_VIEWMYVIDEO, texts.t36001);
+    SetDlgItemText(IDC_BTN_SENDVIDEO, texts.t36002);
 }
 
 void CVideoWnd::StartShowTimer()
@@ -65,6 +78,7 @@ void CVideoWnd::OnTimer(UINT_PTR id)
 {
     if (id == kShowTimer) {
         KillTimer(id);
+        // A hide in the meantime cancels the preview.
         if (m_showPending) {
             SetDlgItemText(IDC_BTN_VIEWMYVIDEO, g_uiTexts.videoWnd.t36004);
             if (g_pMainFrame)
@@ -85,6 +99,30 @@ void CVideoWnd::OnSize(UINT type, int cx, int cy)
 {
     Vexel::CUIWnd::OnSize(type, cx, cy);
     LayoutVideo();
+}
+
+void CVideoWnd::OnWindowPosChanging(WINDOWPOS* pos)
+{
+    // The base has already held the size within the window's limits (CUIWnd::WindowProc).
+    Vexel::CUIWnd::OnWindowPosChanging(pos);
+    if (!(pos->flags & SWP_NOSIZE))
+        pos->cy = VideoWindowHeightFor(pos->cx);
+}
+
+void CVideoWnd::OnCloseButton()
+{
+    StartHideTimer();
+}
+
+void CVideoWnd::OnSendVideo()
+{
+    CString caption;
+    if (CWnd* const button = GetDlgItem(IDC_BTN_SENDVIDEO))
+        button->GetWindowText(caption);
+    const bool start = caption == g_uiTexts.videoWnd.t36002;
+    // Not signed in, no call on the current line, or refused by the engine: not sending.
+    const bool accepted = g_pMainFrame && g_pMainFrame->SetVideoSending(start);
+    SetSendVideoState(start && accepted);
 }
 
 HWND CVideoWnd::Area(int id) const
@@ -113,19 +151,16 @@ void CVideoWnd::RepaintVideo()
 void CVideoWnd::LayoutVideo()
 {
     const HWND remote = GetRemoteVideoHwnd();
-    const int row = g_options.VideoResolution;
-    if (!remote || row < 0 || row >= static_cast<int>(std::size(kFrames)))
+    if (!remote)
         return;
-    RECT rect{};
-    GetWindowRect(&rect);
-    ScreenToClient(&rect);
-    const int height = (rect.bottom - rect.top) - kChromeHeight;
-    const int width = rect.right - rect.left;
-    const int areaWidth = height * kFrames[row].width / kFrames[row].height;
-    int left = rect.left + (width - areaWidth) / 2;
-    if (row == 5)
-        ++left;
-    ::SetWindowPos(remote, HWND_TOP, left, rect.top + kAreaTop, areaWidth, height, SWP_SHOWWINDOW);
+    RECT window{};
+    GetWindowRect(&window);
+    ScreenToClient(&window);
+    RECT area{};
+    if (!RemoteVideoArea(window, g_options.VideoResolution, area))
+        return;
+    ::SetWindowPos(remote, HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                   SWP_SHOWWINDOW);
 }
 
 void CVideoWnd::SetSendVideoState(bool sending)
@@ -133,6 +168,5 @@ void CVideoWnd::SetSendVideoState(bool sending)
     if (!m_hWnd)
         return;
     SetDlgItemText(IDC_BTN_SENDVIDEO, sending ? g_uiTexts.videoWnd.t36003 : g_uiTexts.videoWnd.t36002);
-    if (CWnd* button = GetDlgItem(IDC_BTN_SENDVIDEO))
-        button->SendMessage(BM_SETCHECK, sending ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::SendDlgItemMessageW(m_hWnd, IDC_BTN_SENDVIDEO, BM_SETCHECK, sending ? BST_CHECKED : BST_UNCHECKED, 0);
 }
