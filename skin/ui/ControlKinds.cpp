@@ -1,5 +1,6 @@
 #include "skin/ui/ControlKinds.h"
 
+#include "skin/ui/CommonCtrlFactories.h"
 #include "skin/ui/ControlFactoryTable.h"
 #include "skin/ui/PlaceholderFactories.h"
 #include "skin/ui/TreeFactories.h"
@@ -22,6 +23,12 @@ void RegisterSkinControlKinds()
     // Scroll bars, trees and tree lists.
     RegisterControlKind(L"TREECTRL", &CreateTreeCtrl, &ReleaseTreeCtrl);
     RegisterControlKind(L"SCROLLBAREX", &CreateScrollBarEx, nullptr);
+
+    // Common controls: slider, spin button, hot-key box, IP address box, rich edit.
+    RegisterControlKind(L"SLIDER", &CreateSlider, &ReleaseSlider);
+    RegisterControlKind(L"SPIN", &CreateSpin, &ReleaseSpin);
+    RegisterControlKind(L"HOTKEY", &CreateHotKey, &ReleaseHotKey);
+    RegisterControlKind(L"RICHEDIT", &CreateRichEdit, nullptr);
 
     // Menu bar.
 }
