@@ -40,6 +40,10 @@ LRESULT ControlParent::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     }
+    case WM_VXL_GETRESIZEPOINT:
+        if (resizePoint.x == -1 && resizePoint.y == -1)
+            break;
+        return wParam == kResizePointX ? resizePoint.x : resizePoint.y;
     case WM_VXL_CHILDMOUSE:
         ++childMice;
         return 0;
