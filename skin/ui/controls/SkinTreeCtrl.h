@@ -22,7 +22,6 @@
 namespace Vexel {
 
 class CScrollBarEx;
-struct OwnScrollBarLayout;
 struct SkinTreeCtrlPrivate;
 
 class CSkinTreeCtrl : public CTreeCtrl {
@@ -113,7 +112,6 @@ private:
     HBITMAP NativeRendering(CDC& reference);
     COLORREF TextColorNow() const;
     COLORREF BackColorNow() const;
-    bool ApplyRegion(const OwnScrollBarLayout& layout, SIZE window);
     void RestoreRedrawAfterExpand();
     int ApplyTreeRecord(const CTRLPROPERTIES& record);
 
