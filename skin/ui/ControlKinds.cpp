@@ -2,6 +2,7 @@
 
 #include "skin/ui/CommonCtrlFactories.h"
 #include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/ListFactory.h"
 #include "skin/ui/PlaceholderFactories.h"
 #include "skin/ui/TreeFactories.h"
 
@@ -29,6 +30,9 @@ void RegisterSkinControlKinds()
     RegisterControlKind(L"SPIN", &CreateSpin, &ReleaseSpin);
     RegisterControlKind(L"HOTKEY", &CreateHotKey, &ReleaseHotKey);
     RegisterControlKind(L"RICHEDIT", &CreateRichEdit, nullptr);
+
+    // List view.
+    RegisterControlKind(L"LISTCTRL", &CreateListCtrl, &ReleaseListCtrl);
 
     // Menu bar.
 }
