@@ -7,6 +7,7 @@
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/UIWnd.h"
 #include "skin/ui/WindowStyle.h"
+#include "skin/ui/controls/InputFactories.h"
 #include "skin/ui/controls/SkinHotKeyCtrl.h"
 #include "skin/ui/controls/SkinRichEditCtrl.h"
 #include "skin/ui/controls/SkinSliderCtrl.h"
@@ -38,23 +39,6 @@ DWORD SpinStyle(const CTRLPROPERTIES& record)
     default: break;
     }
     return style;
-}
-
-// The edit's bits without its border and alignment.
-DWORD RichEditStyle(const CTRLPROPERTIES& record)
-{
-    return StyleFromProperties(record) | WS_CHILD |
-           SwitchBits(record, {{EdtVar::IsHScroll, WS_HSCROLL},
-                               {EdtVar::IsVScroll, WS_VSCROLL},
-                               {EdtVar::IsWantReturn, ES_WANTRETURN},
-                               {EdtVar::IsAutoHScroll, ES_AUTOHSCROLL},
-                               {EdtVar::IsAutoVScroll, ES_AUTOVSCROLL},
-                               {EdtVar::IsLowerCase, ES_LOWERCASE},
-                               {EdtVar::IsUpperCase, ES_UPPERCASE},
-                               {EdtVar::IsNumber, ES_NUMBER},
-                               {EdtVar::IsPassword, ES_PASSWORD},
-                               {EdtVar::IsReadOnly, ES_READONLY},
-                               {EdtVar::IsMultiline, ES_MULTILINE}});
 }
 
 HBITMAP Handed(CBitmap& part)
@@ -110,7 +94,7 @@ CreatedControl CreateRichEdit(CUIWnd& parent, CTRLPROPERTIES& record, const Pare
     if (!AfxInitRichEdit2())
         return {};
     auto edit = std::make_unique<CSkinRichEditCtrl>();
-    if (!edit->CreateEx(WS_EX_TRANSPARENT, RichEditStyle(record), parent.ControlRect(record), &parent,
+    if (!edit->CreateEx(WS_EX_TRANSPARENT, StyleFromProperties(record) | WS_CHILD | EditTextStyle(record), parent.ControlRect(record), &parent,
                         static_cast<UINT>(ControlIdOf(record))))
         return {};
     edit->ApplyProperties(&record);

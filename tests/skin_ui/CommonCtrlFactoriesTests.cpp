@@ -1,7 +1,7 @@
 // The factories of the slider, spin button, hot-key box and rich edit: each makes its
 // control where its record says with the style bits its switches ask for, hands it the
 // parts of the window's backgrounds under it, and the window frees those once as it goes.
-#include "ClientPixels.h"
+#include "ControlTestSupport.h"
 #include "GdiCount.h"
 #include "UIWndTestSupport.h"
 
@@ -112,8 +112,8 @@ TEST_F(CommonCtrlFactoryTest, ControlsShowTheWindowsBackgroundUnderThem)
     auto* const spin = Child<CSkinSpinButtonCtrl>(wnd, 1);
     auto* const hotKey = Child<CSkinHotKeyCtrl>(wnd, 2);
     ASSERT_TRUE(slider && spin && hotKey);
-    EXPECT_EQ(ClientPixel(*slider, 1, 1), Tag(kSliderRect.left + 1, kSliderRect.top + 1));
-    EXPECT_EQ(ClientPixel(*spin, 3, 3), Tag(kSpinRect.left + 3, kSpinRect.top + 3));
+    EXPECT_EQ(WindowPixel(*slider, 1, 1), Tag(kSliderRect.left + 1, kSliderRect.top + 1));
+    EXPECT_EQ(WindowPixel(*spin, 3, 3), Tag(kSpinRect.left + 3, kSpinRect.top + 3));
     // The disabled box shows the part of the window's disabled background.
     EXPECT_EQ(WholeWindowPixel(*hotKey, 0, 0), DisabledTag(kHotKeyRect.left, kHotKeyRect.top));
 }

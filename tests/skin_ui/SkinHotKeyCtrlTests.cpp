@@ -1,7 +1,7 @@
 // The skinned hot-key box: the system control keeps the key, and the skin paints the
 // background on erase and over the whole window in place of the system frame, normal or
 // disabled, resized around the box's own point or the parent window's.
-#include "ClientPixels.h"
+#include "ControlTestSupport.h"
 #include "ControlParent.h"
 #include "GdiCount.h"
 #include "Pixels.h"
@@ -55,13 +55,13 @@ TEST_F(SkinHotKeyTest, TheSkinIsTheBackgroundAndTheFrame)
     CRect client;
     box.GetClientRect(&client);
     // Without a parent's point the image is laid 1:1 from its top-left corner.
-    EXPECT_EQ(ClientPixel(box, client.right - 3, client.bottom - 3), Tag(client.right - 3, client.bottom - 3));
+    EXPECT_EQ(WindowPixel(box, client.right - 3, client.bottom - 3), Tag(client.right - 3, client.bottom - 3));
     EXPECT_EQ(WholeWindowPixel(box, 0, 0), Tag(0, 0));
     EXPECT_EQ(WholeWindowPixel(box, 99, 23), Tag(99, 23));
 
     box.EnableWindow(FALSE);
     ::RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
-    EXPECT_EQ(ClientPixel(box, client.right - 3, client.bottom - 3), kDisabledMark);
+    EXPECT_EQ(WindowPixel(box, client.right - 3, client.bottom - 3), kDisabledMark);
     EXPECT_EQ(WholeWindowPixel(box, 0, 0), kDisabledMark);
 }
 

@@ -3,7 +3,7 @@
 // their white left out), selection and hover, grid lines, the own scroll bars only on
 // overflow, a paint that leaves nothing to paint, the callers' item data, and tool-tip
 // texts cut to their buffer.
-#include "ClientPixels.h"
+#include "ControlTestSupport.h"
 #include "ControlParent.h"
 #include "Pixels.h"
 #include "UIWndTestSupport.h"
@@ -40,7 +40,6 @@ public:
     std::vector<LISTTEXTCOLOR> textColors;
     bool takeHorizontalGrid = false;
     bool recolourText = false;
-    CString tipReplacement;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -56,10 +55,6 @@ protected:
         }
         case WM_VXL_LISTGRIDPEN:
             return takeHorizontalGrid && HIWORD(wParam) == kGridHorizontal;
-        case WM_VXL_LISTTIPTEXT:
-            if (!tipReplacement.IsEmpty())
-                *reinterpret_cast<CString*>(wParam) = tipReplacement;
-            return 0;
         default:
             return ControlParent::WindowProc(message, wParam, lParam);
         }
@@ -106,7 +101,7 @@ protected:
         const RECT row = Row(item);
         return POINT{150, (row.top + row.bottom) / 2};
     }
-    COLORREF At(POINT point) { return ClientPixel(list, point.x, point.y); }
+    COLORREF At(POINT point) { return WindowPixel(list, point.x, point.y); }
     bool HasUpdate() const
     {
         RECT update;
@@ -188,7 +183,7 @@ TEST_F(SkinListTest, TheParentMayRecolourACellsText)
     bool found = false;
     for (int x = row.left; x < 80 && !found; ++x) {
         for (int y = row.top; y < row.bottom && !found; ++y)
-            found = ClientPixel(list, x, y) == kParentText;
+            found = WindowPixel(list, x, y) == kParentText;
     }
     EXPECT_TRUE(found);
 }
@@ -210,14 +205,14 @@ TEST_F(SkinListTest, GridLinesLieAboveEachRowAndTheParentMayTakeTheHorizontalOne
     Make();
     const RECT first = Row(0);
     const RECT last = Row(2);
-    EXPECT_EQ(ClientPixel(list, 150, first.top - 1), kGrid) << "above the first row";
-    EXPECT_EQ(ClientPixel(list, 150, last.bottom + 3), Tag(150, last.bottom + 3)) << "none below the last";
-    EXPECT_EQ(ClientPixel(list, 80, last.bottom + 20), kGrid) << "a column's right edge, to the bottom";
+    EXPECT_EQ(WindowPixel(list, 150, first.top - 1), kGrid) << "above the first row";
+    EXPECT_EQ(WindowPixel(list, 150, last.bottom + 3), Tag(150, last.bottom + 3)) << "none below the last";
+    EXPECT_EQ(WindowPixel(list, 80, last.bottom + 20), kGrid) << "a column's right edge, to the bottom";
 
     parent.takeHorizontalGrid = true;
     list.Invalidate();
-    EXPECT_EQ(ClientPixel(list, 150, first.top - 1), Tag(150, first.top - 1));
-    EXPECT_EQ(ClientPixel(list, 80, last.bottom + 20), kGrid) << "the vertical ones stay the list's";
+    EXPECT_EQ(WindowPixel(list, 150, first.top - 1), Tag(150, first.top - 1));
+    EXPECT_EQ(WindowPixel(list, 80, last.bottom + 20), kGrid) << "the vertical ones stay the list's";
 }
 
 TEST_F(SkinListTest, OwnScrollBarsShowOnlyOnOverflowAndAPaintLeavesNothingPending)

@@ -2,7 +2,7 @@
 // background, channel and thumb come from the skin (ticks never), a thumb question from
 // outside repaints it while its own paint leaves nothing pending, and its images are freed
 // once.
-#include "ClientPixels.h"
+#include "ControlTestSupport.h"
 #include "ControlParent.h"
 #include "GdiCount.h"
 #include "Pixels.h"
@@ -127,7 +127,7 @@ TEST_F(SkinSliderTest, TheThumbShowsItsState)
             slider.SetCapture();
         slider.EnableWindow(!c.disabled);
         slider.Invalidate(TRUE);
-        EXPECT_EQ(ClientPixel(slider, centre.x, centre.y), c.expected) << c.name;
+        EXPECT_EQ(WindowPixel(slider, centre.x, centre.y), c.expected) << c.name;
         ::ReleaseCapture();
         slider.EnableWindow(TRUE);
     }
@@ -142,8 +142,8 @@ TEST_F(SkinSliderTest, AFilledChannelTakesTheSecondImageUpToTheThumb)
     slider.GetChannelRect(&channel);
     const RECT thumb = Thumb();
     const int y = (channel.top + channel.bottom) / 2;
-    EXPECT_EQ(ClientPixel(slider, channel.left + 2, y), kFilled);
-    EXPECT_EQ(ClientPixel(slider, thumb.right + 5, y), Tag(thumb.right + 5, y));
+    EXPECT_EQ(WindowPixel(slider, channel.left + 2, y), kFilled);
+    EXPECT_EQ(WindowPixel(slider, thumb.right + 5, y), Tag(thumb.right + 5, y));
 }
 
 TEST_F(SkinSliderTest, TheBackgroundContinuesTheParentsStretchedImage)
@@ -151,9 +151,9 @@ TEST_F(SkinSliderTest, TheBackgroundContinuesTheParentsStretchedImage)
     ASSERT_TRUE(slider.Create(WS_VISIBLE, RECT{10, 10, 10 + kW, 10 + kH}, &parent, kSliderId));
     slider.SetBkImages(MakeBitmap(100, 20, &Tag), nullptr);
     parent.resizePoint = POINT{15, 12};   // (5, 2) in the slider: column 5 fills the middle
-    EXPECT_EQ(ClientPixel(slider, 4, 1), Tag(4, 1));
-    EXPECT_EQ(ClientPixel(slider, 60, 1), Tag(5, 1));
-    EXPECT_EQ(ClientPixel(slider, 199, 1), Tag(99, 1));
+    EXPECT_EQ(WindowPixel(slider, 4, 1), Tag(4, 1));
+    EXPECT_EQ(WindowPixel(slider, 60, 1), Tag(5, 1));
+    EXPECT_EQ(WindowPixel(slider, 199, 1), Tag(99, 1));
 }
 
 TEST_F(SkinSliderTest, ImagesAreFreedOnceWhateverTheOrder)

@@ -1,7 +1,7 @@
 // The skinned spin button: the system up-down control's range, position, buddy and
 // notifications are untouched, and each arrow is painted from the image of its own state
 // as the cursor hovers and the left button presses.
-#include "ClientPixels.h"
+#include "ControlTestSupport.h"
 #include "ControlParent.h"
 #include "GdiCount.h"
 #include "Pixels.h"
@@ -108,8 +108,8 @@ TEST_F(SkinSpinTest, EachArrowIsPaintedFromTheImageOfItsState)
         // A point inside each half, and the image pixel it must show.
         const POINT first = c.horizontal ? POINT{3, 20} : POINT{12, 3};
         const POINT second = c.horizontal ? POINT{13, 20} : POINT{12, 23};
-        EXPECT_EQ(ClientPixel(spin, first.x, first.y), StateTag(c.first, first.x, first.y)) << c.name;
-        EXPECT_EQ(ClientPixel(spin, second.x, second.y), StateTag(c.second, second.x, second.y)) << c.name;
+        EXPECT_EQ(WindowPixel(spin, first.x, first.y), StateTag(c.first, first.x, first.y)) << c.name;
+        EXPECT_EQ(WindowPixel(spin, second.x, second.y), StateTag(c.second, second.x, second.y)) << c.name;
         Send(WM_LBUTTONUP, 0, 0);
     }
 }
@@ -121,7 +121,7 @@ TEST_F(SkinSpinTest, LeavingTheControlShowsBothArrowsNormal)
     EXPECT_EQ(spin.GetHoverPart(), CSkinSpinButtonCtrl::kSecondArrow);
     spin.SendMessage(WM_MOUSELEAVE);
     EXPECT_EQ(spin.GetHoverPart(), CSkinSpinButtonCtrl::kNoPart);
-    EXPECT_EQ(ClientPixel(spin, 12, 23), StateTag(N, 12, 23));
+    EXPECT_EQ(WindowPixel(spin, 12, 23), StateTag(N, 12, 23));
 }
 
 TEST_F(SkinSpinTest, ImagesAreFreedOnceWhateverTheOrder)

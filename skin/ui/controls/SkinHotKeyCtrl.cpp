@@ -7,7 +7,7 @@
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/StateImages.h"
-#include "skin/ui/controls/ControlResizePoint.h"
+#include "skin/ui/WindowImages.h"
 #include "skin/ui/controls/LayeredParent.h"
 
 namespace Vexel {
@@ -63,7 +63,9 @@ int CSkinHotKeyCtrl::ReleaseImages()
 
 POINT CSkinHotKeyCtrl::ResizePoint() const
 {
-    return AskedResizePoint(m_hWnd, m_parentResizePoint, m_resizePoint);
+    const HWND parent = ::GetParent(m_hWnd);
+    return ControlResizePoint(m_hWnd, parent, RectInParent(m_hWnd, parent), m_parentResizePoint, m_resizePoint.x,
+                              m_resizePoint.y);
 }
 
 HBITMAP CSkinHotKeyCtrl::CurrentImage() const

@@ -18,19 +18,6 @@ namespace {
 constexpr UINT kCellFormat = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
 constexpr int kTextBuffer = 260;
 
-// A bitmap of at least the client size, kept between paints.
-HBITMAP EnsureBuffer(CBitmap& buffer, SIZE& size, CDC& reference, int w, int h)
-{
-    if (!buffer.GetSafeHandle() || size.cx != w || size.cy != h) {
-        buffer.DeleteObject();
-        size = SIZE{0, 0};
-        if (!buffer.CreateCompatibleBitmap(&reference, w, h))
-            return nullptr;
-        size = SIZE{w, h};
-    }
-    return static_cast<HBITMAP>(buffer.GetSafeHandle());
-}
-
 void Fill(CDC& dc, const RECT& rect, COLORREF color)
 {
     dc.FillSolidRect(&rect, color);
@@ -109,7 +96,7 @@ void CSkinListCtrl::PaintList()
     GetClientRect(&client);
     const int w = client.Width();
     const int h = client.Height();
-    const HBITMAP canvas = w > 0 && h > 0 ? EnsureBuffer(p.canvas, p.canvasSize, dc, w, h) : nullptr;
+    const HBITMAP canvas = p.canvas.Get(dc, SIZE{w, h});
     if (canvas) {
         // The header paints itself: the list leaves its place alone.
         const HWND header = GetHeaderWindow();
@@ -143,7 +130,7 @@ void CSkinListCtrl::PaintList()
 void CSkinListCtrl::PaintNative(CDC& target, CDC& canvas, const SIZE& size)
 {
     ListCtrlPrivate& p = *m_private;
-    const HBITMAP native = EnsureBuffer(p.native, p.nativeSize, target, size.cx, size.cy);
+    const HBITMAP native = p.native.Get(target, size);
     if (!native)
         return;
     COLORREF key = GetTextBkColor();

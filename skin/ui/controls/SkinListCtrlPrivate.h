@@ -1,6 +1,7 @@
 #pragma once
 // The state of a CSkinListCtrl, shared by the files that implement it.
 #include "framework/Afx.h"
+#include "skin/ui/PaintBuffer.h"
 #include "skin/ui/controls/OwnScrollBars.h"
 #include "skin/ui/controls/SkinListCtrl.h"
 #include "skin/ui/controls/ScrollBarEx.h"
@@ -88,10 +89,8 @@ struct ListCtrlPrivate {
 
     // Paint scratch, kept at the client size: the composed paint and the common control's
     // own rendering.
-    CBitmap canvas;
-    SIZE canvasSize{0, 0};
-    CBitmap native;
-    SIZE nativeSize{0, 0};
+    PaintBuffer canvas;
+    PaintBuffer native;
 };
 
 } // namespace Vexel

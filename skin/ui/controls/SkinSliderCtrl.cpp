@@ -9,7 +9,7 @@
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/StateImages.h"
-#include "skin/ui/controls/ControlResizePoint.h"
+#include "skin/ui/WindowImages.h"
 #include "skin/ui/controls/LayeredParent.h"
 
 #include <algorithm>
@@ -108,7 +108,9 @@ int CSkinSliderCtrl::ReleaseImages()
 
 POINT CSkinSliderCtrl::ResizePoint() const
 {
-    return AskedResizePoint(m_hWnd, m_parentResizePoint, m_resizePoint);
+    const HWND parent = ::GetParent(m_hWnd);
+    return ControlResizePoint(m_hWnd, parent, RectInParent(m_hWnd, parent), m_parentResizePoint, m_resizePoint.x,
+                              m_resizePoint.y);
 }
 
 // Asked of the trackbar itself: our own question must not repaint the slider, as one from
