@@ -9,6 +9,7 @@
 #include "skin/ui/WindowStyle.h"
 #include "skin/ui/controls/InputFactories.h"
 #include "skin/ui/controls/SkinHotKeyCtrl.h"
+#include "skin/ui/controls/SkinIPAddressCtrl.h"
 #include "skin/ui/controls/SkinRichEditCtrl.h"
 #include "skin/ui/controls/SkinSliderCtrl.h"
 #include "skin/ui/controls/SkinSpinButtonCtrl.h"
@@ -89,6 +90,20 @@ CreatedControl CreateHotKey(CUIWnd& parent, CTRLPROPERTIES& record, const Parent
     return HandToWindow(std::move(hotKey));
 }
 
+CreatedControl CreateIPAddress(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBackgrounds& backgrounds)
+{
+    auto address = std::make_unique<CSkinIPAddressCtrl>();
+    const RECT rect = parent.ControlRect(record);
+    if (!address->Create(StyleFromProperties(record) | WS_CHILD, rect, &parent, static_cast<UINT>(ControlIdOf(record))))
+        return {};
+    address->ApplyProperties(&record);
+    CBitmap parts[4];
+    if (CutListedParts(record, rect,
+                       {backgrounds.normal, backgrounds.highlight, backgrounds.selected, backgrounds.disabled}, parts))
+        address->SetImages(Handed(parts[0]), Handed(parts[1]), Handed(parts[2]), Handed(parts[3]));
+    return HandToWindow(std::move(address));
+}
+
 CreatedControl CreateRichEdit(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBackgrounds&)
 {
     if (!AfxInitRichEdit2())
@@ -114,6 +129,11 @@ void ReleaseSpin(CObject& control)
 void ReleaseHotKey(CObject& control)
 {
     ReleaseThroughControl<CSkinHotKeyCtrl>(control);
+}
+
+void ReleaseIPAddress(CObject& control)
+{
+    ReleaseThroughControl<CSkinIPAddressCtrl>(control);
 }
 
 } // namespace Vexel

@@ -15,6 +15,9 @@ CreatedControl CreateSlider(CUIWnd& parent, CTRLPROPERTIES& record, const Parent
 CreatedControl CreateSpin(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBackgrounds& backgrounds);
 // A CSkinHotKeyCtrl; unless the record names images, the normal and disabled parts.
 CreatedControl CreateHotKey(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBackgrounds& backgrounds);
+// A CSkinIPAddressCtrl; unless the record names images, the four state parts under it,
+// which its fields share.
+CreatedControl CreateIPAddress(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBackgrounds& backgrounds);
 // A CSkinRichEditCtrl with the edit's style bits of the record, WS_EX_TRANSPARENT. Nothing
 // is made when the rich edit library cannot be loaded.
 CreatedControl CreateRichEdit(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBackgrounds& backgrounds);
@@ -23,5 +26,6 @@ CreatedControl CreateRichEdit(CUIWnd& parent, CTRLPROPERTIES& record, const Pare
 void ReleaseSlider(CObject& control);
 void ReleaseSpin(CObject& control);
 void ReleaseHotKey(CObject& control);
+void ReleaseIPAddress(CObject& control);
 
 } // namespace Vexel

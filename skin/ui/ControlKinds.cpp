@@ -40,6 +40,7 @@ void RegisterSkinControlKinds()
     RegisterControlKind(L"SLIDER", &CreateSlider, &ReleaseSlider);
     RegisterControlKind(L"SPIN", &CreateSpin, &ReleaseSpin);
     RegisterControlKind(L"HOTKEY", &CreateHotKey, &ReleaseHotKey);
+    RegisterControlKind(L"IPADDRESS", &CreateIPAddress, &ReleaseIPAddress);
     RegisterControlKind(L"RICHEDIT", &CreateRichEdit, nullptr);
 
     // List view.

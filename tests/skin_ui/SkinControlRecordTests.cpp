@@ -11,6 +11,7 @@
 #include "skin/model/StyleKind.h"
 #include "skin/model/TreeProperties.h"
 #include "skin/ui/controls/SkinHotKeyCtrl.h"
+#include "skin/ui/controls/SkinIPAddressCtrl.h"
 #include "skin/ui/controls/SkinListCtrl.h"
 #include "skin/ui/controls/SkinRichEditCtrl.h"
 #include "skin/ui/controls/SkinSliderCtrl.h"
@@ -65,6 +66,8 @@ std::vector<Kind> Kinds()
     return {
         KindOf<CSkinSpinButtonCtrl, SPNPROPERTIES>("spin", L"SPIN", StyleKind::Spin, &CreateIn<CSkinSpinButtonCtrl>),
         KindOf<CSkinHotKeyCtrl, HOTPROPERTIES>("hot key", L"HOTKEY", StyleKind::HotKey, &CreateIn<CSkinHotKeyCtrl>),
+        KindOf<CSkinIPAddressCtrl, IPAPROPERTIES>("IP address box", L"IPADDRESS", StyleKind::IPAddress,
+                                                  &CreateIn<CSkinIPAddressCtrl>),
         KindOf<CSkinSliderCtrl, SLDPROPERTIES>("slider", L"SLIDER", StyleKind::Slider, &CreateIn<CSkinSliderCtrl>),
         KindOf<CSkinRichEditCtrl, RICHEDITPROPERTIES>("rich edit", L"RICHEDIT", StyleKind::RichEdit, &CreateIn<CSkinRichEditCtrl>),
         KindOf<CSkinListCtrl, LSTCTRLPROPERTIES>("list view", L"LISTCTRL", StyleKind::ListCtrl, &CreateIn<CSkinListCtrl>),

@@ -61,6 +61,15 @@ protected:
     }
 };
 
+// Sorts by item data, largest first, noting every value it is handed.
+int CALLBACK CompareDescending(LPARAM a, LPARAM b, LPARAM seen)
+{
+    auto& values = *reinterpret_cast<std::vector<LPARAM>*>(seen);
+    values.push_back(a);
+    values.push_back(b);
+    return static_cast<int>(b - a);
+}
+
 class SkinListTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -272,19 +281,10 @@ TEST_F(SkinListTest, CallersSeeAndSortByTheirOwnItemData)
     EXPECT_TRUE(list.SetItemData(1, 9));
     EXPECT_EQ(list.GetItemData(1), 9u);
 
-    struct Seen {
-        std::vector<LPARAM> data;
-    } seen;
-    list.SortItems(
-        [](LPARAM a, LPARAM b, LPARAM context) -> int {
-            auto& s = *reinterpret_cast<Seen*>(context);
-            s.data.push_back(a);
-            s.data.push_back(b);
-            return static_cast<int>(b - a);   // descending
-        },
-        reinterpret_cast<DWORD_PTR>(&seen));
-    ASSERT_FALSE(seen.data.empty());
-    for (const LPARAM data : seen.data)
+    std::vector<LPARAM> seen;
+    list.SortItems(&CompareDescending, reinterpret_cast<DWORD_PTR>(&seen));
+    ASSERT_FALSE(seen.empty());
+    for (const LPARAM data : seen)
         EXPECT_TRUE(data == 7 || data == 9) << data;
     EXPECT_EQ(list.GetItemData(0), 9u);
     EXPECT_EQ(list.GetItemText(0, 0), L"plain");
