@@ -6,7 +6,7 @@
 #include "ControlParent.h"
 #include "GdiCount.h"
 #include "Pixels.h"
-#include "UIWndTestSupport.h"
+#include "ControlTestSupport.h"
 
 #include "framework/ComObject.h"
 #include "framework/GlobalMemory.h"
@@ -111,8 +111,8 @@ protected:
     // 100 x 100 cells with 80 x 60 image areas in a view 330 wide: 3 columns, margins of 5.
     void Make(DWORD style = 0, int height = 250)
     {
-        ASSERT_TRUE(view.SetThumbnailImages(MakeBitmap(80, 60, &Tag), MakeBitmap(90, 70, Solid(kHighlightBk)),
-                                            MakeBitmap(80, 60, Solid(kSelectedBk)), nullptr));
+        ASSERT_TRUE(view.SetThumbnailImages(MakeBitmap(80, 60, &Tag), Solid(kHighlightBk, 90, 70),
+                                            Solid(kSelectedBk, 80, 60), nullptr));
         ASSERT_TRUE(view.SetItemSize(100, 100));
         view.SetItemPartRects(&kImagePart, &kLabelPart, &kImagePart, &kLabelPart);
         ASSERT_TRUE(view.Create(WS_CHILD | WS_VISIBLE | style, {0, 0, 330, height}, &parent, kViewId));
@@ -121,10 +121,6 @@ protected:
     {
         for (int i = 0; i < count; ++i)
             ASSERT_EQ(view.InsertItem(view.GetItemCount(), (L"item" + std::to_wstring(i)).c_str()), i);
-    }
-    static ColorRule Solid(COLORREF color)
-    {
-        return [color](int, int) { return color; };
     }
     POINT Centre(int index)
     {
@@ -185,7 +181,7 @@ TEST_F(ThumbnailTest, ItemsAreLaidOutInTheGridAndDrawnFromTheirBackgrounds)
     EXPECT_FALSE(::IsWindowVisible(view.GetScrollBar().m_hWnd)) << "two rows fit";
 
     view.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
-    view.SetItemThumbnail(1, MakeBitmap(8, 8, Solid(kThumbnail)));
+    view.SetItemThumbnail(1, Solid(kThumbnail, 8, 8));
     view.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(Centre(2).x, Centre(2).y));
     ASSERT_EQ(view.GetHotItem(), 2);
     Canvas canvas(330, 250);

@@ -317,18 +317,10 @@ LRESULT CThumbnailCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: {
         CPaintDC paint(this);
         const SIZE view = ViewSize();
-        if (view.cx > 0 && view.cy > 0) {
-            if (p.frameSize.cx != view.cx || p.frameSize.cy != view.cy) {
-                p.frame.DeleteObject();
-                p.frameSize = SIZE{0, 0};
-                if (p.frame.CreateCompatibleBitmap(&paint, view.cx, view.cy))
-                    p.frameSize = view;
-            }
-            if (p.frame.GetSafeHandle()) {
-                BitmapDC frame(paint, p.frame);
-                DrawView(&frame);
-                paint.BitBlt(0, 0, view.cx, view.cy, &frame, 0, 0, SRCCOPY);
-            }
+        if (const HBITMAP image = p.frame.Get(paint, view)) {
+            BitmapDC frame(paint, image);
+            DrawView(&frame);
+            paint.BitBlt(0, 0, view.cx, view.cy, &frame, 0, 0, SRCCOPY);
         }
         return 0;
     }

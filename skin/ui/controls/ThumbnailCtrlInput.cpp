@@ -186,17 +186,11 @@ void CThumbnailCtrl::DrawBand(const RECT& band)
 {
     ThumbnailCtrlPrivate& p = *m_private;
     const SIZE view = ViewSize();
-    if (view.cx <= 0 || view.cy <= 0)
-        return;
     CClientDC window(this);
-    if (p.frameSize.cx != view.cx || p.frameSize.cy != view.cy) {
-        p.frame.DeleteObject();
-        p.frameSize = SIZE{0, 0};
-        if (!p.frame.CreateCompatibleBitmap(&window, view.cx, view.cy))
-            return;
-        p.frameSize = view;
-    }
-    BitmapDC frame(window, p.frame);
+    const HBITMAP image = p.frame.Get(window, view);
+    if (!image)
+        return;
+    BitmapDC frame(window, image);
     frame.FillSolidRect(0, 0, view.cx, view.cy, RGB(0xFF, 0xFB, 0xF0));
     DrawView(&frame);
 

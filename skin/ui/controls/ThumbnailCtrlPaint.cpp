@@ -6,6 +6,7 @@
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/SkinMessages.h"
+#include "skin/ui/WindowImages.h"
 #include "skin/ui/controls/ThumbnailCtrlPrivate.h"
 
 namespace Vexel {
@@ -45,15 +46,8 @@ void CThumbnailCtrl::DrawView(CDC* dc)
     if (!grid.listMode && p.backgroundImage.GetSafeHandle()) {
         // The view's part of the window's background, stretched around the window's own
         // resizing point so that it continues the window's background.
-        POINT point{0, 0};
         const HWND parent = ::GetParent(m_hWnd);
-        if (parent) {
-            RECT inParent{};
-            ::GetWindowRect(m_hWnd, &inParent);
-            ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&inParent), 2);
-            point.x = static_cast<int>(::SendMessageW(parent, WM_VXL_GETRESIZEPOINT, kResizePointX, 0)) - inParent.left;
-            point.y = static_cast<int>(::SendMessageW(parent, WM_VXL_GETRESIZEPOINT, kResizePointY, 0)) - inParent.top;
-        }
+        const POINT point = ControlResizePoint(m_hWnd, parent, RectInParent(m_hWnd, parent), TRUE, 0, 0);
         DrawResizedBitmap(*dc, 0, 0, view.cx, view.cy, p.backgroundImage, 1, point.x, point.y);
     } else {
         dc->FillSolidRect(0, 0, view.cx, view.cy, p.backColor);

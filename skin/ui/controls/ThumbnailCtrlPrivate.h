@@ -1,6 +1,7 @@
 #pragma once
 // The state of a CThumbnailCtrl, shared by the files that make up the class.
 #include "framework/ListCtrl.h"
+#include "skin/ui/PaintBuffer.h"
 #include "skin/ui/controls/OleDropTargetEx.h"
 #include "skin/ui/controls/ScrollBarEx.h"
 #include "skin/ui/controls/ThumbnailCtrl.h"
@@ -54,8 +55,7 @@ struct ThumbnailCtrlPrivate {
     COLORREF backColor = RGB(255, 255, 255);
     CBitmap backgroundImage;           // the window's; released through ReleaseImages
 
-    CBitmap frame;                     // the paint's off-screen image, kept at the view's size
-    SIZE frameSize{0, 0};
+    PaintBuffer frame;                 // the paint's off-screen image
 };
 
 } // namespace Vexel

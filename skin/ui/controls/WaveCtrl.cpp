@@ -220,20 +220,6 @@ void CWaveCtrl::OnSize(UINT type, int cx, int cy)
     ForgetFillRegion();
 }
 
-HBITMAP CWaveCtrl::Buffer::Get(CDC& reference, SIZE wanted)
-{
-    if (wanted.cx <= 0 || wanted.cy <= 0)
-        return nullptr;
-    if (!bitmap.GetSafeHandle() || size.cx != wanted.cx || size.cy != wanted.cy) {
-        bitmap.DeleteObject();
-        size = SIZE{0, 0};
-        if (!bitmap.CreateCompatibleBitmap(&reference, wanted.cx, wanted.cy))
-            return nullptr;
-        size = wanted;
-    }
-    return static_cast<HBITMAP>(bitmap.GetSafeHandle());
-}
-
 void CWaveCtrl::OnPaint()
 {
     CPaintDC paint(this);

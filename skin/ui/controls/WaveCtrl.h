@@ -13,6 +13,7 @@
 // region under a single series; the window that made it releases nothing in it.
 #include "framework/Afx.h"
 #include "skin/model/CtrlProperties.h"
+#include "skin/ui/PaintBuffer.h"
 #include "skin/ui/controls/WaveGeometry.h"
 
 #include <commctrl.h>
@@ -118,15 +119,8 @@ private:
     int m_dragStartOffset = 0;
     std::vector<WAVESERIES> m_series;
     CRgn m_fillRegion;                    // the area under a single series; made on demand
-
-    // An off-screen image kept between paints, made again only when the size changes.
-    struct Buffer {
-        CBitmap bitmap;
-        SIZE size{0, 0};
-        HBITMAP Get(CDC& reference, SIZE wanted);
-    };
-    Buffer m_frame;   // the paint
-    Buffer m_graph;   // the grid and series, before their part is copied onto the frame
+    PaintBuffer m_frame;   // the paint
+    PaintBuffer m_graph;   // the grid and series, before their part is copied onto the frame
 };
 
 } // namespace Vexel
