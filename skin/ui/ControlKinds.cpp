@@ -6,6 +6,7 @@
 #include "skin/ui/StaticFactory.h"
 #include "skin/ui/TreeFactories.h"
 #include "skin/ui/controls/InputFactories.h"
+#include "skin/ui/controls/ViewFactories.h"
 
 namespace Vexel {
 
@@ -35,6 +36,12 @@ void RegisterSkinControlKinds()
     RegisterControlKind(L"SCROLLBAREX", &CreateScrollBarEx, nullptr);
 
     // Menu bar.
+
+    // Views: thumbnails, web pages, dates and wave graphs.
+    RegisterControlKind(L"THUMBNAIL", &CreateThumbnail, &ReleaseThumbnail);
+    RegisterControlKind(L"HTMLCTRL", &CreateHtmlCtrl, nullptr);
+    RegisterControlKind(L"DATETIMECTRL", &CreateDateTimeCtrl, nullptr);
+    RegisterControlKind(L"WAVECTRL", &CreateWaveCtrl, nullptr);
 }
 
 } // namespace Vexel
