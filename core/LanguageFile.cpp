@@ -64,13 +64,24 @@ bool Decipher(HANDLE source, HANDLE plain)
     return written;
 }
 
+constexpr const wchar_t* kLanguageCodes[] = {L"SP_ENG", L"SP_FRE", L"SP_ITA", L"SP_RUS", L"SP_SPA", L"SP_POR"};
+
 } // namespace
+
+CString LanguageCodeForFiles(const std::string& storedCode)
+{
+    const CString stored = AnsiToWide(storedCode);
+    for (const wchar_t* code : kLanguageCodes) {
+        // Ordinal and ASCII-only: no locale may turn some other text into one of the codes.
+        if (::CompareStringOrdinal(stored, -1, code, -1, TRUE) == CSTR_EQUAL)
+            return code;
+    }
+    return kLanguageCodes[0];
+}
 
 bool LoadLanguageFile(UiTextLoader loadTexts)
 {
-    CString code = AnsiToWide(g_options.Language);
-    if (code.IsEmpty())
-        code = L"SP_ENG";
+    const CString code = LanguageCodeForFiles(g_options.Language);
     const CString folder = LanguageFolder();
     const CString plainPath = folder + code + L".INI";
     const CString cipherPath = folder + code + L".txt";

@@ -11,7 +11,7 @@
 #include "skin/model/SkinReader.h"
 #include "skin/model/UiWndProperties.h"
 #include "tests/skin_resources/FixedIds.h"
-#include "tests/skin_resources/ProgramFolderScope.h"
+#include "tests/support/ProgramFolderScope.h"
 #include "tests/skin_resources/WindowControls.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +20,7 @@
 #include <string>
 
 using namespace skin_resources_test;
+using lumeo_test::ProgramFolderScope;
 using Vexel::g_skinStore;
 
 namespace {

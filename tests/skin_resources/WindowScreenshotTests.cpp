@@ -9,8 +9,9 @@
 #include "skin/model/SkinGlobals.h"
 #include "skin/model/SkinLifecycle.h"
 #include "skin/model/SkinReader.h"
+#include "skin/ui/ControlKinds.h"
 #include "skin/ui/UIWnd.h"
-#include "tests/skin_resources/ProgramFolderScope.h"
+#include "tests/support/ProgramFolderScope.h"
 #include "tests/skin_resources/WindowControls.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@
 #include <string>
 
 using namespace skin_resources_test;
+using lumeo_test::ProgramFolderScope;
 using Vexel::g_skinStore;
 
 namespace {
@@ -104,6 +106,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+        Vexel::RegisterSkinControlKinds();   // every control kind built so far shows
         Vexel::ReleaseSkin();
         WriteProgramResources();
         ASSERT_EQ(0, Vexel::OpenSkin(CString(folder.Path(L"Skins\\Lumeo\\the.xui").c_str()), 1));

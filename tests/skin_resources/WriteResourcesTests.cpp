@@ -1,8 +1,8 @@
 // Proves what start-up writes beside the program: every skin bitmap as a valid BMP of its
 // resource's size, the skin files byte for byte, the record folder; that a second start
-// replaces files the user edited; that the chosen language is deciphered from a file opened
-// only for reading and handed to the text loader; that no language file is left once the
-// texts are loaded; and that the skin opens from what was written.
+// replaces files the user edited; that the chosen language (English for any code outside the
+// six) is deciphered from a file opened only for reading and handed to the text loader; that no
+// language file is left once the texts are loaded; and that the skin opens from what was written.
 #include "core/LanguageFile.h"
 #include "core/OptionsRecord.h"
 #include "core/ProgramResources.h"
@@ -10,7 +10,7 @@
 #include "core/TextConvert.h"
 #include "resources/ProgramIds.h"
 #include "skin/model/SkinLifecycle.h"
-#include "tests/skin_resources/ProgramFolderScope.h"
+#include "tests/support/ProgramFolderScope.h"
 
 #include <gtest/gtest.h>
 #include <ole2.h>
@@ -19,7 +19,7 @@
 #include <cstring>
 #include <string>
 
-using namespace skin_resources_test;
+using lumeo_test::ProgramFolderScope;
 using lumeo_test::ReadFileBytes;
 using lumeo_test::WriteFileBytes;
 
@@ -197,17 +197,33 @@ TEST_F(StartUpFiles, TheEncipheredFileIsOnlyReadSoAReadOnlyCopyStillLoads)
     EXPECT_EQ(before, ReadFileBytes(cipher));
 }
 
-TEST_F(StartUpFiles, ALanguageWithoutAFileFailsAndLeavesOnlyItsEmptyPlainFile)
+TEST_F(StartUpFiles, AStoredLanguageOutsideTheSixLoadsEnglish)
 {
     WriteProgramResources();
-    g_options.Language = "SP_XXX";
-    g_loaded = LoaderCall{};
-    EXPECT_FALSE(LoadLanguageFile(&RecordingLoader));
-    EXPECT_EQ(0, g_loaded.calls);
-    EXPECT_TRUE(Exists(Language(L"SP_XXX.INI")));
-    EXPECT_EQ("", ReadFileBytes(Language(L"SP_XXX.INI")));
-    DeleteLanguageFiles();
-    EXPECT_TRUE(Exists(Language(L"SP_XXX.INI")));   // not one of the twelve names
+    for (const char* stored : {"SP_XXX", "..\\..\\evil"}) {
+        SCOPED_TRACE(stored);
+        g_options.Language = stored;
+        g_loaded = LoaderCall{};
+        EXPECT_TRUE(LoadLanguageFile(&RecordingLoader));
+        EXPECT_EQ(Language(L"SP_ENG.INI"), g_loaded.path);
+        EXPECT_EQ(0u, g_loaded.text.rfind("[Info]\r\nlanguage=ENG\r\n", 0));
+    }
+    EXPECT_FALSE(Exists(Language(L"SP_XXX.INI")));
+    EXPECT_FALSE(Exists(folder.Path(L"evil.INI")));
+}
+
+TEST(LanguageCode, OnlyTheSixCodesReachAFileNameAndAnythingElseIsEnglish)
+{
+    struct Case {
+        const char* stored;
+        const wchar_t* code;
+    } const cases[] = {
+        {"SP_ENG", L"SP_ENG"}, {"SP_FRE", L"SP_FRE"}, {"SP_ITA", L"SP_ITA"}, {"SP_RUS", L"SP_RUS"},
+        {"SP_SPA", L"SP_SPA"}, {"SP_POR", L"SP_POR"}, {"sp_rus", L"SP_RUS"}, {"Sp_Por", L"SP_POR"},
+        {"", L"SP_ENG"},       {"SP_GER", L"SP_ENG"}, {"SP_FRE ", L"SP_ENG"}, {"C:\\x", L"SP_ENG"},
+    };
+    for (const Case& c : cases)
+        EXPECT_STREQ(c.code, LanguageCodeForFiles(c.stored).GetString()) << c.stored;
 }
 
 TEST_F(StartUpFiles, NoLanguageFileRemainsAfterStartUp)

@@ -64,4 +64,12 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
     return ok && written == bytes.size();
 }
 
+std::wstring ProgramFolder()
+{
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring module(path, n);
+    return module.substr(0, module.find_last_of(L'\\') + 1);
+}
+
 } // namespace lumeo_test

@@ -23,5 +23,8 @@ private:
 std::string ReadFileBytes(const std::wstring& path);
 // Writes bytes to a file, replacing it; false on failure.
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+// The folder of the running test program, ending with a backslash: where the build lays the
+// data files a test reads.
+std::wstring ProgramFolder();
 
 } // namespace lumeo_test

@@ -2,23 +2,14 @@
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <string>
 
 namespace {
 
-std::wstring ProgramFolder()
-{
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, n);
-    return folder.substr(0, folder.find_last_of(L'\\') + 1);
-}
-
 TEST(LangCipher, HostToolOutputDeciphersBlockByBlockToThePlainFile)
 {
-    const std::wstring folder = ProgramFolder() + L"langcipher\\";
+    const std::wstring folder = lumeo_test::ProgramFolder() + L"langcipher\\";
     const std::string plain = lumeo_test::ReadFileBytes(folder + L"sample.ini");
     const std::string enciphered = lumeo_test::ReadFileBytes(folder + L"sample.txt");
     ASSERT_FALSE(plain.empty());

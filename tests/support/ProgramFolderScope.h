@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace skin_resources_test {
+namespace lumeo_test {
 
 class ProgramFolderScope {
 public:
@@ -29,4 +29,4 @@ private:
     ProgramFolderSource m_previous = nullptr;
 };
 
-} // namespace skin_resources_test
+} // namespace lumeo_test

@@ -1,0 +1,185 @@
+#pragma once
+// Every (section, key) of the language file, in the order the text table holds them. Each
+// LUMEO_UI_KEYS_* list calls X(field, "key") once per key: the field of the section's record and
+// the key's name in the file. LUMEO_UI_TEXT_SECTIONS calls SECTION(record type, member of the
+// table, "section name", key list) once per section. UiTextTable.h builds the table and its
+// visitor from these lists, so the record layout and the loader cannot drift apart.
+//
+// A window reads a text as g_uiTexts.<member>.<field>, e.g. g_uiTexts.callWnd.t30046 for
+// CALL_WND 30046. MISC skips 38004 and 38005 on purpose: they are neither read nor stored.
+
+#define LUMEO_UI_KEYS_INFO(X) \
+    X(language, "language") X(option, "option") X(version, "version")
+
+#define LUMEO_UI_KEYS_APP_INSTANCE(X) \
+    X(t37000, "37000") X(t37001, "37001") X(t37002, "37002") X(t37003, "37003") \
+    X(t37004, "37004")
+
+#define LUMEO_UI_KEYS_MENU_HISTORY(X) \
+    X(t11000, "11000") X(t11001, "11001") X(t11002, "11002") X(t11003, "11003")
+
+#define LUMEO_UI_KEYS_MENU_MAIN(X) \
+    X(t12000, "12000") X(t12001, "12001") X(t12002, "12002") X(t12003, "12003") \
+    X(t12004, "12004") X(t12005, "12005") X(t12006, "12006") X(t12007, "12007") \
+    X(t12008, "12008") X(t12009, "12009") X(t12010, "12010") X(t12011, "12011") \
+    X(t12012, "12012") X(t12013, "12013") X(t12014, "12014")
+
+#define LUMEO_UI_KEYS_MENU_BLANK(X) \
+    X(t13000, "13000") X(t13001, "13001") X(t13002, "13002") X(t13003, "13003")
+
+#define LUMEO_UI_KEYS_MENU_CONTACTS(X) \
+    X(t14000, "14000") X(t14001, "14001") X(t14002, "14002") X(t14003, "14003") \
+    X(t14004, "14004") X(t14005, "14005") X(t14006, "14006") X(t14007, "14007") \
+    X(t14008, "14008") X(t14009, "14009") X(t14010, "14010") X(t14011, "14011") \
+    X(t14012, "14012") X(t14013, "14013") X(t14014, "14014")
+
+#define LUMEO_UI_KEYS_MENU_GROUP(X) \
+    X(t15000, "15000") X(t15001, "15001") X(t15002, "15002") X(t15003, "15003") \
+    X(t15004, "15004") X(t15005, "15005")
+
+#define LUMEO_UI_KEYS_MENU_STATUS(X) \
+    X(t16000, "16000") X(t16001, "16001") X(t16002, "16002") X(t16003, "16003") \
+    X(t16004, "16004") X(t16005, "16005")
+
+#define LUMEO_UI_KEYS_DLG_LOGIN(X) \
+    X(t20000, "20000") X(t20001, "20001") X(t20002, "20002") X(t20003, "20003") \
+    X(t20004, "20004") X(t20005, "20005") X(t20006, "20006") X(t20007, "20007") \
+    X(t20008, "20008") X(t20009, "20009") X(t20010, "20010") X(t20011, "20011") \
+    X(t20012, "20012") X(t20013, "20013") X(t20014, "20014") X(t20015, "20015") \
+    X(t20016, "20016") X(t20017, "20017") X(t20018, "20018") X(t20019, "20019") \
+    X(t20020, "20020") X(t20021, "20021") X(t20022, "20022") X(t20023, "20023") \
+    X(t20024, "20024") X(t20025, "20025") X(t20026, "20026") X(t20027, "20027")
+
+#define LUMEO_UI_KEYS_DLG_ABOUT(X) \
+    X(t21000, "21000") X(t21001, "21001") X(t21002, "21002") X(t21003, "21003")
+
+#define LUMEO_UI_KEYS_DLG_AUDIOCODEC(X) \
+    X(t22000, "22000") X(t22001, "22001") X(t22002, "22002") X(t22003, "22003") \
+    X(t22004, "22004") X(t22005, "22005") X(t22006, "22006") X(t22007, "22007") \
+    X(t22008, "22008") X(t22009, "22009")
+
+#define LUMEO_UI_KEYS_DLG_VIDEOCODEC(X) \
+    X(t23000, "23000") X(t23001, "23001") X(t23002, "23002") X(t23003, "23003") \
+    X(t23004, "23004") X(t23005, "23005") X(t23006, "23006") X(t23007, "23007")
+
+#define LUMEO_UI_KEYS_DLG_AUDIOSETUP(X) \
+    X(t24000, "24000") X(t24001, "24001") X(t24002, "24002") X(t24003, "24003") \
+    X(t24004, "24004") X(t24005, "24005") X(t24006, "24006") X(t24007, "24007") \
+    X(t24008, "24008") X(t24009, "24009") X(t24010, "24010")
+
+#define LUMEO_UI_KEYS_DLG_VIDEOSETP(X) \
+    X(t25000, "25000") X(t25001, "25001") X(t25002, "25002") X(t25003, "25003") \
+    X(t25004, "25004") X(t25005, "25005")
+
+#define LUMEO_UI_KEYS_DLG_UPDATE(X) \
+    X(t26000, "26000") X(t26001, "26001") X(t26002, "26002") X(t26003, "26003") \
+    X(t26004, "26004") X(t26005, "26005")
+
+#define LUMEO_UI_KEYS_DLG_OPTIONS(X) \
+    X(t27000, "27000") X(t27001, "27001") X(t27002, "27002") X(t27003, "27003") \
+    X(t27004, "27004") X(t27005, "27005") X(t27006, "27006") X(t27007, "27007") \
+    X(t27008, "27008") X(t27009, "27009") X(t27010, "27010") X(t27011, "27011") \
+    X(t27012, "27012") X(t27013, "27013") X(t27014, "27014") X(t27015, "27015") \
+    X(t27016, "27016") X(t27017, "27017") X(t27018, "27018") X(t27019, "27019") \
+    X(t27020, "27020") X(t27021, "27021") X(t27022, "27022") X(t27023, "27023") \
+    X(t27024, "27024") X(t27025, "27025") X(t27026, "27026") X(t27027, "27027") \
+    X(t27028, "27028") X(t27029, "27029") X(t27030, "27030") X(t27031, "27031") \
+    X(t27032, "27032") X(t27033, "27033") X(t27034, "27034") X(t27035, "27035") \
+    X(t27036, "27036") X(t27037, "27037") X(t27038, "27038") X(t27039, "27039") \
+    X(t27040, "27040") X(t27041, "27041") X(t27042, "27042") X(t27043, "27043") \
+    X(t27044, "27044") X(t27045, "27045") X(t27046, "27046") X(t27047, "27047") \
+    X(t27048, "27048") X(t27049, "27049") X(t27050, "27050") X(t27051, "27051") \
+    X(t27052, "27052") X(t27053, "27053") X(t27054, "27054") X(t27055, "27055")
+
+#define LUMEO_UI_KEYS_CALL_WND(X) \
+    X(t30000, "30000") X(t30001, "30001") X(t30002, "30002") X(t30003, "30003") \
+    X(t30004, "30004") X(t30005, "30005") X(t30006, "30006") X(t30007, "30007") \
+    X(t30008, "30008") X(t30009, "30009") X(t30010, "30010") X(t30011, "30011") \
+    X(t30012, "30012") X(t30013, "30013") X(t30014, "30014") X(t30015, "30015") \
+    X(t30016, "30016") X(t30017, "30017") X(t30018, "30018") X(t30019, "30019") \
+    X(t30020, "30020") X(t30021, "30021") X(t30022, "30022") X(t30023, "30023") \
+    X(t30024, "30024") X(t30025, "30025") X(t30026, "30026") X(t30027, "30027") \
+    X(t30028, "30028") X(t30029, "30029") X(t30030, "30030") X(t30031, "30031") \
+    X(t30032, "30032") X(t30033, "30033") X(t30034, "30034") X(t30035, "30035") \
+    X(t30036, "30036") X(t30037, "30037") X(t30038, "30038") X(t30039, "30039") \
+    X(t30040, "30040") X(t30041, "30041") X(t30042, "30042") X(t30043, "30043") \
+    X(t30044, "30044") X(t30045, "30045") X(t30046, "30046") X(t30047, "30047") \
+    X(t30048, "30048")
+
+#define LUMEO_UI_KEYS_CHAT_WND(X) \
+    X(t31000, "31000") X(t31001, "31001") X(t31002, "31002")
+
+#define LUMEO_UI_KEYS_CONTACTDETAILS_WND(X) \
+    X(t32000, "32000") X(t32001, "32001") X(t32002, "32002") X(t32003, "32003") \
+    X(t32004, "32004") X(t32005, "32005") X(t32006, "32006") X(t32007, "32007") \
+    X(t32008, "32008") X(t32009, "32009") X(t32010, "32010") X(t32011, "32011") \
+    X(t32012, "32012") X(t32013, "32013") X(t32014, "32014") X(t32015, "32015") \
+    X(t32016, "32016") X(t32017, "32017") X(t32018, "32018")
+
+#define LUMEO_UI_KEYS_CONTACTTREE_WND(X) \
+    X(t33000, "33000") X(t33001, "33001") X(t33002, "33002") X(t33003, "33003") \
+    X(t33004, "33004") X(t33005, "33005") X(t33006, "33006") X(t33007, "33007") \
+    X(t33008, "33008") X(t33009, "33009") X(t33010, "33010")
+
+#define LUMEO_UI_KEYS_ONLINE_WND(X) \
+    X(t34000, "34000") X(t34001, "34001") X(t34002, "34002") X(t34003, "34003") \
+    X(t34004, "34004") X(t34005, "34005")
+
+#define LUMEO_UI_KEYS_MAIN_WND(X) \
+    X(t35000, "35000") X(t35001, "35001") X(t35002, "35002") X(t35003, "35003") \
+    X(t35004, "35004") X(t35005, "35005") X(t35006, "35006") X(t35007, "35007") \
+    X(t35008, "35008") X(t35009, "35009") X(t35010, "35010") X(t35011, "35011") \
+    X(t35012, "35012") X(t35013, "35013") X(t35014, "35014") X(t35015, "35015") \
+    X(t35016, "35016") X(t35017, "35017") X(t35018, "35018")
+
+#define LUMEO_UI_KEYS_VIDEO_WND(X) \
+    X(t36000, "36000") X(t36001, "36001") X(t36002, "36002") X(t36003, "36003") \
+    X(t36004, "36004")
+
+#define LUMEO_UI_KEYS_MISC(X) \
+    X(t38000, "38000") X(t38001, "38001") X(t38002, "38002") X(t38003, "38003") \
+    X(t38006, "38006") X(t38007, "38007") X(t38008, "38008") X(t38009, "38009") \
+    X(t38010, "38010") X(t38011, "38011") X(t38012, "38012") X(t38013, "38013") \
+    X(t38014, "38014") X(t38015, "38015")
+
+#define LUMEO_UI_KEYS_PAGE_WND(X) \
+    X(t40000, "40000") X(t40001, "40001") X(t40002, "40002") X(t40003, "40003") \
+    X(t40004, "40004") X(t40005, "40005") X(t40006, "40006") X(t40007, "40007") \
+    X(t40008, "40008") X(t40009, "40009") X(t40010, "40010") X(t40011, "40011") \
+    X(t40012, "40012") X(t40013, "40013") X(t40014, "40014") X(t40015, "40015") \
+    X(t40016, "40016") X(t40017, "40017") X(t40018, "40018") X(t40019, "40019") \
+    X(t40020, "40020") X(t40021, "40021") X(t40022, "40022") X(t40023, "40023") \
+    X(t40024, "40024") X(t40025, "40025") X(t40026, "40026") X(t40027, "40027") \
+    X(t40028, "40028") X(t40029, "40029") X(t40030, "40030") X(t40031, "40031") \
+    X(t40032, "40032") X(t40033, "40033") X(t40034, "40034") X(t40035, "40035") \
+    X(t40036, "40036") X(t40037, "40037") X(t40038, "40038") X(t40039, "40039") \
+    X(t40040, "40040") X(t40041, "40041") X(t40042, "40042") X(t40043, "40043") \
+    X(t40044, "40044") X(t40045, "40045") X(t40046, "40046") X(t40047, "40047") \
+    X(t40048, "40048") X(t40049, "40049")
+
+#define LUMEO_UI_TEXT_SECTIONS(SECTION) \
+    SECTION(UiInfoTexts, info, "Info", LUMEO_UI_KEYS_INFO) \
+    SECTION(UiAppInstanceTexts, appInstance, "APP_INSTANCE", LUMEO_UI_KEYS_APP_INSTANCE) \
+    SECTION(UiMenuHistoryTexts, menuHistory, "MENU_HISTORY", LUMEO_UI_KEYS_MENU_HISTORY) \
+    SECTION(UiMenuMainTexts, menuMain, "MENU_MAIN", LUMEO_UI_KEYS_MENU_MAIN) \
+    SECTION(UiMenuBlankTexts, menuBlank, "MENU_BLANK", LUMEO_UI_KEYS_MENU_BLANK) \
+    SECTION(UiMenuContactsTexts, menuContacts, "MENU_CONTACTS", LUMEO_UI_KEYS_MENU_CONTACTS) \
+    SECTION(UiMenuGroupTexts, menuGroup, "MENU_GROUP", LUMEO_UI_KEYS_MENU_GROUP) \
+    SECTION(UiMenuStatusTexts, menuStatus, "MENU_STATUS", LUMEO_UI_KEYS_MENU_STATUS) \
+    SECTION(UiDlgLoginTexts, dlgLogin, "DLG_LOGIN", LUMEO_UI_KEYS_DLG_LOGIN) \
+    SECTION(UiDlgAboutTexts, dlgAbout, "DLG_ABOUT", LUMEO_UI_KEYS_DLG_ABOUT) \
+    SECTION(UiDlgAudioCodecTexts, dlgAudioCodec, "DLG_AUDIOCODEC", LUMEO_UI_KEYS_DLG_AUDIOCODEC) \
+    SECTION(UiDlgVideoCodecTexts, dlgVideoCodec, "DLG_VIDEOCODEC", LUMEO_UI_KEYS_DLG_VIDEOCODEC) \
+    SECTION(UiDlgAudioSetupTexts, dlgAudioSetup, "DLG_AUDIOSETUP", LUMEO_UI_KEYS_DLG_AUDIOSETUP) \
+    SECTION(UiDlgVideoSetupTexts, dlgVideoSetup, "DLG_VIDEOSETP", LUMEO_UI_KEYS_DLG_VIDEOSETP) \
+    SECTION(UiDlgUpdateTexts, dlgUpdate, "DLG_UPDATE", LUMEO_UI_KEYS_DLG_UPDATE) \
+    SECTION(UiDlgOptionsTexts, dlgOptions, "DLG_OPTIONS", LUMEO_UI_KEYS_DLG_OPTIONS) \
+    SECTION(UiCallWndTexts, callWnd, "CALL_WND", LUMEO_UI_KEYS_CALL_WND) \
+    SECTION(UiChatWndTexts, chatWnd, "CHAT_WND", LUMEO_UI_KEYS_CHAT_WND) \
+    SECTION(UiContactDetailsWndTexts, contactDetailsWnd, "CONTACTDETAILS_WND", LUMEO_UI_KEYS_CONTACTDETAILS_WND) \
+    SECTION(UiContactTreeWndTexts, contactTreeWnd, "CONTACTTREE_WND", LUMEO_UI_KEYS_CONTACTTREE_WND) \
+    SECTION(UiOnlineWndTexts, onlineWnd, "ONLINE_WND", LUMEO_UI_KEYS_ONLINE_WND) \
+    SECTION(UiMainWndTexts, mainWnd, "MAIN_WND", LUMEO_UI_KEYS_MAIN_WND) \
+    SECTION(UiVideoWndTexts, videoWnd, "VIDEO_WND", LUMEO_UI_KEYS_VIDEO_WND) \
+    SECTION(UiMiscTexts, misc, "MISC", LUMEO_UI_KEYS_MISC) \
+    SECTION(UiPageWndTexts, pageWnd, "PAGE_WND", LUMEO_UI_KEYS_PAGE_WND)
