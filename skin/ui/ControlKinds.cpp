@@ -3,6 +3,7 @@
 #include "skin/ui/ControlFactoryTable.h"
 #include "skin/ui/PlaceholderFactories.h"
 #include "skin/ui/TreeFactories.h"
+#include "skin/ui/TreeListFactory.h"
 
 namespace Vexel {
 
@@ -22,6 +23,7 @@ void RegisterSkinControlKinds()
     // Scroll bars, trees and tree lists.
     RegisterControlKind(L"TREECTRL", &CreateTreeCtrl, &ReleaseTreeCtrl);
     RegisterControlKind(L"SCROLLBAREX", &CreateScrollBarEx, nullptr);
+    RegisterControlKind(L"TREELIST", &CreateTreeList, &ReleaseTreeList);
 
     // Menu bar.
 }

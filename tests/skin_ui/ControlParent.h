@@ -1,7 +1,8 @@
 #pragma once
 // A plain framework window for the control tests to put a control into: it records the
-// scroll notifications and WM_NOTIFY codes that reach it, answers the item-drawing offers
-// and notifications as a test sets, and sets a bar's position back as an owner does.
+// scroll notifications, WM_NOTIFY codes, column clicks and forwarded mouse messages that
+// reach it, answers the item-drawing offers and notifications as a test sets, and sets a
+// bar's position back as an owner does.
 #include "framework/Afx.h"
 
 #include <commctrl.h>
@@ -27,6 +28,8 @@ public:
     std::vector<int> notifyCodes;        // WM_NOTIFY codes, in order
     std::vector<NMTREEVIEWW> hoverChanges;   // TVN_VXL_HOVERCHANGING and ...CHANGED, in order
     int childMice = 0;                   // WM_VXL_CHILDMOUSE messages
+    std::vector<WPARAM> childMouse;      // ... their wParam (message, control id), in order
+    std::vector<NMLISTVIEW> columnClicks;   // LVN_COLUMNCLICK, in order
 
     // Answers to WM_NOTIFY by code (others: 0), and to the item-drawing offers.
     std::function<LRESULT(const NMHDR&)> notifyAnswer;

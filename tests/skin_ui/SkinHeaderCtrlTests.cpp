@@ -2,6 +2,7 @@
 // mouse and the left button move, what it paints in and beside its items, items its parent
 // draws, its record and style, its place at the top of its parent, a dragged column kept
 // inside a tree list's header only, and every image and font given back.
+#include "ControlParent.h"
 #include "GdiCount.h"
 #include "Pixels.h"
 #include "UIWndTestSupport.h"
@@ -28,34 +29,6 @@ namespace {
 constexpr UINT kHeaderId = 7;
 constexpr COLORREF kLooks[kHeaderLookCount] = {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200), RGB(90, 90, 90)};
 constexpr COLORREF kStrip = RGB(250, 200, 10);
-
-// A framework window for the header to live in; it can take the items' drawing over.
-class HeaderParentWnd : public CWnd {
-public:
-    HeaderParentWnd()
-    {
-        CreateEx(0, AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW)), L"",
-                 WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 40, 40, 300, 200, nullptr, nullptr);
-    }
-    ~HeaderParentWnd() override
-    {
-        if (m_hWnd)
-            DestroyWindow();
-    }
-
-    std::vector<DRAWITEMSTRUCT> offers;
-    LRESULT drawsItems = 0;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_VXL_DRAWCHILDITEM) {
-            offers.push_back(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return drawsItems;
-        }
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
 
 HBITMAP Solid(COLORREF color)
 {
@@ -123,7 +96,7 @@ protected:
     }
 
     WindowSkin skin;
-    HeaderParentWnd parent;
+    ControlParent parent{40, 40, 300, 200};
     CSkinHeaderCtrl header;
 };
 
@@ -223,11 +196,13 @@ TEST_F(SkinHeaderTest, AnItemTheParentDrawsGetsNothingFromTheHeader)
     Make();
     AddItems({50, 60});
     GiveLookImages();
-    parent.drawsItems = 1;
+    std::vector<DRAWITEMSTRUCT> offers;
+    LRESULT drawn = 1;
+    parent.drawItem = [&](const DRAWITEMSTRUCT& item) { return offers.push_back(item), drawn; };
     Canvas canvas(220, 30);
     EXPECT_EQ(header.DrawHeaderItem(canvas.Cdc(), 1), 0);
-    ASSERT_EQ(parent.offers.size(), 1u);
-    const DRAWITEMSTRUCT& offer = parent.offers[0];
+    ASSERT_EQ(offers.size(), 1u);
+    const DRAWITEMSTRUCT& offer = offers[0];
     EXPECT_EQ(offer.CtlType, static_cast<UINT>(ODT_HEADER));
     EXPECT_EQ(offer.CtlID, kHeaderId);
     EXPECT_EQ(offer.itemID, 1u);
@@ -238,7 +213,7 @@ TEST_F(SkinHeaderTest, AnItemTheParentDrawsGetsNothingFromTheHeader)
     EXPECT_TRUE(::EqualRect(&offer.rcItem, &item));
     EXPECT_EQ(canvas.At(item.left + 2, item.bottom - 2), Canvas::kFill);
 
-    parent.drawsItems = 0;
+    drawn = 0;
     EXPECT_EQ(LookOf(1), kLooks[kHeaderNormal]);
 }
 
@@ -304,7 +279,7 @@ TEST_F(SkinHeaderTest, ItKeepsToTheTopOfItsParentAtItsHeight)
 
 TEST(SkinHeaderInAList, AListWithoutAColumnHeaderKeepsItsHeightAsItIs)
 {
-    HeaderParentWnd parent;
+    ControlParent parent(40, 40, 300, 200);
     for (const bool noHeader : {false, true}) {
         CListCtrl list;
         ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT | (noHeader ? LVS_NOCOLUMNHEADER : 0), RECT{0, 0, 200, 100},

@@ -238,11 +238,10 @@ LRESULT CTreeList::WithRedrawHeld(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const bool hold = IsWindowVisible() && m_redrawEnabled;
     if (hold)
-        CTreeCtrl::WindowProc(WM_SETREDRAW, FALSE, 0);
+        SendMessage(WM_SETREDRAW, FALSE);
     const LRESULT result = CTreeCtrl::WindowProc(message, wParam, lParam);
     if (hold) {
-        CTreeCtrl::WindowProc(WM_SETREDRAW, TRUE, 0);
-        m_redrawEnabled = TRUE;
+        SendMessage(WM_SETREDRAW, TRUE);
         Invalidate(message == TVM_EXPAND);
         UpdateWindow();
     }

@@ -16,6 +16,8 @@
 #include "framework/Afx.h"
 #include "skin/model/CtrlProperties.h"
 
+#include <commctrl.h>
+
 #include <memory>
 
 namespace Vexel {
@@ -81,12 +83,18 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void OnPaint();
+    BOOL OnEraseBkgnd(CDC* dc);
+    DECLARE_MESSAGE_MAP()
 
 private:
     int OnCreateParts(const CREATESTRUCTW& create);
     LRESULT AfterBase(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnTreeNotify(const NMHDR& header);
+    // The parts' notifications, after this window's message map has seen them.
+    void OnTreeNotify(const NMHDR& header, bool refused);
+    void OnHeaderNotify(const NMHDR& header, BOOL handled);
     bool IsVerticalRangeNeeded() const;
+    void ClipTree(SIZE visible);
 
     std::unique_ptr<TreeListCtrlPrivate> m_private;
 };
