@@ -50,16 +50,10 @@ void CSkinHeaderCtrl::OnPaint()
     RECT client;
     GetClientRect(&client);
     const SIZE size{client.right, client.bottom};
-    if (size.cx <= 0 || size.cy <= 0)
+    const HBITMAP canvas = p.canvas.Get(paint, size);
+    if (!canvas)
         return;
-    if (!p.canvas.GetSafeHandle() || p.canvasSize.cx != size.cx || p.canvasSize.cy != size.cy) {
-        p.canvas.DeleteObject();
-        p.canvasSize = SIZE{0, 0};
-        if (!p.canvas.CreateCompatibleBitmap(&paint, size.cx, size.cy))
-            return;
-        p.canvasSize = size;
-    }
-    BitmapDC memory(paint, p.canvas);
+    BitmapDC memory(paint, canvas);
     memory.SetBkMode(TRANSPARENT);
     PaintStrip(memory, client);
     const int count = GetItemCount();

@@ -1,6 +1,7 @@
 #pragma once
 // What a CSkinHeaderCtrl holds; shared by its files, seen by nothing else.
 #include "framework/Gdi.h"
+#include "skin/ui/PaintBuffer.h"
 #include "skin/ui/controls/HeaderItemLayout.h"
 #include "skin/ui/controls/SkinHeaderCtrl.h"
 
@@ -19,8 +20,7 @@ struct SkinHeaderCtrlPrivate {
     int hoverItem = -1;                             // under the mouse
     int clampedItem = -1;                           // a tracked column kept inside the header ...
     int clampedWidth = 0;                           // ... at most this wide, until the button is up
-    CBitmap canvas;                                 // the off-screen paint, kept at the client size
-    SIZE canvasSize{0, 0};
+    PaintBuffer canvas;
 };
 
 } // namespace Vexel

@@ -111,8 +111,6 @@ private:
     DRAWITEMSTRUCT MakeDrawItem(CDC* dc, HTREEITEM item, const RECT& row) const;
     void DrawLeftPart(CDC& dc, HTREEITEM item, const RECT& row, const RECT& text, UINT state);
     HBITMAP NativeRendering(CDC& reference);
-    COLORREF TextColorNow() const;
-    COLORREF BackColorNow() const;
     bool ApplyRegion(const OwnScrollBarLayout& layout, SIZE window);
     void RestoreRedrawAfterExpand();
     int ApplyTreeRecord(const CTRLPROPERTIES& record);

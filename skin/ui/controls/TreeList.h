@@ -17,6 +17,7 @@
 #include "framework/Afx.h"
 #include "framework/ListCtrl.h"
 #include "framework/TreeCtrl.h"
+#include "skin/ui/PaintBuffer.h"
 
 namespace Vexel {
 
@@ -80,8 +81,6 @@ private:
     LRESULT PassedOn(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     void DrawBackground(CDC& dc, const RECT& client);
-    COLORREF BackColorNow() const;
-    COLORREF TextColorNow() const;
     LRESULT SendToTreeList(UINT message, WPARAM wParam, LPARAM lParam) const;
     int ColumnCount() const;
     // The text of `item` in `column` into `buffer` (empty when it has none); false when
@@ -95,8 +94,7 @@ private:
     CBitmap m_backgroundDisabled;              // owned
     DWORD m_hoverTime = HOVER_DEFAULT;
     BOOL m_redrawEnabled = TRUE;
-    CBitmap m_canvas;                          // the off-screen paint, kept at the client size
-    SIZE m_canvasSize{0, 0};
+    PaintBuffer m_canvas;
 };
 
 } // namespace Vexel

@@ -6,6 +6,7 @@
 #include "skin/ui/ControlBase.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinMessages.h"
+#include "skin/ui/SkinWindowClass.h"
 #include "skin/ui/StateImages.h"
 #include "skin/ui/controls/LayeredParent.h"
 #include "skin/ui/controls/TreeListCtrlPrivate.h"
@@ -24,18 +25,6 @@ namespace {
 // What shows where no part lies.
 constexpr COLORREF kUncovered = RGB(0x80, 0x80, 0x80);
 constexpr DWORD kHeaderStyle = WS_CHILD | WS_VISIBLE | HDS_BUTTONS | HDS_DRAGDROP | HDS_FULLDRAG;
-
-bool RegisterTreeListClass()
-{
-    WNDCLASSW wc{};
-    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &::DefWindowProcW;
-    wc.hInstance = AfxGetInstanceHandle();
-    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = CTreeListCtrl::kClassName;
-    return AfxRegisterClass(&wc) != FALSE;
-}
 
 // Changes of the tree after which the own scroll bar is brought into step: the tree part
 // passes these on once it has done them.
@@ -78,7 +67,8 @@ BOOL CTreeListCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id,
     p.headerHeight = headerHeight;
     p.ownScrollBar = ownScrollBar;
     p.scrollBarWidth = scrollBarWidth;
-    if (!RegisterTreeListClass())
+    // Registered by the first tree list; later ones find it there.
+    if (!RegisterSkinWindowClass(kClassName))
         return FALSE;
     return CWnd::Create(kClassName, nullptr, style, rect, parent, id);
 }

@@ -6,6 +6,7 @@
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/controls/SkinHeaderCtrl.h"
+#include "skin/ui/controls/TreeViewColors.h"
 
 namespace Vexel {
 namespace {
@@ -24,37 +25,18 @@ RECT RectInParent(HWND window)
 
 } // namespace
 
-// The tree view answers -1 for "the system colour" (CLR_NONE); draw with the colour it means.
-COLORREF CTreeList::BackColorNow() const
-{
-    const COLORREF color = GetBkColor();
-    return color == CLR_NONE ? ::GetSysColor(COLOR_WINDOW) : color;
-}
-
-COLORREF CTreeList::TextColorNow() const
-{
-    const COLORREF color = GetTextColor();
-    return color == CLR_NONE ? ::GetSysColor(COLOR_WINDOWTEXT) : color;
-}
-
 void CTreeList::Paint()
 {
     CPaintDC paint(this);
     RECT client;
     GetClientRect(&client);
     const SIZE size{client.right, client.bottom};
-    if (size.cx <= 0 || size.cy <= 0)
+    const HBITMAP canvas = m_canvas.Get(paint, size);
+    if (!canvas)
         return;
-    if (!m_canvas.GetSafeHandle() || m_canvasSize.cx != size.cx || m_canvasSize.cy != size.cy) {
-        m_canvas.DeleteObject();
-        m_canvasSize = SIZE{0, 0};
-        if (!m_canvas.CreateCompatibleBitmap(&paint, size.cx, size.cy))
-            return;
-        m_canvasSize = size;
-    }
-    BitmapDC memory(paint, m_canvas);
+    BitmapDC memory(paint, canvas);
     DrawBackground(memory, client);
-    memory.SetTextColor(TextColorNow());
+    memory.SetTextColor(TreeTextColor(*this));
     // Rows are drawn in the tree's own font, as the tree view would.
     HGDIOBJ previousFont = nullptr;
     if (const HFONT font = GetFont())
@@ -76,7 +58,7 @@ void CTreeList::DrawBackground(CDC& dc, const RECT& client)
 {
     const HBITMAP image = IsWindowEnabled() ? m_backgroundNormal : m_backgroundDisabled;
     if (!m_backgroundNormal.GetSafeHandle() || !image) {
-        dc.FillSolidRect(&client, BackColorNow());
+        dc.FillSolidRect(&client, TreeBackColor(*this));
         return;
     }
     const HWND treeList = ::GetParent(m_hWnd);
