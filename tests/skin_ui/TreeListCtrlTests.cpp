@@ -15,6 +15,7 @@
 #include "skin/ui/controls/SkinHeaderCtrl.h"
 #include "skin/ui/controls/TreeList.h"
 #include "skin/ui/controls/TreeListCtrl.h"
+#include "skin/ui/controls/TreeViewDrawing.h"
 
 #include <gtest/gtest.h>
 
@@ -312,6 +313,7 @@ TEST_F(TreeListTest, ADerivedListDrawsRowsItselfOrTheTreeDrawsTheSelection)
     EXPECT_EQ(offer.hDC, canvas.Dc());
     EXPECT_TRUE(::EqualRect(&offer.rcItem, &row));
     EXPECT_EQ(offer.itemData, 42u);
+    EXPECT_EQ(TreeRowItem(offer), second);
     EXPECT_EQ(canvas.At(row.right - 2, row.top + 1), Canvas::kFill);
 
     list.drawsRows = 0;

@@ -108,7 +108,6 @@ private:
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnScrollMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT SendToParent(UINT message, WPARAM wParam, const void* data) const;
-    DRAWITEMSTRUCT MakeDrawItem(CDC* dc, HTREEITEM item, const RECT& row) const;
     void DrawLeftPart(CDC& dc, HTREEITEM item, const RECT& row, const RECT& text, UINT state);
     HBITMAP NativeRendering(CDC& reference);
     bool ApplyRegion(const OwnScrollBarLayout& layout, SIZE window);

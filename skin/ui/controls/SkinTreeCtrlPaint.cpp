@@ -8,7 +8,7 @@
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/WindowImages.h"
 #include "skin/ui/controls/SkinTreeCtrlPrivate.h"
-#include "skin/ui/controls/TreeViewColors.h"
+#include "skin/ui/controls/TreeViewDrawing.h"
 
 namespace Vexel {
 namespace {
@@ -87,26 +87,12 @@ int CSkinTreeCtrl::DrawBackground(CDC* dc)
     return 0;
 }
 
-DRAWITEMSTRUCT CSkinTreeCtrl::MakeDrawItem(CDC* dc, HTREEITEM item, const RECT& row) const
-{
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = VXL_ODT_TREE;
-    draw.CtlID = static_cast<UINT>(GetDlgCtrlID());
-    // Only the low half of the handle fits on 64-bit systems: ItemOfDrawItem finds the item.
-    draw.itemID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(item));
-    draw.hwndItem = m_hWnd;
-    draw.hDC = dc->GetSafeHdc();
-    draw.rcItem = row;
-    draw.itemData = GetItemData(item);
-    return draw;
-}
-
 int CSkinTreeCtrl::DrawItem(CDC* dc, HTREEITEM item)
 {
     RECT row;
     if (!dc || !item || !GetItemRect(item, &row, FALSE))
         return 0;
-    const DRAWITEMSTRUCT draw = MakeDrawItem(dc, item, row);
+    const DRAWITEMSTRUCT draw = TreeRowOffer(*this, dc, item, row);
     if (SendToParent(WM_VXL_DRAWCHILDITEM, draw.CtlID, &draw))
         return 0;
 
@@ -203,7 +189,7 @@ int CSkinTreeCtrl::DrawItemBackground(CDC* dc, HTREEITEM item)
     RECT rect;
     if (!dc || !item || !GetItemRect(item, &rect, FALSE))
         return 0;
-    const DRAWITEMSTRUCT draw = MakeDrawItem(dc, item, rect);
+    const DRAWITEMSTRUCT draw = TreeRowOffer(*this, dc, item, rect);
     if (SendToParent(WM_VXL_DRAWCHILDITEMBK, draw.CtlID, &draw))
         return 0;
 

@@ -6,7 +6,8 @@
 // the tree list removes the row when the item is deleted.
 //
 // Before it draws a row it offers it to the tree list (WM_VXL_DRAWCHILDITEM, a
-// DRAWITEMSTRUCT of CtlType VXL_ODT_TREE with the full row rectangle; non-zero: drawn).
+// DRAWITEMSTRUCT of CtlType VXL_ODT_TREE with the full row rectangle, TreeRowOffer of
+// TreeViewDrawing.h, whose item TreeRowItem finds; non-zero: drawn).
 // Mouse messages go to the tree list first (WM_VXL_CHILDMOUSE); keys, wheel turns and
 // deletions, sorts and scrolls into view are passed on to it after they are done, so it
 // can keep its own scroll bar in step.

@@ -6,7 +6,7 @@
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/controls/SkinHeaderCtrl.h"
-#include "skin/ui/controls/TreeViewColors.h"
+#include "skin/ui/controls/TreeViewDrawing.h"
 
 namespace Vexel {
 namespace {
@@ -80,14 +80,7 @@ int CTreeList::DrawItem(CDC* dc, HTREEITEM item)
     RECT row{};
     if (!dc || !item || !GetItemRect(item, &row, FALSE))
         return 0;
-    DRAWITEMSTRUCT offer{};
-    offer.CtlType = VXL_ODT_TREE;
-    offer.CtlID = static_cast<UINT>(GetDlgCtrlID());
-    offer.itemID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(item));
-    offer.hwndItem = m_hWnd;
-    offer.hDC = dc->GetSafeHdc();
-    offer.rcItem = row;
-    offer.itemData = GetItemData(item);
+    const DRAWITEMSTRUCT offer = TreeRowOffer(*this, dc, item, row);
     if (SendToTreeList(WM_VXL_DRAWCHILDITEM, offer.CtlID, reinterpret_cast<LPARAM>(&offer)))
         return 1;
 
