@@ -17,17 +17,17 @@ TEST(HeaderItemLook, FollowsThePressedAndTheHoveredItem)
         const char* name;
         bool enabled, down;
         int pressed, hover;
-        HeaderLook look;   // of item 1
+        VisualState look;   // of item 1
     } kCases[] = {
-        {"idle", true, false, -1, -1, kHeaderNormal},
-        {"hovered", true, false, -1, 1, kHeaderHighlight},
-        {"another hovered", true, false, -1, 2, kHeaderNormal},
-        {"pressed and held over it", true, true, 1, 1, kHeaderSelected},
-        {"pressed, held, mouse elsewhere", true, true, 1, 2, kHeaderHighlight},
-        {"pressed, held, mouse outside", true, true, 1, -1, kHeaderHighlight},
-        {"hovered while another is pressed", true, true, 2, 1, kHeaderNormal},
-        {"pressed but the button is up", true, false, 1, 1, kHeaderNormal},
-        {"disabled", false, true, 1, 1, kHeaderDisabled},
+        {"idle", true, false, -1, -1, kStateNormal},
+        {"hovered", true, false, -1, 1, kStateHighlight},
+        {"another hovered", true, false, -1, 2, kStateNormal},
+        {"pressed and held over it", true, true, 1, 1, kStateSelected},
+        {"pressed, held, mouse elsewhere", true, true, 1, 2, kStateHighlight},
+        {"pressed, held, mouse outside", true, true, 1, -1, kStateHighlight},
+        {"hovered while another is pressed", true, true, 2, 1, kStateNormal},
+        {"pressed but the button is up", true, false, 1, 1, kStateNormal},
+        {"disabled", false, true, 1, 1, kStateDisabled},
     };
     for (const auto& c : kCases)
         EXPECT_EQ(ChooseHeaderLook(c.enabled, c.down, c.pressed, c.hover, 1), c.look) << c.name;

@@ -3,6 +3,7 @@
 // draws, its record and style, its place at the top of its parent, a dragged column kept
 // inside a tree list's header only, and every image and font given back.
 #include "ControlParent.h"
+#include "ControlTestSupport.h"
 #include "GdiCount.h"
 #include "Pixels.h"
 #include "UIWndTestSupport.h"
@@ -27,25 +28,12 @@ namespace skin_ui_test {
 namespace {
 
 constexpr UINT kHeaderId = 7;
-constexpr COLORREF kLooks[kHeaderLookCount] = {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200), RGB(90, 90, 90)};
+constexpr COLORREF kLooks[kStateCount] = {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200), RGB(90, 90, 90)};
 constexpr COLORREF kStrip = RGB(250, 200, 10);
 
 HBITMAP Solid(COLORREF color)
 {
-    return MakeBitmap(8, 8, [color](int, int) { return color; });
-}
-
-void SetLeftButton(bool down)
-{
-    BYTE keys[256];
-    ::GetKeyboardState(keys);
-    keys[VK_LBUTTON] = down ? 0x80 : 0;
-    ::SetKeyboardState(keys);
-}
-
-LPARAM At(int x, int y)
-{
-    return MAKELPARAM(x, y);
+    return skin_ui_test::Solid(color, 8, 8);
 }
 
 class SkinHeaderTest : public ::testing::Test {
@@ -88,11 +76,8 @@ protected:
     // The pixel the header shows at (x, y) after a paint.
     COLORREF Shown(int x, int y)
     {
-        header.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        const HDC dc = ::GetDC(header);
-        const COLORREF color = ::GetPixel(dc, x, y);
-        ::ReleaseDC(header, dc);
-        return color;
+        header.Invalidate(TRUE);
+        return WindowPixel(header, x, y);
     }
 
     WindowSkin skin;
@@ -109,39 +94,39 @@ TEST_F(SkinHeaderTest, EachItemTakesTheLookOfTheMouseAndTheLeftButton)
     const struct {
         const char* step;
         std::function<void()> act;
-        HeaderLook looks[3];
+        VisualState looks[3];
     } kSteps[] = {
-        {"untouched", [] {}, {kHeaderNormal, kHeaderNormal, kHeaderNormal}},
+        {"untouched", [] {}, {kStateNormal, kStateNormal, kStateNormal}},
         {"the mouse over item 1", [&] { header.SendMessage(WM_MOUSEMOVE, 0, At(75, middle)); },
-         {kHeaderNormal, kHeaderHighlight, kHeaderNormal}},
+         {kStateNormal, kStateHighlight, kStateNormal}},
         {"item 1 pressed",
          [&] {
              SetLeftButton(true);
              header.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(75, middle));
          },
-         {kHeaderNormal, kHeaderSelected, kHeaderNormal}},
+         {kStateNormal, kStateSelected, kStateNormal}},
         {"held while the mouse is over item 2", [&] { header.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(125, middle)); },
-         {kHeaderNormal, kHeaderHighlight, kHeaderNormal}},
+         {kStateNormal, kStateHighlight, kStateNormal}},
         {"released over item 2",
          [&] {
              SetLeftButton(false);
              header.SendMessage(WM_LBUTTONUP, 0, At(125, middle));
          },
-         {kHeaderNormal, kHeaderNormal, kHeaderHighlight}},
-        {"the mouse left", [&] { header.SendMessage(WM_MOUSELEAVE); }, {kHeaderNormal, kHeaderNormal, kHeaderNormal}},
+         {kStateNormal, kStateNormal, kStateHighlight}},
+        {"the mouse left", [&] { header.SendMessage(WM_MOUSELEAVE); }, {kStateNormal, kStateNormal, kStateNormal}},
         {"pressed on a divider",
          [&] {
              SetLeftButton(true);
              header.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(50, middle));
              header.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(50, middle));
          },
-         {kHeaderNormal, kHeaderNormal, kHeaderNormal}},
+         {kStateNormal, kStateNormal, kStateNormal}},
         {"disabled",
          [&] {
              header.SendMessage(WM_LBUTTONUP, 0, At(50, middle));
              header.EnableWindow(FALSE);
          },
-         {kHeaderDisabled, kHeaderDisabled, kHeaderDisabled}},
+         {kStateDisabled, kStateDisabled, kStateDisabled}},
     };
     for (const auto& step : kSteps) {
         step.act();
@@ -158,10 +143,10 @@ TEST_F(SkinHeaderTest, TheStripBesideTheItemsShowsTheNormalItemImage)
         bool strip, normal, items;
         COLORREF inItem, beside;   // 0: not the header's own images
     } kCases[] = {
-        {"items: the normal item image right of the last", true, true, true, kLooks[kHeaderNormal],
-         kLooks[kHeaderNormal]},
+        {"items: the normal item image right of the last", true, true, true, kLooks[kStateNormal],
+         kLooks[kStateNormal]},
         {"no items over the strip image", true, true, false, kStrip, kStrip},
-        {"no items and no strip image", false, true, false, kLooks[kHeaderNormal], kLooks[kHeaderNormal]},
+        {"no items and no strip image", false, true, false, kLooks[kStateNormal], kLooks[kStateNormal]},
         {"items without their images", true, false, true, kStrip, kStrip},
         {"neither image: the native header", false, false, true, 0, 0},
     };
@@ -173,7 +158,7 @@ TEST_F(SkinHeaderTest, TheStripBesideTheItemsShowsTheNormalItemImage)
             skin.SetImage(record, HeaderVar::HeaderBk, L"strip.bmp", 8, 8, [](int, int) { return kStrip; });
         if (c.normal)
             skin.SetImage(record, CtrlVar::BackgroundNormal, L"normal.bmp", 8, 8,
-                          [](int, int) { return kLooks[kHeaderNormal]; });
+                          [](int, int) { return kLooks[kStateNormal]; });
         ASSERT_EQ(header.ApplyProperties(&record), 0) << c.name;
         if (c.items)
             AddItems({50, 60});
@@ -183,7 +168,7 @@ TEST_F(SkinHeaderTest, TheStripBesideTheItemsShowsTheNormalItemImage)
             EXPECT_EQ(inItem, c.inItem) << c.name;
             EXPECT_EQ(beside, c.beside) << c.name;
         } else {
-            for (const COLORREF own : {kStrip, kLooks[kHeaderNormal]}) {
+            for (const COLORREF own : {kStrip, kLooks[kStateNormal]}) {
                 EXPECT_NE(inItem, own) << c.name;
                 EXPECT_NE(beside, own) << c.name;
             }
@@ -214,7 +199,7 @@ TEST_F(SkinHeaderTest, AnItemTheParentDrawsGetsNothingFromTheHeader)
     EXPECT_EQ(canvas.At(item.left + 2, item.bottom - 2), Canvas::kFill);
 
     drawn = 0;
-    EXPECT_EQ(LookOf(1), kLooks[kHeaderNormal]);
+    EXPECT_EQ(LookOf(1), kLooks[kStateNormal]);
 }
 
 TEST_F(SkinHeaderTest, ARecordOrStyleGivesImagesAndTextColours)
@@ -231,7 +216,7 @@ TEST_F(SkinHeaderTest, ARecordOrStyleGivesImagesAndTextColours)
     EXPECT_EQ(header.ApplyStyle(L"IDS_NO_SUCH_STYLE"), -2);
 
     // A style: a strip of the four looks side by side, and a colour per look.
-    const COLORREF kText[kHeaderLookCount] = {RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3), RGB(4, 4, 4)};
+    const COLORREF kText[kStateCount] = {RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3), RGB(4, 4, 4)};
     const LPCWSTR kColorIds[] = {L"IDR_COLOR_1", L"IDR_COLOR_2", L"IDR_COLOR_3", L"IDR_COLOR_4"};
     const int kColorVars[] = {CtrlVar::ColorResN, CtrlVar::ColorResH, CtrlVar::ColorResS, CtrlVar::ColorResD};
     auto style = std::make_unique<HEADERPROPERTIES>();
@@ -239,7 +224,7 @@ TEST_F(SkinHeaderTest, ARecordOrStyleGivesImagesAndTextColours)
     SetText(*style, CtrlVar::ID, L"IDS_HEADER_1");
     SetSwitch(*style, CtrlVar::IsCombineImages, true);
     skin.SetImage(*style, CtrlVar::BkCombine, L"looks.bmp", 32, 8, [&](int x, int) { return kLooks[x / 8]; });
-    for (int look = 0; look < kHeaderLookCount; ++look) {
+    for (int look = 0; look < kStateCount; ++look) {
         skin.AddColor(kColorIds[look], kText[look]);
         SetText(*style, kColorVars[look], kColorIds[look]);
     }
@@ -252,7 +237,7 @@ TEST_F(SkinHeaderTest, ARecordOrStyleGivesImagesAndTextColours)
 
     AddItems({50, 50});
     header.SendMessage(WM_MOUSEMOVE, 0, At(75, 10));
-    for (const auto& c : {std::pair<int, HeaderLook>{0, kHeaderNormal}, std::pair<int, HeaderLook>{1, kHeaderHighlight}}) {
+    for (const auto& c : {std::pair<int, VisualState>{0, kStateNormal}, std::pair<int, VisualState>{1, kStateHighlight}}) {
         Canvas canvas(220, 30);
         header.DrawHeaderItem(canvas.Cdc(), c.first);
         const RECT rect = ItemRect(c.first);

@@ -4,6 +4,7 @@
 // the tree overflows, rows a derived list draws, the mouse passed on, expansions that leave
 // the tree redrawing, and the factory that makes it from a skin record.
 #include "ControlParent.h"
+#include "ControlTestSupport.h"
 #include "GdiCount.h"
 #include "Pixels.h"
 #include "UIWndTestSupport.h"
@@ -416,10 +417,8 @@ TEST_F(TreeListTest, ARecordOrStyleGivesTheTreeItsBackground)
     skin.SetImage(record, CtrlVar::BackgroundNormal, L"tree.bmp", 8, 8, [&](int, int) { return kBackground; });
     ASSERT_EQ(list.ApplyProperties(&record), 0);
     CTreeList& tree = *list.GetTreeList();
-    tree.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    const HDC dc = ::GetDC(tree);
-    EXPECT_EQ(::GetPixel(dc, 100, 100), kBackground);
-    ::ReleaseDC(tree, dc);
+    tree.Invalidate(TRUE);
+    EXPECT_EQ(WindowPixel(tree, 100, 100), kBackground);
 }
 
 class TreeListFactoryTest : public ::testing::Test {
@@ -463,10 +462,8 @@ TEST_F(TreeListFactoryTest, ATreeListRecordMakesOneWithTheWindowsBackgroundUnder
 
         // The tree part continues the window's background where it lies.
         CTreeList& tree = *static_cast<CTreeListCtrl*>(children[0].window)->GetTreeList();
-        tree.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        const HDC dc = ::GetDC(tree);
-        EXPECT_EQ(::GetPixel(dc, 7, 5), Tag(20 + 7, 30 + 24 + 5));
-        ::ReleaseDC(tree, dc);
+        tree.Invalidate(TRUE);
+        EXPECT_EQ(WindowPixel(tree, 7, 5), Tag(20 + 7, 30 + 24 + 5));
         wnd.DestroyWindow();
         count = LiveGdiObjects();
     }

@@ -31,15 +31,10 @@ UINT TextFlags(int format)
 
 } // namespace
 
-HeaderLook ChooseHeaderLook(bool enabled, bool leftButtonDown, int pressed, int hover, int item)
+VisualState ChooseHeaderLook(bool enabled, bool leftButtonDown, int pressed, int hover, int item)
 {
-    if (!enabled)
-        return kHeaderDisabled;
-    if (leftButtonDown && pressed == item)
-        return hover == item ? kHeaderSelected : kHeaderHighlight;
-    if (hover == item && pressed == -1)
-        return kHeaderHighlight;
-    return kHeaderNormal;
+    const bool held = leftButtonDown && pressed == item;
+    return ChooseVisualState(enabled, leftButtonDown, held, hover == item && (pressed == -1 || held));
 }
 
 HeaderItemLayout LayOutHeaderItem(const RECT& item, int format, int textWidth, int bitmapWidth)

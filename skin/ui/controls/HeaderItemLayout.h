@@ -2,24 +2,16 @@
 // Where a skinned header item's text and bitmap go, and which look the item has. Pure
 // rules, so they can be tested without a window; CSkinHeaderCtrl::DrawHeaderItem draws
 // what they answer.
+#include "skin/ui/VisualState.h"
+
 #include <windows.h>
 
 namespace Vexel {
 
-// The looks of a header item, also the order of its images, fonts and text colours.
-enum HeaderLook : int {
-    kHeaderNormal = 0,
-    kHeaderHighlight = 1,
-    kHeaderSelected = 2,
-    kHeaderDisabled = 3,
-    kHeaderLookCount = 4,
-};
-
-// Disabled with the window; Selected while the left button pressed on the item is held
-// over it; Highlight while it is held with the mouse elsewhere, or while the mouse is over
-// the item and no item is pressed; Normal otherwise. `pressed` and `hover` are item
-// indexes, -1 for none.
-HeaderLook ChooseHeaderLook(bool enabled, bool leftButtonDown, int pressed, int hover, int item);
+// The look of header item `item`: the shared rule of VisualState.h, where the mouse over
+// the item counts only while no other item is pressed, and an item stays pressed only
+// while the left button is down. `pressed` and `hover` are item indexes, -1 for none.
+VisualState ChooseHeaderLook(bool enabled, bool leftButtonDown, int pressed, int hover, int item);
 
 struct HeaderItemLayout {
     bool drawText = false;

@@ -77,40 +77,40 @@ int CSkinHeaderCtrl::ApplyProperties(CTRLPROPERTIES* record)
     if (stripPoint.x >= 0 && stripPoint.y >= 0)
         p.headerBkResizePoint = stripPoint;
 
-    CBitmap images[kHeaderLookCount];
-    LoadFourStateImages(record, &images[kHeaderNormal], &images[kHeaderHighlight], &images[kHeaderSelected],
-                        &images[kHeaderDisabled]);
-    SetButtonImages(static_cast<HBITMAP>(images[kHeaderNormal].Detach()),
-                    static_cast<HBITMAP>(images[kHeaderHighlight].Detach()),
-                    static_cast<HBITMAP>(images[kHeaderSelected].Detach()),
-                    static_cast<HBITMAP>(images[kHeaderDisabled].Detach()));
+    CBitmap images[kStateCount];
+    LoadFourStateImages(record, &images[kStateNormal], &images[kStateHighlight], &images[kStateSelected],
+                        &images[kStateDisabled]);
+    SetButtonImages(static_cast<HBITMAP>(images[kStateNormal].Detach()),
+                    static_cast<HBITMAP>(images[kStateHighlight].Detach()),
+                    static_cast<HBITMAP>(images[kStateSelected].Detach()),
+                    static_cast<HBITMAP>(images[kStateDisabled].Detach()));
     const POINT buttonPoint = Point(*record, CtrlVar::ResizingPoint);
     if (buttonPoint.x >= 0 && buttonPoint.y >= 0)
         p.buttonResizePoint = buttonPoint;
 
-    CFont fonts[kHeaderLookCount];
-    CreateFourStateFonts(record, &fonts[kHeaderNormal], &fonts[kHeaderHighlight], &fonts[kHeaderSelected],
-                         &fonts[kHeaderDisabled]);
-    SetFonts(&fonts[kHeaderNormal], &fonts[kHeaderHighlight], &fonts[kHeaderSelected], &fonts[kHeaderDisabled]);
+    CFont fonts[kStateCount];
+    CreateFourStateFonts(record, &fonts[kStateNormal], &fonts[kStateHighlight], &fonts[kStateSelected],
+                         &fonts[kStateDisabled]);
+    SetFonts(&fonts[kStateNormal], &fonts[kStateHighlight], &fonts[kStateSelected], &fonts[kStateDisabled]);
 
-    COLORREF colors[kHeaderLookCount] = {};
-    GetFourStateColors(record, &colors[kHeaderNormal], &colors[kHeaderHighlight], &colors[kHeaderSelected],
-                       &colors[kHeaderDisabled]);
-    SetTextColors(colors[kHeaderNormal], colors[kHeaderHighlight], colors[kHeaderSelected], colors[kHeaderDisabled]);
+    COLORREF colors[kStateCount] = {};
+    GetFourStateColors(record, &colors[kStateNormal], &colors[kStateHighlight], &colors[kStateSelected],
+                       &colors[kStateDisabled]);
+    SetTextColors(colors[kStateNormal], colors[kStateHighlight], colors[kStateSelected], colors[kStateDisabled]);
     return 0;
 }
 
 int CSkinHeaderCtrl::SetButtonImages(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled)
 {
-    const HBITMAP images[kHeaderLookCount] = {normal, highlight, selected, disabled};
-    for (int look = 0; look < kHeaderLookCount; ++look)
+    const HBITMAP images[kStateCount] = {normal, highlight, selected, disabled};
+    for (int look = 0; look < kStateCount; ++look)
         HandBitmap(m_private->buttonImages[look], images[look]);
     return 0;
 }
 
 int CSkinHeaderCtrl::SetTextColors(COLORREF normal, COLORREF highlight, COLORREF selected, COLORREF disabled)
 {
-    const COLORREF colors[kHeaderLookCount] = {normal, highlight, selected, disabled};
+    const COLORREF colors[kStateCount] = {normal, highlight, selected, disabled};
     std::copy(std::begin(colors), std::end(colors), m_private->textColors);
     if (::IsWindow(m_hWnd))
         Invalidate(TRUE);
@@ -120,8 +120,8 @@ int CSkinHeaderCtrl::SetTextColors(COLORREF normal, COLORREF highlight, COLORREF
 int CSkinHeaderCtrl::SetFonts(const CFont* normal, const CFont* highlight, const CFont* selected,
                               const CFont* disabled)
 {
-    const CFont* const fonts[kHeaderLookCount] = {normal, highlight, selected, disabled};
-    for (int look = 0; look < kHeaderLookCount; ++look) {
+    const CFont* const fonts[kStateCount] = {normal, highlight, selected, disabled};
+    for (int look = 0; look < kStateCount; ++look) {
         if (fonts[look])
             CopyFont(fonts[look], &m_private->fonts[look]);
     }

@@ -31,7 +31,7 @@ void DrawItemBitmap(CDC& dc, HBITMAP bitmap, const HeaderItemLayout& layout, int
 
 bool CSkinHeaderCtrl::PaintsItself() const
 {
-    return m_private->headerBk.GetSafeHandle() || m_private->buttonImages[kHeaderNormal].GetSafeHandle();
+    return m_private->headerBk.GetSafeHandle() || m_private->buttonImages[kStateNormal].GetSafeHandle();
 }
 
 BOOL CSkinHeaderCtrl::OnEraseBkgnd(CDC* dc)
@@ -70,7 +70,7 @@ void CSkinHeaderCtrl::PaintStrip(CDC& dc, const RECT& client)
     const int height = client.bottom;
     if (p.headerBk.GetSafeHandle())
         DrawResized(dc, 0, 0, width, height, p.headerBk, p.headerBkResizePoint);
-    const HBITMAP normal = p.buttonImages[kHeaderNormal];
+    const HBITMAP normal = p.buttonImages[kStateNormal];
     const int count = GetItemCount();
     if (count <= 0) {
         if (!p.headerBk.GetSafeHandle())
@@ -100,7 +100,7 @@ int CSkinHeaderCtrl::DrawHeaderItem(CDC* dc, int index)
     if (::SendMessageW(::GetParent(m_hWnd), WM_VXL_DRAWCHILDITEM, offer.CtlID, reinterpret_cast<LPARAM>(&offer)))
         return 0;
 
-    const HeaderLook look = ChooseHeaderLook(IsWindowEnabled() != FALSE, ::GetKeyState(VK_LBUTTON) < 0,
+    const VisualState look = ChooseHeaderLook(IsWindowEnabled() != FALSE, ::GetKeyState(VK_LBUTTON) < 0,
                                              p.pressedItem, p.hoverItem, index);
     if (const HBITMAP image = p.buttonImages[look])
         DrawResized(*dc, rect.left, 0, rect.right - rect.left, rect.bottom - rect.top, image, p.buttonResizePoint);

@@ -11,10 +11,10 @@ struct SkinHeaderCtrlPrivate {
     CTreeList* ownerTree = nullptr;                 // not owned; enables the width clamp
     CBitmap headerBk;                               // owned: the whole strip
     POINT headerBkResizePoint{2, 2};
-    CBitmap buttonImages[kHeaderLookCount];         // owned: item images by look
+    CBitmap buttonImages[kStateCount];         // owned: item images by look
     POINT buttonResizePoint{2, 2};
-    COLORREF textColors[kHeaderLookCount] = {};
-    CFont fonts[kHeaderLookCount];                  // owned copies; empty: the DC's font
+    COLORREF textColors[kStateCount] = {};
+    CFont fonts[kStateCount];                  // owned copies; empty: the DC's font
     int height = CSkinHeaderCtrl::kDefaultHeight;
     int pressedItem = -1;                           // under the left button since it went down
     int hoverItem = -1;                             // under the mouse

@@ -5,6 +5,7 @@
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/SkinMessages.h"
+#include "skin/ui/WindowImages.h"
 #include "skin/ui/controls/SkinHeaderCtrl.h"
 #include "skin/ui/controls/TreeViewDrawing.h"
 
@@ -13,15 +14,6 @@ namespace {
 
 constexpr int kColumnTextInset = 5;   // columns after the first start this far into their item
 constexpr UINT kColumnTextFormat = DT_SINGLELINE | DT_VCENTER;
-
-// `window`'s rectangle in its parent's client coordinates.
-RECT RectInParent(HWND window)
-{
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 } // namespace
 
@@ -63,14 +55,11 @@ void CTreeList::DrawBackground(CDC& dc, const RECT& client)
     }
     const HWND treeList = ::GetParent(m_hWnd);
     const HWND window = ::GetParent(treeList);
-    const RECT part = RectInParent(m_hWnd);
-    const RECT list = RectInParent(treeList);
+    const CRect part = RectInParent(m_hWnd, treeList);
+    const CRect list = RectInParent(treeList, window);
     RECT listClient{};
     ::GetClientRect(treeList, &listClient);
-    const auto ask = [&](WPARAM which) {
-        return static_cast<int>(::SendMessageW(window, WM_VXL_GETRESIZEPOINT, which, reinterpret_cast<LPARAM>(m_hWnd)));
-    };
-    const POINT resizePoint{ask(kResizePointX) - list.left, ask(kResizePointY) - list.top};
+    const POINT resizePoint = ControlResizePoint(m_hWnd, window, list, TRUE, 0, 0);
     DrawResizedBitmap(dc, -part.left, -part.top, listClient.right, listClient.bottom, image, 1, resizePoint.x,
                       resizePoint.y);
 }
