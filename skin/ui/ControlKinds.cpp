@@ -5,6 +5,7 @@
 #include "skin/ui/PlaceholderFactories.h"
 #include "skin/ui/StaticFactory.h"
 #include "skin/ui/TreeFactories.h"
+#include "skin/ui/TreeListFactory.h"
 #include "skin/ui/controls/InputFactories.h"
 #include "skin/ui/controls/ViewFactories.h"
 
@@ -34,6 +35,7 @@ void RegisterSkinControlKinds()
     // Scroll bars, trees and tree lists.
     RegisterControlKind(L"TREECTRL", &CreateTreeCtrl, &ReleaseTreeCtrl);
     RegisterControlKind(L"SCROLLBAREX", &CreateScrollBarEx, nullptr);
+    RegisterControlKind(L"TREELIST", &CreateTreeList, &ReleaseTreeList);
 
     // Menu bar.
 

@@ -200,6 +200,8 @@ constexpr Vexel::ControlFactory kPlainFactories[] = {&CreatePlain<0>, &CreatePla
 
 PlainControlKinds::PlainControlKinds()
 {
+    // The real kinds first, as start-up makes them; then the plain ones over four of them.
+    Vexel::RegisterSkinControlKinds();
     for (size_t i = 0; i < std::size(kPlainKinds); ++i) {
         const Vexel::ControlKind* const current = Vexel::FindControlKind(kPlainKinds[i].typeWord);
         Vexel::ControlKind plain = current ? *current : Vexel::ControlKind{};

@@ -124,8 +124,8 @@ private:
     HHOOK m_hook = nullptr;
 };
 
-// Plain system buttons and labels in place of the skinned kinds (PUSHBUTTON, CHECK, RADIO,
-// STATIC) for the life of the object: they keep their text and check state, which is all the
+// Every skinned control kind, with plain system buttons and labels in place of four of them
+// (PUSHBUTTON, CHECK, RADIO, STATIC) for the life of the object: they keep their text and check state, which is all the
 // main window asks of them. The kinds that were there come back afterwards.
 class PlainControlKinds {
 public:

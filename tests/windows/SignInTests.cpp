@@ -7,6 +7,7 @@
 #include "core/OptionsRecord.h"
 #include "core/TavikSQL.h"
 #include "resources/ProgramIds.h"
+#include "skin/ui/controls/SliderCtrlEx.h"
 #include "tests/windows/MainFrameTestSupport.h"
 
 #include <cstdlib>
@@ -58,6 +59,23 @@ TEST_F(SignIn, CallsTheEngineInOrderWithTheAccountsValues)
     EXPECT_EQ(L"alice: MAIN_WND/35008", CallPageText(1046));
     // The call page is shown.
     EXPECT_EQ(BST_CHECKED, ::SendDlgItemMessageW(frame->GetSafeHwnd(), 1004, BM_GETCHECK, 0, 0));
+}
+
+TEST_F(SignIn, TheVolumeSlidersTakeTheEnginesVolumes)
+{
+    CreateFrame();
+    UseAccount();
+    ASSERT_TRUE(frame->SignIn());
+    for (const int id : {1016, 1017}) {
+        auto* slider = dynamic_cast<Vexel::CSliderCtrlEx*>(frame->GetCallPage()->GetDlgItem(id));
+        ASSERT_NE(nullptr, slider) << id;
+        int minimum = -1;
+        int maximum = -1;
+        slider->GetRange(minimum, maximum);
+        EXPECT_EQ(0, minimum);
+        EXPECT_EQ(255, maximum);
+        EXPECT_EQ(128, slider->GetPos()) << id;
+    }
 }
 
 TEST_F(SignIn, RegistersForNinetySecondsWhenTheStoredPeriodIsZeroOrLess)

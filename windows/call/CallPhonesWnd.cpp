@@ -5,6 +5,7 @@
 #include "core/TextConvert.h"
 #include "resources/Resource.h"
 #include "skin/ui/controls/SkinButton.h"
+#include "skin/ui/controls/SliderCtrlEx.h"
 #include "windows/main/MainFrame.h"
 
 namespace {
@@ -12,6 +13,7 @@ namespace {
 constexpr int kPresenceNoticeTimer = 41;
 constexpr UINT kPresenceNoticeDelayMs = 10000;
 constexpr int kRejectBusyCode = 486;
+constexpr int kMaxVolume = 255;
 constexpr char kRejectBusyReason[] = "Busy here";
 
 TavikHandle EngineHandle()
@@ -229,9 +231,15 @@ void CCallPhonesWnd::SetLineButtonTexts()
 
 void CCallPhonesWnd::InitVolumeSliders()
 {
-    // The sliders' ranges and positions are the volume controls' own business; the engine's
-    // volumes are read here so the engine reports the devices the last push chose.
     const TavikHandle handle = EngineHandle();
-    m_micVolume = Tavik_getMicVolume(handle);
-    m_speakerVolume = Tavik_getSpeakerVolume(handle);
+    const struct {
+        int id;
+        int volume;
+    } sliders[] = {{IDC_SLDEX_MIC, Tavik_getMicVolume(handle)}, {IDC_SLDEX_VOLUME, Tavik_getSpeakerVolume(handle)}};
+    for (const auto& entry : sliders) {
+        if (auto* slider = m_hWnd ? dynamic_cast<Vexel::CSliderCtrlEx*>(GetDlgItem(entry.id)) : nullptr) {
+            slider->SetRange(0, kMaxVolume, TRUE);
+            slider->SetPos(entry.volume);
+        }
+    }
 }

@@ -69,7 +69,5 @@ private:
     CString NumberFieldText() const;
 
     int m_currentLine = 1;
-    int m_micVolume = 0;       // the engine's volumes as last read, 0..255
-    int m_speakerVolume = 0;
     Session m_lines[kLineCount + 1];   // index 0 holds no line
 };
