@@ -5,6 +5,7 @@
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/SkinMessages.h"
+#include "skin/ui/SkinWindowClass.h"
 #include "skin/ui/controls/LayeredParent.h"
 #include "skin/ui/controls/ThumbnailCtrlPrivate.h"
 
@@ -61,14 +62,7 @@ BOOL CThumbnailCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id
     ThumbnailCtrlPrivate& p = *m_private;
     p.metrics.listMode = (style & kListStyle) == kListStyle;
     p.singleSelection = (style & kSingleSelection) != 0;
-    WNDCLASSW wc{};
-    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &::DefWindowProcW;
-    wc.hInstance = AfxGetInstanceHandle();
-    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = kWindowClass;
-    if (!AfxRegisterClass(&wc))
+    if (!RegisterSkinWindowClass(kWindowClass))
         return FALSE;
     return CreateEx(0, kWindowClass, nullptr, style, rect, parent, id);
 }

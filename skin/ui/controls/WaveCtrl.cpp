@@ -7,6 +7,7 @@
 #include "skin/ui/ControlBase.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/RecordRead.h"
+#include "skin/ui/SkinWindowClass.h"
 #include "skin/ui/StateImages.h"
 
 #include <windowsx.h>
@@ -34,14 +35,7 @@ CWaveCtrl::~CWaveCtrl() = default;
 
 BOOL CWaveCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
 {
-    WNDCLASSW wc{};
-    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &::DefWindowProcW;
-    wc.hInstance = AfxGetInstanceHandle();
-    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = kWindowClass;
-    if (!AfxRegisterClass(&wc))
+    if (!RegisterSkinWindowClass(kWindowClass))
         return FALSE;
     return CreateEx(0, kWindowClass, L"", style, rect, parent, id);
 }
