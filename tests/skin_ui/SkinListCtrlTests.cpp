@@ -11,6 +11,7 @@
 #include "skin/model/TreeProperties.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/controls/ScrollBarEx.h"
+#include "skin/ui/controls/SkinHeaderCtrl.h"
 #include "skin/ui/controls/SkinListCtrl.h"
 
 #include <gtest/gtest.h>
@@ -212,15 +213,15 @@ TEST_F(SkinListTest, GridLinesLieAboveEachRowAndTheParentMayTakeTheHorizontalOne
     SetSwitch(record, ListVar::GridLineShow, true);
     record.GetVar(ListVar::GridLineColor).SetInt(static_cast<int>(kGrid));
     Make();
-    const RECT first = Row(0);
+    const RECT second = Row(1);   // the line above the first row lies under the header
     const RECT last = Row(2);
-    EXPECT_EQ(WindowPixel(list, 150, first.top - 1), kGrid) << "above the first row";
+    EXPECT_EQ(WindowPixel(list, 150, second.top - 1), kGrid) << "above a row";
     EXPECT_EQ(WindowPixel(list, 150, last.bottom + 3), Tag(150, last.bottom + 3)) << "none below the last";
     EXPECT_EQ(WindowPixel(list, 80, last.bottom + 20), kGrid) << "a column's right edge, to the bottom";
 
     parent.takeHorizontalGrid = true;
     list.Invalidate();
-    EXPECT_EQ(WindowPixel(list, 150, first.top - 1), Tag(150, first.top - 1));
+    EXPECT_EQ(WindowPixel(list, 150, second.top - 1), Tag(150, second.top - 1));
     EXPECT_EQ(WindowPixel(list, 80, last.bottom + 20), kGrid) << "the vertical ones stay the list's";
 }
 
@@ -256,6 +257,37 @@ TEST_F(SkinListTest, OwnScrollBarsShowOnlyOnOverflowAndAPaintLeavesNothingPendin
     list.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 10), reinterpret_cast<LPARAM>(vertical.GetSafeHwnd()));
     EXPECT_GT(list.GetTopIndex(), 0);
     EXPECT_EQ(vertical.GetScrollInfo().nPos, list.GetScrollPos(SB_VERT));
+}
+
+// The header is the skinned one, at the top at the record's height; a column dragged past
+// the list's right edge keeps its width (only a tree list's header stops it there), the
+// header keeps its place, and the own horizontal bar comes.
+TEST_F(SkinListTest, TheHeaderKeepsItsPlaceWhileAColumnIsDraggedPastTheEdge)
+{
+    SetNumber(record, ListVar::HeaderHeight, 30);
+    SetSwitch(record, ListVar::EnableCustomScrollBar, true);
+    Make();
+    CSkinHeaderCtrl& header = list.GetSkinHeader();
+    ASSERT_EQ(header.GetSafeHwnd(), list.GetHeaderWindow());
+    EXPECT_EQ(header.GetHeight(), 30);
+    const auto place = [&] { return CRect(ChildRect(list, header)); };
+    EXPECT_EQ(place().top, 0);
+    EXPECT_EQ(place().Height(), 30);
+    list.UpdateWindow();
+    EXPECT_FALSE(list.GetHorzScrollBarEx()->IsWindowVisible());
+
+    RECT column{};
+    header.GetItemRect(0, &column);
+    const int y = (column.top + column.bottom) / 2;
+    header.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(column.right, y));
+    header.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(column.right + 300, y));
+    header.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(column.right + 300, y));
+    EXPECT_EQ(list.GetColumnWidth(0), column.right - column.left + 300);
+    EXPECT_EQ(place().top, 0);
+    EXPECT_EQ(place().Height(), 30);
+    list.UpdateWindow();
+    EXPECT_TRUE(list.GetHorzScrollBarEx()->IsWindowVisible());
+    EXPECT_FALSE(HasUpdate());
 }
 
 TEST_F(SkinListTest, AThumbDragOverAnEmptyListScrollsNothing)

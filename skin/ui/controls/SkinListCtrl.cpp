@@ -122,12 +122,18 @@ int CSkinListCtrl::ReleaseImages()
     p.bkDisabled.DeleteObject();
     p.strip.DeleteObject();
     p.stripOn = false;
+    p.header.ReleaseImages();
     return 0;
 }
 
 const CString& CSkinListCtrl::GetTag() const
 {
     return m_private->tag;
+}
+
+CSkinHeaderCtrl& CSkinListCtrl::GetSkinHeader() const
+{
+    return m_private->header;
 }
 
 int CSkinListCtrl::GetHoverItem() const

@@ -26,6 +26,7 @@
 namespace Vexel {
 
 class CScrollBarEx;
+class CSkinHeaderCtrl;
 struct ListCtrlPrivate;
 struct ListItemRecord;
 
@@ -84,6 +85,10 @@ public:
     int GetThumbnailLabelRect(int item, RECT* out) const;
     bool IsThumbnailView() const;
 
+    // The column header (report view), skinned from the record's header style; it has no
+    // window before the common control makes its header.
+    CSkinHeaderCtrl& GetSkinHeader() const;
+
     // The item under the mouse while the highlight look is on; -1 for none.
     int GetHoverItem() const;
     const CString& GetTag() const;
@@ -120,6 +125,7 @@ private:
     LPARAM ThumbnailMousePoint(LPARAM lParam) const;
     void OnDestroy();
     void OnMouseMoveHover(LPARAM lParam);
+    void OnChildCreated(WPARAM wParam, LPARAM lParam);
     void PaintList();
     void PaintNative(CDC& target, CDC& canvas, const SIZE& size);
     void PixelScroll(UINT message, int position);

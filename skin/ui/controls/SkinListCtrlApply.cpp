@@ -4,11 +4,13 @@
 #include "skin/model/SkinGlobals.h"
 #include "skin/model/TreeProperties.h"
 #include "skin/ui/BitmapFiles.h"
+#include "skin/ui/DpiScaling.h"
 #include "skin/ui/ControlBase.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinColors.h"
 #include "skin/ui/SkinFonts.h"
 #include "skin/ui/StateImages.h"
+#include "skin/ui/controls/SkinHeaderCtrl.h"
 #include "skin/ui/controls/SkinListCtrlPrivate.h"
 
 namespace Vexel {
@@ -108,6 +110,15 @@ int CSkinListCtrl::ApplyListRecord(CTRLPROPERTIES& record)
         CreateFontFromID(Text(record, ListVar::ItemFontResSD), &fallback, &fonts[4], FALSE);
     }
     SetItemFonts(&fonts[0], &fonts[1], &fonts[2], &fonts[3], &fonts[4]);
+
+    // 5. The header's height and style.
+    if (::IsWindow(p.header.GetSafeHwnd())) {
+        int height = Int(record, ListVar::HeaderHeight);
+        if (IsImageScalingOn())
+            ScaleYToDpi(height);
+        p.header.SetHeight(height);
+        p.header.ApplyStyle(Text(record, ListVar::HeaderStyleID));
+    }
 
     // 6. Tag.
     if (record.GetVar(ListVar::Tag).Type() == VT_BSTR)

@@ -5,6 +5,7 @@
 #include "skin/ui/controls/OwnScrollBars.h"
 #include "skin/ui/controls/SkinListCtrl.h"
 #include "skin/ui/controls/ScrollBarEx.h"
+#include "skin/ui/controls/SkinHeaderCtrl.h"
 
 #include <map>
 
@@ -81,6 +82,8 @@ struct ListCtrlPrivate {
     RECT thumbBk[kThumbStates];
     RECT thumbLabel[kThumbStates];
     RECT thumbIcon[kThumbStates];
+
+    CSkinHeaderCtrl header;     // the common control's header child, once it has made it
 
     bool customScrollBars = false;
     CScrollBarEx hScroll;

@@ -6,6 +6,7 @@
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/WindowImages.h"
 #include "skin/ui/controls/LayeredParent.h"
+#include "skin/ui/controls/SkinHeaderCtrl.h"
 #include "skin/ui/controls/SkinListCtrlPrivate.h"
 
 #include <algorithm>
@@ -88,6 +89,9 @@ LRESULT CSkinListCtrl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         PaintList();
         return 0;
+    case WM_PARENTNOTIFY:
+        OnChildCreated(wParam, lParam);
+        break;
     case WM_NOTIFY:
         if (lParam && reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(HDN_ITEMCHANGEDW)) {
             LayoutScrollBars();
@@ -209,9 +213,10 @@ LRESULT CSkinListCtrl::OnItemMessage(UINT message, WPARAM wParam, LPARAM lParam,
     return 0;
 }
 
-// Every record goes with its item, before the window does.
+// Every record goes with its item, before the window does; the header's images go too.
 void CSkinListCtrl::OnDestroy()
 {
+    m_private->header.ReleaseImages();
     for (int i = GetItemCount() - 1; i >= 0; --i)
         DeleteItem(i);
 }
@@ -228,6 +233,18 @@ void CSkinListCtrl::OnMouseMoveHover(LPARAM lParam)
     }
     TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, HOVER_DEFAULT};
     ::TrackMouseEvent(&track);
+}
+
+// The common control's header becomes the skinned header the moment it is made.
+void CSkinListCtrl::OnChildCreated(WPARAM wParam, LPARAM lParam)
+{
+    if (LOWORD(wParam) != WM_CREATE || HIWORD(wParam) != 0 || m_private->header.GetSafeHwnd())
+        return;
+    const HWND child = reinterpret_cast<HWND>(lParam);
+    wchar_t className[MAX_PATH + 1] = {};
+    ::GetClassNameW(child, className, MAX_PATH);
+    if (::lstrcmpW(className, WC_HEADERW) == 0)
+        m_private->header.SubclassWindow(child);
 }
 
 // In the thumbnail view a point on an item's label stands for the label's centre, and one
