@@ -72,6 +72,11 @@ int CheckApplyRecord(const CWnd* control, const CTRLPROPERTIES* record, LPCWSTR 
 {
     if (!HasWindow(control))
         return -1;
+    return CheckRecordType(record, type);
+}
+
+int CheckRecordType(const CTRLPROPERTIES* record, LPCWSTR type)
+{
     if (!record)
         return -2;
     const PropertyValue& recordType = record->GetVar(CtrlVar::Type);

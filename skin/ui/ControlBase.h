@@ -45,5 +45,8 @@ protected:
 // `control` has no window, -2 for a null record, -3 when the record's Type is neither
 // "STYLE_" + `type` nor `type`, 0 when the record may be applied.
 int CheckApplyRecord(const CWnd* control, const CTRLPROPERTIES* record, LPCWSTR type);
+// The record half of that convention, for appliers without a window: -2 for a null
+// record, -3 for a record of another type, 0 when it may be applied.
+int CheckRecordType(const CTRLPROPERTIES* record, LPCWSTR type);
 
 } // namespace Vexel

@@ -2,6 +2,7 @@
 
 #include "skin/ui/ControlFactoryTable.h"
 #include "skin/ui/PlaceholderFactories.h"
+#include "skin/ui/TreeFactories.h"
 
 namespace Vexel {
 
@@ -19,6 +20,8 @@ void RegisterSkinControlKinds()
     // Edits, combo boxes, sliders, progress bars and spin buttons.
 
     // Scroll bars, trees and tree lists.
+    RegisterControlKind(L"TREECTRL", &CreateTreeCtrl, &ReleaseTreeCtrl);
+    RegisterControlKind(L"SCROLLBAREX", &CreateScrollBarEx, nullptr);
 
     // Menu bar.
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Device contexts that put themselves back: a DC borrowed from a caller, a window's DC
-// handed back to its window, and a memory DC holding a bitmap for its lifetime.
+// handed back to its window, a memory DC holding a bitmap for its lifetime, and an object
+// selected into a DC for the length of a scope.
 #include "framework/Gdi.h"
 
 namespace Vexel {
@@ -57,6 +58,24 @@ public:
 
 private:
     HGDIOBJ m_previous = nullptr;
+};
+
+// `object` selected into `dc` while the scope lives; what was selected before comes back.
+// A null object selects nothing.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(object ? ::SelectObject(dc, object) : nullptr) {}
+    ~SelectedObject()
+    {
+        if (m_previous)
+            ::SelectObject(m_dc, m_previous);
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC m_dc;
+    HGDIOBJ m_previous;
 };
 
 } // namespace Vexel

@@ -69,5 +69,17 @@ CString Text(const CTRLPROPERTIES& record, int index)
     }
 }
 
+COLORREF Color(const CTRLPROPERTIES& record, int index)
+{
+    const PropertyValue* const var = Var(record, index);
+    return var ? var->GetColor() : CLR_INVALID;
+}
+
+void Font(const CTRLPROPERTIES& record, int index, LOGFONTW& font)
+{
+    if (const PropertyValue* const var = Var(record, index))
+        var->GetLogFont(font);
+}
+
 } // namespace record_read
 } // namespace Vexel

@@ -19,6 +19,10 @@ POINT Point(const CTRLPROPERTIES& record, int index);
 RECT Rect(const CTRLPROPERTIES& record, int index);
 // A text, empty when the value holds none.
 CString Text(const CTRLPROPERTIES& record, int index);
+// A colour, or 0xFFFFFFFF when the value holds none.
+COLORREF Color(const CTRLPROPERTIES& record, int index);
+// The font of a font value; `font` is left as it is when the value holds none.
+void Font(const CTRLPROPERTIES& record, int index, LOGFONTW& font);
 
 } // namespace record_read
 } // namespace Vexel

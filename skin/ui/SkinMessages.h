@@ -33,6 +33,16 @@ enum : UINT {
     WM_VXL_TASKWNDCHANGED = 0x101E,
 };
 
+// WM_NOTIFY codes of the skinned controls, to their parent.
+enum : int {
+    NM_VXL_DBLCLKITEM = -30,       // an item was double-clicked; non-zero: handled
+    TVN_VXL_HOVERCHANGING = -50,   // NMTREEVIEW: the hovered item is about to change; non-zero vetoes
+    TVN_VXL_HOVERCHANGED = -51,    // NMTREEVIEW: the hovered item changed
+};
+
+// DRAWITEMSTRUCT::CtlType of the items a skinned tree offers its parent to draw.
+constexpr UINT VXL_ODT_TREE = 10;
+
 // wParam of WM_VXL_GETRESIZEPOINT.
 enum : WPARAM {
     kResizePointX = 1,

@@ -10,6 +10,7 @@
 
 #include <comdef.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <iterator>
 
@@ -327,6 +328,12 @@ void CUIWnd::AddHostedTaskWndMgr(HostedTaskWndMgr* manager)
 {
     if (manager)
         m_pPrivate->hostedTaskWndMgrs.push_back(manager);
+}
+
+void CUIWnd::RemoveHostedTaskWndMgr(HostedTaskWndMgr* manager)
+{
+    std::vector<HostedTaskWndMgr*>& managers = m_pPrivate->hostedTaskWndMgrs;
+    managers.erase(std::remove(managers.begin(), managers.end(), manager), managers.end());
 }
 
 LRESULT CUIWnd::OnCanLayoutChild(WPARAM, LPARAM)

@@ -95,6 +95,8 @@ public:
     const CString& GetTag() const;
     // A task-window manager that shows its pages inside this window.
     void AddHostedTaskWndMgr(HostedTaskWndMgr* manager);
+    // Forgets every registration of `manager` (one that goes before this window does).
+    void RemoveHostedTaskWndMgr(HostedTaskWndMgr* manager);
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;

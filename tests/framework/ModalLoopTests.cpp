@@ -16,11 +16,14 @@ constexpr int kBackstopResult = -2;
 class OwnerWnd : public wndtest::Frame {
 public:
     int enterIdle = 0;
+    HWND finishOnIdle = nullptr;   // a modal window to finish once the owner hears it is idle
 
 protected:
     LRESULT OnEnterIdle(WPARAM, LPARAM)
     {
         ++enterIdle;
+        if (finishOnIdle)
+            ::PostMessageW(finishOnIdle, WM_TIMER, kFinishTimer, 0);
         return 0;
     }
     DECLARE_MESSAGE_MAP()
@@ -38,9 +41,16 @@ public:
     bool visibleDuring = false;
     UINT flagsDuring = 0;
     BOOL continueDuring = FALSE;
+    bool finishWhenShown = false;
     UINT flags() const { return m_nFlags; }
 
 protected:
+    void OnShowWindow(BOOL show, UINT status)
+    {
+        CWnd::OnShowWindow(show, status);
+        if (show && finishWhenShown)
+            PostMessageW(WM_TIMER, kFinishTimer, 0);
+    }
     void OnTimer(UINT_PTR id)
     {
         if (id == kBackstopTimer) {
@@ -62,11 +72,18 @@ protected:
 
 BEGIN_MESSAGE_MAP(ModalWnd, CWnd)
     ON_WM_TIMER()
+    ON_WM_SHOWWINDOW()
 END_MESSAGE_MAP()
 
+enum class Finish { OnTimer, WhenShownOrIdle };
+
 // What a dialog's modal run does with the framework's pieces: find the safe owner, disable
-// it for the run, run the loop, enable the owner again.
-int RunModal(ModalWnd& modal, CWnd& owner, DWORD loopFlags, DWORD style = WS_POPUP)
+// it for the run, run the loop, enable the owner again. The modal window finishes on a 1 ms
+// timer, or, for runs that test showing and idling, once it is shown or its owner hears the
+// loop is idle: a timer that is already due would be taken for a message waiting in the
+// queue, and the loop would never be idle before it ends.
+int RunModal(ModalWnd& modal, OwnerWnd& owner, DWORD loopFlags, DWORD style = WS_POPUP,
+             Finish finish = Finish::OnTimer)
 {
     HWND topLevel = nullptr;
     const HWND ownerHwnd = CWnd::GetSafeOwner_(owner.m_hWnd, &topLevel);
@@ -78,8 +95,15 @@ int RunModal(ModalWnd& modal, CWnd& owner, DWORD loopFlags, DWORD style = WS_POP
                           ? modal.m_hWnd
                           : nullptr;
     if (self) {
-        modal.SetTimer(kFinishTimer, 1);
+        if (finish == Finish::OnTimer) {
+            modal.SetTimer(kFinishTimer, 1);
+        } else {
+            modal.finishWhenShown = true;
+            owner.finishOnIdle = self;
+            modal.SetTimer(kBackstopTimer, 5000);
+        }
         result = modal.RunModalLoop(loopFlags);
+        owner.finishOnIdle = nullptr;
     }
     if (disabledHere)
         ::EnableWindow(ownerHwnd, TRUE);
@@ -124,7 +148,7 @@ TEST_F(ModalLoopTest, ShowsAHiddenWindowAndTellsTheOwnerWhenIdle)
         owner.enterIdle = 0;
         ModalWnd modal;
         modal.finish = [](ModalWnd& wnd) { wnd.EndModalLoop(1); };
-        EXPECT_EQ(RunModal(modal, owner, c.flags), 1);
+        EXPECT_EQ(RunModal(modal, owner, c.flags, WS_POPUP, Finish::WhenShownOrIdle), 1) << c.flags;
         EXPECT_EQ(modal.visibleDuring, c.visible) << c.flags;
         EXPECT_EQ(owner.enterIdle > 0, c.enterIdle) << c.flags;
     }

@@ -33,11 +33,6 @@ namespace {
 constexpr int kWindowId = 3700;
 constexpr int kScreenDpis[] = {96, 120, 144};
 
-COLORREF Grey(int, int)
-{
-    return RGB(90, 90, 90);
-}
-
 // Every design length below is a multiple of 4, so each scales exactly at 120 and 144 DPI.
 struct Scale {
     int dpi;
@@ -47,12 +42,6 @@ struct Scale {
         return {(*this)(r.left), (*this)(r.top), (*this)(r.right), (*this)(r.bottom)};
     }
 };
-
-std::string Text(const RECT& r)
-{
-    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom) + ")";
-}
 
 const ChildControlRecord* FindChild(const CUIWnd& wnd, LPCWSTR type)
 {

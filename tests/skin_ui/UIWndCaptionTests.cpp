@@ -16,11 +16,6 @@ constexpr int kCloseId = 1101;
 constexpr int kMinimizeId = 1102;
 constexpr int kMaximizeId = 1103;
 
-COLORREF Grey(int, int)
-{
-    return RGB(90, 90, 90);
-}
-
 class UIWndCaption : public ::testing::Test {
 protected:
     UIWNDPROPERTIES& Window(bool withMaximizeBox = true)

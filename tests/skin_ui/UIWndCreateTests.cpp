@@ -23,11 +23,6 @@ namespace {
 constexpr int kWindowId = 3000;
 constexpr COLORREF kGrey = RGB(90, 90, 90);
 
-COLORREF Grey(int, int)
-{
-    return kGrey;
-}
-
 class UIWndCreate : public ::testing::Test {
 protected:
     UIWNDPROPERTIES& Window(int w = 120, int h = 80)

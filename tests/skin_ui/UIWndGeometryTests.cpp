@@ -1,5 +1,7 @@
 // The size arithmetic of skinned windows: child layout around the resizing point, border
 // strips, border drags, size limits and the splitter answers.
+#include "UIWndTestSupport.h"
+
 #include "skin/ui/UIWndGeometry.h"
 
 #include <gtest/gtest.h>
@@ -7,14 +9,9 @@
 #include <string>
 
 using namespace Vexel;
+using skin_ui_test::Text;
 
 namespace {
-
-std::string Text(const RECT& r)
-{
-    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom) + ")";
-}
 
 bool Same(const RECT& a, const RECT& b)
 {

@@ -24,17 +24,6 @@ constexpr int kWindowId = 3300;
 constexpr SIZE kBackground{200, 150};
 constexpr POINT kPoint{100, 75};
 
-COLORREF Grey(int, int)
-{
-    return RGB(90, 90, 90);
-}
-
-std::string Text(const RECT& r)
-{
-    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom) + ")";
-}
-
 class UIWndLayout : public ::testing::Test {
 protected:
     UIWNDPROPERTIES& Window()

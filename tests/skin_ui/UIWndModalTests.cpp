@@ -14,11 +14,6 @@ namespace {
 constexpr int kWindowId = 3200;
 constexpr int kEditId = 1201;
 
-COLORREF Grey(int, int)
-{
-    return RGB(90, 90, 90);
-}
-
 // A plain top-level window to own the dialogs.
 class OwnerWnd : public CWnd {
 public:

@@ -11,12 +11,24 @@
 #include <cwchar>
 #include <set>
 #include <stdexcept>
+#include <string>
 
 using namespace Vexel;
 
 namespace skin_ui_test {
 
 // --- Records -----------------------------------------------------------------------
+
+COLORREF Grey(int, int)
+{
+    return RGB(90, 90, 90);
+}
+
+std::string Text(const RECT& rect)
+{
+    return "(" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," + std::to_string(rect.right) + "," +
+           std::to_string(rect.bottom) + ")";
+}
 
 void SetText(CTRLPROPERTIES& record, int variable, LPCWSTR text)
 {

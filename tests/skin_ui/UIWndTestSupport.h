@@ -19,6 +19,11 @@ namespace skin_ui_test {
 
 // --- Records -----------------------------------------------------------------------
 
+// A flat grey (90, 90, 90) for backgrounds whose pixels a test does not read.
+COLORREF Grey(int x, int y);
+// A rectangle as "(left,top,right,bottom)", for comparisons that read well when they fail.
+std::string Text(const RECT& rect);
+
 void SetText(Vexel::CTRLPROPERTIES& record, int variable, LPCWSTR text);
 void SetSwitch(Vexel::CTRLPROPERTIES& record, int variable, bool on);
 void SetNumber(Vexel::CTRLPROPERTIES& record, int variable, int number);

@@ -1,0 +1,20 @@
+#include "skin/ui/controls/LayeredParent.h"
+
+namespace Vexel {
+
+void RepaintOverLayeredParent(HWND control, const WINDOWPOS& pos)
+{
+    const HWND parent = ::GetParent(control);
+    if (pos.hwnd != control || !parent || !(::GetWindowLongW(parent, GWL_EXSTYLE) & WS_EX_LAYERED))
+        return;
+    if (pos.flags & SWP_SHOWWINDOW) {
+        ::InvalidateRect(control, nullptr, TRUE);
+    } else if (pos.flags & SWP_HIDEWINDOW) {
+        RECT area;
+        ::GetWindowRect(control, &area);
+        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+        ::InvalidateRect(parent, &area, TRUE);
+    }
+}
+
+} // namespace Vexel

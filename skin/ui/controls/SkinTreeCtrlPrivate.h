@@ -1,0 +1,82 @@
+#pragma once
+// The state of a CSkinTreeCtrl, shared by the files that implement it.
+#include "framework/Afx.h"
+#include "skin/ui/controls/ScrollBarEx.h"
+
+namespace Vexel {
+
+// What the tree's window region was last cut for; the region is set again only when this
+// changes (setting it repaints the tree, and the tree lays its bars out on every paint).
+struct AppliedRegion {
+    bool set = false;
+    bool vertical = false;
+    bool horizontal = false;
+    SIZE window{0, 0};
+    int barWidth = 0;
+    int barHeight = 0;
+
+    bool operator==(const AppliedRegion& o) const
+    {
+        return set == o.set && vertical == o.vertical && horizontal == o.horizontal && window.cx == o.window.cx &&
+               window.cy == o.window.cy && barWidth == o.barWidth && barHeight == o.barHeight;
+    }
+};
+
+struct SkinTreeCtrlPrivate {
+    // Expansions under way that switched redraw off. Counted, so that a nested expansion
+    // does not take the tree's own switched-off state for "was hidden"; and put back when
+    // the outermost message ends, so that an expansion that was refused (no "expanded"
+    // follows) cannot leave the tree without redraw.
+    int expandsWithoutRedraw = 0;
+    int messageDepth = 0;
+
+    CBitmap backgroundNormal;          // owned
+    CBitmap backgroundDisabled;        // owned
+    BOOL useParentResizePoint = TRUE;  // the background continues the parent's
+    POINT resizePoint{3, 3};
+    CString tag;
+    CFont fontNormal;                  // owned
+    CFont fontDisabled;                // owned
+
+    BOOL ownScrollBars = FALSE;
+    CScrollBarEx hScroll;
+    CScrollBarEx vScroll;
+    AppliedRegion region;
+
+    BOOL lineEnabled = FALSE;
+    COLORREF lineColor = RGB(0x80, 0x80, 0x80);
+    CBitmap collapseImage;             // owned
+    CBitmap expandedImage;             // owned
+
+    BOOL rootEffect = FALSE;
+    POINT rootResizePoint{3, 3};
+    CBitmap rootFocusImage;            // owned
+    CBitmap rootNonFocusImage;         // owned
+
+    COLORREF selectedBkColor = 0x800000;
+    COLORREF selectedTextColor = 0xFFFFFF;
+    CBitmap selectedImage;             // owned
+    CBitmap selectedNonFocusImage;     // owned
+    POINT selectedResizePoint{2, 2};
+
+    BOOL hoverEnabled = FALSE;
+    HTREEITEM hoverItem = nullptr;
+    COLORREF hoverBkColor = 0xF1F1F1;
+    COLORREF hoverTextColor = 0xFFFFFF;
+    CBitmap hoverImage;                // owned
+    CBitmap hoverNonFocusImage;        // owned
+    POINT hoverResizePoint{2, 2};
+
+    COLORREF disabledTextColor = RGB(0x80, 0x80, 0x80);
+    DWORD hoverTime = HOVER_DEFAULT;
+
+    // Paint scratch, kept at the client size: the composed paint, and the tree's own
+    // rendering (made at most once per paint) from which the native buttons and lines come.
+    CBitmap canvas;
+    SIZE canvasSize{0, 0};
+    CBitmap native;
+    SIZE nativeSize{0, 0};
+    bool nativeValid = false;
+};
+
+} // namespace Vexel

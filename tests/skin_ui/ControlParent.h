@@ -1,0 +1,42 @@
+#pragma once
+// A plain framework window for the control tests to put a control into: it records the
+// scroll notifications and WM_NOTIFY codes that reach it, answers the item-drawing offers
+// and notifications as a test sets, and sets a bar's position back as an owner does.
+#include "framework/Afx.h"
+
+#include <commctrl.h>
+
+#include <functional>
+#include <vector>
+
+namespace skin_ui_test {
+
+class ControlParent : public CWnd {
+public:
+    // A popup of w x h at (x, y) of the screen, without frame; shown unless `hidden`.
+    ControlParent(int x, int y, int w, int h, bool hidden = false);
+    ~ControlParent() override;
+
+    struct Scroll {
+        UINT message;   // WM_HSCROLL or WM_VSCROLL
+        WORD code;
+        WORD position;
+        HWND from;
+    };
+    std::vector<Scroll> scrolls;
+    std::vector<int> notifyCodes;        // WM_NOTIFY codes, in order
+    std::vector<NMTREEVIEWW> hoverChanges;   // TVN_VXL_HOVERCHANGING and ...CHANGED, in order
+    int childMice = 0;                   // WM_VXL_CHILDMOUSE messages
+
+    // Answers to WM_NOTIFY by code (others: 0), and to the item-drawing offers.
+    std::function<LRESULT(const NMHDR&)> notifyAnswer;
+    std::function<LRESULT(const DRAWITEMSTRUCT&)> drawItem;     // WM_VXL_DRAWCHILDITEM
+    std::function<LRESULT(const DRAWITEMSTRUCT&)> drawItemBk;   // WM_VXL_DRAWCHILDITEMBK
+    // Run on each scroll notification (an owner moving its bar, for example).
+    std::function<void(const Scroll&)> onScroll;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+} // namespace skin_ui_test
