@@ -86,4 +86,27 @@ int CheckRecordType(const CTRLPROPERTIES* record, LPCWSTR type)
     return -3;
 }
 
+BOOL AddControlTool(CToolTipCtrl& tip, CWnd& control, LPCWSTR text)
+{
+    if (!tip.GetSafeHwnd() && !tip.Create(&control))
+        return FALSE;
+    return tip.AddTool(&control, text);
+}
+
+bool HandleLayeredParentShowHide(HWND control, const WINDOWPOS* position)
+{
+    const HWND parent = ::GetParent(control);
+    if (!position || position->hwnd != control || !parent || !(::GetWindowLongW(parent, GWL_EXSTYLE) & WS_EX_LAYERED))
+        return false;
+    if (position->flags & SWP_SHOWWINDOW)
+        return true;
+    if (position->flags & SWP_HIDEWINDOW) {
+        RECT rect;
+        ::GetWindowRect(control, &rect);
+        ::MapWindowPoints(nullptr, parent, reinterpret_cast<LPPOINT>(&rect), 2);
+        ::InvalidateRect(parent, &rect, TRUE);
+    }
+    return false;
+}
+
 } // namespace Vexel

@@ -7,6 +7,7 @@
 // The control passes itself, as a window, to the protocol operations. They need a control
 // window with a parent window.
 #include "framework/Afx.h"
+#include "framework/ToolTipCtrl.h"
 #include "skin/model/CtrlProperties.h"
 
 namespace Vexel {
@@ -48,5 +49,16 @@ int CheckApplyRecord(const CWnd* control, const CTRLPROPERTIES* record, LPCWSTR 
 // The record half of that convention, for appliers without a window: -2 for a null
 // record, -3 for a record of another type, 0 when it may be applied.
 int CheckRecordType(const CTRLPROPERTIES* record, LPCWSTR type);
+
+// Adds the whole of `control` as a tool with `text` to `tip`, which is made (owned by the
+// control) on first use; a second call adds a second tool. The tip's answer; FALSE when
+// it cannot be made.
+BOOL AddControlTool(CToolTipCtrl& tip, CWnd& control, LPCWSTR text);
+
+// A layered parent repaints neither what a child uncovers nor what it shows: a control
+// calls this with each WM_WINDOWPOSCHANGED. Hidden over a layered parent, the parent's
+// area under it is invalidated here; shown over one, true tells the control to repaint
+// itself. False in every other case.
+bool HandleLayeredParentShowHide(HWND control, const WINDOWPOS* position);
 
 } // namespace Vexel

@@ -1,8 +1,11 @@
 #include "skin/ui/ControlKinds.h"
 
+#include "skin/ui/ButtonFactories.h"
 #include "skin/ui/ControlFactoryTable.h"
 #include "skin/ui/PlaceholderFactories.h"
+#include "skin/ui/StaticFactory.h"
 #include "skin/ui/TreeFactories.h"
+#include "skin/ui/controls/InputFactories.h"
 
 namespace Vexel {
 
@@ -16,8 +19,16 @@ void RegisterSkinControlKinds()
     RegisterControlKind(L"SPLITTER", &CreateSplitterBar, nullptr);
 
     // Buttons and statics.
+    RegisterControlKind(L"PUSHBUTTON", &CreatePushButton, &ReleaseSkinButton);
+    RegisterControlKind(L"CHECK", &CreateCheckBox, &ReleaseSkinButton);
+    RegisterControlKind(L"RADIO", &CreateRadioButton, &ReleaseSkinButton);
+    RegisterControlKind(L"STATIC", &CreateStatic, &ReleaseSkinStatic);
 
     // Edits, combo boxes, sliders, progress bars and spin buttons.
+    RegisterControlKind(L"COMBOBOX", &CreateComboBox, &ReleaseComboBox);
+    RegisterControlKind(L"EDIT", &CreateEdit, &ReleaseEdit);
+    RegisterControlKind(L"PROGRESS", &CreateProgress, &ReleaseProgress);
+    RegisterControlKind(L"SLIDEREX", &CreateSliderEx, &ReleaseSliderEx);
 
     // Scroll bars, trees and tree lists.
     RegisterControlKind(L"TREECTRL", &CreateTreeCtrl, &ReleaseTreeCtrl);

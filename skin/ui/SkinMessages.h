@@ -19,8 +19,11 @@ enum : UINT {
     WM_VXL_DRAWCHILDITEMBK = 0x48D,    // ... or its background
     WM_VXL_NOTIFYCHILD = 0x48E,        // broadcast to visible children
     WM_VXL_GETBKDC = 0x48F,            // the window's composed background bitmap
+    WM_VXL_SETOWNOBJECTS = 0x4A0,      // wParam 0: a button's images are someone else's
+    WM_VXL_GETOWNOBJECTS = 0x4A1,
     WM_VXL_SPLITTERMOVING = 0x4C8,
     WM_VXL_SPLITTERMOVED = 0x4C9,
+    WM_VXL_LISTTIPTEXT = 0x5F5,        // a tip text the parent may reword (wParam: CString*)
     WM_VXL_MENUBARMOUSEMOVE = 0xC99,   // menu bar switching while a popup is open
     WM_VXL_MENUBARTRACKING = 0xC9A,
     WM_DROPTARGET_DRAGENTER = 0xFB9,   // OLE drag events, to the drop target's window
@@ -36,8 +39,17 @@ enum : UINT {
 // WM_NOTIFY codes of the skinned controls, to their parent.
 enum : int {
     NM_VXL_DBLCLKITEM = -30,       // an item was double-clicked; non-zero: handled
+    NM_VXL_DRAWTEXT = -40,         // NMVXLDRAWTEXT: a button's caption; non-zero: the parent drew it
     TVN_VXL_HOVERCHANGING = -50,   // NMTREEVIEW: the hovered item is about to change; non-zero vetoes
     TVN_VXL_HOVERCHANGED = -51,    // NMTREEVIEW: the hovered item changed
+};
+
+// The record of NM_VXL_DRAWTEXT: where and how the caption would be drawn.
+struct NMVXLDRAWTEXT {
+    NMHDR hdr;      // the button, its id, NM_VXL_DRAWTEXT
+    HDC hdc;        // the DC the button is drawn in, with the state's font and text colour
+    RECT rect;      // the caption's rectangle
+    UINT format;    // the DrawText format
 };
 
 // DRAWITEMSTRUCT::CtlType of the items a skinned tree offers its parent to draw.

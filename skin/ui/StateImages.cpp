@@ -8,14 +8,6 @@
 namespace Vexel {
 namespace {
 
-// A skin image as the loaders take it: loaded and, when scaling is on, scaled.
-void LoadSkinImage(const PropertyValue& relativePath, CBitmap& image)
-{
-    HandBitmap(image, LoadBitmapFromFile(SkinImagePath(relativePath)));
-    if (image.GetSafeHandle())
-        ScaleBitmapToDpiInPlace(image);
-}
-
 // Cuts `count` equal parts side by side out of the strip; part i starts at i * W / count.
 void CutStrip(HBITMAP strip, int count, CBitmap* states)
 {
@@ -32,6 +24,13 @@ void CutStrip(HBITMAP strip, int count, CBitmap* states)
 CString SkinImagePath(const PropertyValue& relativePath)
 {
     return g_skinStore.GetSkinFolder() + relativePath.GetString();
+}
+
+void LoadSkinImage(const PropertyValue& relativePath, CBitmap& image)
+{
+    HandBitmap(image, LoadBitmapFromFile(SkinImagePath(relativePath)));
+    if (image.GetSafeHandle())
+        ScaleBitmapToDpiInPlace(image);
 }
 
 int LoadStateImages(const CTRLPROPERTIES* record, const StateImageVars& vars, CBitmap* const* slots)

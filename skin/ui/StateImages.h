@@ -17,6 +17,13 @@ namespace Vexel {
 
 // The full path of an image the record names: the skin folder followed by the text.
 CString SkinImagePath(const PropertyValue& relativePath);
+// The image a record's variable names, loaded into `image` (empty when it does not load)
+// and scaled to the screen's DPI when image scaling is on.
+void LoadSkinImage(const PropertyValue& relativePath, CBitmap& image);
+
+// One image the record names, into `image` (emptied when the file is missing), scaled to
+// the screen's DPI as it loads when image scaling is on.
+void LoadSkinImage(const PropertyValue& relativePath, CBitmap& image);
 
 // Where a loader finds its flags and files in a record.
 struct StateImageVars {

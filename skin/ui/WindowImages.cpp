@@ -9,27 +9,6 @@
 namespace Vexel {
 namespace {
 
-// The window's rectangle in its parent's client coordinates.
-CRect RectInParent(HWND window, HWND parent)
-{
-    CRect rect;
-    ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-// The resize point to draw a control's background with: its own, or the parent window's
-// made relative to the control, which lies at `inParent` in the parent.
-POINT ResizePointFor(HWND window, HWND parent, const RECT& inParent, BOOL askParent, int resizeX, int resizeY)
-{
-    if (!askParent)
-        return POINT{resizeX, resizeY};
-    const auto ask = [&](WPARAM which) {
-        return static_cast<int>(::SendMessageW(parent, WM_VXL_GETRESIZEPOINT, which, reinterpret_cast<LPARAM>(window)));
-    };
-    return POINT{ask(kResizePointX) - inParent.left, ask(kResizePointY) - inParent.top};
-}
-
 // Where an image `size` long starts in a client extent by an alignment mode and offset.
 int AlignedStart(int mode, int extent, int size, int offset)
 {
@@ -69,6 +48,24 @@ void PaintFrame(HWND window, Paint paint)
 
 } // namespace
 
+CRect RectInParent(HWND window, HWND parent)
+{
+    CRect rect;
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+POINT ControlResizePoint(HWND window, HWND parent, const RECT& inParent, BOOL askParent, int resizeX, int resizeY)
+{
+    if (!askParent)
+        return POINT{resizeX, resizeY};
+    const auto ask = [&](WPARAM which) {
+        return static_cast<int>(::SendMessageW(parent, WM_VXL_GETRESIZEPOINT, which, reinterpret_cast<LPARAM>(window)));
+    };
+    return POINT{ask(kResizePointX) - inParent.left, ask(kResizePointY) - inParent.top};
+}
+
 int DrawForegroundImage(HWND window, CDC* dc, int xOffset, int yOffset, HBITMAP bitmap, int horizontalMode,
                         int verticalMode, COLORREF key)
 {
@@ -102,7 +99,7 @@ int DrawResizedBackground(HWND window, CDC* dc, HBITMAP bitmap, BOOL askParent, 
     const CRect rect = RectInParent(window, parent);
     const int w = rect.Width();
     const int h = rect.Height();
-    const POINT point = ResizePointFor(window, parent, rect, askParent, resizeX, resizeY);
+    const POINT point = ControlResizePoint(window, parent, rect, askParent, resizeX, resizeY);
 
     if (!(::GetWindowLongW(window, GWL_STYLE) & WS_BORDER)) {
         DrawResizedBitmap(*dc, 0, 0, w, h, bitmap, 1, point.x, point.y);
@@ -139,7 +136,7 @@ int DrawFrameFromResizedBitmap(HWND window, HBITMAP bitmap, BOOL askParent, int 
     const HWND parent = ::GetParent(window);
     if (!parent)
         return -4;
-    const POINT point = ResizePointFor(window, parent, RectInParent(window, parent), askParent, resizeX, resizeY);
+    const POINT point = ControlResizePoint(window, parent, RectInParent(window, parent), askParent, resizeX, resizeY);
     PaintFrame(window, [&](HDC image, int w, int h) { DrawResizedBitmap(image, 0, 0, w, h, bitmap, 1, point.x, point.y); });
     return 0;
 }

@@ -14,6 +14,15 @@ enum ForegroundAlign : int {
     kAlignFar = 2,    // right or bottom
 };
 
+// The window's rectangle in its parent's client coordinates.
+CRect RectInParent(HWND window, HWND parent);
+
+// The resize point to draw a control's images with: with `askParent`, the parent window's
+// (WM_VXL_GETRESIZEPOINT) made relative to the control, which lies at `inParent` in the
+// parent, so the control continues the window's stretched background; else its own
+// (resizeX, resizeY).
+POINT ControlResizePoint(HWND window, HWND parent, const RECT& inParent, BOOL askParent, int resizeX, int resizeY);
+
 // The bitmap drawn 1:1 inside the window's client rectangle as the modes and offsets
 // place it, pixels of the key colour left transparent. -1 for a null bitmap or DC, else 0
 // (nothing is drawn when the bitmap's size cannot be read).

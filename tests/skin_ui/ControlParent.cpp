@@ -32,6 +32,8 @@ LRESULT ControlParent::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY: {
         const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
         const int code = static_cast<int>(header.code);
+        if (header.code == NM_RELEASEDCAPTURE)
+            ++releasedCaptures;
         if (code == TVN_VXL_HOVERCHANGING || code == TVN_VXL_HOVERCHANGED)
             hoverChanges.push_back(*reinterpret_cast<const NMTREEVIEWW*>(lParam));
         if (code == NM_VXL_DBLCLKITEM || code == TVN_VXL_HOVERCHANGING || code == TVN_VXL_HOVERCHANGED) {
@@ -39,6 +41,17 @@ LRESULT ControlParent::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return notifyAnswer ? notifyAnswer(header) : 0;
         }
         break;
+    }
+    case WM_VXL_GETRESIZEPOINT:
+        if (resizePoint.x != -1 || resizePoint.y != -1)
+            return wParam == kResizePointX ? resizePoint.x : resizePoint.y;
+        break;
+    case WM_VXL_LISTTIPTEXT: {
+        auto& text = *reinterpret_cast<CString*>(wParam);
+        tipTexts.push_back(static_cast<LPCWSTR>(text));
+        if (!tipReplacement.empty())
+            text = tipReplacement.c_str();
+        return 0;
     }
     case WM_VXL_CHILDMOUSE:
         ++childMice;

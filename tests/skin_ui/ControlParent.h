@@ -1,12 +1,14 @@
 #pragma once
 // A plain framework window for the control tests to put a control into: it records the
 // scroll notifications and WM_NOTIFY codes that reach it, answers the item-drawing offers
-// and notifications as a test sets, and sets a bar's position back as an owner does.
+// and notifications as a test sets, sets a bar's position back as an owner does, answers
+// the resizing-point question as a skinned window does and rewords tip texts.
 #include "framework/Afx.h"
 
 #include <commctrl.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace skin_ui_test {
@@ -27,6 +29,13 @@ public:
     std::vector<int> notifyCodes;        // WM_NOTIFY codes, in order
     std::vector<NMTREEVIEWW> hoverChanges;   // TVN_VXL_HOVERCHANGING and ...CHANGED, in order
     int childMice = 0;                   // WM_VXL_CHILDMOUSE messages
+    int releasedCaptures = 0;            // NM_RELEASEDCAPTURE notifications
+    std::vector<std::wstring> tipTexts;  // the texts WM_VXL_LISTTIPTEXT offered, in order
+
+    // Answered to WM_VXL_GETRESIZEPOINT while set (not (-1, -1)).
+    POINT resizePoint{-1, -1};
+    // When not empty: the text WM_VXL_LISTTIPTEXT puts in place of the one offered.
+    std::wstring tipReplacement;
 
     // Answers to WM_NOTIFY by code (others: 0), and to the item-drawing offers.
     std::function<LRESULT(const NMHDR&)> notifyAnswer;

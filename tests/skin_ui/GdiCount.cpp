@@ -16,4 +16,12 @@ int LiveGdiObjects()
     return live;
 }
 
+int GdiObjectsLeftBy(const std::function<void()>& work)
+{
+    work();
+    const int before = LiveGdiObjects();
+    work();
+    return LiveGdiObjects() - before;
+}
+
 } // namespace skin_ui_test

@@ -1,18 +1,11 @@
 // A skinned window of a small XML skin, read through the skin reader, shown on the
 // display, and its pixels read back from the screen at a few known points.
+#include "ScreenSkin.h"
 #include "UIWndTestSupport.h"
 
-#include "skin/model/SkinLifecycle.h"
-#include "skin/model/SkinReader.h"
 #include "skin/ui/RectCtrl.h"
 
-#include "tests/support/TempDir.h"
-
 #include <gtest/gtest.h>
-
-#include <ole2.h>
-
-#include <string>
 
 using namespace Vexel;
 
@@ -33,14 +26,6 @@ COLORREF SkinBackground(int x, int y)
     if (x < 2 || y < 2 || x >= 58 || y >= 38)
         return kFrame;
     return y < 10 ? kBand : kBody;
-}
-
-COLORREF ScreenPixel(POINT at)
-{
-    const HDC screen = ::GetDC(nullptr);
-    const COLORREF pixel = ::GetPixel(screen, at.x, at.y);
-    ::ReleaseDC(nullptr, screen);
-    return pixel;
 }
 
 // The skin: one window of the background above, stretched around (30, 20) and cut by
@@ -72,21 +57,11 @@ class UIWndScreen : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
-        ASSERT_TRUE(lumeo_test::WriteFileBytes(folder.File(L"screen.xui"), kSkin));
-        ASSERT_TRUE(lumeo_test::WriteFileBytes(folder.File(L"Resource.h"), kResourceH));
-        ASSERT_TRUE(WriteBmp(folder.File(L"screen.bmp"), 60, 40, &SkinBackground));
-        ASSERT_EQ(OpenSkin(folder.File(L"screen.xui").c_str(), 1), 0);
-    }
-    void TearDown() override
-    {
-        ReleaseSkin();
-        g_skinStore.ClearIDTable();
-        DesignDpi = DesignDpiPair{};
-        ::OleUninitialize();
+        ASSERT_TRUE(skin.AddImage(L"screen.bmp", 60, 40, &SkinBackground));
+        ASSERT_EQ(skin.Open(kSkin, kResourceH), 0);
     }
 
-    lumeo_test::TempDir folder;
+    ScreenSkin skin;
     TestControlKinds kinds;
 };
 

@@ -1,5 +1,7 @@
 #include "skin/ui/controls/LayeredParent.h"
 
+#include "skin/ui/WindowImages.h"
+
 namespace Vexel {
 
 void RepaintOverLayeredParent(HWND control, const WINDOWPOS& pos)
@@ -10,9 +12,7 @@ void RepaintOverLayeredParent(HWND control, const WINDOWPOS& pos)
     if (pos.flags & SWP_SHOWWINDOW) {
         ::InvalidateRect(control, nullptr, TRUE);
     } else if (pos.flags & SWP_HIDEWINDOW) {
-        RECT area;
-        ::GetWindowRect(control, &area);
-        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+        const CRect area = RectInParent(control, parent);
         ::InvalidateRect(parent, &area, TRUE);
     }
 }

@@ -1,0 +1,34 @@
+#include "skin/ui/StaticFactory.h"
+
+#include "skin/model/EditProperties.h"
+#include "skin/ui/ControlFactories.h"
+#include "skin/ui/RecordRead.h"
+#include "skin/ui/UIWnd.h"
+#include "skin/ui/WindowStyle.h"
+#include "skin/ui/controls/SkinStatic.h"
+
+namespace Vexel {
+
+using namespace record_read;
+
+CreatedControl CreateStatic(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBackgrounds& backgrounds)
+{
+    const RECT rect = Rect(record, CtrlVar::Rect);
+    auto control = std::make_unique<CSkinStatic>();
+    if (!control->Create(Text(record, TxtVar::Caption), StyleFromProperties(record) | SS_NOTIFY, rect, &parent,
+                         static_cast<UINT>(ControlIdOf(record))))
+        return {};
+    control->ApplyProperties(&record);
+    // Two separate parts of the normal background: the static has no other state to show.
+    CBitmap parts[2];
+    if (CutListedParts(record, rect, {backgrounds.normal, backgrounds.normal}, parts))
+        control->SetBackgroundImages(static_cast<HBITMAP>(parts[0].Detach()), static_cast<HBITMAP>(parts[1].Detach()));
+    return HandToWindow(std::move(control));
+}
+
+void ReleaseSkinStatic(CObject& control)
+{
+    ReleaseThroughControl<CSkinStatic>(control);
+}
+
+} // namespace Vexel

@@ -1,0 +1,62 @@
+// Publishing the user's presence to the contacts whose subscription the user accepted.
+#include "windows/contacts/ContactsWnd.h"
+
+#include "core/TavikSQL.h"
+#include "core/TavikUtility.h"
+#include "windows/main/MainFrame.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr char kSubscribersQuery[] = "select SipUri, acceptedsubscribed, subscribeid from Contacts";
+
+// The row's accepted flag and subscription id; false when the row names no subscriber to tell.
+bool AcceptedSubscription(int columns, char** values, char** names, int& subscribeId)
+{
+    bool accepted = false;
+    subscribeId = 0;
+    for (int i = 0; i < columns; ++i) {
+        if (!values[i] || !names[i])
+            continue;
+        if (TavikUtility::CompareNoCase(names[i], "acceptedsubscribed") == 0)
+            accepted = std::strtol(values[i], nullptr, 10) != 0;
+        else if (TavikUtility::CompareNoCase(names[i], "subscribeid") == 0)
+            subscribeId = static_cast<int>(std::strtol(values[i], nullptr, 10));
+    }
+    return accepted && subscribeId != 0;
+}
+
+TavikHandle EngineHandle()
+{
+    return g_pMainFrame ? g_pMainFrame->GetEngineHandle() : 0;
+}
+
+int OnlineRowCallback(void* argument, int columns, char** values, char** names)
+{
+    int subscribeId = 0;
+    if (AcceptedSubscription(columns, values, names, subscribeId))
+        Tavik_presenceOnline(EngineHandle(), subscribeId, static_cast<const std::string*>(argument)->c_str());
+    return 0;
+}
+
+int OfflineRowCallback(void*, int columns, char** values, char** names)
+{
+    int subscribeId = 0;
+    if (AcceptedSubscription(columns, values, names, subscribeId))
+        Tavik_presenceOffline(EngineHandle(), subscribeId);
+    return 0;
+}
+
+} // namespace
+
+void CContactsWnd::NotifyPresenceOnline(const std::string& status)
+{
+    std::string text = status;
+    g_database.Exec(kSubscribersQuery, &OnlineRowCallback, &text);
+}
+
+void CContactsWnd::NotifyPresenceOffline()
+{
+    g_database.Exec(kSubscribersQuery, &OfflineRowCallback, nullptr);
+}

@@ -1,0 +1,81 @@
+// The main window's tray icon and its popup menus at the cursor.
+#include "windows/main/MainFrame.h"
+
+#include "config/UiTextTable.h"
+#include "resources/ProgramIds.h"
+#include "windows/main/PopupMenus.h"
+#include "windows/main/ShellActions.h"
+
+#include <cwchar>
+
+namespace {
+
+NOTIFYICONDATAW TrayIconData(HWND window)
+{
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window;
+    data.uID = kTrayIconId;
+    return data;
+}
+
+} // namespace
+
+void CMainFrame::AddTrayIcon()
+{
+    NOTIFYICONDATAW data = TrayIconData(m_hWnd);
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = WM_TRAY_NOTIFY;
+    data.hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_LUMEO));
+    // The tip holds 127 characters and its terminator.
+    std::wcsncpy(data.szTip, g_uiTexts.dlgLogin.t20000, std::size(data.szTip) - 1);
+    TrayIcon(NIM_ADD, &data);
+}
+
+void CMainFrame::RemoveTrayIcon()
+{
+    NOTIFYICONDATAW data = TrayIconData(m_hWnd);
+    TrayIcon(NIM_DELETE, &data);
+}
+
+LRESULT CMainFrame::OnTrayNotify(WPARAM wParam, LPARAM lParam)
+{
+    if (wParam != kTrayIconId)
+        return 0;
+    switch (static_cast<UINT>(lParam)) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        ShowMainMenu(true);
+        break;
+    case WM_LBUTTONDBLCLK:
+        ShowWindow(SW_RESTORE);
+        SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetWindowPos(&CWnd::wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void CMainFrame::ShowMainMenu(bool fromTray)
+{
+    ShowMenu(IDM_MAIN, fromTray);
+}
+
+void CMainFrame::ShowStatusMenu()
+{
+    ShowMenu(IDM_STATUS, false);
+}
+
+void CMainFrame::ShowMenu(UINT menuId, bool fromTray)
+{
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    // A tray menu closes when the user clicks elsewhere only while its owner is in front.
+    if (fromTray)
+        SetForegroundWindow();
+    ShowPopupMenu(menuId, cursor.x, cursor.y, this);
+    if (fromTray)
+        PostMessage(WM_NULL);
+}
