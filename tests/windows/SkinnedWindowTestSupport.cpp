@@ -7,9 +7,20 @@
 
 namespace windows_test {
 
+SkinControlKinds::SkinControlKinds()
+{
+    m_previous.assign(Vexel::ControlKindsBegin(), Vexel::ControlKindsEnd());
+    Vexel::RegisterSkinControlKinds();
+}
+
+SkinControlKinds::~SkinControlKinds()
+{
+    for (const Vexel::ControlKind& kind : m_previous)
+        Vexel::ReplaceControlKind(kind);
+}
+
 void ShippedSkinTest::SetUp()
 {
-    Vexel::RegisterSkinControlKinds();
     Vexel::ReleaseSkin();
     WriteProgramResources();
     ASSERT_TRUE(LoadSkin(nullptr));
@@ -23,7 +34,7 @@ void ShippedSkinTest::TearDown()
     Vexel::ReleaseSkin();
 }
 
-std::wstring ShippedSkinTest::WindowText(HWND window)
+std::wstring WindowText(HWND window)
 {
     if (!window)
         return std::wstring();
@@ -32,7 +43,7 @@ std::wstring ShippedSkinTest::WindowText(HWND window)
     return text;
 }
 
-std::wstring ShippedSkinTest::ChildText(HWND window, int id)
+std::wstring ChildText(HWND window, int id)
 {
     return WindowText(::GetDlgItem(window, id));
 }

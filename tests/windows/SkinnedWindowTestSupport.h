@@ -4,6 +4,7 @@
 // set to "<section>/<key>"; and actions run from inside a modal window's own loop.
 #include "config/UiTextTable.h"
 #include "framework/Afx.h"
+#include "skin/ui/ControlFactoryTable.h"
 #include "tests/support/ProgramFolderScope.h"
 
 #include <gtest/gtest.h>
@@ -11,19 +12,30 @@
 #include <map>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace windows_test {
+
+// Every skinned control kind the program registers, in place for the life of the object; the
+// kinds that were there before come back afterwards.
+class SkinControlKinds {
+public:
+    SkinControlKinds();
+    ~SkinControlKinds();
+    SkinControlKinds(const SkinControlKinds&) = delete;
+    SkinControlKinds& operator=(const SkinControlKinds&) = delete;
+
+private:
+    std::vector<Vexel::ControlKind> m_previous;
+};
 
 class ShippedSkinTest : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The text of `window`'s child `id`; empty when there is no such child.
-    static std::wstring ChildText(HWND window, int id);
-    static std::wstring WindowText(HWND window);
-
     lumeo_test::ProgramFolderScope folder;
+    SkinControlKinds kinds;
 
 private:
     UiTextTable m_savedTexts;
@@ -48,6 +60,10 @@ private:
     WPARAM m_next = 0;
     std::map<WPARAM, std::function<void()>> m_actions;   // by the number their message carries
 };
+
+// A window's text, and that of its child `id`; empty when there is no such window.
+std::wstring WindowText(HWND window);
+std::wstring ChildText(HWND window, int id);
 
 // Posts a key press as the keyboard would: down, then up.
 void PostKey(HWND target, WPARAM key);
