@@ -191,22 +191,18 @@ void CCallPhonesWnd::OnCallConnected(SIPCallbackCommand* record)
 
 void CCallPhonesWnd::OnCallClosed(SIPCallbackCommand* record)
 {
-    StopRingTones();
-    m_numberIsStale = 1;
-    PlayKeyTone('t');
-    const int line = FindLineBySession(record);
-    if (line < 1)
-        return;
     CString text;
     text.Format(L"%ls %d", RecordText(*record, &SIPCallbackCommand::GetStatusText).GetString(),
                 record->GetStatusCode());
-    SetLineStatus(line, text);
-    StopClock(line);
-    WriteHistory(line);
-    ReleaseLine(line);
+    EndCallOnEvent(record, text);
 }
 
 void CCallPhonesWnd::OnCallEnded(SIPCallbackCommand* record)
+{
+    EndCallOnEvent(record, g_uiTexts.callWnd.t30012);
+}
+
+void CCallPhonesWnd::EndCallOnEvent(SIPCallbackCommand* record, const CString& status)
 {
     StopRingTones();
     m_numberIsStale = 1;
@@ -214,7 +210,7 @@ void CCallPhonesWnd::OnCallEnded(SIPCallbackCommand* record)
     const int line = FindLineBySession(record);
     if (line < 1)
         return;
-    SetLineStatus(line, g_uiTexts.callWnd.t30012);
+    SetLineStatus(line, status);
     StopClock(line);
     WriteHistory(line);
     ReleaseLine(line);

@@ -183,6 +183,9 @@ private:
     void StopRingTones();
     // The line reset after its call ended, and the page told.
     void ReleaseLine(int line);
+    // Events 7 and 8: the tones stop, and the event's line shows `status`, records the call
+    // and is freed.
+    void EndCallOnEvent(SIPCallbackCommand* record, const CString& status);
 
     Vexel::CSliderCtrlEx* m_pMicSlider = nullptr;
     Vexel::CSliderCtrlEx* m_pSpeakerSlider = nullptr;

@@ -6,6 +6,7 @@
 #include "skin/ui/WindowImages.h"
 #include "skin/ui/controls/LayeredParent.h"
 #include "skin/ui/controls/SkinTreeCtrlPrivate.h"
+#include "skin/ui/controls/TreeViewDrawing.h"
 
 namespace Vexel {
 namespace {
@@ -208,12 +209,8 @@ LRESULT CSkinTreeCtrl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     }
     case WM_ENABLE:
-        if (p.ownScrollBars) {
-            for (CScrollBarEx* bar : {&p.hScroll, &p.vScroll}) {
-                if (::IsWindow(bar->GetSafeHwnd()))
-                    bar->EnableWindow(static_cast<BOOL>(wParam));
-            }
-        }
+        if (p.ownScrollBars)
+            EnableOwnBars(p.hScroll, p.vScroll, static_cast<BOOL>(wParam));
         break;
     case WM_WINDOWPOSCHANGED:
         if (lParam)
@@ -282,14 +279,10 @@ void CSkinTreeCtrl::OnShowWindow(BOOL show, UINT)
 {
     SkinTreeCtrlPrivate& p = *m_private;
     if (p.ownScrollBars) {
-        if (show) {
+        if (show)
             LayoutOwnScrollBars();
-        } else {
-            for (CScrollBarEx* bar : {&p.hScroll, &p.vScroll}) {
-                if (::IsWindow(bar->GetSafeHwnd()))
-                    bar->ShowWindow(SW_HIDE);
-            }
-        }
+        else
+            HideOwnBars(p.hScroll, p.vScroll);
     }
     Default();
 }
@@ -327,10 +320,7 @@ void CSkinTreeCtrl::RestoreRedrawAfterExpand()
 
 HTREEITEM CSkinTreeCtrl::ItemOfDrawItem(const DRAWITEMSTRUCT& draw)
 {
-    TVHITTESTINFO hit{};
-    hit.pt.x = draw.rcItem.left;
-    hit.pt.y = draw.rcItem.top + (draw.rcItem.bottom - draw.rcItem.top) / 2;
-    return reinterpret_cast<HTREEITEM>(::SendMessageW(draw.hwndItem, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    return TreeRowItem(draw);
 }
 
 } // namespace Vexel
