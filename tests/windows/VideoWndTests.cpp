@@ -141,6 +141,8 @@ protected:
 TEST_F(VideoWindow, IsMadeHiddenWithItsCaptionsAndNotSending)
 {
     ASSERT_NE(nullptr, VideoHwnd());
+    EXPECT_STREQ("CVideoWnd", Video().GetRuntimeClass()->m_lpszClassName);
+    EXPECT_TRUE(Video().IsKindOf(&Vexel::CUIWnd::classCUIWnd));
     EXPECT_FALSE(Video().IsWindowVisible());
     EXPECT_EQ(0, Video().IsShowPending());
     const struct {

@@ -15,7 +15,11 @@ constexpr UINT kHideDelayMs = 150;
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CVideoWnd, Vexel::CUIWnd)
+using Vexel::CUIWnd;
+
+IMPLEMENT_DYNAMIC(CVideoWnd, CUIWnd)
+
+BEGIN_MESSAGE_MAP(CVideoWnd, CUIWnd)
     ON_WM_CREATE()
     ON_WM_SIZE()
     ON_WM_TIMER()
@@ -39,7 +43,7 @@ void CVideoWnd::PostNcDestroy()
 
 int CVideoWnd::OnCreate(LPCREATESTRUCT cs)
 {
-    if (Vexel::CUIWnd::OnCreate(cs) == -1)
+    if (CUIWnd::OnCreate(cs) == -1)
         return -1;
     SetCaptions();
     return 0;
@@ -92,19 +96,19 @@ void CVideoWnd::OnTimer(UINT_PTR id)
             g_pMainFrame->StopLocalVideo();
         return;
     }
-    Vexel::CUIWnd::OnTimer(id);
+    CUIWnd::OnTimer(id);
 }
 
 void CVideoWnd::OnSize(UINT type, int cx, int cy)
 {
-    Vexel::CUIWnd::OnSize(type, cx, cy);
+    CUIWnd::OnSize(type, cx, cy);
     LayoutVideo();
 }
 
 void CVideoWnd::OnWindowPosChanging(WINDOWPOS* pos)
 {
     // The base has already held the size within the window's limits (CUIWnd::WindowProc).
-    Vexel::CUIWnd::OnWindowPosChanging(pos);
+    CUIWnd::OnWindowPosChanging(pos);
     if (!(pos->flags & SWP_NOSIZE))
         pos->cy = VideoWindowHeightFor(pos->cx);
 }

@@ -8,6 +8,7 @@
 #include "skin/ui/UIWnd.h"
 
 class CVideoWnd : public Vexel::CUIWnd {
+    DECLARE_DYNAMIC(CVideoWnd)
 public:
     CVideoWnd();
     ~CVideoWnd() override;
