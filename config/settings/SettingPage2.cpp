@@ -61,8 +61,8 @@ void CSettingPage2::LoadDevices(TavikHandle engine)
 {
     const struct {
         int listId;
-        int (*count)(TavikHandle);
-        int (*name)(TavikHandle, int, char*, int);
+        int(TAVIK_CALL* count)(TavikHandle);
+        int(TAVIK_CALL* name)(TavikHandle, int, char*, int);
         int stored;
     } kAudioLists[] = {
         {IDC_CMB_SPEAKER, &Tavik_getNumOfPlayoutDevices, &Tavik_getPlayoutDeviceName, g_options.AudioOutputDeviceId},
