@@ -71,6 +71,11 @@ HWND SettingsDriver::Page(int index) const
     return Item(m_dialog, kPageWindows[index]);
 }
 
+bool SettingsDriver::Shown(HWND page)
+{
+    return page && (::GetWindowLongW(page, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
 HWND SettingsDriver::ShowPage(int index) const
 {
     const HWND tree = Item(m_dialog, IDC_TREECTRL_CONTROLS);

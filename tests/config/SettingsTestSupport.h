@@ -26,6 +26,9 @@ public:
     HWND ShowPage(int index) const;
     // The page's window when it has been made, else null.
     HWND Page(int index) const;
+    // Whether a page is the one shown: its own visible style, since the dialog itself is not
+    // on screen yet while a test acts on it.
+    static bool Shown(HWND page);
     // The page names in tree order, and the page selected.
     std::vector<std::wstring> PageNames() const;
     // The dialog's OK, Cancel and close buttons.
