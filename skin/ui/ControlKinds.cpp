@@ -5,7 +5,9 @@
 #include "skin/ui/PlaceholderFactories.h"
 #include "skin/ui/StaticFactory.h"
 #include "skin/ui/TreeFactories.h"
+#include "skin/ui/TreeListFactory.h"
 #include "skin/ui/controls/InputFactories.h"
+#include "skin/ui/controls/ViewFactories.h"
 
 namespace Vexel {
 
@@ -33,8 +35,15 @@ void RegisterSkinControlKinds()
     // Scroll bars, trees and tree lists.
     RegisterControlKind(L"TREECTRL", &CreateTreeCtrl, &ReleaseTreeCtrl);
     RegisterControlKind(L"SCROLLBAREX", &CreateScrollBarEx, nullptr);
+    RegisterControlKind(L"TREELIST", &CreateTreeList, &ReleaseTreeList);
 
     // Menu bar.
+
+    // Views: thumbnails, web pages, dates and wave graphs.
+    RegisterControlKind(L"THUMBNAIL", &CreateThumbnail, &ReleaseThumbnail);
+    RegisterControlKind(L"HTMLCTRL", &CreateHtmlCtrl, nullptr);
+    RegisterControlKind(L"DATETIMECTRL", &CreateDateTimeCtrl, nullptr);
+    RegisterControlKind(L"WAVECTRL", &CreateWaveCtrl, nullptr);
 }
 
 } // namespace Vexel

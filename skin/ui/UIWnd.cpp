@@ -5,6 +5,7 @@
 #include "framework/CallbackGuard.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/SkinMessages.h"
+#include "skin/ui/SkinWindowClass.h"
 #include "skin/ui/UIWndPrivate.h"
 #include "skin/ui/UIWndScaling.h"
 
@@ -104,15 +105,8 @@ BOOL CUIWnd::Create(UINT resourceId, DWORD style, CWnd* parent, int imagesFromFi
     p.layered = layered;
     p.resourceId = static_cast<int>(resourceId);
 
-    WNDCLASSW wc{};
-    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &::DefWindowProcW;
-    wc.hInstance = AfxGetInstanceHandle();
-    wc.hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(LOWORD(resourceId)));
-    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = kWindowClass;
-    if (!AfxRegisterClass(&wc))
+    if (!RegisterSkinWindowClass(kWindowClass,
+                                 ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(LOWORD(resourceId)))))
         return FALSE;
 
     const bool show = (style & WS_VISIBLE) != 0;

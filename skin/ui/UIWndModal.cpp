@@ -1,5 +1,6 @@
 // CUIWnd as a dialog: the modal run without a dialog template, WM_INITDIALOG on the first
 // move, EndDialog, and the dialog keys.
+#include "skin/ui/SkinWindowClass.h"
 #include "skin/ui/SystemChecks.h"
 #include "skin/ui/UIWndPrivate.h"
 
@@ -10,18 +11,6 @@ namespace {
 constexpr wchar_t kDialogClass[] = L"UIDIALOG";
 constexpr DWORD kDialogStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU;
 constexpr int kHelpButton = 0xE146;
-
-bool RegisterDialogClass()
-{
-    WNDCLASSW wc{};
-    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &::DefWindowProcW;
-    wc.hInstance = AfxGetInstanceHandle();
-    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = kDialogClass;
-    return AfxRegisterClass(&wc) != FALSE;
-}
 
 bool IsKeyboardOrMouse(UINT message)
 {
@@ -45,7 +34,7 @@ int CUIWnd::DoModal(DWORD style)
         ::EnableWindow(owner, FALSE);
 
     int result = -1;
-    if (RegisterDialogClass() &&
+    if (RegisterSkinWindowClass(kDialogClass) &&
         CreateEx(0, kDialogClass, kDialogClass, style | kDialogStyle, 0, 0, 390, 390, owner, nullptr)) {
         DWORD flags = MLF_SHOWONIDLE;
         if (GetStyle() & DS_NOIDLEMSG)

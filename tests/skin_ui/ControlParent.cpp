@@ -36,6 +36,8 @@ LRESULT ControlParent::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             ++releasedCaptures;
         if (code == TVN_VXL_HOVERCHANGING || code == TVN_VXL_HOVERCHANGED)
             hoverChanges.push_back(*reinterpret_cast<const NMTREEVIEWW*>(lParam));
+        if (code == static_cast<int>(LVN_COLUMNCLICK))
+            columnClicks.push_back(*reinterpret_cast<const NMLISTVIEW*>(lParam));
         if (code == NM_VXL_DBLCLKITEM || code == TVN_VXL_HOVERCHANGING || code == TVN_VXL_HOVERCHANGED) {
             notifyCodes.push_back(code);
             return notifyAnswer ? notifyAnswer(header) : 0;
@@ -55,6 +57,7 @@ LRESULT ControlParent::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_VXL_CHILDMOUSE:
         ++childMice;
+        childMouse.push_back(wParam);
         return 0;
     case WM_VXL_DRAWCHILDITEM:
         return drawItem ? drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) : 0;

@@ -1,8 +1,9 @@
 #pragma once
 // A plain framework window for the control tests to put a control into: it records the
-// scroll notifications and WM_NOTIFY codes that reach it, answers the item-drawing offers
-// and notifications as a test sets, sets a bar's position back as an owner does, answers
-// the resizing-point question as a skinned window does and rewords tip texts.
+// scroll notifications, WM_NOTIFY codes, column clicks and forwarded mouse messages that
+// reach it, answers the item-drawing offers and notifications as a test sets, sets a bar's
+// position back as an owner does, answers the resizing-point question as a skinned window
+// does and rewords tip texts.
 #include "framework/Afx.h"
 
 #include <commctrl.h>
@@ -29,6 +30,8 @@ public:
     std::vector<int> notifyCodes;        // WM_NOTIFY codes, in order
     std::vector<NMTREEVIEWW> hoverChanges;   // TVN_VXL_HOVERCHANGING and ...CHANGED, in order
     int childMice = 0;                   // WM_VXL_CHILDMOUSE messages
+    std::vector<WPARAM> childMouse;      // ... their wParam (message, control id), in order
+    std::vector<NMLISTVIEW> columnClicks;   // LVN_COLUMNCLICK, in order
     int releasedCaptures = 0;            // NM_RELEASEDCAPTURE notifications
     std::vector<std::wstring> tipTexts;  // the texts WM_VXL_LISTTIPTEXT offered, in order
 

@@ -7,7 +7,14 @@ namespace Vexel {
 void RepaintOverLayeredParent(HWND control, const WINDOWPOS& pos)
 {
     const HWND parent = ::GetParent(control);
-    if (pos.hwnd != control || !parent || !(::GetWindowLongW(parent, GWL_EXSTYLE) & WS_EX_LAYERED))
+    if (parent && (::GetWindowLongW(parent, GWL_EXSTYLE) & WS_EX_LAYERED))
+        RepaintOverParent(control, pos);
+}
+
+void RepaintOverParent(HWND control, const WINDOWPOS& pos)
+{
+    const HWND parent = ::GetParent(control);
+    if (pos.hwnd != control || !parent)
         return;
     if (pos.flags & SWP_SHOWWINDOW) {
         ::InvalidateRect(control, nullptr, TRUE);

@@ -11,4 +11,8 @@ namespace Vexel {
 // hidden (with erasing). Nothing otherwise.
 void RepaintOverLayeredParent(HWND control, const WINDOWPOS& pos);
 
+// The same whether or not the parent is layered, for a child whose parent paints nothing
+// where it lies.
+void RepaintOverParent(HWND control, const WINDOWPOS& pos);
+
 } // namespace Vexel

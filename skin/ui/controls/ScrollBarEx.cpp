@@ -11,6 +11,7 @@
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinMessages.h"
+#include "skin/ui/SkinWindowClass.h"
 #include "skin/ui/StateImages.h"
 #include "skin/ui/controls/LayeredParent.h"
 
@@ -63,14 +64,7 @@ CScrollBarEx::~CScrollBarEx() = default;
 BOOL CScrollBarEx::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
 {
     m_style = style;
-    WNDCLASSW wc{};
-    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = &::DefWindowProcW;
-    wc.hInstance = AfxGetInstanceHandle();
-    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = kWindowClass;
-    if (!AfxRegisterClass(&wc))
+    if (!RegisterSkinWindowClass(kWindowClass))
         return FALSE;
     return CreateEx(0, kWindowClass, L"", style | WS_CHILD, rect, parent, id);
 }

@@ -6,6 +6,7 @@
 #include "skin/ui/WindowImages.h"
 #include "skin/ui/controls/LayeredParent.h"
 #include "skin/ui/controls/SkinTreeCtrlPrivate.h"
+#include "skin/ui/controls/TreeViewDrawing.h"
 
 namespace Vexel {
 namespace {
@@ -327,10 +328,7 @@ void CSkinTreeCtrl::RestoreRedrawAfterExpand()
 
 HTREEITEM CSkinTreeCtrl::ItemOfDrawItem(const DRAWITEMSTRUCT& draw)
 {
-    TVHITTESTINFO hit{};
-    hit.pt.x = draw.rcItem.left;
-    hit.pt.y = draw.rcItem.top + (draw.rcItem.bottom - draw.rcItem.top) / 2;
-    return reinterpret_cast<HTREEITEM>(::SendMessageW(draw.hwndItem, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    return TreeRowItem(draw);
 }
 
 } // namespace Vexel

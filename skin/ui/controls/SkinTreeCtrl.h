@@ -108,11 +108,8 @@ private:
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnScrollMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT SendToParent(UINT message, WPARAM wParam, const void* data) const;
-    DRAWITEMSTRUCT MakeDrawItem(CDC* dc, HTREEITEM item, const RECT& row) const;
     void DrawLeftPart(CDC& dc, HTREEITEM item, const RECT& row, const RECT& text, UINT state);
     HBITMAP NativeRendering(CDC& reference);
-    COLORREF TextColorNow() const;
-    COLORREF BackColorNow() const;
     bool ApplyRegion(const OwnScrollBarLayout& layout, SIZE window);
     void RestoreRedrawAfterExpand();
     int ApplyTreeRecord(const CTRLPROPERTIES& record);

@@ -8,6 +8,7 @@
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/WindowImages.h"
 #include "skin/ui/controls/SkinTreeCtrlPrivate.h"
+#include "skin/ui/controls/TreeViewDrawing.h"
 
 namespace Vexel {
 namespace {
@@ -40,19 +41,6 @@ HBITMAP ByFocus(const CBitmap& focus, const CBitmap& nonFocus, bool focused)
 
 } // namespace
 
-// The tree view answers -1 for "the system colour" (CLR_NONE); draw with the colour it means.
-COLORREF CSkinTreeCtrl::TextColorNow() const
-{
-    const COLORREF color = GetTextColor();
-    return color == CLR_NONE ? ::GetSysColor(COLOR_WINDOWTEXT) : color;
-}
-
-COLORREF CSkinTreeCtrl::BackColorNow() const
-{
-    const COLORREF color = GetBkColor();
-    return color == CLR_NONE ? ::GetSysColor(COLOR_WINDOW) : color;
-}
-
 void CSkinTreeCtrl::OnPaint()
 {
     SkinTreeCtrlPrivate& p = *m_private;
@@ -65,7 +53,7 @@ void CSkinTreeCtrl::OnPaint()
             BitmapDC memory(paint, p.canvas);
             p.nativeValid = false;
             DrawBackground(&memory);
-            memory.SetTextColor(TextColorNow());
+            memory.SetTextColor(TreeTextColor(*this));
             const UINT count = GetVisibleCount();
             HTREEITEM item = GetFirstVisibleItem();
             // One more than fit: the last row may be partly visible.
@@ -95,22 +83,8 @@ int CSkinTreeCtrl::DrawBackground(CDC* dc)
     }
     RECT client;
     GetClientRect(&client);
-    dc->FillSolidRect(&client, BackColorNow());
+    dc->FillSolidRect(&client, TreeBackColor(*this));
     return 0;
-}
-
-DRAWITEMSTRUCT CSkinTreeCtrl::MakeDrawItem(CDC* dc, HTREEITEM item, const RECT& row) const
-{
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = VXL_ODT_TREE;
-    draw.CtlID = static_cast<UINT>(GetDlgCtrlID());
-    // Only the low half of the handle fits on 64-bit systems: ItemOfDrawItem finds the item.
-    draw.itemID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(item));
-    draw.hwndItem = m_hWnd;
-    draw.hDC = dc->GetSafeHdc();
-    draw.rcItem = row;
-    draw.itemData = GetItemData(item);
-    return draw;
 }
 
 int CSkinTreeCtrl::DrawItem(CDC* dc, HTREEITEM item)
@@ -118,7 +92,7 @@ int CSkinTreeCtrl::DrawItem(CDC* dc, HTREEITEM item)
     RECT row;
     if (!dc || !item || !GetItemRect(item, &row, FALSE))
         return 0;
-    const DRAWITEMSTRUCT draw = MakeDrawItem(dc, item, row);
+    const DRAWITEMSTRUCT draw = TreeRowOffer(*this, dc, item, row);
     if (SendToParent(WM_VXL_DRAWCHILDITEM, draw.CtlID, &draw))
         return 0;
 
@@ -137,7 +111,7 @@ int CSkinTreeCtrl::DrawItem(CDC* dc, HTREEITEM item)
     else if (p.hoverEnabled && item == p.hoverItem)
         color = p.hoverTextColor;
     else if (IsWindowEnabled())
-        color = TextColorNow();
+        color = TreeTextColor(*this);
     else
         color = p.disabledTextColor;
     dc->SetTextColor(color);
@@ -177,7 +151,7 @@ void CSkinTreeCtrl::DrawLeftPart(CDC& dc, HTREEITEM item, const RECT& row, const
     const HBITMAP native = NativeRendering(dc);
     if (w < 1 || h < 1 || !native)
         return;
-    const COLORREF key = BackColorNow() & 0xFFFFFF;
+    const COLORREF key = TreeBackColor(*this) & 0xFFFFFF;
     BitmapDC source(dc, native);
     if (!(GetStyle() & TVS_FULLROWSELECT)) {
         DrawTransparentBitmap(dc, 0, row.top, w, h, source, 0, row.top, w, h, key);
@@ -204,7 +178,7 @@ HBITMAP CSkinTreeCtrl::NativeRendering(CDC& reference)
     if (size.cx < 1 || size.cy < 1 || !EnsureScratch(p.native, p.nativeSize, reference, size))
         return nullptr;
     BitmapDC target(reference, p.native);
-    target.FillSolidRect(&client, BackColorNow());
+    target.FillSolidRect(&client, TreeBackColor(*this));
     DefWindowProc(WM_PAINT, reinterpret_cast<WPARAM>(target.GetSafeHdc()), 0);
     p.nativeValid = true;
     return p.native;
@@ -215,7 +189,7 @@ int CSkinTreeCtrl::DrawItemBackground(CDC* dc, HTREEITEM item)
     RECT rect;
     if (!dc || !item || !GetItemRect(item, &rect, FALSE))
         return 0;
-    const DRAWITEMSTRUCT draw = MakeDrawItem(dc, item, rect);
+    const DRAWITEMSTRUCT draw = TreeRowOffer(*this, dc, item, rect);
     if (SendToParent(WM_VXL_DRAWCHILDITEMBK, draw.CtlID, &draw))
         return 0;
 
