@@ -1,7 +1,9 @@
 #include "skin/ui/ControlKinds.h"
 
 #include "skin/ui/ButtonFactories.h"
+#include "skin/ui/CommonCtrlFactories.h"
 #include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/ListFactory.h"
 #include "skin/ui/PlaceholderFactories.h"
 #include "skin/ui/StaticFactory.h"
 #include "skin/ui/TreeFactories.h"
@@ -36,6 +38,16 @@ void RegisterSkinControlKinds()
     RegisterControlKind(L"TREECTRL", &CreateTreeCtrl, &ReleaseTreeCtrl);
     RegisterControlKind(L"SCROLLBAREX", &CreateScrollBarEx, nullptr);
     RegisterControlKind(L"TREELIST", &CreateTreeList, &ReleaseTreeList);
+
+    // Common controls: slider, spin button, hot-key box, IP address box, rich edit.
+    RegisterControlKind(L"SLIDER", &CreateSlider, &ReleaseSlider);
+    RegisterControlKind(L"SPIN", &CreateSpin, &ReleaseSpin);
+    RegisterControlKind(L"HOTKEY", &CreateHotKey, &ReleaseHotKey);
+    RegisterControlKind(L"IPADDRESS", &CreateIPAddress, &ReleaseIPAddress);
+    RegisterControlKind(L"RICHEDIT", &CreateRichEdit, nullptr);
+
+    // List view.
+    RegisterControlKind(L"LISTCTRL", &CreateListCtrl, &ReleaseListCtrl);
 
     // Menu bar.
 
