@@ -1,5 +1,6 @@
 #include "config/AboutWnd.h"
 
+#include "config/ControlValues.h"
 #include "config/ProductInfo.h"
 #include "config/UiTextTable.h"
 #include "resources/Resource.h"
@@ -31,12 +32,12 @@ void AboutWnd::InitTexts()
 {
     const UiDlgAboutTexts& texts = g_uiTexts.dlgAbout;
     SetWindowText(texts.t21000);
-    SetDlgItemText(IDC_STA_TITLE, texts.t21000);
-    SetDlgItemText(IDC_STA_LINE1, texts.t21001);
-    SetDlgItemText(IDC_STA_LINE2, texts.t21002);
-    SetDlgItemText(IDC_STA_LINE3, texts.t21003);
-    // The settings' OK text serves every OK button.
-    SetDlgItemText(IDC_BTN_OK, g_uiTexts.dlgAudioCodec.t22009);
+    SetControlTexts(*this, {
+        {IDC_STA_TITLE, texts.t21000}, {IDC_STA_LINE1, texts.t21001}, {IDC_STA_LINE2, texts.t21002},
+        {IDC_STA_LINE3, texts.t21003},
+        // The settings' OK text serves every OK button.
+        {IDC_BTN_OK, g_uiTexts.dlgAudioCodec.t22009},
+    });
 }
 
 void AboutWnd::OnUrl()

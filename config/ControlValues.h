@@ -1,10 +1,11 @@
 #pragma once
 // Reading and setting what a window's controls show, for controls the skin may lack: a null
-// control reads as empty, 0 or unchecked, and setting it does nothing. Shared by the sign-in
-// and advanced account windows.
+// control reads as empty, 0 or unchecked, and setting it does nothing. Shared by the sign-in,
+// advanced account, about and update windows.
 #include "framework/Wnd.h"
 
 #include <cwchar>
+#include <initializer_list>
 
 inline CString ControlText(const CWnd* control)
 {
@@ -18,6 +19,18 @@ inline void SetControlText(CWnd* control, LPCWSTR text)
 {
     if (control)
         control->SetWindowText(text);
+}
+
+struct ControlTextItem {
+    int id;
+    LPCWSTR text;
+};
+
+// Sets the text of each child `id` of `window`; an id the skin lacks is skipped.
+inline void SetControlTexts(CWnd& window, std::initializer_list<ControlTextItem> items)
+{
+    for (const ControlTextItem& item : items)
+        window.SetDlgItemText(item.id, item.text);
 }
 
 // The text's leading decimal number (blanks and a sign allowed); 0 for a text that is no

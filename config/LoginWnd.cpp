@@ -89,16 +89,11 @@ void CLoginWnd::InitTexts()
 {
     const UiDlgLoginTexts& texts = g_uiTexts.dlgLogin;
     SetWindowText(kWindowText);
-    const struct {
-        int id;
-        const CString& text;
-    } labels[] = {
+    SetControlTexts(*this, {
         {IDC_STA_TITLE, texts.t20000},       {IDC_STATIC_LINE3, texts.t20003}, {IDC_STATIC_LINE4, texts.t20004},
         {IDC_STATIC_LINE5, texts.t20005},    {IDC_STATIC_LINE6, texts.t20006}, {IDC_STATIC_LINE7, texts.t20007},
         {IDC_STATIC_LINE8, texts.t20008},    {IDC_BTN_ADVANCED, texts.t20009}, {IDC_BTN_LOGIN, texts.t20010},
-    };
-    for (const auto& label : labels)
-        SetDlgItemText(label.id, label.text);
+    });
 }
 
 void CLoginWnd::InitFields()

@@ -1,5 +1,6 @@
 #include "config/UpdateWnd.h"
 
+#include "config/ControlValues.h"
 #include "config/ProductInfo.h"
 #include "config/UiTextTable.h"
 #include "core/AccountRecord.h"
@@ -51,12 +52,10 @@ void CUpdateWnd::InitTexts()
 {
     const UiDlgUpdateTexts& texts = g_uiTexts.dlgUpdate;
     SetWindowText(texts.t26000);
-    SetDlgItemText(IDC_STA_TITLE, texts.t26000);
-    SetDlgItemText(IDC_STA_LINE1, texts.t26001);
-    SetDlgItemText(IDC_STA_LINE2, texts.t26002);
-    SetDlgItemText(IDC_STA_LINE3, texts.t26003);
-    SetDlgItemText(IDC_BTN_WEBSITE1, texts.t26004);
-    SetDlgItemText(IDC_BTN_OK, texts.t26005);
+    SetControlTexts(*this, {
+        {IDC_STA_TITLE, texts.t26000},    {IDC_STA_LINE1, texts.t26001}, {IDC_STA_LINE2, texts.t26002},
+        {IDC_STA_LINE3, texts.t26003},    {IDC_BTN_WEBSITE1, texts.t26004}, {IDC_BTN_OK, texts.t26005},
+    });
 }
 
 void CUpdateWnd::OnWebsite()

@@ -32,12 +32,12 @@ TEST_F(AboutWindow, ShowsItsTextsAndTheOkTextOfTheSettings)
     AboutWnd about;
     RunModal(about, [](HWND window) {
         EXPECT_EQ(L"DLG_ABOUT/21000", WindowText(window));
-        EXPECT_EQ(L"DLG_ABOUT/21000", ChildText(window, IDC_STA_TITLE));
-        EXPECT_EQ(L"DLG_ABOUT/21001", ChildText(window, IDC_STA_LINE1));
-        EXPECT_EQ(L"DLG_ABOUT/21002", ChildText(window, IDC_STA_LINE2));
-        EXPECT_EQ(L"DLG_ABOUT/21003", ChildText(window, IDC_STA_LINE3));
-        EXPECT_EQ(L"DLG_AUDIOCODEC/22009", ChildText(window, IDC_BTN_OK));
-        EXPECT_EQ(L"Lumeo on the web", ChildText(window, IDC_BTN_URL)) << "the skin's caption";
+        ExpectChildTexts(window, {
+            {IDC_STA_TITLE, L"DLG_ABOUT/21000"},      {IDC_STA_LINE1, L"DLG_ABOUT/21001"},
+            {IDC_STA_LINE2, L"DLG_ABOUT/21002"},      {IDC_STA_LINE3, L"DLG_ABOUT/21003"},
+            {IDC_BTN_OK, L"DLG_AUDIOCODEC/22009"},
+            {IDC_BTN_URL, L"Lumeo on the web"},   // the skin's caption
+        });
     });
 }
 
@@ -82,17 +82,12 @@ TEST_F(UpdateWindow, ShowsTheRunningAndTheLatestBuildWithItsTexts)
     update.m_latestVersion = L"8.2, Build 02012015";
     RunModal(update, [](HWND window) {
         EXPECT_EQ(L"DLG_UPDATE/26000", WindowText(window));
-        const struct {
-            int id;
-            const wchar_t* text;
-        } expected[] = {
+        ExpectChildTexts(window, {
             {IDC_STA_TITLE, L"DLG_UPDATE/26000"},    {IDC_STA_LINE1, L"DLG_UPDATE/26001"},
             {IDC_STA_LINE2, L"DLG_UPDATE/26002"},    {IDC_STA_LINE3, L"DLG_UPDATE/26003"},
             {IDC_BTN_WEBSITE1, L"DLG_UPDATE/26004"}, {IDC_BTN_OK, L"DLG_UPDATE/26005"},
             {IDC_STA_OLDVERSION, kBuildTextWide},    {IDC_STA_NEWVERSION, L"8.2, Build 02012015"},
-        };
-        for (const auto& text : expected)
-            EXPECT_EQ(text.text, ChildText(window, text.id)) << text.id;
+        });
     });
 }
 

@@ -55,18 +55,13 @@ TEST_F(AdvancedAccount, ShowsItsTextsAndTheFourTransports)
     CAdvancedWindow advanced;
     RunModal(advanced, [](HWND window) {
         EXPECT_EQ(L"DLG_LOGIN/20009", WindowText(window));
-        const struct {
-            int id;
-            const wchar_t* text;
-        } expected[] = {
+        ExpectChildTexts(window, {
             {IDC_STA_TITLE, L"DLG_LOGIN/20009"},     {IDC_STATIC_LINE7, L"DLG_LOGIN/20012"},
             {IDC_STATIC_LINE8, L"DLG_LOGIN/20013"},  {IDC_STATIC_LINE9, L"DLG_LOGIN/20014"},
             {IDC_STATIC_LINE10, L"DLG_LOGIN/20015"}, {IDC_STATIC_LINE11, L"DLG_LOGIN/20023"},
             {IDC_STATIC_LINE16, L"DLG_LOGIN/20024"}, {IDC_STATIC_LINE12, L"DLG_LOGIN/20016"},
             {IDC_STATIC_LINE13, L"DLG_LOGIN/20017"}, {IDC_STATIC_LINE14, L"DLG_LOGIN/20019"},
-        };
-        for (const auto& text : expected)
-            EXPECT_EQ(text.text, ChildText(window, text.id)) << text.id;
+        });
         EXPECT_EQ((std::vector<std::wstring>{L"UDP", L"TLS", L"TCP", L"PERS"}), Entries(window, IDC_CMB_TRANSPORT));
     });
 }

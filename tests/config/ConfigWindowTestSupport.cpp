@@ -126,6 +126,12 @@ std::vector<std::wstring> ConfigWindowTest::Entries(HWND window, int id)
     return entries;
 }
 
+void ConfigWindowTest::ExpectChildTexts(HWND window, std::initializer_list<ChildTextCase> expected)
+{
+    for (const ChildTextCase& child : expected)
+        EXPECT_EQ(child.text, lumeo_test::ChildText(window, child.id)) << "control " << child.id;
+}
+
 void ConfigWindowTest::AddAccount(const std::vector<std::pair<const char*, std::string>>& columns)
 {
     std::string names;

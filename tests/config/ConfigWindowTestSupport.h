@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -60,6 +61,13 @@ protected:
     static bool IsChecked(HWND window, int id);
     // The combo box's entries, in order.
     static std::vector<std::wstring> Entries(HWND window, int id);
+
+    struct ChildTextCase {
+        int id;
+        const wchar_t* text;
+    };
+    // Expects each child of `window` to show its text.
+    static void ExpectChildTexts(HWND window, std::initializer_list<ChildTextCase> expected);
 
     // Adds a row to table User: each column with its value as SQL text ("'alice'", "0", "NULL");
     // the columns not named keep the table's defaults.

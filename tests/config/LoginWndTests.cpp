@@ -93,18 +93,13 @@ TEST_F(LoginWindow, ShowsItsTextsFromTheTable)
     CLoginWnd login;
     RunModal(login, [](HWND window) {
         EXPECT_EQ(L"Lumeo Softphone", WindowText(window));
-        const struct {
-            int id;
-            const wchar_t* text;
-        } expected[] = {
+        ExpectChildTexts(window, {
             {IDC_STA_TITLE, L"DLG_LOGIN/20000"},    {IDC_STATIC_LINE3, L"DLG_LOGIN/20003"},
             {IDC_STATIC_LINE4, L"DLG_LOGIN/20004"}, {IDC_STATIC_LINE5, L"DLG_LOGIN/20005"},
             {IDC_STATIC_LINE6, L"DLG_LOGIN/20006"}, {IDC_STATIC_LINE7, L"DLG_LOGIN/20007"},
             {IDC_STATIC_LINE8, L"DLG_LOGIN/20008"}, {IDC_BTN_ADVANCED, L"DLG_LOGIN/20009"},
             {IDC_BTN_LOGIN, L"DLG_LOGIN/20010"},
-        };
-        for (const auto& text : expected)
-            EXPECT_EQ(text.text, ChildText(window, text.id)) << text.id;
+        });
     });
 }
 
