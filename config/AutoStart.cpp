@@ -2,36 +2,29 @@
 
 #include "config/RegistryKey.h"
 
-#include <windows.h>
-
-#include <string>
-
 namespace {
 
 constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kValueName[] = "Lumeo";
+constexpr DWORD kValueLimit = 1024;
 
 } // namespace
 
 bool IsAutoStart()
 {
-    const RegistryKey run(HKEY_CURRENT_USER, kRunKey);
-    return run.IsOpen() && !run.GetText(kValueName).empty();
+    const RegistryKey key(HKEY_CURRENT_USER, kRunKey);
+    return !key.GetText(kValueName, kValueLimit).empty();
 }
 
 void SetAutoStart()
 {
-    char module[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, module, MAX_PATH);
-    RegistryKey run(HKEY_CURRENT_USER, kRunKey);
-    // Quoted, so that a path with blanks starts the program and not a prefix of it.
-    if (run.IsOpen())
-        run.SetText(kValueName, std::string("\"") + module + "\"");
+    RegistryKey key(HKEY_CURRENT_USER, kRunKey);
+    // Quoted: the system reads the value as a command line.
+    key.SetText(kValueName, QuotePath(ProgramPath()));
 }
 
 void RemoveAutoStart()
 {
-    RegistryKey run(HKEY_CURRENT_USER, kRunKey);
-    if (run.IsOpen())
-        run.DeleteValue(kValueName);
+    RegistryKey key(HKEY_CURRENT_USER, kRunKey);
+    key.DeleteValue(kValueName);
 }

@@ -1,11 +1,12 @@
 #pragma once
-// Whether the program starts with Windows: the value "Lumeo" under the user's Run key, which
-// holds the running program's path in double quotes. Used by the sign-in window and the
-// general settings page. Silent: a key that cannot be opened reads as off and changes nothing.
+// Starting with Windows: the value "Lumeo" under the user's Run key
+// (HKEY_CURRENT_USER\SOFTWARE\Microsoft\Windows\CurrentVersion\Run), holding the running
+// program's quoted path. Used by the general settings page and the sign-in window. Registry
+// failures are silent.
 
-// true when the value holds a text of at least one character (another program's path counts).
+// True when the value holds a text of at least one character, whichever program it names.
 bool IsAutoStart();
 // Writes the value with the running program's path.
 void SetAutoStart();
-// Deletes the value; a missing one is no error.
+// Deletes the value; a missing value is no error.
 void RemoveAutoStart();

@@ -1,49 +1,35 @@
 #pragma once
-// An open registry key, closed when it goes: what the program's own registry entries (the
-// "sip" link handler, the auto-start value) are written through.
+// The registry as the program's system integration uses it (the auto-start value and the
+// "sip" link keys): a key opened or created under a root and closed when it goes, and the
+// running program's path as those values hold it.
 #include <windows.h>
 
 #include <string>
 
 class RegistryKey {
 public:
-    // Opens `path` under `root`, creating it when missing; IsOpen tells whether that worked.
-    RegistryKey(HKEY root, const char* path)
-    {
-        if (::RegCreateKeyExA(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &m_key,
-                              nullptr) != ERROR_SUCCESS)
-            m_key = nullptr;
-    }
-    ~RegistryKey()
-    {
-        if (m_key)
-            ::RegCloseKey(m_key);
-    }
+    // Opens `path` under `root`, creating it when missing (non-volatile, full access). A key
+    // that can be neither opened nor created leaves the object closed.
+    RegistryKey(HKEY root, const char* path);
+    ~RegistryKey();
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
 
     bool IsOpen() const { return m_key != nullptr; }
-    // Sets a REG_SZ value (its size counts the terminator); a null name sets the key's default
-    // value. false when it could not be written.
-    bool SetText(const char* name, const std::string& text)
-    {
-        return ::RegSetValueExA(m_key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                                static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
-    }
-    // The text of a string value, empty when it is missing or no string.
-    std::string GetText(const char* name) const
-    {
-        char text[1024] = {};
-        DWORD size = sizeof text - 1;
-        DWORD type = 0;
-        if (::RegQueryValueExA(m_key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) != ERROR_SUCCESS ||
-            (type != REG_SZ && type != REG_EXPAND_SZ))
-            return std::string();
-        return text;
-    }
-    // Deletes a value; a missing one is no error.
-    void DeleteValue(const char* name) { ::RegDeleteValueA(m_key, name); }
+    // Writes `text` as REG_SZ, its terminator counted in the size. A null name is the key's
+    // default value. False when closed or refused.
+    bool SetText(const char* name, const std::string& text);
+    // The value's text; empty when closed, missing, not a text or longer than `limit` bytes.
+    std::string GetText(const char* name, DWORD limit = 1024) const;
+    // Deletes the value; a missing value counts as deleted. False when closed or refused.
+    bool DeleteValue(const char* name);
 
 private:
     HKEY m_key = nullptr;
 };
+
+// The running program's full path (GetModuleFileNameA, at most MAX_PATH characters).
+std::string ProgramPath();
+// `path` between double quotes, so that a path with blanks stays one argument where the
+// system reads the value as a command line.
+std::string QuotePath(const std::string& path);
