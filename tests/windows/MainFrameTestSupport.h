@@ -172,6 +172,7 @@ protected:
     static std::vector<ShellCall> s_shell;
     static std::vector<TrayCall> s_tray;
     static std::vector<std::wstring> s_sounds;
+    static std::vector<DWORD> s_soundFlags;     // the flags of each sound, in step with s_sounds
     static std::vector<DWORD> s_pauses;
     static std::vector<UINT> s_menus;           // menus opened, by resource id
     static std::wstring s_lastMenuCheck;        // the checked language item's text, if any

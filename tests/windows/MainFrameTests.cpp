@@ -203,6 +203,8 @@ TEST_F(MainWindow, SmallServicesDoWhatThePagesAskOf)
     frame->PlaySoundFile("ringin");
     ASSERT_EQ(1u, s_sounds.size());
     EXPECT_NE(std::wstring::npos, s_sounds[0].find(L"\\sound\\ringin.wav"));
+    // Played without waiting, and a missing file stays silent.
+    EXPECT_EQ(static_cast<DWORD>(SND_ASYNC | SND_FILENAME | SND_NODEFAULT), s_soundFlags[0]);
     EXPECT_EQ("Friends", frame->GetStoredGroupName("CONTACTDETAILS_WND/32000"));
     EXPECT_EQ("contactdetails_wnd/32000", frame->GetStoredGroupName("contactdetails_wnd/32000"));
     // The default group is named in the current language at creation.

@@ -301,11 +301,7 @@ BOOL CMainFrame::PreTranslateMessage(MSG* msg)
 {
     const bool callPageShown =
         m_tabButtons[1] && m_tabButtons[1]->SendMessage(BM_GETCHECK, 0, 0) == BST_CHECKED && m_pCallPhonesWnd;
-    // A key inside the call page has had its turn there already (the walk goes up from the
-    // focus): a second turn would play its tone and send its DTMF digit twice.
-    const bool fromCallPage = callPageShown && msg &&
-                              (msg->hwnd == m_pCallPhonesWnd->m_hWnd || ::IsChild(m_pCallPhonesWnd->m_hWnd, msg->hwnd));
-    if (callPageShown && msg && !fromCallPage) {
+    if (callPageShown && msg) {
         if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) {
             m_pCallPhonesWnd->DialEnteredNumber();
             return TRUE;
