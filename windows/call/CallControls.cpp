@@ -95,6 +95,17 @@ void CCallPhonesWnd::OnRecord()
                               kRecordOptions[2]);
 }
 
+std::vector<int> CCallPhonesWnd::BusyLines(bool held) const
+{
+    std::vector<int> lines;
+    for (int number = 1; number <= kLineCount; ++number) {
+        const Session& line = GetLine(number);
+        if (line.IsBusy() && (line.IsHeld() != 0) == held)
+            lines.push_back(number);
+    }
+    return lines;
+}
+
 void CCallPhonesWnd::OnHold()
 {
     if (IsChecked(IDC_CHK_HOLD))
@@ -108,12 +119,9 @@ void CCallPhonesWnd::HoldCalls()
     if (!UserSignedIn())
         return;
     if (IsConferenceOn() && BusyLineCount() > 0) {
-        for (int number = 1; number <= kLineCount; ++number) {
-            Session& line = Line(number);
-            if (!line.IsBusy() || line.IsHeld())
-                continue;
-            engine_ops::Hold(line.GetSessionId());
-            line.SetHeld(1);
+        for (const int number : BusyLines(false)) {
+            engine_ops::Hold(Line(number).GetSessionId());
+            Line(number).SetHeld(1);
             SetLineStatus(number, g_uiTexts.callWnd.t30011);
         }
         return;
@@ -131,12 +139,9 @@ void CCallPhonesWnd::UnholdCalls()
     if (!UserSignedIn())
         return;
     if (IsConferenceOn() && BusyLineCount() > 0) {
-        for (int number = 1; number <= kLineCount; ++number) {
-            Session& line = Line(number);
-            if (!line.IsBusy() || !line.IsHeld())
-                continue;
-            engine_ops::UnHold(line.GetSessionId());
-            line.SetHeld(0);
+        for (const int number : BusyLines(true)) {
+            engine_ops::UnHold(Line(number).GetSessionId());
+            Line(number).SetHeld(0);
         }
         ShowConferenceText(CString());
         return;
@@ -203,10 +208,8 @@ void CCallPhonesWnd::OnConference()
         return;
     }
     // Leaving the conference: every call still talking waits on hold.
-    for (int number = 1; number <= kLineCount; ++number) {
+    for (const int number : BusyLines(false)) {
         Session& line = Line(number);
-        if (!line.IsBusy() || line.IsHeld())
-            continue;
         engine_ops::Hold(line.GetSessionId());
         line.SetHeld(1);
         SetCheck(IDC_CHK_HOLD, true);

@@ -222,6 +222,8 @@ private:
     void SetCheck(int id, bool checked);
     void EnableControl(int id, bool enable);
     int BusyLineCount() const;
+    // The busy lines 1..5, in order, that are held (or not held).
+    std::vector<int> BusyLines(bool held) const;
     // Text 2 of `line`, stored, and shown when it is the current line.
     void SetLineStatus(int line, const CString& text);
     // Places a call for Dial, the dial button and Enter, with the outcome as text 2.
