@@ -86,6 +86,14 @@ bool SIPCallbackCommand::GetMessageBody(char* buffer, std::size_t size) const
     return true;
 }
 
+bool SIPCallbackCommand::GetMessageBodyUtf8(char* buffer, std::size_t size) const
+{
+    if (!buffer || !messageBody_ || size < kMinBodyBuffer)
+        return false;
+    PlainCopy(messageBody_, std::strlen(messageBody_), buffer, size);
+    return true;
+}
+
 bool SIPCallbackCommand::IsUtf8(const char* bytes, std::size_t length)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes);

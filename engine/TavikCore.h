@@ -78,6 +78,9 @@ public:
     bool GetDisplayName(char* buffer, std::size_t size) const;   // UTF-8 turned to ANSI when valid
     bool GetRequestText(char* buffer, std::size_t size) const;   // UTF-8 turned to ANSI when valid
     bool GetMessageBody(char* buffer, std::size_t size) const;   // false also when there is no body
+    // The body's bytes as they came (UTF-8), for a reader that decodes them to wide text
+    // itself, as the ANSI code page would lose what it cannot show; otherwise as GetMessageBody.
+    bool GetMessageBodyUtf8(char* buffer, std::size_t size) const;
 
     // The engine's loose UTF-8 test: a text that merely ends in an unfinished two- or
     // three-byte sequence still passes; four-byte sequences do not.

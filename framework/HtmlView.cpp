@@ -16,6 +16,21 @@ bool HtmlEngineAvailable()
     return SUCCEEDED(document.CreateInstance(kHtmlDocumentClass, IID_IUnknown));
 }
 
+// The system's web browser, when its HTML engine is there.
+HRESULT MakeSystemBrowser(IOleObject** browser)
+{
+    *browser = nullptr;
+    if (!HtmlEngineAvailable())
+        return REGDB_E_CLASSNOTREG;
+    ComPtr<IOleObject> made;
+    const HRESULT hr = made.CreateInstance(CLSID_WebBrowser, IID_IOleObject);
+    if (SUCCEEDED(hr))
+        *browser = made.Detach();
+    return hr;
+}
+
+HtmlBrowserMaker g_browserMaker = &MakeSystemBrowser;
+
 // A VARIANT for an optional browser argument: text, bytes, or left out.
 class OptionalArgument {
 public:
@@ -60,6 +75,13 @@ private:
 
 } // namespace
 
+HtmlBrowserMaker AfxSetHtmlBrowserMaker(HtmlBrowserMaker maker)
+{
+    const HtmlBrowserMaker previous = g_browserMaker;
+    g_browserMaker = maker ? maker : &MakeSystemBrowser;
+    return previous;
+}
+
 IMPLEMENT_DYNAMIC(CHtmlView, CWnd)
 
 BEGIN_MESSAGE_MAP(CHtmlView, CWnd)
@@ -89,12 +111,19 @@ BOOL CHtmlView::Create(LPCWSTR className, LPCWSTR windowName, DWORD style, const
 
 HRESULT CHtmlView::CreateBrowser()
 {
-    if (!HtmlEngineAvailable())
-        return REGDB_E_CLASSNOTREG;
+    if (!m_hWnd)
+        return E_UNEXPECTED;
+    ReleaseBrowser();
+    HRESULT hr = g_browserMaker(m_object.Out());
+    if (SUCCEEDED(hr) && !m_object)
+        hr = E_NOINTERFACE;
+    if (FAILED(hr)) {
+        m_object = nullptr;
+        return hr;
+    }
     m_site = AfxMakeHtmlHostSite(this);
     if (!m_site)
-        return E_OUTOFMEMORY;
-    HRESULT hr = m_object.CreateInstance(CLSID_WebBrowser, IID_IOleObject);
+        hr = E_OUTOFMEMORY;
     if (SUCCEEDED(hr))
         hr = m_object->SetClientSite(m_site.Get());
     RECT client{};

@@ -7,12 +7,22 @@
 // HTML engine cannot be created (OLE not started on the thread, or no engine installed),
 // Create answers FALSE and leaves no window behind; the object may try again or go.
 // The browser is let go when the view's window is destroyed.
+//
+// The browser object comes from the process's browser maker: the system's web browser by
+// default; tests put in a browser of their own with AfxSetHtmlBrowserMaker.
 #include "framework/ComPtr.h"
 #include "framework/Wnd.h"
 
 #include <windows.h>
 #include <exdisp.h>
 #include <mshtmhst.h>
+
+// Makes a new browser object (its IOleObject, with a reference for the caller); a failure
+// HRESULT (and null) when there is none to be had.
+using HtmlBrowserMaker = HRESULT (*)(IOleObject** browser);
+// Puts `maker` in place of the browser maker and answers the one it replaces; null puts
+// back the system's.
+HtmlBrowserMaker AfxSetHtmlBrowserMaker(HtmlBrowserMaker maker);
 
 class CHtmlView : public CWnd {
     DECLARE_DYNAMIC(CHtmlView)
@@ -44,13 +54,16 @@ public:
 protected:
     // The site the browser is given: its IDocHostUIHandler leads to the two members above.
     IOleClientSite* GetClientSite() const { return m_site.Get(); }
+    // Makes the browser inside the view's existing window, in place over its client area.
+    // S_OK, or the failure, with no browser held (the window stays): REGDB_E_CLASSNOTREG
+    // when there is no HTML engine, CO_E_NOTINITIALIZED without OLE on the thread.
+    HRESULT CreateBrowser();
 
     void OnSize(UINT type, int cx, int cy);
     void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:
-    HRESULT CreateBrowser();
     void ReleaseBrowser();
 
     ComPtr<IOleClientSite> m_site;

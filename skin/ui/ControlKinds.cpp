@@ -1,12 +1,15 @@
 #include "skin/ui/ControlKinds.h"
 
 #include "skin/ui/ButtonFactories.h"
+#include "skin/ui/CommonCtrlFactories.h"
 #include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/ListFactory.h"
 #include "skin/ui/PlaceholderFactories.h"
 #include "skin/ui/StaticFactory.h"
 #include "skin/ui/TreeFactories.h"
 #include "skin/ui/TreeListFactory.h"
 #include "skin/ui/controls/InputFactories.h"
+#include "skin/ui/controls/ViewFactories.h"
 
 namespace Vexel {
 
@@ -36,7 +39,23 @@ void RegisterSkinControlKinds()
     RegisterControlKind(L"SCROLLBAREX", &CreateScrollBarEx, nullptr);
     RegisterControlKind(L"TREELIST", &CreateTreeList, &ReleaseTreeList);
 
+    // Common controls: slider, spin button, hot-key box, IP address box, rich edit.
+    RegisterControlKind(L"SLIDER", &CreateSlider, &ReleaseSlider);
+    RegisterControlKind(L"SPIN", &CreateSpin, &ReleaseSpin);
+    RegisterControlKind(L"HOTKEY", &CreateHotKey, &ReleaseHotKey);
+    RegisterControlKind(L"IPADDRESS", &CreateIPAddress, &ReleaseIPAddress);
+    RegisterControlKind(L"RICHEDIT", &CreateRichEdit, nullptr);
+
+    // List view.
+    RegisterControlKind(L"LISTCTRL", &CreateListCtrl, &ReleaseListCtrl);
+
     // Menu bar.
+
+    // Views: thumbnails, web pages, dates and wave graphs.
+    RegisterControlKind(L"THUMBNAIL", &CreateThumbnail, &ReleaseThumbnail);
+    RegisterControlKind(L"HTMLCTRL", &CreateHtmlCtrl, nullptr);
+    RegisterControlKind(L"DATETIMECTRL", &CreateDateTimeCtrl, nullptr);
+    RegisterControlKind(L"WAVECTRL", &CreateWaveCtrl, nullptr);
 }
 
 } // namespace Vexel

@@ -23,7 +23,14 @@ enum : UINT {
     WM_VXL_GETOWNOBJECTS = 0x4A1,
     WM_VXL_SPLITTERMOVING = 0x4C8,
     WM_VXL_SPLITTERMOVED = 0x4C9,
-    WM_VXL_LISTTIPTEXT = 0x5F5,        // a tip text the parent may reword (wParam: CString*)
+    WM_VXL_LISTTIPTEXT = 0x5F5,        // a list's tip text the parent may reword (wParam: CString*)
+    WM_VXL_LISTPAINT = 0x7E9,          // a list starts to paint; non-zero: it paints natively
+    WM_VXL_LISTTEXTCOLOR = 0x7EA,      // a list cell's text colour (lParam: LISTTEXTCOLOR*)
+    WM_VXL_LISTDRAWBK = 0x7EB,         // to a list itself: draw the background into wParam's CDC*
+    WM_VXL_LISTDRAWGRID = 0x7EC,       // ... the grid lines
+    WM_VXL_LISTDRAWROW = 0x7ED,        // ... item lParam
+    WM_VXL_LISTPAINTNATIVE = 0x7EE,    // ... the common control's own painting into HDC wParam
+    WM_VXL_LISTGRIDPEN = 0x7F2,        // a list's grid lines (lParam: HPEN* the parent may fill)
     WM_VXL_MENUBARMOUSEMOVE = 0xC99,   // menu bar switching while a popup is open
     WM_VXL_MENUBARTRACKING = 0xC9A,
     WM_DROPTARGET_DRAGENTER = 0xFB9,   // OLE drag events, to the drop target's window
@@ -54,6 +61,20 @@ struct NMVXLDRAWTEXT {
 
 // DRAWITEMSTRUCT::CtlType of the items a skinned tree offers its parent to draw.
 constexpr UINT VXL_ODT_TREE = 10;
+
+// The record of WM_VXL_LISTTEXTCOLOR: the cell and the colour the list would draw it in; a
+// parent that answers non-zero has put its own colour in.
+struct LISTTEXTCOLOR {
+    int item;
+    int subItem;
+    COLORREF color;
+};
+
+// wParam high word of WM_VXL_LISTGRIDPEN.
+enum : WORD {
+    kGridHorizontal = 1,
+    kGridVertical = 2,
+};
 
 // wParam of WM_VXL_GETRESIZEPOINT.
 enum : WPARAM {

@@ -19,6 +19,9 @@ CreatedControl CreateTreeList(CUIWnd& parent, CTRLPROPERTIES& record, const Pare
 {
     auto list = std::make_unique<CTreeListCtrl>();
     const RECT rect = parent.ControlRect(record);
+    // Looks wrong, and is kept: the record's variable-height switch goes to the argument that
+    // chooses the skinned scroll bar, not to anything about row heights. Existing skins set
+    // the switch for that effect.
     const BOOL ownScrollBar = record_read::Switch(record, TreeListVar::IsVariableItemHeight) ? TRUE : FALSE;
     if (!list->Create(StyleFromProperties(record) | WS_CHILD, rect, &parent, static_cast<UINT>(ControlIdOf(record)),
                       kHeaderHeight, ownScrollBar, CTreeListCtrl::kDefaultScrollBarWidth))

@@ -170,6 +170,7 @@ TEST_F(RecordAccessors, BuffersBelowTheMinimumOrNullAreRefusedUntouched)
         {"GetDisplayName", &SIPCallbackCommand::GetDisplayName, 512},
         {"GetRequestText", &SIPCallbackCommand::GetRequestText, 512},
         {"GetMessageBody", &SIPCallbackCommand::GetMessageBody, 4096},
+        {"GetMessageBodyUtf8", &SIPCallbackCommand::GetMessageBodyUtf8, 4096},
     };
     for (const auto& c : cases) {
         const Read small = ReadText(*record, c.read, c.minimum - 1);
@@ -190,6 +191,20 @@ TEST_F(RecordAccessors, AMessageWithoutBodyHasNoBody)
     EngineEventSpec empty = Event(21, 1);
     empty.messageBody = "";
     EXPECT_TRUE(ReadText(*MakeRecord(empty), &SIPCallbackCommand::GetMessageBody, 4096).result);
+}
+
+TEST_F(RecordAccessors, TheBodyAsItCameKeepsWhatTheAnsiCodePageCannotShow)
+{
+    const std::string cyrillic = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";   // "Privet"
+    EngineEventSpec spec = Event(21, 1);
+    spec.messageBody = cyrillic.c_str();
+    const Record record = MakeRecord(spec);
+    EXPECT_EQ(cyrillic, ReadText(*record, &SIPCallbackCommand::GetMessageBodyUtf8, 4096).Text());
+    EXPECT_NE(cyrillic, ReadText(*record, &SIPCallbackCommand::GetMessageBody, 4096).Text());
+    EXPECT_FALSE(ReadText(*MakeRecord(Event(21, 1)), &SIPCallbackCommand::GetMessageBodyUtf8, 4096).result);
+    const std::string ascii(5000, 'm');
+    spec.messageBody = ascii.c_str();
+    EXPECT_EQ(std::string(4095, 'm'), ReadText(*MakeRecord(spec), &SIPCallbackCommand::GetMessageBodyUtf8, 4096).Text());
 }
 
 TEST_F(RecordAccessors, ALongBodyIsCutToItsBuffer)

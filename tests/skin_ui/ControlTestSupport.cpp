@@ -28,6 +28,23 @@ COLORREF WindowPixel(HWND window, int x, int y)
     return pixel;
 }
 
+COLORREF WholeWindowPixel(HWND window, int x, int y)
+{
+    ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_FRAME);
+    const HDC dc = ::GetWindowDC(window);
+    const COLORREF pixel = ::GetPixel(dc, x, y);
+    ::ReleaseDC(window, dc);
+    return pixel;
+}
+
+void CopyClient(HWND window, Canvas& canvas)
+{
+    ::UpdateWindow(window);
+    const HDC dc = ::GetDC(window);
+    ::BitBlt(canvas.Dc(), 0, 0, canvas.Width(), canvas.Height(), dc, 0, 0, SRCCOPY);
+    ::ReleaseDC(window, dc);
+}
+
 LRESULT ProbeWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(NM_VXL_DRAWTEXT)) {

@@ -16,6 +16,10 @@ void SetLeftButton(bool down);
 
 // What the window shows at client (x, y), once it has painted what was pending.
 COLORREF WindowPixel(HWND window, int x, int y);
+// ... at (x, y) of the whole window, frame included, once it and its frame have painted.
+COLORREF WholeWindowPixel(HWND window, int x, int y);
+// What the client area shows, once painted, copied onto `canvas` at (0, 0).
+void CopyClient(HWND window, Canvas& canvas);
 
 // A client point as mouse messages carry it.
 inline LPARAM At(int x, int y)

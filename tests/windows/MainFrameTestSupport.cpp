@@ -51,6 +51,8 @@ void RecordingContacts::OnSipEvent(SIPCallbackCommand* record)
     deepest = depth > deepest ? depth : deepest;
     if (whileHandling)
         whileHandling(type);
+    if (passOn)
+        CContactsWnd::OnSipEvent(record);
     --depth;
 }
 

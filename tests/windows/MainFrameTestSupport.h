@@ -43,6 +43,7 @@ class RecordingContacts : public CContactsWnd {
 public:
     explicit RecordingContacts(PageLog& log) : m_log(log) {}
     void OnSipEvent(SIPCallbackCommand* record) override;
+    bool passOn = false;   // the contacts page's own handling runs too
     // Runs inside OnSipEvent, before it returns (a modal window, for instance).
     std::function<void(int type)> whileHandling;
     int depth = 0;

@@ -107,6 +107,8 @@ public:
     CChatWnd* FindChatWindow(const std::string& peerUri) const;
     void AddChatWindow(CChatWnd* window);
     void RemoveChatWindow(const std::string& peerUri);
+    // Takes `window` off the list without deleting it: a chat window that closes itself.
+    void ForgetChatWindow(const CChatWnd* window);
     void DeleteAllChatWindows();
     const ChatWindowList& GetChatWindows() const { return m_chatWindows; }
 

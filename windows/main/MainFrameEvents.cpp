@@ -215,6 +215,11 @@ void CMainFrame::RemoveChatWindow(const std::string& peerUri)
     }
 }
 
+void CMainFrame::ForgetChatWindow(const CChatWnd* window)
+{
+    m_chatWindows.remove_if([window](const CChatWnd* listed) { return listed == window; });
+}
+
 void CMainFrame::DeleteAllChatWindows()
 {
     // Taken off the list first: a window's destruction may look the list up.

@@ -23,37 +23,9 @@ using namespace record_read;
 
 namespace {
 
-struct SwitchBit {
-    int variable;
-    DWORD bit;
-};
-
-// The bits of the switches that are on.
-DWORD SwitchBits(const CTRLPROPERTIES& record, std::initializer_list<SwitchBit> bits)
-{
-    DWORD style = 0;
-    for (const SwitchBit& entry : bits) {
-        if (Switch(record, entry.variable))
-            style |= entry.bit;
-    }
-    return style;
-}
-
 DWORD EditStyle(const CTRLPROPERTIES& record)
 {
-    DWORD style = StyleFromProperties(record) |
-                  SwitchBits(record, {{EdtVar::Border, WS_BORDER},
-                                      {EdtVar::IsHScroll, WS_HSCROLL},
-                                      {EdtVar::IsVScroll, WS_VSCROLL},
-                                      {EdtVar::IsWantReturn, ES_WANTRETURN},
-                                      {EdtVar::IsAutoHScroll, ES_AUTOHSCROLL},
-                                      {EdtVar::IsAutoVScroll, ES_AUTOVSCROLL},
-                                      {EdtVar::IsLowerCase, ES_LOWERCASE},
-                                      {EdtVar::IsUpperCase, ES_UPPERCASE},
-                                      {EdtVar::IsNumber, ES_NUMBER},
-                                      {EdtVar::IsPassword, ES_PASSWORD},
-                                      {EdtVar::IsReadOnly, ES_READONLY},
-                                      {EdtVar::IsMultiline, ES_MULTILINE}});
+    DWORD style = StyleFromProperties(record) | SwitchBits(record, {{EdtVar::Border, WS_BORDER}}) | EditTextStyle(record);
     // "Default" and "Left" add nothing.
     switch (Enum(record, EdtVar::TextHorAlign, ValueKind::TextHorAlignMode)) {
     case 2: style |= ES_RIGHT; break;
@@ -87,6 +59,21 @@ HBITMAP Hand(CBitmap& part)
 }
 
 } // namespace
+
+DWORD EditTextStyle(const CTRLPROPERTIES& record)
+{
+    return SwitchBits(record, {{EdtVar::IsHScroll, WS_HSCROLL},
+                               {EdtVar::IsVScroll, WS_VSCROLL},
+                               {EdtVar::IsWantReturn, ES_WANTRETURN},
+                               {EdtVar::IsAutoHScroll, ES_AUTOHSCROLL},
+                               {EdtVar::IsAutoVScroll, ES_AUTOVSCROLL},
+                               {EdtVar::IsLowerCase, ES_LOWERCASE},
+                               {EdtVar::IsUpperCase, ES_UPPERCASE},
+                               {EdtVar::IsNumber, ES_NUMBER},
+                               {EdtVar::IsPassword, ES_PASSWORD},
+                               {EdtVar::IsReadOnly, ES_READONLY},
+                               {EdtVar::IsMultiline, ES_MULTILINE}});
+}
 
 CreatedControl CreateEdit(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBackgrounds& backgrounds)
 {

@@ -15,6 +15,10 @@ CreatedControl CreateComboBox(CUIWnd& parent, CTRLPROPERTIES& record, const Pare
 CreatedControl CreateSliderEx(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBackgrounds& backgrounds);
 CreatedControl CreateProgress(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBackgrounds& backgrounds);
 
+// The style bits of an edit record's text switches (scroll bars, case, numbers, password,
+// read-only, lines), without its border and alignment: the rich edit takes the same.
+DWORD EditTextStyle(const CTRLPROPERTIES& record);
+
 // The images and fonts each kind holds for its window.
 void ReleaseEdit(CObject& control);
 void ReleaseComboBox(CObject& control);

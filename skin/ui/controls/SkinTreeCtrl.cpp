@@ -209,12 +209,8 @@ LRESULT CSkinTreeCtrl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     }
     case WM_ENABLE:
-        if (p.ownScrollBars) {
-            for (CScrollBarEx* bar : {&p.hScroll, &p.vScroll}) {
-                if (::IsWindow(bar->GetSafeHwnd()))
-                    bar->EnableWindow(static_cast<BOOL>(wParam));
-            }
-        }
+        if (p.ownScrollBars)
+            EnableOwnBars(p.hScroll, p.vScroll, static_cast<BOOL>(wParam));
         break;
     case WM_WINDOWPOSCHANGED:
         if (lParam)
@@ -283,14 +279,10 @@ void CSkinTreeCtrl::OnShowWindow(BOOL show, UINT)
 {
     SkinTreeCtrlPrivate& p = *m_private;
     if (p.ownScrollBars) {
-        if (show) {
+        if (show)
             LayoutOwnScrollBars();
-        } else {
-            for (CScrollBarEx* bar : {&p.hScroll, &p.vScroll}) {
-                if (::IsWindow(bar->GetSafeHwnd()))
-                    bar->ShowWindow(SW_HIDE);
-            }
-        }
+        else
+            HideOwnBars(p.hScroll, p.vScroll);
     }
     Default();
 }

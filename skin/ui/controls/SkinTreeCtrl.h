@@ -22,7 +22,6 @@
 namespace Vexel {
 
 class CScrollBarEx;
-struct OwnScrollBarLayout;
 struct SkinTreeCtrlPrivate;
 
 class CSkinTreeCtrl : public CTreeCtrl {
@@ -110,7 +109,6 @@ private:
     LRESULT SendToParent(UINT message, WPARAM wParam, const void* data) const;
     void DrawLeftPart(CDC& dc, HTREEITEM item, const RECT& row, const RECT& text, UINT state);
     HBITMAP NativeRendering(CDC& reference);
-    bool ApplyRegion(const OwnScrollBarLayout& layout, SIZE window);
     void RestoreRedrawAfterExpand();
     int ApplyTreeRecord(const CTRLPROPERTIES& record);
 

@@ -1,26 +1,10 @@
 #pragma once
 // The state of a CSkinTreeCtrl, shared by the files that implement it.
 #include "framework/Afx.h"
+#include "skin/ui/controls/OwnScrollBars.h"
 #include "skin/ui/controls/ScrollBarEx.h"
 
 namespace Vexel {
-
-// What the tree's window region was last cut for; the region is set again only when this
-// changes (setting it repaints the tree, and the tree lays its bars out on every paint).
-struct AppliedRegion {
-    bool set = false;
-    bool vertical = false;
-    bool horizontal = false;
-    SIZE window{0, 0};
-    int barWidth = 0;
-    int barHeight = 0;
-
-    bool operator==(const AppliedRegion& o) const
-    {
-        return set == o.set && vertical == o.vertical && horizontal == o.horizontal && window.cx == o.window.cx &&
-               window.cy == o.window.cy && barWidth == o.barWidth && barHeight == o.barHeight;
-    }
-};
 
 struct SkinTreeCtrlPrivate {
     // Expansions under way that switched redraw off. Counted, so that a nested expansion

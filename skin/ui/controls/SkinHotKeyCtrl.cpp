@@ -1,0 +1,111 @@
+#include "skin/ui/controls/SkinHotKeyCtrl.h"
+
+#include "skin/model/SkinGlobals.h"
+#include "skin/ui/BitmapFiles.h"
+#include "skin/ui/ControlBase.h"
+#include "skin/ui/DcScopes.h"
+#include "skin/ui/NineGrid.h"
+#include "skin/ui/RecordRead.h"
+#include "skin/ui/StateImages.h"
+#include "skin/ui/WindowImages.h"
+#include "skin/ui/controls/LayeredParent.h"
+
+namespace Vexel {
+
+IMPLEMENT_DYNAMIC(CSkinHotKeyCtrl, CHotKeyCtrl)
+
+BEGIN_MESSAGE_MAP(CSkinHotKeyCtrl, CHotKeyCtrl)
+    ON_WM_ERASEBKGND()
+    ON_WM_WINDOWPOSCHANGED()
+END_MESSAGE_MAP()
+
+CSkinHotKeyCtrl::~CSkinHotKeyCtrl() = default;
+
+int CSkinHotKeyCtrl::ApplyProperties(CTRLPROPERTIES* record)
+{
+    const int check = CheckApplyRecord(this, record, L"HOTKEY");
+    if (check != 0)
+        return check;
+    if (!record_read::Switch(*record, CtrlVar::IsSpecifyImages))
+        return 0;
+    m_resizePoint = record_read::Point(*record, CtrlVar::ResizingPoint);
+    m_parentResizePoint = false;
+    CBitmap normal;
+    CBitmap disabled;
+    LoadTwoStateImages(record, &normal, &disabled);
+    return SetBackgroundImages(static_cast<HBITMAP>(normal.Detach()), static_cast<HBITMAP>(disabled.Detach()));
+}
+
+int CSkinHotKeyCtrl::ApplyStyle(LPCWSTR styleId)
+{
+    if (!::IsWindow(m_hWnd))
+        return -1;
+    if (!styleId)
+        return -2;
+    return ApplyProperties(g_skinStore.FindStyle(StyleKind::HotKey, styleId));
+}
+
+int CSkinHotKeyCtrl::SetBackgroundImages(HBITMAP normal, HBITMAP disabled)
+{
+    HandBitmap(m_normal, normal);
+    HandBitmap(m_disabled, disabled);
+    if (::IsWindow(m_hWnd))
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    return 0;
+}
+
+int CSkinHotKeyCtrl::ReleaseImages()
+{
+    m_normal.DeleteObject();
+    m_disabled.DeleteObject();
+    return 0;
+}
+
+POINT CSkinHotKeyCtrl::ResizePoint() const
+{
+    const HWND parent = ::GetParent(m_hWnd);
+    return ControlResizePoint(m_hWnd, parent, RectInParent(m_hWnd, parent), m_parentResizePoint, m_resizePoint.x,
+                              m_resizePoint.y);
+}
+
+HBITMAP CSkinHotKeyCtrl::CurrentImage() const
+{
+    return IsWindowEnabled() ? static_cast<HBITMAP>(m_normal) : static_cast<HBITMAP>(m_disabled);
+}
+
+BOOL CSkinHotKeyCtrl::OnEraseBkgnd(CDC* dc)
+{
+    CRect client;
+    GetClientRect(&client);
+    const POINT point = ResizePoint();
+    DrawResizedBitmapEx(*dc, 0, 0, client.Width(), client.Height(), CurrentImage(), 1, 1, point.x, point.y);
+    return TRUE;
+}
+
+// The skin in place of the system frame: the background over the whole window.
+void CSkinHotKeyCtrl::PaintFrame()
+{
+    CRect window;
+    GetWindowRect(&window);
+    WindowDCScope dc(m_hWnd, WindowDCScope::Area::Whole);
+    const POINT point = ResizePoint();
+    DrawResizedBitmapEx(dc, 0, 0, window.Width(), window.Height(), CurrentImage(), 1, 1, point.x, point.y);
+}
+
+void CSkinHotKeyCtrl::OnWindowPosChanged(WINDOWPOS* pos)
+{
+    if (pos)
+        RepaintOverLayeredParent(m_hWnd, *pos);
+    Default();
+}
+
+LRESULT CSkinHotKeyCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCPAINT) {
+        PaintFrame();
+        return 1;
+    }
+    return CHotKeyCtrl::WindowProc(message, wParam, lParam);
+}
+
+} // namespace Vexel

@@ -1,0 +1,170 @@
+#include "skin/ui/controls/SkinSpinButtonCtrl.h"
+
+#include "skin/model/SkinGlobals.h"
+#include "skin/ui/BitmapFiles.h"
+#include "skin/ui/ControlBase.h"
+#include "skin/ui/DcScopes.h"
+#include "skin/ui/StateImages.h"
+#include "skin/ui/controls/LayeredParent.h"
+
+namespace Vexel {
+
+IMPLEMENT_DYNAMIC(CSkinSpinButtonCtrl, CSpinButtonCtrl)
+
+BEGIN_MESSAGE_MAP(CSkinSpinButtonCtrl, CSpinButtonCtrl)
+    ON_WM_CREATE()
+    ON_WM_ERASEBKGND()
+    ON_WM_PAINT()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_MOUSEMOVE()
+    ON_WM_MOUSELEAVE()
+    ON_WM_WINDOWPOSCHANGED()
+END_MESSAGE_MAP()
+
+CSkinSpinButtonCtrl::~CSkinSpinButtonCtrl() = default;
+
+int CSkinSpinButtonCtrl::ApplyProperties(CTRLPROPERTIES* record)
+{
+    const int check = CheckApplyRecord(this, record, L"SPIN");
+    if (check != 0)
+        return check;
+    if (!record->GetVar(CtrlVar::IsSpecifyImages).GetBool())
+        return 0;
+    CBitmap loaded[kStates];
+    LoadFourStateImages(record, &loaded[kNormal], &loaded[kHighlight], &loaded[kSelected], &loaded[kDisabled]);
+    return SetBitmaps(static_cast<HBITMAP>(loaded[kNormal].Detach()), static_cast<HBITMAP>(loaded[kHighlight].Detach()),
+                      static_cast<HBITMAP>(loaded[kSelected].Detach()),
+                      static_cast<HBITMAP>(loaded[kDisabled].Detach()));
+}
+
+int CSkinSpinButtonCtrl::ApplyStyle(LPCWSTR styleId)
+{
+    if (!::IsWindow(m_hWnd))
+        return -1;
+    if (!styleId)
+        return -2;
+    return ApplyProperties(g_skinStore.FindStyle(StyleKind::Spin, styleId));
+}
+
+int CSkinSpinButtonCtrl::SetBitmaps(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled)
+{
+    HandBitmap(m_images[kNormal], normal);
+    HandBitmap(m_images[kHighlight], highlight);
+    HandBitmap(m_images[kSelected], selected);
+    HandBitmap(m_images[kDisabled], disabled);
+    if (::IsWindow(m_hWnd))
+        Invalidate(FALSE);
+    return 0;
+}
+
+int CSkinSpinButtonCtrl::ReleaseImages()
+{
+    for (CBitmap& image : m_images)
+        image.DeleteObject();
+    return 0;
+}
+
+CSkinSpinButtonCtrl::Part CSkinSpinButtonCtrl::PartAt(POINT point) const
+{
+    CRect client;
+    GetClientRect(&client);
+    if (!client.PtInRect(point))
+        return kNoPart;
+    if (m_horizontal)
+        return point.x < client.Width() / 2 ? kFirstArrow : kSecondArrow;
+    return point.y < client.Height() / 2 ? kFirstArrow : kSecondArrow;
+}
+
+RECT CSkinSpinButtonCtrl::HalfOf(Part part) const
+{
+    CRect client;
+    GetClientRect(&client);
+    const int w = client.Width();
+    const int h = client.Height();
+    if (m_horizontal) {
+        const int x = part == kFirstArrow ? 0 : w / 2;
+        return RECT{x, 0, x + w / 2, h};
+    }
+    const int y = part == kFirstArrow ? 0 : h / 2;
+    return RECT{0, y, w, y + h / 2};
+}
+
+int CSkinSpinButtonCtrl::OnCreate(LPCREATESTRUCT)
+{
+    if (Default() == -1)
+        return -1;
+    m_horizontal = (GetStyle() & UDS_HORZ) != 0;
+    return 0;
+}
+
+BOOL CSkinSpinButtonCtrl::OnEraseBkgnd(CDC*)
+{
+    return TRUE;   // the paint covers the control
+}
+
+void CSkinSpinButtonCtrl::PaintArrow(CDC& dc, Part part)
+{
+    const int state = m_hover != part ? kNormal : (m_pressed == part ? kSelected : kHighlight);
+    const HBITMAP image = m_images[state];
+    if (!image)
+        return;
+    const RECT half = HalfOf(part);
+    BitmapDC source(dc, image);
+    dc.BitBlt(half.left, half.top, half.right - half.left, half.bottom - half.top, &source, half.left, half.top,
+              SRCCOPY);
+}
+
+void CSkinSpinButtonCtrl::OnPaint()
+{
+    CPaintDC dc(this);
+    PaintArrow(dc, kFirstArrow);
+    PaintArrow(dc, kSecondArrow);
+}
+
+void CSkinSpinButtonCtrl::OnLButtonDown(UINT, CPoint point)
+{
+    const Part part = PartAt(point);
+    if (part != kNoPart && part != m_pressed) {
+        m_pressed = part;
+        Invalidate(FALSE);
+    }
+    Default();
+}
+
+void CSkinSpinButtonCtrl::OnLButtonUp(UINT, CPoint)
+{
+    m_pressed = kNoPart;
+    Invalidate(FALSE);
+    Default();
+}
+
+void CSkinSpinButtonCtrl::OnMouseMove(UINT, CPoint point)
+{
+    const Part part = PartAt(point);
+    if (m_hover == kNoPart) {
+        TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, HOVER_DEFAULT};
+        ::TrackMouseEvent(&track);
+        m_hover = part;
+        Invalidate(FALSE);
+    } else if (part != m_hover) {
+        m_hover = part;
+        Invalidate(FALSE);
+    }
+    Default();
+}
+
+void CSkinSpinButtonCtrl::OnMouseLeave()
+{
+    m_hover = kNoPart;
+    Invalidate(FALSE);
+}
+
+void CSkinSpinButtonCtrl::OnWindowPosChanged(WINDOWPOS* pos)
+{
+    if (pos)
+        RepaintOverLayeredParent(m_hWnd, *pos);
+    Default();
+}
+
+} // namespace Vexel

@@ -1,0 +1,43 @@
+#include "windows/msgbox/MessageBox.h"
+
+#include "config/UiTextTable.h"
+#include "resources/Resource.h"
+
+using Vexel::CUIWnd;
+
+IMPLEMENT_DYNAMIC(CMessageBox, CUIWnd)
+
+BEGIN_MESSAGE_MAP(CMessageBox, Vexel::CUIWnd)
+    ON_WM_CREATE()
+    ON_BN_CLICKED(IDC_BTN_OK, &CMessageBox::OnOK)
+END_MESSAGE_MAP()
+
+CMessageBox::CMessageBox(CWnd* owner) : CUIWnd(owner)
+{
+}
+
+CMessageBox::~CMessageBox() = default;
+
+void CMessageBox::SetWindowID()
+{
+    m_nWindowID = IDW_MESSAGEWINDOW1;
+}
+
+int CMessageBox::OnCreate(LPCREATESTRUCT cs)
+{
+    if (CUIWnd::OnCreate(cs) == -1)
+        return -1;   // the skin's children already exist here
+    // A label the skin lacks is simply not there to fill.
+    SetDlgItemText(IDC_STA_TEXT, m_message);
+    SetDlgItemText(IDC_STA_TITLE, m_caption);
+    SetWindowText(m_caption);
+    return 0;
+}
+
+int ShowMessageBox(const CString& message, CWnd* owner)
+{
+    CMessageBox box(owner);
+    box.m_caption = g_uiTexts.dlgLogin.t20000;
+    box.SetMessage(message);
+    return box.DoModal();
+}
