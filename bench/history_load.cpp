@@ -122,12 +122,13 @@ int main(int argc, char** argv)
             const double emptySeconds = Fastest([&] { page.LoadHistory(); }, [&] { page.DeleteAllItems(false); });
             page.LoadHistory();
             const UINT shown = list.GetTreeList()->GetCount();
-            std::printf("%-48s %10.2f ms\n", "SQLite alone, 10,000 rows", sqliteSeconds * 1e3);
-            std::printf("%-48s %10.2f ms  (%u rows)\n", "history page LoadHistory, 10,000 rows", loadSeconds * 1e3,
+            std::printf("%d stored rows\n", kRows);
+            std::printf("%-40s %10.2f ms\n", "SQLite alone", sqliteSeconds * 1e3);
+            std::printf("%-40s %10.2f ms  (%u rows shown)\n", "history page LoadHistory", loadSeconds * 1e3,
                         shown);
-            std::printf("%-48s %10.2f ms\n", "history list emptied (sign-out), 10,000 rows", emptySeconds * 1e3);
-            std::printf("%-48s %10.1f x\n", "load / SQLite", loadSeconds / sqliteSeconds);
-            if (shown != kRows)
+            std::printf("%-40s %10.2f ms\n", "list emptied (sign-out)", emptySeconds * 1e3);
+            std::printf("%-40s %10.1f x\n", "load / SQLite", loadSeconds / sqliteSeconds);
+            if (static_cast<int>(shown) != kRows)
                 status = 1;
             page.DestroyWindow();
         }
