@@ -126,7 +126,7 @@ bool CHistoryWnd::ShowRow(const std::string& history, const std::string& number,
     return m_list->AddRow(std::move(record), onTop) != nullptr;
 }
 
-bool CHistoryWnd::OnStoredRow(void* page, const HistoryRow& row)
+bool CHistoryWnd::HistoryRowCallback(void* page, const HistoryRow& row)
 {
     // The rows come newest first, so each goes after the ones before it.
     static_cast<CHistoryWnd*>(page)->ShowRow(row.history, row.number, row.callType, false);
@@ -139,7 +139,7 @@ void CHistoryWnd::LoadHistory()
         return;
     m_list->DeleteAll(false);
     m_list->BeginBatch();
-    ReadHistoryRows(&CHistoryWnd::OnStoredRow, this);
+    ReadHistoryRows(&CHistoryWnd::HistoryRowCallback, this);
     m_list->EndBatch();
 }
 

@@ -47,7 +47,7 @@ protected:
 private:
     static constexpr UINT kListId = 1111;
 
-    static bool OnStoredRow(void* page, const HistoryRow& row);
+    static bool HistoryRowCallback(void* page, const HistoryRow& row);
     // A row for stored texts, on top or after the last row; false when the list refused it.
     bool ShowRow(const std::string& history, const std::string& number, int callType, bool onTop);
     void SetListImages();
