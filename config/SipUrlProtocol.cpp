@@ -1,67 +1,38 @@
 #include "config/SipUrlProtocol.h"
 
-#include <windows.h>
+#include "config/RegistryKey.h"
 
-#include <string>
-
-namespace {
-
-// An open registry key, closed when it goes.
-class RegistryKey {
-public:
-    explicit RegistryKey(const char* path)
-    {
-        if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                              &m_key, nullptr) != ERROR_SUCCESS)
-            m_key = nullptr;
-    }
-    ~RegistryKey()
-    {
-        if (m_key)
-            ::RegCloseKey(m_key);
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-
-    bool IsOpen() const { return m_key != nullptr; }
-    // A null name sets the key's default value.
-    void SetText(const char* name, const std::string& text)
-    {
-        ::RegSetValueExA(m_key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                         static_cast<DWORD>(text.size() + 1));
-    }
-
-private:
-    HKEY m_key = nullptr;
-};
-
-} // namespace
+std::string SipOpenCommand(const std::string& programPath)
+{
+    // Unquoted, a path with blanks would be cut at its first blank when the shell starts it.
+    return QuotePath(programPath) + " \"%1\"";
+}
 
 void RegisterSipUrlProtocol()
 {
-    char module[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, module, MAX_PATH);
-    const std::string program(module);
+    const std::string program = ProgramPath();
 
+    struct Value {
+        const char* name;   // null: the key's default value
+        std::string text;
+    };
     struct Step {
         const char* key;
-        const char* valueName;   // null: the default value
-        std::string text;
-        bool hasValue;
+        Value values[2];
+        int count;
     };
     const Step steps[] = {
-        {"sip", nullptr, "URL:sip Protocol", true},
-        {"sip", "URL Protocol", "", true},
-        {"sip\\DefaultIcon", nullptr, program, true},
-        {"sip\\shell", nullptr, "", false},
-        {"sip\\shell\\open", nullptr, "", false},
-        {"sip\\shell\\open\\command", nullptr, program + " \"%1\"", true},
+        {"sip", {{nullptr, "URL:sip Protocol"}, {"URL Protocol", ""}}, 2},
+        {"sip\\DefaultIcon", {{nullptr, program}}, 1},
+        {"sip\\shell", {}, 0},
+        {"sip\\shell\\open", {}, 0},
+        {"sip\\shell\\open\\command", {{nullptr, SipOpenCommand(program)}}, 1},
     };
     for (const Step& step : steps) {
-        RegistryKey key(step.key);
+        RegistryKey key(HKEY_CLASSES_ROOT, step.key);
         if (!key.IsOpen())
             return;
-        if (step.hasValue)
-            key.SetText(step.valueName, step.text);
+        for (int i = 0; i < step.count; ++i)
+            key.SetText(step.values[i].name, step.values[i].text);
     }
 }

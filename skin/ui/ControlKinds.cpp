@@ -4,6 +4,7 @@
 #include "skin/ui/CommonCtrlFactories.h"
 #include "skin/ui/ControlFactoryTable.h"
 #include "skin/ui/ListFactory.h"
+#include "skin/ui/MenuBarFactory.h"
 #include "skin/ui/PlaceholderFactories.h"
 #include "skin/ui/StaticFactory.h"
 #include "skin/ui/TreeFactories.h"
@@ -50,6 +51,7 @@ void RegisterSkinControlKinds()
     RegisterControlKind(L"LISTCTRL", &CreateListCtrl, &ReleaseListCtrl);
 
     // Menu bar.
+    RegisterControlKind(L"MENUBAR", &CreateMenuBar, nullptr);
 
     // Views: thumbnails, web pages, dates and wave graphs.
     RegisterControlKind(L"THUMBNAIL", &CreateThumbnail, &ReleaseThumbnail);

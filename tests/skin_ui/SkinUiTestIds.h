@@ -12,3 +12,13 @@
 #define ID_TEST_CHECKED 40003
 #define ID_TEST_EXIT 40004
 #define ID_TEST_INNER 40011
+
+// IDM_TEST_MENUBAR: the popups "File" ("Open" ID_BAR_OPEN, "Close" ID_BAR_CLOSE), "Edit"
+// ("Copy" ID_BAR_COPY, the popup "More" with "Inner" ID_BAR_INNER) and "Help" ("About"
+// ID_BAR_ABOUT).
+#define IDM_TEST_MENUBAR 104
+#define ID_BAR_OPEN 40101
+#define ID_BAR_CLOSE 40102
+#define ID_BAR_COPY 40103
+#define ID_BAR_INNER 40104
+#define ID_BAR_ABOUT 40105
