@@ -7,27 +7,51 @@
 
 #include <ctime>
 
+namespace {
+
+std::uint32_t SystemTicks()
+{
+    return timeGetTime();
+}
+
+std::int64_t SystemNow()
+{
+    return _time64(nullptr);
+}
+
+SessionClock g_clock{&SystemTicks, &SystemNow};
+
+} // namespace
+
+SessionClock SetSessionClock(SessionClock clock)
+{
+    const SessionClock previous = g_clock;
+    g_clock.ticks = clock.ticks ? clock.ticks : &SystemTicks;
+    g_clock.now = clock.now ? clock.now : &SystemNow;
+    return previous;
+}
+
 std::uint32_t SessionInfo::MarkStartTick()
 {
-    startTick = timeGetTime();
+    startTick = g_clock.ticks();
     return startTick;
 }
 
 std::uint32_t SessionInfo::MarkEndTick()
 {
-    endTick = timeGetTime();
+    endTick = g_clock.ticks();
     return endTick;
 }
 
 void SessionInfo::MarkStartTime()
 {
-    startTime = _time64(nullptr);
+    startTime = g_clock.now();
     started = 1;
 }
 
 void SessionInfo::MarkEndTime()
 {
-    endTime = _time64(nullptr);
+    endTime = g_clock.now();
 }
 
 void SessionInfo::Reset()

@@ -5,6 +5,16 @@
 
 #include <cstdint>
 
+// The two clocks a call's timing reads: millisecond ticks (timeGetTime) and the wall clock in
+// seconds since 1970 (_time64). A seam shaped like AfxSetPromptHandler: SetSessionClock
+// installs a replacement (a null member puts that real clock back) and answers the clocks it
+// replaced, so tests can give a call an exact start and duration.
+struct SessionClock {
+    std::uint32_t (*ticks)() = nullptr;
+    std::int64_t (*now)() = nullptr;
+};
+SessionClock SetSessionClock(SessionClock clock);
+
 class SessionInfo {
 public:
     SessionInfo() = default;

@@ -119,6 +119,24 @@ TEST(SessionInfo, MarkStartTimeTakesNowAndSetsStarted)
     EXPECT_LE(info.startTime, info.endTime);
 }
 
+TEST(SessionInfo, AReplacedClockIsReadUntilNullPutsTheRealOneBack)
+{
+    const SessionClock fake{[]() -> std::uint32_t { return 4242; }, []() -> std::int64_t { return 1000000; }};
+    const SessionClock real = SetSessionClock(fake);
+    SessionInfo info;
+    EXPECT_EQ(4242u, info.MarkStartTick());
+    info.MarkStartTime();
+    EXPECT_EQ(1000000, info.startTime);
+
+    const SessionClock replaced = SetSessionClock(SessionClock{});
+    EXPECT_EQ(fake.ticks, replaced.ticks);
+    EXPECT_EQ(fake.now, replaced.now);
+    EXPECT_EQ(real.ticks, SetSessionClock(real).ticks);
+    const std::int64_t before = _time64(nullptr);
+    info.MarkEndTime();
+    EXPECT_GE(info.endTime, before);
+}
+
 std::int64_t LocalTime(int year, int month, int day, int hour, int minute, int second)
 {
     std::tm local{};

@@ -1,25 +1,20 @@
+// The call page's window: creation, message map, timers, keys, the line texts on the labels,
+// the number field and the one sound routine.
 #include "windows/call/CallPhonesWnd.h"
 
 #include "config/UiTextTable.h"
-#include "core/AccountRecord.h"
 #include "core/TextConvert.h"
 #include "resources/Resource.h"
 #include "skin/ui/controls/SkinButton.h"
 #include "skin/ui/controls/SliderCtrlEx.h"
+#include "windows/call/CallTimers.h"
+#include "windows/call/EngineOperations.h"
+#include "windows/call/KeyTones.h"
 #include "windows/main/MainFrame.h"
 
 namespace {
 
-constexpr int kPresenceNoticeTimer = 41;
-constexpr UINT kPresenceNoticeDelayMs = 10000;
-constexpr int kRejectBusyCode = 486;
 constexpr int kMaxVolume = 255;
-constexpr char kRejectBusyReason[] = "Busy here";
-
-TavikHandle EngineHandle()
-{
-    return g_pMainFrame ? g_pMainFrame->GetEngineHandle() : 0;
-}
 
 bool SignedIn()
 {
@@ -31,6 +26,13 @@ bool SignedIn()
 BEGIN_MESSAGE_MAP(CCallPhonesWnd, Vexel::CUIWnd)
     ON_WM_CREATE()
     ON_WM_TIMER()
+    ON_COMMAND(IDC_BTN_DIAL, &CCallPhonesWnd::OnDial)
+    ON_COMMAND(IDC_BTN_HANGUP, &CCallPhonesWnd::OnHangUp)
+    ON_COMMAND(IDC_CHK_LINE1, &CCallPhonesWnd::OnLine1)
+    ON_COMMAND(IDC_CHK_LINE2, &CCallPhonesWnd::OnLine2)
+    ON_COMMAND(IDC_CHK_LINE3, &CCallPhonesWnd::OnLine3)
+    ON_COMMAND(IDC_CHK_LINE4, &CCallPhonesWnd::OnLine4)
+    ON_COMMAND(IDC_CHK_LINE5, &CCallPhonesWnd::OnLine5)
 END_MESSAGE_MAP()
 
 CCallPhonesWnd::CCallPhonesWnd() = default;
@@ -46,13 +48,62 @@ int CCallPhonesWnd::OnCreate(LPCREATESTRUCT cs)
 {
     if (Vexel::CUIWnd::OnCreate(cs) == -1)
         return -1;
+    m_pMicSlider = dynamic_cast<Vexel::CSliderCtrlEx*>(GetDlgItem(IDC_SLDEX_MIC));
+    m_pSpeakerSlider = dynamic_cast<Vexel::CSliderCtrlEx*>(GetDlgItem(IDC_SLDEX_VOLUME));
+    InitControls();
+    SetButtonToolTips();
     SetLineButtonTexts();
     return 0;
 }
 
+void CCallPhonesWnd::InitControls()
+{
+    SetCheck(IDC_CHK_LINE1, true);
+    // Every line can be chosen by hand: a call that arrives on lines 3 to 5 is answered there.
+    for (int line = 1; line <= kLineCount; ++line)
+        EnableControl(IDC_CHK_LINE1 + line - 1, true);
+    EnableControl(IDC_CHK_HOLD, false);
+    EnableControl(IDC_CHK_TRANSFER, false);
+    EnableControl(IDC_CHK_CONFERENCE, true);
+    SetCheck(IDC_CHK_CONFERENCE, false);
+    SetDlgItemText(IDC_STA_CONFERENCE, g_uiTexts.callWnd.t30010);
+}
+
+void CCallPhonesWnd::SetButtonToolTips()
+{
+    const auto& texts = g_uiTexts.callWnd;
+    const ButtonTip tips[] = {
+        {IDC_CHK_RECORD, &texts.t30040},     {IDC_CHK_TRANSFER, &texts.t30041}, {IDC_CHK_HOLD, &texts.t30042},
+        {IDC_CHK_AA, &texts.t30043},         {IDC_CHK_DND, &texts.t30044},      {IDC_CHK_CONFERENCE, &texts.t30045},
+        {IDC_BTN_CLEAR, &texts.t30032},      {IDC_BTN_DIAL, &texts.t30039},     {IDC_BTN_HANGUP, &texts.t30012},
+        {IDC_CHK_MUTESPK, &texts.t30047},    {IDC_CHK_MUTEMIC, &texts.t30048},
+    };
+    SetButtonTips(*this, tips);
+}
+
+void CCallPhonesWnd::SetLineButtonTexts()
+{
+    if (!m_hWnd)
+        return;
+    const CString* const captions[] = {&g_uiTexts.callWnd.t30027, &g_uiTexts.callWnd.t30028,
+                                       &g_uiTexts.callWnd.t30029, &g_uiTexts.callWnd.t30030,
+                                       &g_uiTexts.callWnd.t30031};
+    for (int line = 1; line <= kLineCount; ++line) {
+        SetDlgItemText(IDC_CHK_LINE1 + line - 1, *captions[line - 1]);
+        if (auto* button = dynamic_cast<Vexel::CSkinButton*>(GetDlgItem(IDC_CHK_LINE1 + line - 1)))
+            SetWhiteText(*button);
+    }
+}
+
 void CCallPhonesWnd::OnTimer(UINT_PTR id)
 {
-    if (id == kPresenceNoticeTimer) {
+    if (id == kRingInTimer) {
+        PlayKeyTone('i');
+    } else if (id == kRingBackTimer) {
+        PlayKeyTone('v');
+    } else if (const int line = LineOfClockTimer(id); line != 0) {
+        SetLineInfoText(Line(line).TickDuration(), line, 3, line == m_currentLine, true);
+    } else if (id == kPresenceNoticeTimer) {
         KillTimer(id);
         if (g_pMainFrame)
             g_pMainFrame->SetPresenceNoticeSwitch(1);
@@ -60,115 +111,15 @@ void CCallPhonesWnd::OnTimer(UINT_PTR id)
     Default();
 }
 
-void CCallPhonesWnd::OnSipEvent(SIPCallbackCommand* record)
+BOOL CCallPhonesWnd::PreTranslateMessage(MSG* msg)
 {
-    if (!record)
-        return;
-    switch (record->GetEventType()) {
-    case 1:
-        OnRegisterSuccess(record);
-        break;
-    case 2:
-        OnRegisterFailure(record);
-        break;
-    default:
-        break;
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) {
+        DialEnteredNumber();
+        return TRUE;
     }
-}
-
-void CCallPhonesWnd::OnRegisterSuccess(SIPCallbackCommand*)
-{
-    if (!g_pMainFrame || g_pMainFrame->IsSignedIn())
-        return;
-    SetTimer(kPresenceNoticeTimer, kPresenceNoticeDelayMs);
-    g_pMainFrame->SetSignedIn(1);
-    g_pMainFrame->SetStatusText(AnsiToWide(g_account.UserName));
-    const CString texts[] = {CString(), g_uiTexts.callWnd.t30002, g_uiTexts.callWnd.t30003};
-    for (int n = 1; n <= 3; ++n) {
-        for (int line = 1; line <= kLineCount; ++line)
-            SetLineInfoText(texts[n - 1], line, n, true, true);
-    }
-    g_pMainFrame->RefreshLists();
-}
-
-void CCallPhonesWnd::OnRegisterFailure(SIPCallbackCommand* record)
-{
-    if (!g_pMainFrame)
-        return;
-    g_pMainFrame->SetSignedIn(0);
-    g_pMainFrame->SetStatusText(AnsiToWide(g_account.UserName) + L": " + g_uiTexts.callWnd.t30013);
-    for (int line = 1; line <= kLineCount; ++line)
-        SetLineInfoText(CString(), line, 1, true, true);
-    char reason[SIPCallbackCommand::kMinTextBuffer] = {};
-    record->GetStatusText(reason, sizeof reason);
-    CString text;
-    text.Format(L"%ls %d - %ls", static_cast<LPCWSTR>(g_uiTexts.callWnd.t30014), record->GetStatusCode(),
-                static_cast<LPCWSTR>(AnsiToWide(reason)));
-    for (int line = 1; line <= kLineCount; ++line)
-        SetLineInfoText(text, line, 2, true, true);
-    g_pMainFrame->ReSignIn();
-}
-
-bool CCallPhonesWnd::Dial(const CString& address)
-{
-    if (!SignedIn())
-        return false;
-    g_pMainFrame->ShowCallPage();
-    if (Line(m_currentLine).IsBusy())
-        return false;
-    const bool placed = MakeCall(address);
-    SetLineInfoText(placed ? g_uiTexts.callWnd.t30001 : g_uiTexts.callWnd.t30000, m_currentLine, 2, true, true);
-    return placed;
-}
-
-bool CCallPhonesWnd::MakeCall(const CString& address)
-{
-    const std::string narrow = WideToAnsi(address);
-    int error = 0;
-    const int sessionId = Tavik_call(EngineHandle(), narrow.c_str(), 1, &error);
-    if (sessionId <= 0)
-        return false;
-    Tavik_setRemoteVideoWindow(EngineHandle(), sessionId, g_pMainFrame->GetRemoteVideoHwnd());
-    Session& line = Line(m_currentLine);
-    line.SetBusy(1);
-    line.SetSessionId(sessionId);
-    line.SetPhoneNumber(address);
-    line.info.MarkStartTime();
-    line.info.callType = 2;
-    line.info.SetCallee(address);
-    line.info.SetCaller(AnsiToWide(g_account.UserName));
-    return true;
-}
-
-void CCallPhonesWnd::HangUpAllLines()
-{
-    for (int number = 1; number <= kLineCount; ++number) {
-        Session& line = Line(number);
-        if (line.IsBusy())
-            Tavik_terminateCall(EngineHandle(), line.GetSessionId());
-        else if (line.IsIncomingPending())
-            Tavik_rejectCall(EngineHandle(), line.GetSessionId(), kRejectBusyCode, kRejectBusyReason);
-        else
-            continue;
-        line.Reset();
-    }
-}
-
-CString CCallPhonesWnd::NumberFieldText() const
-{
-    CString text;
-    if (const CWnd* field = GetDlgItem(IDC_CMB_PHONENUMBER))
-        field->GetWindowText(text);
-    return text;
-}
-
-void CCallPhonesWnd::DialEnteredNumber()
-{
-    const CString number = NumberFieldText();
-    if (number.IsEmpty() || Line(m_currentLine).IsBusy() || EngineHandle() == 0 || !SignedIn())
-        return;
-    const bool placed = MakeCall(number);
-    SetLineInfoText(placed ? g_uiTexts.callWnd.t30001 : g_uiTexts.callWnd.t30000, m_currentLine, 2, true, true);
+    if (PreTranslateKeys(msg))
+        return TRUE;
+    return Vexel::CUIWnd::PreTranslateMessage(msg);
 }
 
 bool CCallPhonesWnd::PreTranslateKeys(MSG*)
@@ -176,21 +127,13 @@ bool CCallPhonesWnd::PreTranslateKeys(MSG*)
     return false;
 }
 
-bool CCallPhonesWnd::UpdateVideoSending(bool on)
+void CCallPhonesWnd::PlayKeyTone(char key)
 {
-    Session& line = Line(m_currentLine);
-    if (!line.IsBusy() || line.GetSessionId() == 0)
-        return false;
-    if (Tavik_startVideoSending(EngineHandle(), line.GetSessionId(), on ? 1 : 0) != 0)
-        return false;
-    line.SetSendingVideo(on ? 1 : 0);
-    return true;
-}
-
-bool CCallPhonesWnd::IsCurrentLineVideo() const
-{
+    if (g_pMainFrame)
+        g_pMainFrame->PlaySoundFile(KeyToneSoundName(key));
     const Session& line = GetLine(m_currentLine);
-    return line.IsBusy() && line.video != 0;
+    if (IsDtmfKey(key) && line.IsBusy())
+        engine_ops::SendDtmf(line.GetSessionId(), key);
 }
 
 void CCallPhonesWnd::SetLineInfoText(const CString& text, int line, int n, bool show, bool store)
@@ -215,31 +158,122 @@ void CCallPhonesWnd::SetInfoTextAllLines(const CString& text, int n)
     SetLineInfoText(text, m_currentLine, n, true, false);
 }
 
-void CCallPhonesWnd::SetLineButtonTexts()
+void CCallPhonesWnd::SetLineStatus(int line, const CString& text)
 {
-    if (!m_hWnd)
+    SetLineInfoText(text, line, 2, line == m_currentLine, true);
+}
+
+CString CCallPhonesWnd::GetNumberFieldText() const
+{
+    CString text;
+    if (const CWnd* field = m_hWnd ? GetDlgItem(IDC_CMB_PHONENUMBER) : nullptr)
+        field->GetWindowText(text);
+    return text;
+}
+
+void CCallPhonesWnd::SetNumberFieldText(const CString& text)
+{
+    CWnd* const field = m_hWnd ? GetDlgItem(IDC_CMB_PHONENUMBER) : nullptr;
+    if (!field)
         return;
-    const CString* const captions[] = {&g_uiTexts.callWnd.t30027, &g_uiTexts.callWnd.t30028,
-                                       &g_uiTexts.callWnd.t30029, &g_uiTexts.callWnd.t30030,
-                                       &g_uiTexts.callWnd.t30031};
-    for (int line = 1; line <= kLineCount; ++line) {
-        SetDlgItemText(IDC_CHK_LINE1 + line - 1, *captions[line - 1]);
-        if (auto* button = dynamic_cast<Vexel::CSkinButton*>(GetDlgItem(IDC_CHK_LINE1 + line - 1)))
-            SetWhiteText(*button);
+    field->SetWindowText(text);
+    const int end = text.GetLength();
+    field->SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(end, end));
+}
+
+void CCallPhonesWnd::ClearNumber(bool all)
+{
+    CString text = GetNumberFieldText();
+    if (all)
+        text.Empty();
+    else if (!text.IsEmpty())
+        text = text.Left(text.GetLength() - 1);
+    SetNumberFieldText(text);
+    CurrentLine().SetPhoneNumber(text);
+    if (!all)
+        return;
+    if (SignedIn()) {
+        SetInfoTextAllLines(CString(), 1);
+        SetInfoTextAllLines(g_uiTexts.callWnd.t30002, 2);
+        SetInfoTextAllLines(g_uiTexts.callWnd.t30003, 3);
+    } else {
+        SetInfoTextAllLines(CString(), 2);
     }
+}
+
+void CCallPhonesWnd::AddDialledNumber(const CString& number)
+{
+    if (number.IsEmpty())
+        return;
+    if (CWnd* const field = m_hWnd ? GetDlgItem(IDC_CMB_PHONENUMBER) : nullptr) {
+        // The one empty item the list may start with goes when the first real number comes.
+        if (field->SendMessage(CB_GETCOUNT) == 1 && field->SendMessage(CB_GETLBTEXTLEN, 0) == 0)
+            field->SendMessage(CB_DELETESTRING, 0);
+        field->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(number.GetString()));
+    }
+    m_dialledNumbers.push_back(WideToAnsi(number));
+}
+
+bool CCallPhonesWnd::IsChecked(int id) const
+{
+    return m_hWnd && ::SendDlgItemMessageW(m_hWnd, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void CCallPhonesWnd::SetCheck(int id, bool checked)
+{
+    if (m_hWnd)
+        ::SendDlgItemMessageW(m_hWnd, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void CCallPhonesWnd::EnableControl(int id, bool enable)
+{
+    if (CWnd* const control = m_hWnd ? GetDlgItem(id) : nullptr)
+        control->EnableWindow(enable ? TRUE : FALSE);
+}
+
+bool CCallPhonesWnd::IsAutoAnswerOn() const
+{
+    return IsChecked(IDC_CHK_AA);
+}
+
+bool CCallPhonesWnd::IsDoNotDisturbOn() const
+{
+    return IsChecked(IDC_CHK_DND);
+}
+
+bool CCallPhonesWnd::IsConferenceOn() const
+{
+    return IsChecked(IDC_CHK_CONFERENCE);
 }
 
 void CCallPhonesWnd::InitVolumeSliders()
 {
     const TavikHandle handle = EngineHandle();
     const struct {
-        int id;
+        Vexel::CSliderCtrlEx* slider;
         int volume;
-    } sliders[] = {{IDC_SLDEX_MIC, Tavik_getMicVolume(handle)}, {IDC_SLDEX_VOLUME, Tavik_getSpeakerVolume(handle)}};
+    } sliders[] = {{m_pMicSlider, Tavik_getMicVolume(handle)}, {m_pSpeakerSlider, Tavik_getSpeakerVolume(handle)}};
     for (const auto& entry : sliders) {
-        if (auto* slider = m_hWnd ? dynamic_cast<Vexel::CSliderCtrlEx*>(GetDlgItem(entry.id)) : nullptr) {
-            slider->SetRange(0, kMaxVolume, TRUE);
-            slider->SetPos(entry.volume);
+        if (entry.slider) {
+            entry.slider->SetRange(0, kMaxVolume, TRUE);
+            entry.slider->SetPos(entry.volume);
         }
     }
+}
+
+bool CCallPhonesWnd::UpdateVideoSending(bool on)
+{
+    Session& line = CurrentLine();
+    if (!line.IsBusy() || line.GetSessionId() == 0)
+        return false;
+    if (Tavik_startVideoSending(EngineHandle(), line.GetSessionId(), on ? 1 : 0) != 0)
+        return false;
+    line.SetSendingVideo(on ? 1 : 0);
+    return true;
+}
+
+bool CCallPhonesWnd::IsCurrentLineVideo() const
+{
+    const Session& line = GetLine(m_currentLine);
+    return line.IsBusy() && line.video != 0;
 }

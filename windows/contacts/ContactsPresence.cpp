@@ -3,7 +3,7 @@
 
 #include "core/TavikSQL.h"
 #include "core/TavikUtility.h"
-#include "windows/main/MainFrame.h"
+#include "windows/call/EngineOperations.h"
 
 #include <cstdlib>
 
@@ -25,11 +25,6 @@ bool AcceptedSubscription(int columns, char** values, char** names, int& subscri
             subscribeId = static_cast<int>(std::strtol(values[i], nullptr, 10));
     }
     return accepted && subscribeId != 0;
-}
-
-TavikHandle EngineHandle()
-{
-    return g_pMainFrame ? g_pMainFrame->GetEngineHandle() : 0;
 }
 
 int OnlineRowCallback(void* argument, int columns, char** values, char** names)

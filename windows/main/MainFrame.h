@@ -226,3 +226,16 @@ class CSkinButton;
 }
 // White text in every look, checked or not: the page and line buttons' captions.
 void SetWhiteText(Vexel::CSkinButton& button);
+
+// A skinned button's tool tip, by control id and UI text slot.
+struct ButtonTip {
+    int id;
+    const CString* text;
+};
+// Gives each skinned button of `window` its tip; ids that name no skinned button are skipped.
+void SetButtonTips(CWnd& window, const ButtonTip* tips, size_t count);
+template <size_t Count>
+void SetButtonTips(CWnd& window, const ButtonTip (&tips)[Count])
+{
+    SetButtonTips(window, tips, Count);
+}

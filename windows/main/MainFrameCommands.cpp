@@ -287,17 +287,19 @@ void CMainFrame::StopUpdateWorker()
 
 void CMainFrame::SetToolTips()
 {
-    const struct {
-        int id;
-        const CString* text;
-    } tips[] = {
+    const ButtonTip tips[] = {
         {IDC_BTN_ADDCONTACT, &g_uiTexts.menuBlank.t13000}, {IDC_BTN_WEBCAM, &g_uiTexts.dlgVideoSetup.t25001},
         {IDC_BTN_DOWNMENU, &g_uiTexts.mainWnd.t35017},     {IDC_BTN_MIN, &g_uiTexts.mainWnd.t35015},
         {IDC_BTN_CLOSE, &g_uiTexts.mainWnd.t35016},
     };
-    for (const auto& tip : tips) {
-        if (auto* button = dynamic_cast<Vexel::CSkinButton*>(GetDlgItem(tip.id)))
-            button->SetToolTip(*tip.text);
+    SetButtonTips(*this, tips);
+}
+
+void SetButtonTips(CWnd& window, const ButtonTip* tips, size_t count)
+{
+    for (size_t i = 0; i < count; ++i) {
+        if (auto* button = dynamic_cast<Vexel::CSkinButton*>(window.GetDlgItem(tips[i].id)))
+            button->SetToolTip(*tips[i].text);
     }
 }
 
