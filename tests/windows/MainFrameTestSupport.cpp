@@ -68,11 +68,15 @@ void RecordingCalls::OnSipEvent(SIPCallbackCommand* record)
 void RecordingHistory::LoadHistory()
 {
     m_log.log.push_back("history:load");
+    if (passOn)
+        CHistoryWnd::LoadHistory();
 }
 
 void RecordingHistory::DeleteAllItems(bool alsoFromDatabase)
 {
     m_log.log.push_back(alsoFromDatabase ? "history:clear-all" : "history:clear-list");
+    if (passOn)
+        CHistoryWnd::DeleteAllItems(alsoFromDatabase);
 }
 
 // --- update worker

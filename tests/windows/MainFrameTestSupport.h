@@ -68,6 +68,7 @@ public:
     explicit RecordingHistory(PageLog& log) : m_log(log) {}
     void LoadHistory() override;
     void DeleteAllItems(bool alsoFromDatabase) override;
+    bool passOn = false;   // the history page's own handling runs too
 
 private:
     PageLog& m_log;
@@ -91,6 +92,7 @@ public:
     explicit TestMainFrame(PageLog& log, bool withWorker = true);
     RecordingContacts* Contacts() { return static_cast<RecordingContacts*>(m_pContactsWnd); }
     RecordingCalls* Calls() { return static_cast<RecordingCalls*>(m_pCallPhonesWnd); }
+    RecordingHistory* History() { return static_cast<RecordingHistory*>(m_pHistoryWnd); }
     void Command(UINT id) { SendMessage(WM_COMMAND, id, 0); }
 };
 
