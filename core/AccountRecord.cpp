@@ -242,10 +242,17 @@ void LoadAccount()
         return;
     if (table.Rows() < 1 || table.Columns() < 1)
         return;
-    for (int c = 0; c < table.Columns(); ++c) {
-        if (const ColumnField* field = FindColumn(table.Name(c)))
-            StoreColumn(*field, table.Value(0, c), g_account);
-    }
+    for (int c = 0; c < table.Columns(); ++c)
+        StoreAccountColumn(table.Name(c), table.Value(0, c), g_account);
+}
+
+bool StoreAccountColumn(const char* name, const char* value, AccountRecord& account)
+{
+    const ColumnField* const field = FindColumn(name);
+    if (!field)
+        return false;
+    StoreColumn(*field, value, account);
+    return true;
 }
 
 bool SaveAccount()

@@ -44,6 +44,11 @@ extern AccountRecord g_account;
 // such row, leaves it as it was.
 void LoadAccount();
 
+// Copies one value of a User row (column `name`, as SQLite names it) into its field of
+// `account`: numbers by their leading digits, Tls and Srtp set only by 1, a Transport outside
+// 0..3 as 0, NULL as empty or 0. false, with nothing changed, for a column no field takes.
+bool StoreAccountColumn(const char* name, const char* value, AccountRecord& account);
+
 // Stores g_account as its User row (replacing the row of the same key) and records whether it
 // signs in automatically next time; adds the default contact group to an empty Groups table.
 // false, with nothing written, for an incomplete account or when the row could not be stored

@@ -64,6 +64,10 @@ BOOL CInternetSession::SetOption(DWORD option, DWORD value)
     if (::InternetSetOptionW(m_handle.Get(), option, &value, sizeof value)) {
         if (option == INTERNET_OPTION_CONNECT_TIMEOUT)
             m_connectTimeout = value;
+        else if (option == INTERNET_OPTION_SEND_TIMEOUT)
+            m_sendTimeout = value;
+        else if (option == INTERNET_OPTION_RECEIVE_TIMEOUT)
+            m_receiveTimeout = value;
         return TRUE;
     }
     RecordFailure(::GetLastError());
@@ -147,6 +151,15 @@ std::unique_ptr<CHttpFile> CHttpConnection::OpenRequest(LPCWSTR verb, LPCWSTR ob
     if (!handle) {
         m_session.RecordFailure(::GetLastError());
         return nullptr;
+    }
+    const struct {
+        DWORD option;
+        DWORD value;
+    } timeouts[] = {{INTERNET_OPTION_SEND_TIMEOUT, m_session.m_sendTimeout},
+                    {INTERNET_OPTION_RECEIVE_TIMEOUT, m_session.m_receiveTimeout}};
+    for (auto timeout : timeouts) {
+        if (timeout.value > 0)
+            ::InternetSetOptionW(handle, timeout.option, &timeout.value, sizeof timeout.value);
     }
     INTERNET_PORT port = m_port;
     if (port == INTERNET_INVALID_PORT_NUMBER)

@@ -65,7 +65,9 @@ public:
     // before the connections it is meant for are opened: they take it from the session.
     // The connect time-out is also held by the framework itself: without a proxy, a
     // request first tries to reach its server within that time and fails with
-    // ERROR_INTERNET_TIMEOUT when it cannot (not every system's HTTP stack holds it).
+    // ERROR_INTERNET_TIMEOUT when it cannot (not every system's HTTP stack holds it). The
+    // send and receive time-outs are handed to every request opened afterwards, as not every
+    // system's HTTP stack passes them down from the session.
     BOOL SetOption(DWORD option, DWORD value);
     BOOL QueryOption(DWORD option, DWORD& value);
 
@@ -92,6 +94,8 @@ private:
     CInternetHandle m_handle;
     DWORD_PTR m_context;
     DWORD m_connectTimeout = 0;   // ms; 0: the system's own
+    DWORD m_sendTimeout = 0;      // ms; 0: the system's own
+    DWORD m_receiveTimeout = 0;   // ms; 0: the system's own
     InternetFailure m_failure;
 };
 

@@ -3,7 +3,7 @@
 // status and body. A refused connection and a connect time-out come back as failures
 // with their text, the time-out within the time set, and nothing is thrown.
 // Winsock's header must come before the system header that the framework headers bring.
-#include "tests/framework/LoopbackHttpServer.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "framework/Internet.h"
 
 #include <gtest/gtest.h>
@@ -169,6 +169,27 @@ TEST_F(InternetTest, AConnectTimeOutIsHonoured)
         << fetched.failure.error;
     EXPECT_FALSE(fetched.failure.text.IsEmpty());
     // It waited for the time set, and not for the minute or more the system would try.
+    EXPECT_GE(elapsed, 400u);
+    EXPECT_LT(elapsed, 10000u);
+}
+
+TEST_F(InternetTest, TheSessionsReceiveTimeOutHoldsForAServerThatNeverAnswers)
+{
+    // Takes the connection (the system completes it) but never reads or answers.
+    nettest::Socket silent = nettest::Socket::BoundToLoopback();
+    ASSERT_TRUE(silent.Valid());
+    ASSERT_EQ(0, listen(silent.Get(), 4));
+
+    CInternetSession session(kAgent);
+    ASSERT_TRUE(session.SetOption(INTERNET_OPTION_RECEIVE_TIMEOUT, 500));
+    auto connection = session.GetHttpConnection(L"127.0.0.1", silent.Port());
+    ASSERT_TRUE(connection);
+    auto file = connection->OpenRequest(CHttpConnection::HTTP_VERB_GET, L"lumeo.htm");
+    ASSERT_TRUE(file);
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_FALSE(file->SendRequest());
+    const ULONGLONG elapsed = GetTickCount64() - start;
+    EXPECT_NE(0u, session.GetLastFailure().error);
     EXPECT_GE(elapsed, 400u);
     EXPECT_LT(elapsed, 10000u);
 }

@@ -3,7 +3,7 @@
 // that it refuses, rather than throws, when there is no image or the file cannot be written.
 #include "core/DIBSectionLite.h"
 #include "resources/ProgramIds.h"
-#include "tests/skin_ui/GdiCount.h"
+#include "tests/support/GdiCount.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -151,16 +151,16 @@ TEST_F(DibSection, OneObjectServesResourcesOfDifferentSizesInTurn)
 
 TEST_F(DibSection, EveryGdiObjectGoesWithTheImageOnBothTheLoadedAndTheRefusedPath)
 {
-    const int before = skin_ui_test::LiveGdiObjects();
+    const int before = lumeo_test::LiveGdiObjects();
     {
         CDIBSectionLite image;
         for (UINT id : {UINT{IDB_MAIN}, UINT{IDB_TICK_N}, UINT{IDB_MSGBOX}, UINT{9}, UINT{IDB_SETTING}}) {
             image.LoadResourceId(id);
             image.Save(File(L"leak.bmp").c_str());
         }
-        EXPECT_GT(skin_ui_test::LiveGdiObjects(), before);   // the last image and its palette
+        EXPECT_GT(lumeo_test::LiveGdiObjects(), before);   // the last image and its palette
     }
-    EXPECT_EQ(before, skin_ui_test::LiveGdiObjects());
+    EXPECT_EQ(before, lumeo_test::LiveGdiObjects());
 }
 
 TEST(DibSectionRules, ColourEntriesAndRowBytesFollowTheBitmapFormat)

@@ -1,8 +1,9 @@
 // The tree list as its parent and a derived list see it: its window class, a column click
 // read as a list view's with item -1, column texts inside and outside the header's columns,
-// the hidden row of column texts going with its item, the own scroll bar shown only while
-// the tree overflows, rows a derived list draws, the mouse passed on, expansions that leave
-// the tree redrawing, and the factory that makes it from a skin record.
+// the hidden row of column texts made by a first text and going with its item, the own
+// scroll bar shown only while the tree overflows (and waiting while the tree's redraw is
+// held), rows a derived list draws, the mouse passed on, expansions that leave the tree
+// redrawing, and the factory that makes it from a skin record.
 #include "ControlParent.h"
 #include "ControlTestSupport.h"
 #include "GdiCount.h"
@@ -216,6 +217,10 @@ TEST_F(TreeListTest, TheHiddenRowGoesWithItsItemSoLaterItemsKeepTheirTexts)
     const HTREEITEM a = list.InsertItem(L"A");
     const HTREEITEM b = tree.InsertItem(L"B");   // straight on the tree part, as a derived list does
     const HTREEITEM c = list.InsertItem(L"C");
+    // A row is made by an item's first text in a column 1.., not by the item.
+    EXPECT_EQ(rows.GetItemCount(), 0);
+    EXPECT_EQ(tree.FindColumnRow(a), -1);
+    EXPECT_STREQ(tree.GetColumnText(a, 1), L"");
     tree.SetColumnText(a, 1, L"a1");
     tree.SetColumnText(b, 1, L"b1");
     tree.SetColumnText(c, 1, L"c1");
@@ -276,6 +281,22 @@ TEST_F(TreeListTest, TheOwnBarShowsOnlyWhileTheTreeOverflows)
             }
         }
     }
+}
+
+TEST_F(TreeListTest, RowsAddedWithTheRedrawHeldReachTheBarWhenItIsUpdated)
+{
+    Make(list);
+    CTreeList& tree = *list.GetTreeList();
+    CScrollBarEx& bar = *list.GetVertScrollBarEx();
+    tree.SendMessage(WM_SETREDRAW, FALSE);
+    AddItems(list, 30);
+    EXPECT_FALSE(bar.IsWindowVisible()) << "the bar waits while the redraw is held";
+    tree.SendMessage(WM_SETREDRAW, TRUE);
+    EXPECT_EQ(list.UpdateScrollBar(), 0);
+    EXPECT_TRUE(bar.IsWindowVisible());
+    SCROLLINFO info{sizeof(info), SIF_ALL};
+    ASSERT_TRUE(tree.GetScrollInfo(SB_VERT, &info));
+    EXPECT_EQ(bar.GetScrollInfo().nMax, info.nMax);
 }
 
 TEST_F(TreeListTest, TheOwnBarScrollsTheTree)

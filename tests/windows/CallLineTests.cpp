@@ -12,11 +12,7 @@ namespace {
 using testing::ElementsAre;
 using testing::IsEmpty;
 
-class CallLines : public CallPageTest {
-protected:
-    // A click on a check box: it toggles, then tells the page.
-    void Click(int id) const { ::SendDlgItemMessageW(Page().GetSafeHwnd(), id, BM_CLICK, 0, 0); }
-};
+class CallLines : public CallPageTest {};
 
 TEST_F(CallLines, AtCreationLineOneIsChosenEverySelectorIsEnabledAndHoldAndTransferAreOff)
 {

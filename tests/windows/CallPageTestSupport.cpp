@@ -5,10 +5,25 @@
 #include "core/TextConvert.h"
 #include "resources/Resource.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
 namespace windows_test {
+
+std::vector<int> HeldKeys::s_keys;
+
+HeldKeys::HeldKeys(std::vector<int> keys)
+{
+    s_keys = std::move(keys);
+    m_previous = SetKeyDownQuery([](int key) { return std::find(s_keys.begin(), s_keys.end(), key) != s_keys.end(); });
+}
+
+HeldKeys::~HeldKeys()
+{
+    SetKeyDownQuery(m_previous);
+    s_keys.clear();
+}
 
 std::uint32_t CallPageTest::s_ticks = 0;
 std::int64_t CallPageTest::s_now = 0;
@@ -190,6 +205,11 @@ void CallPageTest::Command(int id) const
     Page().SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(Page().GetSafeHwnd(), id)));
 }
 
+void CallPageTest::Click(int id) const
+{
+    ::SendDlgItemMessageW(Page().GetSafeHwnd(), id, BM_CLICK, 0, 0);
+}
+
 bool CallPageTest::IsChecked(int id) const
 {
     return ::SendDlgItemMessageW(Page().GetSafeHwnd(), id, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -212,11 +232,21 @@ void CallPageTest::TypeNumber(const wchar_t* number) const
 
 void CallPageTest::PressEnter() const
 {
+    EXPECT_TRUE(PressKey(VK_RETURN));
+}
+
+bool CallPageTest::PressKey(UINT virtualKey, HWND target) const
+{
     MSG message{};
-    message.hwnd = Page().GetSafeHwnd();
+    message.hwnd = target ? target : Page().GetSafeHwnd();
     message.message = WM_KEYDOWN;
-    message.wParam = VK_RETURN;
-    EXPECT_TRUE(CWnd::WalkPreTranslateTree(&message));
+    message.wParam = virtualKey;
+    return CWnd::WalkPreTranslateTree(&message) != FALSE;
+}
+
+HWND CallPageTest::NumberEdit() const
+{
+    return ::GetWindow(::GetDlgItem(Page().GetSafeHwnd(), IDC_CMB_PHONENUMBER), GW_CHILD);
 }
 
 } // namespace windows_test

@@ -5,6 +5,7 @@
 // three labels, the lines, the engine journal of call operations, the sounds played and the
 // rows of table History.
 #include "tests/windows/MainFrameTestSupport.h"
+#include "windows/call/KeyState.h"
 
 #include <array>
 #include <cstdint>
@@ -28,6 +29,19 @@ struct EventFields {
     const char* note = nullptr;
     bool earlyMedia = false;
     bool video = false;
+};
+
+// Holds Shift and Ctrl down, as the call page asks of them, for the life of the object.
+class HeldKeys {
+public:
+    explicit HeldKeys(std::vector<int> keys);
+    ~HeldKeys();
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+
+private:
+    static std::vector<int> s_keys;
+    KeyDownQuery m_previous;
 };
 
 class CallPageTest : public MainFrameTest {
@@ -70,12 +84,19 @@ protected:
     bool TakeTimer(UINT_PTR id) const;
     void Tick(UINT_PTR id) const;
     void Command(int id) const;
+    // A click on a check box: it toggles, then tells the page.
+    void Click(int id) const;
     bool IsChecked(int id) const;
     bool IsEnabled(int id) const;
     void SetChecked(int id, bool checked) const;
     void TypeNumber(const wchar_t* number) const;
     // Enter, as the message loop hands it to the page.
     void PressEnter() const;
+    // A WM_KEYDOWN for `target` (the page when null) as the message loop offers it to the
+    // window tree: true when a window consumed it.
+    bool PressKey(UINT virtualKey, HWND target = nullptr) const;
+    // The number field's edit, the window a user types into.
+    HWND NumberEdit() const;
 
     // The call clock: milliseconds and seconds since 1970, moved by the tests.
     static std::uint32_t s_ticks;

@@ -1,6 +1,7 @@
 // Proves the call page's rules apart from any window: the party a placed call shows, the peer
 // and call type a history row keeps (a call answered within its first second still counts as
-// answered), the sound and DTMF of each key, and the conference's list of sessions.
+// answered), the sound and DTMF of each key, what each keyboard key types, and the
+// conference's list of sessions.
 #include "core/TextConvert.h"
 #include "windows/call/CallHistoryRow.h"
 #include "windows/call/Conference.h"
@@ -98,6 +99,29 @@ TEST(CallRules, EveryKeyNamesItsSoundAndOnlyTheDialPadSendsDtmf)
     for (const auto& row : kCases) {
         EXPECT_STREQ(row.sound, KeyToneSoundName(row.key)) << row.key;
         EXPECT_EQ(row.dtmf, IsDtmfKey(row.key)) << row.key;
+    }
+}
+
+TEST(CallRules, EachKeyboardKeyTypesItsCharacterWithItsTone)
+{
+    const struct {
+        UINT key;
+        bool shift;
+        wchar_t character;
+        char tone;
+    } kCases[] = {
+        {'1', true, L'!', '#'},       {'2', true, L'@', '#'},       {'3', true, L'#', '#'},
+        {'4', true, L'$', '*'},       {'8', true, L'*', '*'},       {'9', true, L'(', '#'},
+        {'0', true, 0, 0},            {'A', true, 0, 0},            {'0', false, L'0', '0'},
+        {'9', false, L'9', '9'},      {VK_NUMPAD0, false, L'0', '0'}, {VK_NUMPAD7, false, L'7', '7'},
+        {VK_MULTIPLY, false, L'*', '*'}, {'A', false, L'a', 'a'},   {'Z', false, L'z', 'a'},
+        {VK_F1, false, 0, 0},         {VK_SPACE, false, 0, 0},      {VK_BACK, false, 0, 0},
+    };
+    for (const auto& row : kCases) {
+        const TypedKey typed = row.shift ? ShiftedKey(row.key) : PlainKey(row.key);
+        SCOPED_TRACE(testing::Message() << "key " << row.key << (row.shift ? " with Shift" : ""));
+        EXPECT_EQ(row.character, typed.character);
+        EXPECT_EQ(row.tone, typed.tone);
     }
 }
 

@@ -4,7 +4,7 @@
 // unknown peer opens a window of its own; non-ASCII text survives both ways; the 1024-byte
 // limit; closing, hiding and reopening; and a contact record freed while its chat is open.
 #include "tests/windows/MainFrameTestSupport.h"
-#include "tests/windows/SkinnedWindowTestSupport.h"
+#include "tests/support/SkinnedWindowTestSupport.h"
 
 #include "config/UiTextTable.h"
 #include "engine/TavikControl.h"
@@ -20,6 +20,11 @@
 using testing::ElementsAre;
 
 namespace windows_test {
+
+using lumeo_test::ChildText;
+using lumeo_test::SkinControlKinds;
+using lumeo_test::WindowText;
+
 namespace {
 
 const std::wstring kOwnHeader = L"Alice<alice@sip.example> CHAT_WND/31002\r\n";

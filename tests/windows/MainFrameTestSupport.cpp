@@ -25,6 +25,7 @@ namespace windows_test {
 std::vector<ShellCall> MainFrameTest::s_shell;
 std::vector<TrayCall> MainFrameTest::s_tray;
 std::vector<std::wstring> MainFrameTest::s_sounds;
+std::vector<DWORD> MainFrameTest::s_soundFlags;
 std::vector<DWORD> MainFrameTest::s_pauses;
 std::vector<UINT> MainFrameTest::s_menus;
 std::wstring MainFrameTest::s_lastMenuCheck;
@@ -67,11 +68,15 @@ void RecordingCalls::OnSipEvent(SIPCallbackCommand* record)
 void RecordingHistory::LoadHistory()
 {
     m_log.log.push_back("history:load");
+    if (passOn)
+        CHistoryWnd::LoadHistory();
 }
 
 void RecordingHistory::DeleteAllItems(bool alsoFromDatabase)
 {
     m_log.log.push_back(alsoFromDatabase ? "history:clear-all" : "history:clear-list");
+    if (passOn)
+        CHistoryWnd::DeleteAllItems(alsoFromDatabase);
 }
 
 // --- update worker
@@ -245,6 +250,7 @@ void MainFrameTest::SetUp()
     s_shell.clear();
     s_tray.clear();
     s_sounds.clear();
+    s_soundFlags.clear();
     s_pauses.clear();
     s_menus.clear();
     s_lastMenuCheck.clear();
@@ -256,8 +262,9 @@ void MainFrameTest::SetUp()
         s_tray.push_back({message, data->uID, data->uFlags, data->uCallbackMessage, data->szTip});
         return TRUE;
     });
-    m_previousSound = SetSoundPlayer([](LPCWSTR path, DWORD) -> BOOL {
+    m_previousSound = SetSoundPlayer([](LPCWSTR path, DWORD flags) -> BOOL {
         s_sounds.push_back(path);
+        s_soundFlags.push_back(flags);
         return TRUE;
     });
     m_previousPause = SetPauseHandler([](DWORD milliseconds) { s_pauses.push_back(milliseconds); });

@@ -68,6 +68,7 @@ public:
     explicit RecordingHistory(PageLog& log) : m_log(log) {}
     void LoadHistory() override;
     void DeleteAllItems(bool alsoFromDatabase) override;
+    bool passOn = false;   // the history page's own handling runs too
 
 private:
     PageLog& m_log;
@@ -91,6 +92,7 @@ public:
     explicit TestMainFrame(PageLog& log, bool withWorker = true);
     RecordingContacts* Contacts() { return static_cast<RecordingContacts*>(m_pContactsWnd); }
     RecordingCalls* Calls() { return static_cast<RecordingCalls*>(m_pCallPhonesWnd); }
+    RecordingHistory* History() { return static_cast<RecordingHistory*>(m_pHistoryWnd); }
     void Command(UINT id) { SendMessage(WM_COMMAND, id, 0); }
 };
 
@@ -172,6 +174,7 @@ protected:
     static std::vector<ShellCall> s_shell;
     static std::vector<TrayCall> s_tray;
     static std::vector<std::wstring> s_sounds;
+    static std::vector<DWORD> s_soundFlags;     // the flags of each sound, in step with s_sounds
     static std::vector<DWORD> s_pauses;
     static std::vector<UINT> s_menus;           // menus opened, by resource id
     static std::wstring s_lastMenuCheck;        // the checked language item's text, if any

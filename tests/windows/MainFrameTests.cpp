@@ -4,6 +4,7 @@
 // language or a presence does; the shell actions; and the chat-window list and small services.
 #include "config/UiTextTable.h"
 #include "config/UpdateWnd.h"
+#include "core/AccountRecord.h"
 #include "core/OptionsRecord.h"
 #include "core/TavikSQL.h"
 #include "resources/ProgramIds.h"
@@ -145,16 +146,21 @@ TEST_F(MainWindow, ShellActionsOpenTheSiteTheGuideAndMail)
     EXPECT_EQ(L"mailto:", s_shell[3].file);
 }
 
-TEST_F(MainWindow, ANewVersionShowsTheUpdateWindowWithTheLatestText)
+TEST_F(MainWindow, ANewVersionShowsTheUpdateWindowWithTheTextItCarriesOnce)
 {
     CreateFrame();
-    g_latestVersion = "8.2, Build 02012015";
+    g_account.LatestVersion.clear();
     std::wstring shown;
-    ModalAnswers answers({IDOK});
+    ModalAnswers answers({IDOK, IDOK});
     answers.inspect = [&](Vexel::CUIWnd& window) { shown = static_cast<CUpdateWnd&>(window).m_latestVersion.Str(); };
-    EXPECT_EQ(0, frame->SendMessage(WM_NEW_VERSION));
+    for (int i = 0; i < 2; ++i) {
+        auto text = std::make_unique<std::string>("8.2, Build 02012015");
+        EXPECT_EQ(0, frame->SendMessage(WM_NEW_VERSION, 0, reinterpret_cast<LPARAM>(text.release())));
+    }
+    EXPECT_EQ(0, frame->SendMessage(WM_NEW_VERSION));   // no text: nothing to offer
     EXPECT_THAT(answers.Windows(), ElementsAre(L"IDW_UPDATE"));
     EXPECT_EQ(L"8.2, Build 02012015", shown);
+    EXPECT_EQ("8.2, Build 02012015", g_account.LatestVersion);
 }
 
 class PeerChat : public CChatWnd {
@@ -197,6 +203,8 @@ TEST_F(MainWindow, SmallServicesDoWhatThePagesAskOf)
     frame->PlaySoundFile("ringin");
     ASSERT_EQ(1u, s_sounds.size());
     EXPECT_NE(std::wstring::npos, s_sounds[0].find(L"\\sound\\ringin.wav"));
+    // Played without waiting, and a missing file stays silent.
+    EXPECT_EQ(static_cast<DWORD>(SND_ASYNC | SND_FILENAME | SND_NODEFAULT), s_soundFlags[0]);
     EXPECT_EQ("Friends", frame->GetStoredGroupName("CONTACTDETAILS_WND/32000"));
     EXPECT_EQ("contactdetails_wnd/32000", frame->GetStoredGroupName("contactdetails_wnd/32000"));
     // The default group is named in the current language at creation.

@@ -1,7 +1,7 @@
 // The skinned message box: its caption in the title label and as the window text, its message
 // in the text label, OK ending the run with 1 and Escape or the system's close with 2, and
 // its owner disabled for the run. Each run is driven from inside its own modal loop.
-#include "tests/windows/SkinnedWindowTestSupport.h"
+#include "tests/support/SkinnedWindowTestSupport.h"
 
 #include "resources/Resource.h"
 #include "windows/msgbox/MessageBox.h"
@@ -9,6 +9,13 @@
 #include <gtest/gtest.h>
 
 namespace windows_test {
+
+using lumeo_test::ChildText;
+using lumeo_test::PostKey;
+using lumeo_test::PostedActions;
+using lumeo_test::ShippedSkinTest;
+using lumeo_test::WindowText;
+
 namespace {
 
 constexpr int kNotEnded = -99;

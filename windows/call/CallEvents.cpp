@@ -264,8 +264,9 @@ void CCallPhonesWnd::OnCallEvent18(SIPCallbackCommand* record)
     const int line = FindLineBySession(record);
     if (line < 1)
         return;
-    // A call that is gone no longer rings, either way.
+    // A call that is gone no longer rings, either way, nor stays in the conference.
     StopRingTones();
+    m_conference.Remove(GetLine(line).GetSessionId());
     Line(line).Reset();
     StopClock(line);
     SetLineStatus(line, g_uiTexts.callWnd.t30021);

@@ -178,15 +178,3 @@ void CCallPhonesWnd::ShowConferenceText(const CString& text)
     }
     SetLineInfoText(status, m_currentLine, 2, true, false);
 }
-
-void CCallPhonesWnd::JoinLineToConference(int line)
-{
-    if (!g_pMainFrame || !g_pMainFrame->IsSignedIn() || !IsConferenceOn() || LineIndex(line) == 0)
-        return;
-    Session& record = Line(line);
-    Tavik_joinToConference(EngineHandle(), record.GetSessionId());
-    m_conference.Add(record.GetSessionId());
-    record.SetHeld(0);
-    if (line == m_currentLine)
-        SetCheck(IDC_CHK_HOLD, false);
-}

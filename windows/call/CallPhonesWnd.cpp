@@ -1,5 +1,5 @@
-// The call page's window: creation, message map, timers, keys, the line texts on the labels,
-// the number field and the one sound routine.
+// The call page's window: creation, message map, timers, Enter, the line texts on the labels
+// and the number field.
 #include "windows/call/CallPhonesWnd.h"
 
 #include "config/UiTextTable.h"
@@ -12,27 +12,37 @@
 #include "windows/call/KeyTones.h"
 #include "windows/main/MainFrame.h"
 
-namespace {
-
-constexpr int kMaxVolume = 255;
-
-bool SignedIn()
-{
-    return g_pMainFrame && g_pMainFrame->IsSignedIn();
-}
-
-} // namespace
-
 BEGIN_MESSAGE_MAP(CCallPhonesWnd, Vexel::CUIWnd)
     ON_WM_CREATE()
     ON_WM_TIMER()
+    ON_WM_HSCROLL()
     ON_COMMAND(IDC_BTN_DIAL, &CCallPhonesWnd::OnDial)
+    ON_COMMAND(IDC_BTN_CLEAR, &CCallPhonesWnd::OnClear)
     ON_COMMAND(IDC_BTN_HANGUP, &CCallPhonesWnd::OnHangUp)
+    ON_COMMAND(IDC_BTN_NUM1, &CCallPhonesWnd::OnNum1)
+    ON_COMMAND(IDC_BTN_NUM2, &CCallPhonesWnd::OnNum2)
+    ON_COMMAND(IDC_BTN_NUM3, &CCallPhonesWnd::OnNum3)
+    ON_COMMAND(IDC_BTN_NUM4, &CCallPhonesWnd::OnNum4)
+    ON_COMMAND(IDC_BTN_NUM5, &CCallPhonesWnd::OnNum5)
+    ON_COMMAND(IDC_BTN_NUM6, &CCallPhonesWnd::OnNum6)
+    ON_COMMAND(IDC_BTN_NUM7, &CCallPhonesWnd::OnNum7)
+    ON_COMMAND(IDC_BTN_NUM8, &CCallPhonesWnd::OnNum8)
+    ON_COMMAND(IDC_BTN_NUM9, &CCallPhonesWnd::OnNum9)
+    ON_COMMAND(IDC_BTN_NUMSTAR, &CCallPhonesWnd::OnNumStar)
+    ON_COMMAND(IDC_BTN_NUM0, &CCallPhonesWnd::OnNum0)
+    ON_COMMAND(IDC_BTN_NUMSHARP, &CCallPhonesWnd::OnNumSharp)
+    ON_COMMAND(IDC_CHK_RECORD, &CCallPhonesWnd::OnRecord)
+    ON_COMMAND(IDC_CHK_TRANSFER, &CCallPhonesWnd::OnTransfer)
+    ON_COMMAND(IDC_CHK_HOLD, &CCallPhonesWnd::OnHold)
+    ON_COMMAND(IDC_CHK_CONFERENCE, &CCallPhonesWnd::OnConference)
+    ON_COMMAND(IDC_CHK_MUTEMIC, &CCallPhonesWnd::OnMuteMic)
     ON_COMMAND(IDC_CHK_LINE1, &CCallPhonesWnd::OnLine1)
     ON_COMMAND(IDC_CHK_LINE2, &CCallPhonesWnd::OnLine2)
     ON_COMMAND(IDC_CHK_LINE3, &CCallPhonesWnd::OnLine3)
     ON_COMMAND(IDC_CHK_LINE4, &CCallPhonesWnd::OnLine4)
     ON_COMMAND(IDC_CHK_LINE5, &CCallPhonesWnd::OnLine5)
+    ON_COMMAND(IDC_CHK_MUTESPK, &CCallPhonesWnd::OnMuteSpeaker)
+    ON_CBN_DROPDOWN(IDC_CMB_PHONENUMBER, &CCallPhonesWnd::OnPhoneNumberDropDown)
 END_MESSAGE_MAP()
 
 CCallPhonesWnd::CCallPhonesWnd() = default;
@@ -50,23 +60,11 @@ int CCallPhonesWnd::OnCreate(LPCREATESTRUCT cs)
         return -1;
     m_pMicSlider = dynamic_cast<Vexel::CSliderCtrlEx*>(GetDlgItem(IDC_SLDEX_MIC));
     m_pSpeakerSlider = dynamic_cast<Vexel::CSliderCtrlEx*>(GetDlgItem(IDC_SLDEX_VOLUME));
+    InitVolumeSliders();
     InitControls();
     SetButtonToolTips();
     SetLineButtonTexts();
     return 0;
-}
-
-void CCallPhonesWnd::InitControls()
-{
-    SetCheck(IDC_CHK_LINE1, true);
-    // Every line can be chosen by hand: a call that arrives on lines 3 to 5 is answered there.
-    for (int line = 1; line <= kLineCount; ++line)
-        EnableControl(IDC_CHK_LINE1 + line - 1, true);
-    EnableControl(IDC_CHK_HOLD, false);
-    EnableControl(IDC_CHK_TRANSFER, false);
-    EnableControl(IDC_CHK_CONFERENCE, true);
-    SetCheck(IDC_CHK_CONFERENCE, false);
-    SetDlgItemText(IDC_STA_CONFERENCE, g_uiTexts.callWnd.t30010);
 }
 
 void CCallPhonesWnd::SetButtonToolTips()
@@ -122,20 +120,6 @@ BOOL CCallPhonesWnd::PreTranslateMessage(MSG* msg)
     return Vexel::CUIWnd::PreTranslateMessage(msg);
 }
 
-bool CCallPhonesWnd::PreTranslateKeys(MSG*)
-{
-    return false;
-}
-
-void CCallPhonesWnd::PlayKeyTone(char key)
-{
-    if (g_pMainFrame)
-        g_pMainFrame->PlaySoundFile(KeyToneSoundName(key));
-    const Session& line = GetLine(m_currentLine);
-    if (IsDtmfKey(key) && line.IsBusy())
-        engine_ops::SendDtmf(line.GetSessionId(), key);
-}
-
 void CCallPhonesWnd::SetLineInfoText(const CString& text, int line, int n, bool show, bool store)
 {
     if (store && LineIndex(line) != 0) {
@@ -163,17 +147,22 @@ void CCallPhonesWnd::SetLineStatus(int line, const CString& text)
     SetLineInfoText(text, line, 2, line == m_currentLine, true);
 }
 
+CWnd* CCallPhonesWnd::NumberField() const
+{
+    return m_hWnd ? GetDlgItem(IDC_CMB_PHONENUMBER) : nullptr;
+}
+
 CString CCallPhonesWnd::GetNumberFieldText() const
 {
     CString text;
-    if (const CWnd* field = m_hWnd ? GetDlgItem(IDC_CMB_PHONENUMBER) : nullptr)
+    if (const CWnd* field = NumberField())
         field->GetWindowText(text);
     return text;
 }
 
 void CCallPhonesWnd::SetNumberFieldText(const CString& text)
 {
-    CWnd* const field = m_hWnd ? GetDlgItem(IDC_CMB_PHONENUMBER) : nullptr;
+    CWnd* const field = NumberField();
     if (!field)
         return;
     field->SetWindowText(text);
@@ -192,7 +181,7 @@ void CCallPhonesWnd::ClearNumber(bool all)
     CurrentLine().SetPhoneNumber(text);
     if (!all)
         return;
-    if (SignedIn()) {
+    if (UserSignedIn()) {
         SetInfoTextAllLines(CString(), 1);
         SetInfoTextAllLines(g_uiTexts.callWnd.t30002, 2);
         SetInfoTextAllLines(g_uiTexts.callWnd.t30003, 3);
@@ -205,7 +194,7 @@ void CCallPhonesWnd::AddDialledNumber(const CString& number)
 {
     if (number.IsEmpty())
         return;
-    if (CWnd* const field = m_hWnd ? GetDlgItem(IDC_CMB_PHONENUMBER) : nullptr) {
+    if (CWnd* const field = NumberField()) {
         // The one empty item the list may start with goes when the first real number comes.
         if (field->SendMessage(CB_GETCOUNT) == 1 && field->SendMessage(CB_GETLBTEXTLEN, 0) == 0)
             field->SendMessage(CB_DELETESTRING, 0);
@@ -244,36 +233,4 @@ bool CCallPhonesWnd::IsDoNotDisturbOn() const
 bool CCallPhonesWnd::IsConferenceOn() const
 {
     return IsChecked(IDC_CHK_CONFERENCE);
-}
-
-void CCallPhonesWnd::InitVolumeSliders()
-{
-    const TavikHandle handle = EngineHandle();
-    const struct {
-        Vexel::CSliderCtrlEx* slider;
-        int volume;
-    } sliders[] = {{m_pMicSlider, Tavik_getMicVolume(handle)}, {m_pSpeakerSlider, Tavik_getSpeakerVolume(handle)}};
-    for (const auto& entry : sliders) {
-        if (entry.slider) {
-            entry.slider->SetRange(0, kMaxVolume, TRUE);
-            entry.slider->SetPos(entry.volume);
-        }
-    }
-}
-
-bool CCallPhonesWnd::UpdateVideoSending(bool on)
-{
-    Session& line = CurrentLine();
-    if (!line.IsBusy() || line.GetSessionId() == 0)
-        return false;
-    if (Tavik_startVideoSending(EngineHandle(), line.GetSessionId(), on ? 1 : 0) != 0)
-        return false;
-    line.SetSendingVideo(on ? 1 : 0);
-    return true;
-}
-
-bool CCallPhonesWnd::IsCurrentLineVideo() const
-{
-    const Session& line = GetLine(m_currentLine);
-    return line.IsBusy() && line.video != 0;
 }

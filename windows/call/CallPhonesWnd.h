@@ -5,10 +5,12 @@
 // answers and ends calls and handles the engine's call events. The main window creates it,
 // hands it every engine event that is not the contacts page's alone, and keeps it until exit.
 //
-// The operations are split by concern: CallPhonesWnd.cpp (creation, timers, keys, texts and
+// The operations are split by concern: CallPhonesWnd.cpp (creation, timers, Enter, texts and
 // the number field), CallLines.cpp (lines, switching, hold and transfer boxes, conference
 // text), CallPlacing.cpp (placing, answering, ending calls and their history rows),
-// CallEvents.cpp (the engine's call events).
+// CallEvents.cpp (the engine's call events), DialPad.cpp (dial pad, typed keys, the
+// field's list and the one sound routine), CallControls.cpp (hold, transfer, conference,
+// recording, mute, volumes and video sending).
 #include "core/Session.h"
 #include "engine/TavikCore.h"
 #include "skin/ui/UIWnd.h"
@@ -105,8 +107,20 @@ public:
     // A text, or with an empty text the conference's own status line, as the current line's
     // text 2 (shown, not stored).
     void ShowConferenceText(const CString& text);
+
+    // --- hold, transfer, conference
+    // Signed in only. With conference mode on and a line busy, every busy line not held yet
+    // is held (CALL_WND 30011 on each); otherwise the current line when busy and not held
+    // (CALL_WND 30009).
+    void HoldCalls();
+    // The mirror of HoldCalls: every busy held line resumes in conference mode (the
+    // conference's status line then shows), else the current line (CALL_WND 30004).
+    void UnholdCalls();
     // Joins `line`'s call to the conference when signed in and conference mode is on.
     void JoinLineToConference(int line);
+    // After sign-out: the engine's conference is gone with the engine, so the record is
+    // emptied and conference mode switched off.
+    void ResetConference();
 
     // --- the lines' texts
     // Stores `text` as info text n (1..3) of `line` (1..5) when `store`; shows it in label
@@ -130,7 +144,13 @@ public:
     // Plays the key's sound through the main window; a dial-pad key also goes to the current
     // line's call as DTMF when that line is busy.
     void PlayKeyTone(char key);
-    // Keys for the number field; true when consumed.
+    // Appends to the number field (caret at the end) and stores the whole text as the current
+    // line's number. The first character after a call ended on an idle line first clears
+    // the field (ClearNumber(true)).
+    void AppendToNumber(const CString& text);
+    // Typing into the number field while another control has the focus, with a tone for
+    // each key; true when the key was consumed. Keys the focused field types itself are
+    // left to it, after their tone.
     bool PreTranslateKeys(MSG* msg);
     BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -139,8 +159,10 @@ public:
     void InitControls();
     // Microphone and speaker sliders (0..255) from the engine's current volumes.
     void InitVolumeSliders();
-    // Starts or stops sending video on the current line's call; false without such a call or
-    // when the engine refuses.
+    // Starts or stops sending video on the current line's call (CMainFrame::SetVideoSending
+    // and the video window's send button reach it). False, with nothing done, when the
+    // current line is not busy; false when the engine refuses, and the line's sending flag is
+    // then put back as it was.
     bool UpdateVideoSending(bool on);
     // The current line has a call that carries video.
     bool IsCurrentLineVideo() const;
@@ -158,6 +180,32 @@ protected:
     void OnTimer(UINT_PTR id);
     void OnDial();
     void OnHangUp();
+    // The dial pad: each button appends its character and plays its tone.
+    void OnNum0();
+    void OnNum1();
+    void OnNum2();
+    void OnNum3();
+    void OnNum4();
+    void OnNum5();
+    void OnNum6();
+    void OnNum7();
+    void OnNum8();
+    void OnNum9();
+    void OnNumStar();
+    void OnNumSharp();
+    // Takes the number's last character off.
+    void OnClear();
+    // Refills the field's list with each dialled number once, in the order first dialled.
+    void OnPhoneNumberDropDown();
+    // The check boxes, read after the click has toggled them.
+    void OnHold();
+    void OnTransfer();
+    void OnConference();
+    void OnRecord();
+    void OnMuteMic();
+    void OnMuteSpeaker();
+    // A volume slider moved: its position goes to the engine.
+    void OnHScroll(UINT code, UINT position, CWnd* scrollBar);
     void OnLine1();
     void OnLine2();
     void OnLine3();
@@ -174,6 +222,8 @@ private:
     void SetCheck(int id, bool checked);
     void EnableControl(int id, bool enable);
     int BusyLineCount() const;
+    // The busy lines 1..5, in order, that are held (or not held).
+    std::vector<int> BusyLines(bool held) const;
     // Text 2 of `line`, stored, and shown when it is the current line.
     void SetLineStatus(int line, const CString& text);
     // Places a call for Dial, the dial button and Enter, with the outcome as text 2.
@@ -183,6 +233,10 @@ private:
     void StopRingTones();
     // The line reset after its call ended, and the page told.
     void ReleaseLine(int line);
+    // The number field, and whether the focus is in it (the combo or its edit).
+    CWnd* NumberField() const;
+    bool IsNumberFieldFocused() const;
+    void PressDialPadKey(char key);
     // Events 7 and 8: the tones stop, and the event's line shows `status`, records the call
     // and is freed.
     void EndCallOnEvent(SIPCallbackCommand* record, const CString& status);

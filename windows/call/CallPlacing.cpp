@@ -12,11 +12,6 @@
 
 namespace {
 
-bool SignedIn()
-{
-    return g_pMainFrame && g_pMainFrame->IsSignedIn();
-}
-
 // A line that is busy or ringing in is never dialled over: a new call would orphan the
 // incoming session.
 bool IsTaken(const Session& line)
@@ -63,7 +58,7 @@ bool CCallPhonesWnd::PlaceCall(const CString& address)
 
 bool CCallPhonesWnd::Dial(const CString& address)
 {
-    if (!SignedIn())
+    if (!UserSignedIn())
         return false;
     g_pMainFrame->ShowCallPage();
     if (IsTaken(CurrentLine()))
@@ -73,7 +68,7 @@ bool CCallPhonesWnd::Dial(const CString& address)
 
 void CCallPhonesWnd::OnDial()
 {
-    if (!SignedIn())
+    if (!UserSignedIn())
         return;
     CString number = GetNumberFieldText();
     if (number.IsEmpty())
@@ -89,7 +84,7 @@ void CCallPhonesWnd::OnDial()
 void CCallPhonesWnd::DialEnteredNumber()
 {
     const CString number = GetNumberFieldText();
-    if (number.IsEmpty() || IsTaken(CurrentLine()) || EngineHandle() == 0 || !SignedIn())
+    if (number.IsEmpty() || IsTaken(CurrentLine()) || EngineHandle() == 0 || !UserSignedIn())
         return;
     PlaceCall(number);
 }

@@ -7,6 +7,11 @@ TavikHandle EngineHandle()
     return g_pMainFrame ? g_pMainFrame->GetEngineHandle() : 0;
 }
 
+bool UserSignedIn()
+{
+    return g_pMainFrame && g_pMainFrame->IsSignedIn();
+}
+
 namespace engine_ops {
 
 int Call(const std::string& callee)

@@ -13,6 +13,8 @@ constexpr char kBusyHereReason[] = "Busy here";
 
 // The main window's engine handle; 0 without a main window.
 TavikHandle EngineHandle();
+// The main window exists and the user is signed in: what every call action asks first.
+bool UserSignedIn();
 
 namespace engine_ops {
 

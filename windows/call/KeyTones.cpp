@@ -30,3 +30,26 @@ bool IsDtmfKey(char key)
 {
     return (key >= '0' && key <= '9') || key == '*' || key == '#';
 }
+
+TypedKey ShiftedKey(UINT virtualKey)
+{
+    // The US keyboard's symbols over '1' to '9'.
+    static constexpr TypedKey kShifted[] = {{L'!', '#'}, {L'@', '#'}, {L'#', '#'}, {L'$', '*'}, {L'%', '*'},
+                                            {L'^', '*'}, {L'&', '*'}, {L'*', '*'}, {L'(', '#'}};
+    if (virtualKey >= '1' && virtualKey <= '9')
+        return kShifted[virtualKey - '1'];
+    return {};
+}
+
+TypedKey PlainKey(UINT virtualKey)
+{
+    if (virtualKey >= VK_NUMPAD0 && virtualKey <= VK_NUMPAD9)
+        virtualKey = '0' + (virtualKey - VK_NUMPAD0);
+    if (virtualKey >= '0' && virtualKey <= '9')
+        return {static_cast<wchar_t>(virtualKey), static_cast<char>(virtualKey)};
+    if (virtualKey == VK_MULTIPLY)
+        return {L'*', '*'};
+    if (virtualKey >= 'A' && virtualKey <= 'Z')
+        return {static_cast<wchar_t>(L'a' + (virtualKey - 'A')), 'a'};
+    return {};
+}

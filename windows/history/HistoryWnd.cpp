@@ -1,15 +1,35 @@
 #include "windows/history/HistoryWnd.h"
 
-#include "core/SqlText.h"
-#include "core/TavikSQL.h"
+#include "core/ProgramResources.h"
+#include "core/TextConvert.h"
 #include "resources/Resource.h"
+#include "skin/model/SkinReader.h"
+#include "skin/ui/BitmapFiles.h"
+#include "skin/ui/RectCtrl.h"
+#include "skin/ui/controls/ScrollBarEx.h"
+#include "skin/ui/controls/TreeList.h"
+#include "windows/history/HistoryList.h"
+#include "windows/history/HistoryTable.h"
 
-#include <string>
+namespace {
 
-// The list of rows is a class of its own; until the page holds it, a row goes to table
-// History only and loading shows nothing.
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_FULLROWSELECT;
+constexpr int kScrollBarWidth = 21;
+constexpr int kScrollArrowLength = 19;
+constexpr int kRowHeight = 28;
+constexpr int kColumnWidth = 200;
+
+// The tree list's own scroll bar images, in the order normal, highlight, selected, disabled.
+constexpr LPCWSTR kTrackFiles[] = {L"ScrollBar_N.bmp", L"ScrollBar_H.bmp", L"ScrollBar_S.bmp", L"ScrollBar_D.bmp"};
+constexpr LPCWSTR kThumbFiles[] = {L"ScrollBarThumb_N.bmp", L"ScrollBarThumb_H.bmp", L"ScrollBarThumb_S.bmp",
+                                   L"ScrollBarThumb_D.bmp"};
+
+} // namespace
 
 BEGIN_MESSAGE_MAP(CHistoryWnd, Vexel::CUIWnd)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CHistoryWnd::CHistoryWnd() = default;
@@ -21,23 +41,110 @@ void CHistoryWnd::SetWindowID()
     m_nWindowID = IDW_HISTORY;
 }
 
+int CHistoryWnd::OnCreate(LPCREATESTRUCT cs)
+{
+    if (Vexel::CUIWnd::OnCreate(cs) == -1)
+        return -1;
+    RECT area{};
+    if (const Vexel::CRectCtrl* placeholder = GetRectCtrl(IDC_RECT_HISTORY))
+        placeholder->GetRect(area);
+    else
+        GetClientRect(&area);
+    m_callTypeImages.Load(Vexel::GetSkinFolder());
+
+    auto list = std::make_unique<CHistoryList>();
+    if (!list->Create(kListStyle, area, this, kListId, 0, TRUE, kScrollBarWidth))
+        return -1;
+    m_list = std::move(list);
+    SetListImages();
+    m_list->InsertColumn(0, L"No", 0, kColumnWidth, 0);
+    Vexel::CTreeList& tree = *m_list->GetTreeList();
+    tree.SetBkColor(RGB(0xFF, 0xFF, 0xFF));
+    tree.SetItemHeight(kRowHeight);
+    m_list->SetHistoryPage(this);
+    return 0;
+}
+
+// The track images are cut into the bar's own parts and stay ours (freed here); the thumb
+// images become the bar's.
+void CHistoryWnd::SetListImages()
+{
+    const CString folder = SkinFolder();
+    CBitmap track[4];
+    for (int i = 0; i < 4; ++i)
+        Vexel::HandBitmap(track[i], Vexel::LoadBitmapFromFile(folder + kTrackFiles[i]));
+    m_list->SetScrollBarImages(track[0], track[1], track[2], track[3]);
+
+    CBitmap thumb[4];
+    for (int i = 0; i < 4; ++i)
+        Vexel::HandBitmap(thumb[i], Vexel::LoadBitmapFromFile(folder + kThumbFiles[i]));
+    if (m_list->SetScrollBarThumbImages(thumb[0], thumb[1], thumb[2], thumb[3]) != -1) {
+        for (CBitmap& image : thumb)
+            image.Detach();
+    }
+    if (Vexel::CScrollBarEx* bar = m_list->GetVertScrollBarEx()) {
+        bar->SetLeftUpButtonSize(kScrollArrowLength);
+        bar->SetRightDownButtonSize(kScrollArrowLength);
+    }
+}
+
+void CHistoryWnd::OnSize(UINT type, int cx, int cy)
+{
+    Vexel::CUIWnd::OnSize(type, cx, cy);
+    const Vexel::CRectCtrl* const placeholder = GetRectCtrl(IDC_RECT_HISTORY);
+    if (!placeholder || !m_list || !::IsWindow(m_list->GetSafeHwnd()))
+        return;
+    RECT area{};
+    placeholder->GetRect(area);
+    m_list->MoveWindow(&area, TRUE);
+}
+
+// The rows go while the list can still free their records cheaply, before its window does.
+void CHistoryWnd::OnDestroy()
+{
+    if (m_list)
+        m_list->DeleteAll(false);
+    Vexel::CUIWnd::OnDestroy();
+}
+
 void CHistoryWnd::AddHistory(const std::string& history, const std::string& number, int callType)
 {
-    std::string sql = "insert into History(History, Number, CallType) values(";
-    AppendSqlLiteral(sql, history);
-    sql += ", ";
-    AppendSqlLiteral(sql, number);
-    sql += ", " + std::to_string(callType) + ")";
-    // A row whose text is stored already is refused by the key and changes nothing.
-    g_database.Exec(sql);
+    if (!InsertHistoryRow(history, number, callType))
+        return;
+    // A row the list cannot show leaves the table again, so the two keep agreeing.
+    if (m_list && ::IsWindow(m_list->GetSafeHwnd()) && !ShowRow(history, number, callType, true))
+        CHistoryList::DeleteHistory(history);
+}
+
+bool CHistoryWnd::ShowRow(const std::string& history, const std::string& number, int callType, bool onTop)
+{
+    auto record = std::make_unique<HistoryItem>();
+    record->key = history;
+    record->number = AnsiToWide(number);
+    record->history = AnsiToWide(history);
+    record->icon = m_callTypeImages.For(callType);
+    return m_list->AddRow(std::move(record), onTop) != nullptr;
+}
+
+bool CHistoryWnd::HistoryRowCallback(void* page, const HistoryRow& row)
+{
+    // The rows come newest first, so each goes after the ones before it.
+    static_cast<CHistoryWnd*>(page)->ShowRow(row.history, row.number, row.callType, false);
+    return true;
 }
 
 void CHistoryWnd::LoadHistory()
 {
+    if (!m_list || !::IsWindow(m_list->GetSafeHwnd()))
+        return;
+    m_list->DeleteAll(false);
+    m_list->BeginBatch();
+    ReadHistoryRows(&CHistoryWnd::HistoryRowCallback, this);
+    m_list->EndBatch();
 }
 
 void CHistoryWnd::DeleteAllItems(bool alsoFromDatabase)
 {
-    if (alsoFromDatabase)
-        g_database.Exec("delete from History");
+    if (m_list)
+        m_list->DeleteAll(alsoFromDatabase);
 }

@@ -2,6 +2,7 @@
 #include "windows/main/MainFrame.h"
 
 #include "config/AboutWnd.h"
+#include "config/ProductInfo.h"
 #include "config/ProvisionThread.h"
 #include "config/UiTextTable.h"
 #include "config/UpdateWnd.h"
@@ -21,7 +22,6 @@
 
 namespace {
 
-constexpr wchar_t kProductSite[] = L"http://www.lumeo.example/";
 constexpr wchar_t kUserGuide[] = L"http://www.lumeo.example/guide/Lumeo_User_Guide.pdf";
 constexpr wchar_t kSupportMail[] = L"mailto:support@lumeo.example";
 constexpr wchar_t kEmptyMail[] = L"mailto:";
@@ -97,7 +97,7 @@ void CMainFrame::OnWebcam()
 
 void CMainFrame::OnLogo()
 {
-    ShellOpen(m_hWnd, L"OPEN", kProductSite, SW_SHOWNORMAL);
+    ShellOpen(m_hWnd, L"OPEN", kMakerSite, SW_SHOWNORMAL);
 }
 
 void CMainFrame::OnHelp()
@@ -149,11 +149,10 @@ void CMainFrame::OnAbout()
     about.DoModal();
 }
 
-LRESULT CMainFrame::OnNewVersion(WPARAM, LPARAM)
+LRESULT CMainFrame::OnNewVersion(WPARAM, LPARAM lParam)
 {
-    CUpdateWnd update;
-    update.m_latestVersion = AnsiToWide(g_latestVersion);
-    update.DoModal();
+    if (const std::unique_ptr<std::string> version = TakeNewVersionText(lParam))
+        OfferNewVersion(*version);
     return 0;
 }
 
@@ -275,11 +274,15 @@ void CMainFrame::StopUpdateWorker()
         m_pProvisionThread->PostThreadMessage(WM_QUIT, 0, 0);
     m_pProvisionThread = nullptr;
     if (m_provisionThreadHandle) {
-        // A check under way ends within its connect time-out; exit does not wait longer.
+        // A check under way ends within its time-outs; exit does not wait longer.
         ::WaitForSingleObject(m_provisionThreadHandle, kWorkerJoinMs);
         ::CloseHandle(m_provisionThreadHandle);
         m_provisionThreadHandle = nullptr;
     }
+    // Results that will never be handled still own their texts.
+    MSG unhandled;
+    while (m_hWnd && ::PeekMessageW(&unhandled, m_hWnd, WM_NEW_VERSION, WM_NEW_VERSION, PM_REMOVE))
+        TakeNewVersionText(unhandled.lParam);
 }
 
 void CMainFrame::SetToolTips()

@@ -129,8 +129,8 @@ void CMainFrame::PlaySoundFile(const std::string& name)
         return;
     std::string folder;
     TavikUtility::GetAppDirectory(folder, true);
-    // No SND_NODEFAULT: a missing file plays the system's default sound.
-    PlaySoundPath(AnsiToWide(folder + "\\sound\\" + name + ".wav"), SND_ASYNC);
+    // A missing file stays silent (no system default sound in its place).
+    PlaySoundPath(AnsiToWide(folder + "\\sound\\" + name + ".wav"), SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
 }
 
 void CMainFrame::BringToFront()

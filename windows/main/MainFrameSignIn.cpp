@@ -138,6 +138,7 @@ void CMainFrame::SignOut(bool clearAccount)
     SetSignedIn(0);
     SetStatusText(g_uiTexts.mainWnd.t35004);
     if (m_pCallPhonesWnd) {
+        m_pCallPhonesWnd->ResetConference();
         for (int n = 1; n <= 3; ++n) {
             for (int line = 1; line <= CCallPhonesWnd::kLineCount; ++line)
                 m_pCallPhonesWnd->SetLineInfoText(CString(), line, n, true, true);

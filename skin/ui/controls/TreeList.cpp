@@ -136,10 +136,24 @@ BOOL CTreeList::SetColumnText(HTREEITEM item, int column, LPCWSTR text)
 {
     if (column == 0)
         return SetItemText(item, text);
-    if (column < 1 || column >= ColumnCount())
+    if (column < 1 || column >= ColumnCount() || !item)
         return FALSE;
-    const int row = FindColumnRow(item);
+    int row = FindColumnRow(item);
+    if (row < 0)
+        row = MakeColumnRow(item);
     return row >= 0 && m_columns.SetItemText(row, column, text);
+}
+
+int CTreeList::MakeColumnRow(HTREEITEM item)
+{
+    if (!::IsWindow(m_columns.GetSafeHwnd()))
+        return -1;
+    LVITEMW row{};
+    row.mask = LVIF_TEXT | LVIF_PARAM;
+    row.iItem = m_columns.GetItemCount();   // at the end: nothing has to move
+    row.pszText = const_cast<LPWSTR>(L"");
+    row.lParam = reinterpret_cast<LPARAM>(item);
+    return m_columns.InsertItem(&row);
 }
 
 LRESULT CTreeList::SendToTreeList(UINT message, WPARAM wParam, LPARAM lParam) const
@@ -174,7 +188,7 @@ LRESULT CTreeList::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 1;
     case TVM_INSERTITEMW:
-        return InsertWithRow(wParam, lParam);
+        return InsertItemPassedOn(wParam, lParam);
     case WM_VSCROLL:
     case TVM_EXPAND:
         return WithRedrawHeld(message, wParam, lParam);
@@ -214,20 +228,13 @@ int CTreeList::OnCreateTree()
     return 0;
 }
 
-LRESULT CTreeList::InsertWithRow(WPARAM wParam, LPARAM lParam)
+LRESULT CTreeList::InsertItemPassedOn(WPARAM wParam, LPARAM lParam)
 {
     const auto item = reinterpret_cast<HTREEITEM>(CTreeCtrl::WindowProc(TVM_INSERTITEMW, wParam, lParam));
     if (!item)
         return 0;
-    LVITEMW row{};
-    row.mask = LVIF_TEXT | LVIF_PARAM;
-    row.pszText = const_cast<LPWSTR>(L"");
-    row.lParam = reinterpret_cast<LPARAM>(item);
-    if (!::IsWindow(m_columns.GetSafeHwnd()) || m_columns.InsertItem(&row) < 0) {
-        // An item without its row would have no column texts: it goes again.
-        CTreeCtrl::WindowProc(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
-        return 0;
-    }
+    // The item's row in the hidden list waits for its first text in a column 1..: a list
+    // with one column (or thousands of items) never pays for rows it does not use.
     // The tree list lays its scroll bar out again for the longer tree.
     SendToTreeList(TVM_INSERTITEMW, wParam, lParam);
     return reinterpret_cast<LRESULT>(item);

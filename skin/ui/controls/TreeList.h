@@ -2,8 +2,9 @@
 // CTreeList: the tree part of a tree list (CTreeListCtrl). A tree view that draws each of
 // its rows itself, across the columns of the tree list's header: column 0 is the item's
 // own text, the texts of columns 1.. are kept in a hidden list view (id kColumnListId)
-// that holds one row per item, its lParam the item. Inserting an item makes its row;
-// the tree list removes the row when the item is deleted.
+// that holds one row per item with such a text, its lParam the item. The first text set
+// in a column 1.. makes the item's row; the tree list removes the row when the item is
+// deleted.
 //
 // Before it draws a row it offers it to the tree list (WM_VXL_DRAWCHILDITEM, a
 // DRAWITEMSTRUCT of CtlType VXL_ODT_TREE with the full row rectangle, TreeRowOffer of
@@ -55,8 +56,8 @@ public:
     // the header's last is the text kept for it; any other column, or an item without a
     // row, has an empty text.
     CString GetColumnText(HTREEITEM item, int column) const;
-    // Sets that text (column 0: the item's own). FALSE for a column outside the header's,
-    // or an item without a row.
+    // Sets that text (column 0: the item's own), making the item's row when it has none.
+    // FALSE for a column outside the header's, or when the row cannot be made.
     BOOL SetColumnText(HTREEITEM item, int column, LPCWSTR text);
     // The hidden list of column texts: its columns mirror the header's, and each row's
     // lParam is its tree item.
@@ -77,7 +78,9 @@ private:
 
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     int OnCreateTree();
-    LRESULT InsertWithRow(WPARAM wParam, LPARAM lParam);
+    LRESULT InsertItemPassedOn(WPARAM wParam, LPARAM lParam);
+    // The item's row at the end of the hidden list; -1 when refused.
+    int MakeColumnRow(HTREEITEM item);
     LRESULT WithRedrawHeld(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT PassedOn(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();

@@ -233,7 +233,9 @@ LRESULT CTreeListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         ::SendMessageW(::GetParent(m_hWnd), message, wParam, lParam);
         break;
     default:
-        if (ChangesTheTree(message))
+        // While the tree part's redraw is held, many changes come at once: the bar follows
+        // when the holder lets go (UpdateScrollBar), not after each of them.
+        if (ChangesTheTree(message) && m_private->tree.SendMessage(CTreeList::kGetRedrawState) != 0)
             return AfterBase(message, wParam, lParam);
         break;
     }

@@ -73,6 +73,9 @@ public:
     // Shows the own scroll bar when the tree overflows and hides it otherwise, lays the
     // parts out again and gives the bar the tree's scroll info. 0; -1 without an own
     // scroll bar, -2 when it has no window, -3 when the tree's scroll info cannot be read.
+    // Changes of the tree made while its redraw is off (WM_SETREDRAW FALSE to the tree
+    // part) leave the bar alone: whoever turned the redraw off calls this after turning it
+    // on again.
     int UpdateScrollBar();
     // Sizes the header, the tree part and the own scroll bar to the client area.
     void LayOutParts();

@@ -1,8 +1,8 @@
-#include "GdiCount.h"
+#include "tests/support/GdiCount.h"
 
 #include <windows.h>
 
-namespace skin_ui_test {
+namespace lumeo_test {
 
 int LiveGdiObjects()
 {
@@ -24,4 +24,4 @@ int GdiObjectsLeftBy(const std::function<void()>& work)
     return LiveGdiObjects() - before;
 }
 
-} // namespace skin_ui_test
+} // namespace lumeo_test

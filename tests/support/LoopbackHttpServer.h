@@ -1,8 +1,9 @@
 #pragma once
-// A small HTTP server on 127.0.0.1 for the internet tests. A thread of its own accepts
-// connections one after another, reads each request's head and answers with the next
-// scripted reply (the last one again when they run out), then closes the connection; a
-// connection that sends nothing gets nothing. It stops (and is joined) when it goes.
+// A small HTTP server on 127.0.0.1 for the tests of the internet classes and the update
+// check. A thread of its own accepts connections one after another, reads each request's head
+// and answers with the next scripted reply (the last one again when they run out), then closes
+// the connection; a connection that sends nothing gets nothing. It stops (and is joined) when
+// it goes.
 #include <winsock2.h>
 #include <ws2tcpip.h>
 

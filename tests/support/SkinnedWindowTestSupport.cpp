@@ -1,11 +1,11 @@
-#include "tests/windows/SkinnedWindowTestSupport.h"
+#include "tests/support/SkinnedWindowTestSupport.h"
 
 #include "core/ProgramResources.h"
 #include "skin/model/SkinLifecycle.h"
 #include "skin/ui/ControlKinds.h"
 #include "tests/config/UiTextTestSupport.h"
 
-namespace windows_test {
+namespace lumeo_test {
 
 SkinControlKinds::SkinControlKinds()
 {
@@ -105,4 +105,4 @@ void PostKey(HWND target, WPARAM key)
     ::PostMessageW(target, WM_KEYUP, key, 0xC0000001);
 }
 
-} // namespace windows_test
+} // namespace lumeo_test

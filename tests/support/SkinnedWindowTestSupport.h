@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace windows_test {
+namespace lumeo_test {
 
 // Every skinned control kind the program registers, in place for the life of the object; the
 // kinds that were there before come back afterwards.
@@ -68,4 +68,4 @@ std::wstring ChildText(HWND window, int id);
 // Posts a key press as the keyboard would: down, then up.
 void PostKey(HWND target, WPARAM key);
 
-} // namespace windows_test
+} // namespace lumeo_test
