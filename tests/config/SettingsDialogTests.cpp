@@ -103,8 +103,9 @@ TEST_F(SettingsTest, CancelCloseAndEscapeSaveNothing)
             SettingsDriver::Click(codecs, IDC_BTN_RIGHT);
             row.end(dialog);
         });
-        if (row.resultChecked)
+        if (row.resultChecked) {
             EXPECT_EQ(CSettingDlg::kClosedResult, result) << row.name;
+        }
         EXPECT_THAT(Differences(before, ReadRow()), IsEmpty()) << row.name;
         EXPECT_FALSE(g_options.AutoUpgrade) << row.name;
         EXPECT_EQ(memory.recordFolder, g_options.recordFolder) << row.name;
