@@ -1,9 +1,9 @@
 // Shows every window of the shipped skin on the display, each at the size of its background,
-// and keeps a picture of it as a BMP file in the build tree (bin\screenshots) for people to
-// look at; also the main window with its call page in its page area and the settings dialog
-// with its first page. The pictures are read back from the screen; the test checks that each
-// window shows its own background where no control covers it.
-#include "core/DIBSectionLite.h"
+// and keeps a picture of it as a PNG file in the build tree (screenshots\ beside bin\) for
+// people to look at; also the main window with its call page in its page area and the settings
+// dialog with its first page, and one contact sheet of them all (screenshots\contact-sheet.png).
+// The pictures are read back from the screen; the test checks that each window shows its own
+// background where no control covers it, is not blank, and holds every control inside itself.
 #include "core/ProgramResources.h"
 #include "skin/model/CtrlProperties.h"
 #include "skin/model/SkinGlobals.h"
@@ -12,16 +12,21 @@
 #include "skin/ui/ControlKinds.h"
 #include "skin/ui/UIWnd.h"
 #include "tests/support/ProgramFolderScope.h"
+#include "tests/support/PngWriter.h"
 #include "tests/skin_resources/WindowControls.h"
 
 #include <gtest/gtest.h>
 #include <ole2.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 using namespace skin_resources_test;
 using lumeo_test::ProgramFolderScope;
+using lumeo_test::RgbImage;
 using Vexel::g_skinStore;
 
 namespace {
@@ -45,11 +50,13 @@ void PumpPending()
     }
 }
 
+// <build tree>\screenshots\: the test program lives in <build tree>\bin.
 std::wstring ScreenshotFolder()
 {
     wchar_t module[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, module, MAX_PATH);
     std::wstring folder(module);
+    folder.resize(folder.find_last_of(L'\\'));
     folder.resize(folder.find_last_of(L'\\') + 1);
     folder += L"screenshots";
     ::CreateDirectoryW(folder.c_str(), nullptr);
@@ -75,6 +82,117 @@ HBITMAP CaptureScreen(const RECT& rect)
     return picture;
 }
 
+// The pixels of a screen capture, top-down RGB.
+RgbImage PixelsOf(HBITMAP bitmap)
+{
+    BITMAP size{};
+    ::GetObjectW(bitmap, sizeof size, &size);
+    RgbImage image(size.bmWidth, size.bmHeight);
+    BITMAPINFO info{};
+    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), size.bmWidth, -size.bmHeight, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const int stride = (size.bmWidth * 3 + 3) & ~3;
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>(stride) * size.bmHeight);
+    const HDC screen = ::GetDC(nullptr);
+    const int copied = ::GetDIBits(screen, bitmap, 0, size.bmHeight, rows.data(), &info, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, screen);
+    EXPECT_EQ(size.bmHeight, copied);
+    for (int y = 0; y < image.height; ++y) {
+        const std::uint8_t* from = rows.data() + static_cast<std::size_t>(y) * stride;
+        std::uint8_t* to = image.Row(y);
+        for (int x = 0; x < image.width; ++x) {   // BGR to RGB
+            to[3 * x] = from[3 * x + 2];
+            to[3 * x + 1] = from[3 * x + 1];
+            to[3 * x + 2] = from[3 * x];
+        }
+    }
+    return image;
+}
+
+bool IsOneColour(const RgbImage& image)
+{
+    for (std::size_t i = 3; i < image.pixels.size(); ++i) {
+        if (image.pixels[i] != image.pixels[i % 3])
+            return false;
+    }
+    return true;
+}
+
+// Every picture kept in this run, in order, for the contact sheet.
+std::vector<std::pair<std::wstring, RgbImage>>& KeptPictures()
+{
+    static std::vector<std::pair<std::wstring, RgbImage>> pictures;
+    return pictures;
+}
+
+// Every picture in rows on a grey ground, each row as high as its tallest picture, no row
+// wider than a screen.
+RgbImage ContactSheet(const std::vector<std::pair<std::wstring, RgbImage>>& pictures)
+{
+    constexpr int kGap = 16;
+    constexpr int kMaxWidth = 1600;
+    struct Place { int x, y; };
+    std::vector<Place> places;
+    int x = kGap, y = kGap, rowHeight = 0, width = 0;
+    for (const auto& [name, picture] : pictures) {
+        if (x > kGap && x + picture.width + kGap > kMaxWidth) {
+            x = kGap;
+            y += rowHeight + kGap;
+            rowHeight = 0;
+        }
+        places.push_back({x, y});
+        x += picture.width + kGap;
+        width = std::max(width, x);
+        rowHeight = std::max(rowHeight, picture.height);
+    }
+    RgbImage sheet(width, y + rowHeight + kGap);
+    std::fill(sheet.pixels.begin(), sheet.pixels.end(), std::uint8_t{0x60});
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        const RgbImage& picture = pictures[i].second;
+        for (int row = 0; row < picture.height; ++row)
+            std::copy_n(picture.Row(row), picture.width * 3, sheet.Row(places[i].y + row) + places[i].x * 3);
+    }
+    return sheet;
+}
+
+// Writes the contact sheet once every test of the program has run, whichever ran.
+class ContactSheetWriter : public testing::Environment {
+public:
+    void TearDown() override
+    {
+        if (KeptPictures().empty())
+            return;
+        EXPECT_TRUE(lumeo_test::WritePngFile(ScreenshotFolder() + L"contact-sheet.png", ContactSheet(KeptPictures())));
+    }
+};
+// gtest owns the environment from here on.
+[[maybe_unused]] testing::Environment* const kContactSheet =
+    testing::AddGlobalTestEnvironment(new ContactSheetWriter);
+
+// Every child window of `window` lies inside it.
+void ExpectControlsInside(CWnd& window)
+{
+    RECT outer{};
+    window.GetWindowRect(&outer);
+    struct Check { RECT outer; HWND window; };
+    Check check{outer, window.GetSafeHwnd()};
+    ::EnumChildWindows(window.GetSafeHwnd(), [](HWND child, LPARAM data) -> BOOL {
+        const Check& c = *reinterpret_cast<const Check*>(data);
+        RECT inner{};
+        ::GetWindowRect(child, &inner);
+        if (inner.left == inner.right || inner.top == inner.bottom)
+            return TRUE;   // an empty placeholder shows nothing anywhere
+        RECT both{};
+        ::IntersectRect(&both, &inner, &c.outer);
+        if (!::EqualRect(&both, &inner)) {
+            ADD_FAILURE() << "control " << ::GetDlgCtrlID(child) << " at (" << inner.left - c.outer.left << ","
+                          << inner.top - c.outer.top << ")-(" << inner.right - c.outer.left << ","
+                          << inner.bottom - c.outer.top << ") lies outside its window of "
+                          << c.outer.right - c.outer.left << "x" << c.outer.bottom - c.outer.top;
+        }
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&check));
+}
+
 COLORREF PixelOf(HBITMAP bitmap, int x, int y)
 {
     const HDC memory = ::CreateCompatibleDC(nullptr);
@@ -85,7 +203,8 @@ COLORREF PixelOf(HBITMAP bitmap, int x, int y)
     return pixel;
 }
 
-// Saves what the screen shows of `window` as bin\screenshots\<name>.bmp; answers the picture.
+// Saves what the screen shows of `window` as screenshots\<name>.png, checks that it is not blank
+// and that its controls lie inside it; answers the picture.
 HBITMAP KeepPicture(CWnd& window, const std::wstring& name)
 {
     window.Invalidate(FALSE);
@@ -95,9 +214,11 @@ HBITMAP KeepPicture(CWnd& window, const std::wstring& name)
     RECT placed{};
     window.GetWindowRect(&placed);
     const HBITMAP picture = CaptureScreen(placed);
-    CDIBSectionLite saved;
-    EXPECT_TRUE(saved.SetBitmap(picture, nullptr));
-    EXPECT_TRUE(saved.Save((ScreenshotFolder() + name + L".bmp").c_str())) << name;
+    RgbImage pixels = PixelsOf(picture);
+    EXPECT_FALSE(IsOneColour(pixels)) << "blank window " << std::string(name.begin(), name.end());
+    ExpectControlsInside(window);
+    EXPECT_TRUE(lumeo_test::WritePngFile(ScreenshotFolder() + name + L".png", pixels));
+    KeptPictures().emplace_back(name, std::move(pixels));
     return picture;
 }
 
