@@ -168,29 +168,30 @@ public:
 [[maybe_unused]] testing::Environment* const kContactSheet =
     testing::AddGlobalTestEnvironment(new ContactSheetWriter);
 
-// Every child window of `window` lies inside it.
+// Fails the test for a child window that does not lie inside the window rectangle `data` names.
+BOOL CALLBACK ExpectChildInside(HWND child, LPARAM data)
+{
+    const RECT& outer = *reinterpret_cast<const RECT*>(data);
+    RECT inner{};
+    ::GetWindowRect(child, &inner);
+    if (inner.left == inner.right || inner.top == inner.bottom)
+        return TRUE;   // an empty placeholder shows nothing anywhere
+    RECT both{};
+    ::IntersectRect(&both, &inner, &outer);
+    if (!::EqualRect(&both, &inner)) {
+        ADD_FAILURE() << "control " << ::GetDlgCtrlID(child) << " at (" << inner.left - outer.left << ","
+                      << inner.top - outer.top << ")-(" << inner.right - outer.left << "," << inner.bottom - outer.top
+                      << ") lies outside its window of " << outer.right - outer.left << "x"
+                      << outer.bottom - outer.top;
+    }
+    return TRUE;
+}
+
 void ExpectControlsInside(CWnd& window)
 {
     RECT outer{};
     window.GetWindowRect(&outer);
-    struct Check { RECT outer; HWND window; };
-    Check check{outer, window.GetSafeHwnd()};
-    ::EnumChildWindows(window.GetSafeHwnd(), [](HWND child, LPARAM data) -> BOOL {
-        const Check& c = *reinterpret_cast<const Check*>(data);
-        RECT inner{};
-        ::GetWindowRect(child, &inner);
-        if (inner.left == inner.right || inner.top == inner.bottom)
-            return TRUE;   // an empty placeholder shows nothing anywhere
-        RECT both{};
-        ::IntersectRect(&both, &inner, &c.outer);
-        if (!::EqualRect(&both, &inner)) {
-            ADD_FAILURE() << "control " << ::GetDlgCtrlID(child) << " at (" << inner.left - c.outer.left << ","
-                          << inner.top - c.outer.top << ")-(" << inner.right - c.outer.left << ","
-                          << inner.bottom - c.outer.top << ") lies outside its window of "
-                          << c.outer.right - c.outer.left << "x" << c.outer.bottom - c.outer.top;
-        }
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&check));
+    ::EnumChildWindows(window.GetSafeHwnd(), &ExpectChildInside, reinterpret_cast<LPARAM>(&outer));
 }
 
 COLORREF PixelOf(HBITMAP bitmap, int x, int y)
