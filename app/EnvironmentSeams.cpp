@@ -2,6 +2,7 @@
 
 #include "core/TextConvert.h"
 #include "framework/Prompt.h"
+#include "windows/main/ShellActions.h"
 #include "windows/msgbox/MessageBox.h"
 
 #include <windows.h>
@@ -12,6 +13,7 @@
 namespace {
 
 std::wstring g_promptFile;
+std::wstring g_shellFile;
 int g_promptAnswer = IDOK;
 
 std::wstring Environment(const wchar_t* name)
@@ -39,12 +41,17 @@ std::string Escaped(const std::string& text)
     return escaped;
 }
 
-// One whole line per write, so a reader never sees half of it.
-void AppendLine(const char* kind, UINT style, LPCWSTR text)
+std::string Field(LPCWSTR text)
 {
-    const std::string line = std::string(kind) + '\t' + std::to_string(style) + '\t' +
-                             Escaped(WideToUtf8(CString(text ? text : L""))) + '\n';
-    const HANDLE file = ::CreateFileW(g_promptFile.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    return Escaped(WideToUtf8(CString(text ? text : L"")));
+}
+
+// One whole line per write, so a reader never sees half of it.
+void AppendLine(const std::wstring& path, const std::string& kind, const std::string& first,
+                const std::string& second)
+{
+    const std::string line = kind + '\t' + first + '\t' + second + '\n';
+    const HANDLE file = ::CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
@@ -55,20 +62,36 @@ void AppendLine(const char* kind, UINT style, LPCWSTR text)
 
 int AnswerPrompt(HWND, LPCWSTR text, LPCWSTR, UINT type)
 {
-    AppendLine("prompt", type, text);
+    AppendLine(g_promptFile, "prompt", std::to_string(type), Field(text));
     return g_promptAnswer;
 }
 
 int AnswerMessageBox(const CString&, const CString& message, CWnd*)
 {
-    AppendLine("msgbox", 0, message);
+    AppendLine(g_promptFile, "msgbox", "0", Field(message));
     return g_promptAnswer;
+}
+
+BOOL RecordTrayCall(DWORD message, NOTIFYICONDATAW* data)
+{
+    AppendLine(g_shellFile, "tray", std::to_string(message), std::to_string(data ? data->uID : 0));
+    return TRUE;
+}
+
+void RecordShellOpen(HWND, LPCWSTR verb, LPCWSTR file, int)
+{
+    AppendLine(g_shellFile, "shell", Field(verb), Field(file));
 }
 
 } // namespace
 
 void InstallEnvironmentSeams()
 {
+    g_shellFile = Environment(L"LUMEO_TEST_SHELL");
+    if (!g_shellFile.empty()) {
+        SetTrayIconHandler(&RecordTrayCall);
+        SetShellOpenHandler(&RecordShellOpen);
+    }
     g_promptFile = Environment(L"LUMEO_TEST_PROMPTS");
     if (g_promptFile.empty())
         return;

@@ -1,6 +1,7 @@
 #include "tests/e2e/driver/LumeoProcess.h"
 
-#include <algorithm>
+#include <cwchar>
+#include <cwctype>
 #include <map>
 
 namespace e2e {
@@ -92,11 +93,20 @@ LumeoProcess::LumeoProcess(const ProgramCopy& copy, const Environment& extra) : 
     Environment values = {
         {L"LUMEO_TEST_PROMPTS", copy.Path(L"prompts.txt")},
         {L"LUMEO_TEST_PROMPT_ANSWER", std::to_wstring(IDOK)},
+        {L"LUMEO_TEST_SHELL", copy.Path(L"shell.txt")},
         {L"LUMEO_ENGINE_JOURNAL", copy.Path(L"engine.txt")},
         // The update check must never leave the machine: nothing listens on port 9.
         {L"LUMEO_UPDATE_SERVER", L"127.0.0.1:9"},
     };
     values.insert(values.end(), extra.begin(), extra.end());
+    for (const auto& [name, value] : values) {
+        if (name == L"LUMEO_TEST_PROMPTS")
+            m_promptFile = value;
+        else if (name == L"LUMEO_TEST_SHELL")
+            m_shellFile = value;
+        else if (name == L"LUMEO_ENGINE_JOURNAL")
+            m_journalFile = value;
+    }
     std::wstring block = EnvironmentBlock(values);
     std::wstring commandLine = L"\"" + copy.Program() + L"\"";
     STARTUPINFOW startup{};
@@ -187,12 +197,17 @@ HWND LumeoProcess::WaitForWindow(const std::wstring& skinId, DWORD ms) const
 
 std::vector<ShownPrompt> LumeoProcess::Prompts() const
 {
-    return ReadPrompts(m_copy.Path(L"prompts.txt"));
+    return ReadPrompts(m_promptFile);
+}
+
+std::vector<SeamLine> LumeoProcess::ShellCalls() const
+{
+    return ReadSeamLines(m_shellFile);
 }
 
 std::vector<std::string> LumeoProcess::Journal() const
 {
-    return ReadLines(m_copy.Path(L"engine.txt"));
+    return ReadLines(m_journalFile);
 }
 
 std::vector<std::string> LumeoProcess::JournalOf(const std::string& function) const
@@ -218,18 +233,25 @@ std::vector<std::string> ReadLines(const std::wstring& path)
     return lines;
 }
 
-std::vector<ShownPrompt> ReadPrompts(const std::wstring& path)
+std::vector<SeamLine> ReadSeamLines(const std::wstring& path)
 {
-    std::vector<ShownPrompt> prompts;
+    std::vector<SeamLine> calls;
     for (const std::string& line : ReadLines(path)) {
         const size_t first = line.find('\t');
         const size_t second = first == std::string::npos ? first : line.find('\t', first + 1);
         if (second == std::string::npos)
             continue;
-        prompts.push_back({line.substr(0, first),
-                           static_cast<UINT>(std::stoul(line.substr(first + 1, second - first - 1))),
-                           Unescaped(line.substr(second + 1))});
+        calls.push_back({line.substr(0, first), Unescaped(line.substr(first + 1, second - first - 1)),
+                         Unescaped(line.substr(second + 1))});
     }
+    return calls;
+}
+
+std::vector<ShownPrompt> ReadPrompts(const std::wstring& path)
+{
+    std::vector<ShownPrompt> prompts;
+    for (const SeamLine& line : ReadSeamLines(path))
+        prompts.push_back({line.kind, static_cast<UINT>(std::wcstoul(line.first.c_str(), nullptr, 10)), line.second});
     return prompts;
 }
 
@@ -265,6 +287,17 @@ bool Click(HWND window, int id)
 {
     const HWND control = Control(window, id);
     return control && ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+}
+
+bool SetCheck(HWND window, int id, bool checked)
+{
+    const HWND control = Control(window, id);
+    return control && (::SendMessageW(control, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0), true);
+}
+
+bool IsChecked(HWND window, int id)
+{
+    return ::SendMessageW(Control(window, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 bool Command(HWND window, UINT id)

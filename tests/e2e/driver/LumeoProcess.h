@@ -1,8 +1,9 @@
 #pragma once
 // One run of the real Lumeo.exe in a program copy, with the seams of a test run set through
-// its environment: message boxes are written to prompts.txt and answered (never shown), the
-// engine stand-in appends every call to engine.txt, the update check goes to a port where
-// nothing listens. The driver finds the program's windows by their skin ids and its controls
+// its environment: message boxes are written to prompts.txt and answered (never shown), tray
+// icon calls and shell opens to shell.txt, the engine stand-in appends every call to
+// engine.txt, the update check goes to a port where nothing listens. Several runs of one
+// copy share the files unless a run names its own (LUMEO_TEST_PROMPTS ... in `extra`). The driver finds the program's windows by their skin ids and its controls
 // by their Resource.h ids, acts on them with window messages and reads back what they show.
 #include "tests/e2e/driver/ProgramCopy.h"
 
@@ -20,6 +21,14 @@ struct ShownPrompt {
     std::string kind;   // "prompt" (a framework prompt) or "msgbox" (the skinned message box)
     UINT style;
     std::wstring text;
+};
+
+// One line of a seam file. Of shell.txt: a tray icon call or a shell open, kind "tray" (first: the NIM_ message, second: the icon
+// id) or "shell" (first: the verb, second: the file).
+struct SeamLine {
+    std::string kind;
+    std::wstring first;
+    std::wstring second;
 };
 
 using Environment = std::vector<std::pair<std::wstring, std::wstring>>;
@@ -56,6 +65,7 @@ public:
 
     // What the seams recorded so far.
     std::vector<ShownPrompt> Prompts() const;
+    std::vector<SeamLine> ShellCalls() const;
     std::vector<std::string> Journal() const;
     // Journal lines of one engine function ("Tavik_setUserInfo").
     std::vector<std::string> JournalOf(const std::string& function) const;
@@ -64,6 +74,9 @@ public:
 
 private:
     const ProgramCopy& m_copy;
+    std::wstring m_promptFile;
+    std::wstring m_shellFile;
+    std::wstring m_journalFile;
     HANDLE m_process = nullptr;
     DWORD m_processId = 0;
 };
@@ -80,6 +93,9 @@ std::wstring ControlText(HWND window, int id);
 bool TypeInto(HWND window, int id, const std::wstring& text);
 // What a click on a button ends in: BN_CLICKED from control `id` to `window`, posted.
 bool Click(HWND window, int id);
+// Sets a check box as a click would leave it.
+bool SetCheck(HWND window, int id, bool checked);
+bool IsChecked(HWND window, int id);
 // A menu or accelerator command posted to `window`.
 bool Command(HWND window, UINT id);
 // Posts WM_CLOSE, as the system's close does.
@@ -87,6 +103,7 @@ bool Close(HWND window);
 
 // The lines the seams write, read from their files.
 std::vector<ShownPrompt> ReadPrompts(const std::wstring& path);
+std::vector<SeamLine> ReadSeamLines(const std::wstring& path);
 std::vector<std::string> ReadLines(const std::wstring& path);
 
 } // namespace e2e
