@@ -1,10 +1,7 @@
 // Proves the program's start-up and exit end to end: the real Lumeo.exe in a fresh folder asks
 // for an account or signs in with the stored one, refuses to start with the right message at
 // each failed check, and ends when its sign-in window is closed or Exit is chosen.
-#include "resources/ProgramIds.h"
-#include "resources/Resource.h"
-#include "tests/e2e/driver/LumeoProcess.h"
-#include "tests/e2e/driver/StoredData.h"
+#include "tests/e2e/SignInChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -16,52 +13,9 @@ namespace {
 using e2e::LumeoProcess;
 using e2e::ProgramCopy;
 
+using namespace e2e_test;
+
 constexpr UINT kInformation = MB_ICONINFORMATION;
-
-std::string Describe(const std::vector<e2e::ShownPrompt>& prompts)
-{
-    std::string text;
-    for (const e2e::ShownPrompt& prompt : prompts) {
-        const std::wstring& wide = prompt.text;
-        text += prompt.kind + " " + std::to_string(prompt.style) + " \"" + std::string(wide.begin(), wide.end()) + "\"\n";
-    }
-    return text;
-}
-
-// The sign-in window's fields, as the user fills them.
-void TypeAccount(HWND login, const e2e::TypedAccount& account)
-{
-    const auto wide = [](const std::string& text) { return std::wstring(text.begin(), text.end()); };
-    ASSERT_TRUE(e2e::TypeInto(login, IDC_CMB_USERNAME, wide(account.userName)));
-    ASSERT_TRUE(e2e::TypeInto(login, IDC_EDT_PASSWORD, wide(account.password)));
-    ASSERT_TRUE(e2e::TypeInto(login, IDC_EDT_SIPSERVER, wide(account.server)));
-    ASSERT_TRUE(e2e::TypeInto(login, IDC_EDT_SIPSERVERPORT, std::to_wstring(account.port)));
-}
-
-// The engine was brought up and registered with `account`: the exact sign-in calls.
-void ExpectSignedInWith(const LumeoProcess& lumeo, const e2e::TypedAccount& account)
-{
-    ASSERT_TRUE(e2e::WaitUntil([&] { return !lumeo.JournalOf("Tavik_registerServer").empty(); }))
-        << "no registration; journal:\n" << ::testing::PrintToString(lumeo.Journal());
-    const std::vector<std::string> users = lumeo.JournalOf("Tavik_setUserInfo");
-    ASSERT_EQ(1u, users.size());
-    std::smatch match;
-    const std::regex shape("Tavik_setUserInfo\\((\\d+),\"" + account.userName + "\",\"\",\"\",\"" + account.password +
-                           "\",\"127\\.0\\.0\\.1\",(\\d+),\"\",\"" + account.server + "\"," +
-                           std::to_string(account.port) + ",\"\",0\\)");
-    ASSERT_TRUE(std::regex_match(users[0], match, shape)) << users[0];
-    const int localPort = std::stoi(match[2].str());
-    EXPECT_GE(localPort, 5000);
-    EXPECT_LE(localPort, 8999);
-    EXPECT_EQ(std::vector<std::string>{"Tavik_registerServer(" + match[1].str() + ",90)"},
-              lumeo.JournalOf("Tavik_registerServer"));
-}
-
-void ExitThroughMenu(const LumeoProcess& lumeo, HWND main)
-{
-    ASSERT_TRUE(e2e::Command(main, ID_MAIN_EXIT));
-    EXPECT_TRUE(lumeo.WaitForExit()) << "Exit did not end the program";
-}
 
 TEST(Startup, AFreshFolderAsksForAnAccountAndClosingTheSignInWindowEndsQuietly)
 {
@@ -175,10 +129,8 @@ TEST(Startup, WhileOneCopyRunsASecondIsRefusedAndABrokenLanguageFileIsReportedFi
     const LumeoProcess running(first);
     ASSERT_NE(nullptr, running.WaitForWindow(L"IDW_LOGINWINDOW"));
 
-    // The same program started again, with seam files of its own.
-    ExpectRefused(first, kAlreadyRunning, "a second start",
-                  {{L"LUMEO_TEST_PROMPTS", first.Path(L"prompts-second.txt")},
-                   {L"LUMEO_ENGINE_JOURNAL", first.Path(L"engine-second.txt")}});
+    // The same program started again.
+    ExpectRefused(first, kAlreadyRunning, "a second start");
     {
         const ProgramCopy broken;
         ASSERT_TRUE(broken.Ready());

@@ -90,11 +90,12 @@ bool WaitUntil(const std::function<bool()>& done, DWORD ms)
 
 LumeoProcess::LumeoProcess(const ProgramCopy& copy, const Environment& extra) : m_copy(copy)
 {
+    const std::wstring run = L"run" + std::to_wstring(copy.NextRun()) + L"-";
     Environment values = {
-        {L"LUMEO_TEST_PROMPTS", copy.Path(L"prompts.txt")},
+        {L"LUMEO_TEST_PROMPTS", copy.Path(run + L"prompts.txt")},
         {L"LUMEO_TEST_PROMPT_ANSWER", std::to_wstring(IDOK)},
-        {L"LUMEO_TEST_SHELL", copy.Path(L"shell.txt")},
-        {L"LUMEO_ENGINE_JOURNAL", copy.Path(L"engine.txt")},
+        {L"LUMEO_TEST_SHELL", copy.Path(run + L"shell.txt")},
+        {L"LUMEO_ENGINE_JOURNAL", copy.Path(run + L"engine.txt")},
         // The update check must never leave the machine: nothing listens on port 9.
         {L"LUMEO_UPDATE_SERVER", L"127.0.0.1:9"},
     };

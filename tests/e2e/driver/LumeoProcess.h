@@ -1,10 +1,11 @@
 #pragma once
 // One run of the real Lumeo.exe in a program copy, with the seams of a test run set through
-// its environment: message boxes are written to prompts.txt and answered (never shown), tray
-// icon calls and shell opens to shell.txt, the engine stand-in appends every call to
-// engine.txt, the update check goes to a port where nothing listens. Several runs of one
-// copy share the files unless a run names its own (LUMEO_TEST_PROMPTS ... in `extra`). The driver finds the program's windows by their skin ids and its controls
-// by their Resource.h ids, acts on them with window messages and reads back what they show.
+// its environment: message boxes are written to a prompts file and answered (never shown),
+// tray icon calls and shell opens to a shell file, and the engine stand-in appends every call
+// to a journal file, each run of a copy with files of its own (run<N>-prompts.txt,
+// run<N>-shell.txt, run<N>-engine.txt); the update check goes to a port where nothing
+// listens. The driver finds the program's windows by their skin ids and its controls by their
+// Resource.h ids, acts on them with window messages and reads back what they show.
 #include "tests/e2e/driver/ProgramCopy.h"
 
 #include <windows.h>

@@ -30,7 +30,11 @@ public:
     // it); empty bytes remove it. False when the program could not be rewritten.
     bool ReplaceResource(LPCWSTR type, UINT id, const std::string& bytes) const;
 
+    // Numbers the runs of the program in this copy: 1, 2, 3 ...
+    int NextRun() const { return ++m_runs; }
+
 private:
+    mutable int m_runs = 0;
     std::wstring m_folder;
     bool m_ready = false;
 };
