@@ -84,6 +84,15 @@ void ExpectRefused(const ProgramCopy& copy, const std::wstring& text, const char
     EXPECT_TRUE(lumeo.Journal().empty()) << row << ": the engine was started";
 }
 
+// The deciphered language file cannot be written: a folder stands where it goes.
+bool BreakLanguageFile(const ProgramCopy& copy)
+{
+    for (const wchar_t* folder : {L"Language", L"Language\\Lumeo", L"Language\\Lumeo\\SP_ENG.INI"})
+        ::CreateDirectoryW(copy.Path(folder).c_str(), nullptr);
+    const DWORD attributes = ::GetFileAttributesW(copy.Path(L"Language\\Lumeo\\SP_ENG.INI").c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 const std::wstring kLanguageFailed = L"Load language file failed, Softphone will exit.";
 const std::wstring kAlreadyRunning = L"Lumeo is already running.";
 
@@ -110,9 +119,7 @@ TEST(Startup, EachFailedCheckShowsItsTextAndEndsTheProgram)
                     e2e::WriteFileBytes(copy.Database(), std::string(4096, 'x'));
          },
          L"The database could not be opened. Lumeo will close."},
-        {"a missing language file",
-         [](const ProgramCopy& copy) { return copy.ReplaceResource(L"LGFILE", IDR_LANGUAGE_ENG, ""); },
-         kLanguageFailed},
+        {"a language file that cannot be written out", &BreakLanguageFile, kLanguageFailed},
     };
     for (const Case& c : cases) {
         const ProgramCopy copy;
@@ -134,7 +141,7 @@ TEST(Startup, WhileOneCopyRunsASecondIsRefusedAndABrokenLanguageFileIsReportedFi
     {
         const ProgramCopy broken;
         ASSERT_TRUE(broken.Ready());
-        ASSERT_TRUE(broken.ReplaceResource(L"LGFILE", IDR_LANGUAGE_ENG, ""));
+        ASSERT_TRUE(BreakLanguageFile(broken));
         ExpectRefused(broken, kLanguageFailed, "a second copy without its language file");
     }
     EXPECT_TRUE(running.Running()) << "the first copy ended";

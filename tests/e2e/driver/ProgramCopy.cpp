@@ -124,15 +124,14 @@ bool ProgramCopy::ReplaceResource(LPCWSTR type, UINT id, const std::string& byte
                                  reinterpret_cast<LONG_PTR>(&languages));
         ::FreeLibrary(module);
     }
-    if (languages.empty())
+    if (languages.empty() || bytes.empty())
         return false;
     const HANDLE update = ::BeginUpdateResourceW(Program().c_str(), FALSE);
     if (!update)
         return false;
     bool done = true;
     for (const WORD language : languages) {
-        void* const data = bytes.empty() ? nullptr : const_cast<char*>(bytes.data());
-        done = ::UpdateResourceW(update, type, MAKEINTRESOURCEW(id), language, data,
+        done = ::UpdateResourceW(update, type, MAKEINTRESOURCEW(id), language, const_cast<char*>(bytes.data()),
                                  static_cast<DWORD>(bytes.size())) &&
                done;
     }

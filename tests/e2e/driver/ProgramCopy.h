@@ -27,7 +27,7 @@ public:
     std::wstring Database() const { return Path(L"data\\Data.db"); }
 
     // Replaces resource `type`/`id` of the copied Lumeo.exe with `bytes` (all languages of
-    // it); empty bytes remove it. False when the program could not be rewritten.
+    // it). False for empty bytes, or when the program could not be rewritten.
     bool ReplaceResource(LPCWSTR type, UINT id, const std::string& bytes) const;
 
     // Numbers the runs of the program in this copy: 1, 2, 3 ...
