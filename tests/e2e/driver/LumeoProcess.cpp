@@ -47,6 +47,12 @@ struct WindowSearch {
     std::vector<HWND> found;
 };
 
+BOOL CALLBACK CollectChild(HWND window, LPARAM context)
+{
+    reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+    return TRUE;
+}
+
 BOOL CALLBACK CollectWindow(HWND window, LPARAM context)
 {
     auto* const search = reinterpret_cast<WindowSearch*>(context);
@@ -177,6 +183,17 @@ std::wstring LumeoProcess::SkinIdOf(HWND window) const
     if (!::ReadProcessMemory(m_process, address, text, sizeof text - sizeof(wchar_t), &read))
         return {};
     return text;
+}
+
+HWND LumeoProcess::FindChild(HWND parent, const std::wstring& skinId) const
+{
+    std::vector<HWND> children;
+    ::EnumChildWindows(parent, &CollectChild, reinterpret_cast<LPARAM>(&children));
+    for (const HWND child : children) {
+        if (SkinIdOf(child) == skinId)
+            return child;
+    }
+    return nullptr;
 }
 
 HWND LumeoProcess::WaitForWindow(const std::wstring& skinId, DWORD ms) const

@@ -61,6 +61,8 @@ public:
     // The program's visible top-level windows with their skin ids ("" for a window that is not
     // a skinned one).
     std::vector<std::pair<HWND, std::wstring>> VisibleWindows() const;
+    // A child window of `parent` (a page) with skin id `skinId`, at any depth; null when none.
+    HWND FindChild(HWND parent, const std::wstring& skinId) const;
     // The skin id of one of its windows.
     std::wstring SkinIdOf(HWND window) const;
 
