@@ -74,10 +74,8 @@ void CContactsTree::OnSipEvent(SIPCallbackCommand* record)
 void CContactsTree::OnMessageReceived(SIPCallbackCommand* record)
 {
     // A stored contact's window bears the name the tree shows; a stranger's the event's own.
-    const HTREEITEM item = FindContactItem(SenderKey(*record));
-    const auto* const contact = item ? reinterpret_cast<const ContactItemData*>(GetItemData(item)) : nullptr;
-    if (contact) {
-        const CString name = contact->name;
+    if (const ContactItemData* const contact = GetContactData(FindContactItem(SenderKey(*record)))) {
+        const CString name = contact->displayName;
         ReceiveInstantMessage(*record, &name);
     } else {
         ReceiveInstantMessage(*record, nullptr);
