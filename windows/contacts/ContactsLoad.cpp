@@ -80,7 +80,8 @@ void CContactsWnd::LoadContacts()
     if (!HasTree())
         return;
     // Subscriptions the contacts made before this sign-in are gone with the old registration.
-    g_database.Exec("update Contacts set subscribeid = 0");
+    // Rows already at 0 are left alone, so that a load with nothing to reset writes nothing.
+    g_database.Exec("update Contacts set subscribeid = 0 where subscribeid is not 0");
     g_database.Exec("select * from Contacts", &CContactsWnd::ContactRowCallback, this);
 }
 
