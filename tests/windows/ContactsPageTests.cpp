@@ -118,9 +118,10 @@ TEST_F(ContactsPage, EverySubscriptionIdIsResetAndPresenceGoesOnlyToAcceptedRows
     StoreGroup("Work");
     StoreContact({"sip:a@example", "A", "", "", "Work", 0, 1, 5});
     StoreContact({"sip:b@example", "B", "", "", "Nowhere", 0, 1, 6});
+    ASSERT_TRUE(g_database.Exec("insert into Contacts(SIPUri, subscribeid) values('sip:n@example', NULL)"));
     SignIn();
-    EXPECT_EQ(0, StoredSubscribeId("sip:a@example"));
-    EXPECT_EQ(0, StoredSubscribeId("sip:b@example"));
+    for (const char* uri : {"sip:a@example", "sip:b@example", "sip:n@example"})
+        EXPECT_EQ(0, StoredSubscribeId(uri)) << uri;
     // Right after signing in no subscription is known: nothing is published.
     EngineControl_ClearJournal();
     CContactsWnd::NotifyPresenceOnline("Busy");
