@@ -9,6 +9,7 @@
 #include "tests/windows/ContactsTestSupport.h"
 #include "tests/support/SkinnedWindowTestSupport.h"
 
+#include "core/TavikSQL.h"
 #include "engine/TavikControl.h"
 #include "windows/chat/ChatWnd.h"
 #include "windows/notifier/TaskbarNotifier.h"
@@ -133,7 +134,7 @@ TEST_F(ContactEvents, AnEndedSubscriptionResetsItsRowClosesTheChatAndAlwaysPopsU
     EXPECT_EQ(9, StoredSubscribeId("sip:bob@example"));
     EXPECT_EQ(9, StoredSubscribeId("sip:carol@example"));
     EXPECT_THAT(frame->GetChatWindows(), IsEmpty());
-    EXPECT_THAT(ContactsOf(L"Work"), ElementsAre(kCarol, kBob, kKim));
+    EXPECT_THAT(ContactsOf(L"Work"), ElementsAre(kBob, kCarol, kKim));
     EXPECT_THAT(NoticeTexts(), ElementsAre(L"Kim O'Hara<sip:o'hara@example> CONTACTTREE_WND/33004"));
 
     // A stranger's ended subscription shows an empty name and changes no row.
