@@ -65,7 +65,7 @@ TEST_F(ContactsPage, TheRegistrationSuccessLoadsGroupsThenTheirContacts)
     StoreGroup("FRIENDS");     // a group of its own: only "Friends" exactly is the default group
     StoreGroup("Home");
     struct Row {
-        StoredContact stored;
+        ContactRowSpec stored;
         const wchar_t* group;   // where it shows; null: nowhere
         const wchar_t* name;
     };

@@ -6,18 +6,10 @@
 #include "core/TextConvert.h"
 #include "engine/TavikControl.h"
 
-#include <ostream>
-
 namespace windows_test {
 
 const std::wstring ContactsTest::kDefaultGroup = L"CONTACTDETAILS_WND/32000";
 std::vector<Notice> ContactsTest::s_notices;
-
-void PrintTo(const ShownContact& contact, std::ostream* out)
-{
-    *out << "{" << WideToUtf8(contact.name.c_str()) << ", " << WideToUtf8(contact.sipUri.c_str()) << ", "
-         << WideToUtf8(contact.status.c_str()) << "}";
-}
 
 void ContactsTest::SetUp()
 {
@@ -56,7 +48,7 @@ void ContactsTest::StoreDefaultGroup()
     ASSERT_TRUE(g_database.Exec(sql));
 }
 
-void ContactsTest::StoreContact(const StoredContact& contact)
+void ContactsTest::StoreContact(const ContactRowSpec& contact)
 {
     const auto encoded = [](const std::string& text) { return SqlLiteral(Base64Encode(text, true)); };
     const std::string sql =

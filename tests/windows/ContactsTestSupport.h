@@ -3,6 +3,7 @@
 // straight into tables Groups and Contacts before the sign-in loads them, contact events
 // delivered as the engine delivers them, the tree read back group by group, and the presence
 // pop-ups recorded instead of shown.
+#include "tests/windows/ContactsTreeTestSupport.h"
 #include "tests/windows/MainFrameTestSupport.h"
 
 #include "windows/contacts/ContactsTree.h"
@@ -14,9 +15,9 @@
 
 namespace windows_test {
 
-// A stored contact as a test writes it: names in plain text (stored in Base64), the group by
+// A contact row as a test writes it: names in plain text (stored in Base64), the group by
 // its stored name.
-struct StoredContact {
+struct ContactRowSpec {
     std::string sipUri;
     std::string firstName;
     std::string lastName;
@@ -27,18 +28,6 @@ struct StoredContact {
     int subscribeId = 0;
     std::string icon;
 };
-
-// One contact row as the tree shows it.
-struct ShownContact {
-    std::wstring name;
-    std::wstring sipUri;
-    std::wstring status;
-    bool operator==(const ShownContact& other) const
-    {
-        return name == other.name && sipUri == other.sipUri && status == other.status;
-    }
-};
-void PrintTo(const ShownContact& contact, std::ostream* out);
 
 // A presence pop-up: its owner window and text.
 struct Notice {
@@ -55,7 +44,7 @@ protected:
     static void StoreGroup(const std::string& name);
     // The default group's row, under its shown name as the main window names it.
     static void StoreDefaultGroup();
-    static void StoreContact(const StoredContact& contact);
+    static void StoreContact(const ContactRowSpec& contact);
     // Signs in; the registration success loads the page.
     void SignIn();
 
