@@ -61,6 +61,28 @@ ContactColumns ReadContactColumns(int columns, char** values, char** names)
     return row;
 }
 
+// The tree's drawing and group layout held for a whole load; both come back, once, when it
+// ends.
+class HeldTree {
+public:
+    explicit HeldTree(CContactsTree& tree) : m_tree(tree)
+    {
+        m_tree.SetRedraw(FALSE);
+        m_tree.HoldGroupLayout();
+    }
+    ~HeldTree()
+    {
+        m_tree.ReleaseGroupLayout();
+        m_tree.SetRedraw(TRUE);
+        m_tree.Invalidate(TRUE);
+    }
+    HeldTree(const HeldTree&) = delete;
+    HeldTree& operator=(const HeldTree&) = delete;
+
+private:
+    CContactsTree& m_tree;
+};
+
 std::string Decoded(const char* stored)
 {
     return stored ? Base64Decode(stored) : std::string();
@@ -72,6 +94,7 @@ void CContactsWnd::LoadGroups()
 {
     if (!HasTree())
         return;
+    const HeldTree held(m_tree);
     g_database.Exec("select * from Groups", &CContactsWnd::GroupRowCallback, this);
 }
 
@@ -82,6 +105,7 @@ void CContactsWnd::LoadContacts()
     // Subscriptions the contacts made before this sign-in are gone with the old registration.
     // Rows already at 0 are left alone, so that a load with nothing to reset writes nothing.
     g_database.Exec("update Contacts set subscribeid = 0 where subscribeid is not 0");
+    const HeldTree held(m_tree);
     g_database.Exec("select * from Contacts", &CContactsWnd::ContactRowCallback, this);
 }
 

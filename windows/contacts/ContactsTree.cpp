@@ -30,7 +30,8 @@ HICON LoadContactIcon(const std::string& path)
         ::LoadImageW(nullptr, AnsiToWide(path).GetString(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
 }
 
-IMPLEMENT_DYNAMIC(CContactsTree, Vexel::CSkinTreeCtrl)
+using Vexel::CSkinTreeCtrl;
+IMPLEMENT_DYNAMIC(CContactsTree, CSkinTreeCtrl)
 
 BEGIN_MESSAGE_MAP(CContactsTree, Vexel::CSkinTreeCtrl)
     ON_WM_CREATE()
@@ -175,6 +176,10 @@ HTREEITEM CContactsTree::InsertContactNode(HTREEITEM group, HTREEITEM after, Con
 
 void CContactsTree::RefreshGroups()
 {
+    if (m_groupLayoutHolds > 0) {
+        m_groupLayoutPending = true;
+        return;
+    }
     for (HTREEITEM group = GetRootItem(); group; group = GetNextSiblingItem(group)) {
         Expand(group, TVE_COLLAPSE);
         Expand(group, TVE_EXPAND);

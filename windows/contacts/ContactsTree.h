@@ -130,6 +130,12 @@ public:
     // Deletes a group node (which has no children left). 0; -1 when the tree refused.
     int DeleteGroupItem(HTREEITEM item);
 
+    // --- many nodes at once (ContactsTreeBatch.cpp)
+    // While held (holds nest), insertions and moves leave the groups' expansion alone; the
+    // last release collapses and expands every group once, when anything changed meanwhile.
+    void HoldGroupLayout();
+    void ReleaseGroupLayout();
+
     // --- engine events (ContactsTreeEvents.cpp); the record stays the caller's
     void OnSipEvent(SIPCallbackCommand* record);
     void OnMessageReceived(SIPCallbackCommand* record);
@@ -230,4 +236,7 @@ private:
     std::string m_lastRequestAddress;
     // Every record a contact node carries; a record leaves this list when it is freed.
     std::vector<std::unique_ptr<ContactItemData>> m_records;
+    // Holds of the group layout, and whether a refresh waits for their release.
+    int m_groupLayoutHolds = 0;
+    bool m_groupLayoutPending = false;
 };

@@ -137,14 +137,23 @@ void CContactsWnd::AddContact(const CString& number)
         m_tree.AddContactWithNumber(number);
 }
 
+// Without drawing held, the tree view would lay out and repaint its rows once per row taken.
 void CContactsWnd::FreeContactItemData()
 {
-    if (HasTree())
-        m_tree.FreeAllContactItemData();
+    if (!HasTree())
+        return;
+    m_tree.SetRedraw(FALSE);
+    m_tree.FreeAllContactItemData();
+    m_tree.SetRedraw(TRUE);
+    m_tree.Invalidate(TRUE);
 }
 
 void CContactsWnd::DeleteAllGroups()
 {
-    if (HasTree())
-        m_tree.DeleteAllGroups();
+    if (!HasTree())
+        return;
+    m_tree.SetRedraw(FALSE);
+    m_tree.DeleteAllGroups();
+    m_tree.SetRedraw(TRUE);
+    m_tree.Invalidate(TRUE);
 }
