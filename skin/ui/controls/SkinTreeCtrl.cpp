@@ -154,6 +154,13 @@ int CSkinTreeCtrl::SetItemHeight(HTREEITEM item, int height)
     change.hItem = item;
     change.iIntegral = rows > 0 ? rows : 1;
     const BOOL set = static_cast<BOOL>(SendMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change)));
+    // Switching drawing on lays the rows out again with the new height. While the owner holds
+    // drawing off, its own switching on does that once for every item it changed.
+    if (!m_private->redrawHeld) {
+        m_private->switchingRedraw = true;
+        SetRedraw(TRUE);
+        m_private->switchingRedraw = false;
+    }
     return set ? 0 : -1;
 }
 
