@@ -40,7 +40,7 @@ TEST_F(ContactsStore, ANewContactIsStoredEncodedAndShownLastInItsGroupOffline)
     EXPECT_EQ("11", ann.homePhone);
     EXPECT_EQ("22", ann.workPhone);
     EXPECT_EQ("33", ann.mobilePhone);
-    EXPECT_EQ(WideToAnsi(GetSkinFolder()) + "avatars\\Face01.ico", ann.icon);
+    EXPECT_EQ(WideToAnsi(Vexel::GetSkinFolder()) + "avatars\\Face01.ico", ann.icon);
     EXPECT_EQ(0, ann.blocked);
     EXPECT_EQ(1, ann.subscribed);
     EXPECT_EQ(0, ann.accepted);
@@ -237,7 +237,7 @@ TEST_F(ContactsStore, TheLookUpsReadTheStoredRow)
     EXPECT_EQ("w2", tree.GetWorkPhone("sip:ann@host"));
     EXPECT_EQ("m3", tree.GetMobilePhone("sip:ann@host"));
     EXPECT_EQ("", tree.GetHomePhone("sip:nobody@host"));
-    EXPECT_EQ(WideToAnsi(GetSkinFolder()) + "avatars\\Face01.ico", tree.GetContactIcon("sip:ann@host"));
+    EXPECT_EQ(WideToAnsi(Vexel::GetSkinFolder()) + "avatars\\Face01.ico", tree.GetContactIcon("sip:ann@host"));
     EXPECT_EQ("", tree.GetContactIcon(""));
 
     int id = -3;

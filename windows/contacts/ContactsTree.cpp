@@ -30,7 +30,8 @@ HICON LoadContactIcon(const std::string& path)
         ::LoadImageW(nullptr, AnsiToWide(path).GetString(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
 }
 
-IMPLEMENT_DYNAMIC(CContactsTree, Vexel::CSkinTreeCtrl)
+using Vexel::CSkinTreeCtrl;
+IMPLEMENT_DYNAMIC(CContactsTree, CSkinTreeCtrl)
 
 BEGIN_MESSAGE_MAP(CContactsTree, Vexel::CSkinTreeCtrl)
     ON_WM_CREATE()
@@ -41,6 +42,7 @@ BEGIN_MESSAGE_MAP(CContactsTree, Vexel::CSkinTreeCtrl)
     ON_NOTIFY_REFLECT(NM_RCLICK, &CContactsTree::OnRClick)
     ON_NOTIFY_REFLECT(NM_DBLCLK, &CContactsTree::OnDblClk)
     ON_NOTIFY_REFLECT(TVN_BEGINDRAGW, &CContactsTree::OnBeginDrag)
+    ON_NOTIFY_REFLECT(TVN_BEGINLABELEDITW, &CContactsTree::OnBeginLabelEdit)
     ON_NOTIFY_REFLECT(TVN_ENDLABELEDITW, &CContactsTree::OnEndLabelEdit)
     ON_MESSAGE(WM_CONTACTS_REEDITLABEL, &CContactsTree::OnReEditLabel)
     ON_MESSAGE(Vexel::WM_DROPTARGET_DRAGENTER, &CContactsTree::OnDragOver)

@@ -38,7 +38,7 @@ std::string StoredGroupName(const std::string& shownName)
 std::string StoredIconPath(const std::string& avatarPath)
 {
     if (avatarPath.empty())
-        return WideToAnsi(GetSkinFolder() + L"avatars\\Face01.ico");
+        return WideToAnsi(Vexel::GetSkinFolder() + L"avatars\\Face01.ico");
     return GetAvatarIconPath(avatarPath);
 }
 
