@@ -2,6 +2,7 @@
 
 #include "core/TextConvert.h"
 #include "framework/Prompt.h"
+#include "windows/contacts/PresenceNotice.h"
 #include "windows/main/ShellActions.h"
 #include "windows/msgbox/MessageBox.h"
 
@@ -83,6 +84,13 @@ void RecordShellOpen(HWND, LPCWSTR verb, LPCWSTR file, int)
     AppendLine(g_shellFile, "shell", Field(verb), Field(file));
 }
 
+// The notice still pops up: only its text, drawn on a bitmap, could not be read otherwise.
+void RecordPresenceNotice(CWnd* owner, const CString& text)
+{
+    AppendLine(g_shellFile, "notice", "0", Escaped(WideToUtf8(text)));
+    ShowTaskbarNotice(owner, text);
+}
+
 } // namespace
 
 void InstallEnvironmentSeams()
@@ -91,6 +99,7 @@ void InstallEnvironmentSeams()
     if (!g_shellFile.empty()) {
         SetTrayIconHandler(&RecordTrayCall);
         SetShellOpenHandler(&RecordShellOpen);
+        SetPresenceNoticeShower(&RecordPresenceNotice);
     }
     g_promptFile = Environment(L"LUMEO_TEST_PROMPTS");
     if (g_promptFile.empty())

@@ -25,7 +25,7 @@ struct ShownPrompt {
 };
 
 // One line of a seam file. Of shell.txt: a tray icon call or a shell open, kind "tray" (first: the NIM_ message, second: the icon
-// id) or "shell" (first: the verb, second: the file).
+// id) or "shell" (first: the verb, second: the file), or a presence notice, kind "notice" (second: its text).
 struct SeamLine {
     std::string kind;
     std::wstring first;
