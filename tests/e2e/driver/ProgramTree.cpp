@@ -4,6 +4,9 @@ namespace e2e {
 
 namespace {
 
+// The drag and drop loop ends at once (no button is really held); this only bounds a hang.
+constexpr UINT kDragPatience = 20000;
+
 // Memory in the program's process for one message's structure, released when done.
 class RemoteBlock {
 public:
@@ -132,14 +135,24 @@ bool ProgramTree::Drag(HTREEITEM item, HTREEITEM onto) const
     const RECT to = Row(onto);
     if (::IsRectEmpty(&from) || ::IsRectEmpty(&to))
         return false;
-    const POINT start{(from.left + from.right) / 2, (from.top + from.bottom) / 2};
     POINT target{(to.left + to.right) / 2, (to.top + to.bottom) / 2};
-    const POINT client = target;
     ::ClientToScreen(m_tree, &target);
     if (!::SetCursorPos(target.x, target.y) || ::WindowFromPoint(target) != m_tree)
         return false;
-    return ::PostMessageW(m_tree, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.x, start.y)) &&
-           ::PostMessageW(m_tree, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+    // What the tree view tells its parent when the button goes down on an entry and the pointer
+    // moves off it; the parent hands it back to the tree, which starts the drag.
+    NMTREEVIEWW begin{};
+    begin.hdr.hwndFrom = m_tree;
+    begin.hdr.idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(m_tree));
+    begin.hdr.code = static_cast<UINT>(TVN_BEGINDRAGW);
+    begin.itemNew.mask = TVIF_HANDLE;
+    begin.itemNew.hItem = item;
+    begin.ptDrag = POINT{(from.left + from.right) / 2, (from.top + from.bottom) / 2};
+    const RemoteBlock block(m_process, sizeof begin);
+    DWORD_PTR result = 0;
+    return block.Ready() && block.Write(0, &begin, sizeof begin) &&
+           ::SendMessageTimeoutW(::GetParent(m_tree), WM_NOTIFY, begin.hdr.idFrom,
+                                 reinterpret_cast<LPARAM>(block.Address()), SMTO_NORMAL, kDragPatience, &result);
 }
 
 bool PressKey(HWND window, UINT key)

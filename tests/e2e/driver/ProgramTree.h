@@ -31,9 +31,9 @@ public:
     // The edit box of a label being edited; null when none is.
     HWND LabelEditor() const;
 
-    // Drags `item` onto `onto` as a user's drag arrives: the pointer over the target, then the
-    // button pressed on the entry and the pointer moved off it, which makes the tree view start
-    // its drag; with no button really held, the drag and drop loop drops where the pointer is.
+    // Drags `item` onto `onto` as a user's drag arrives: the pointer over the target, and the
+    // tree view's report that a drag of the entry began, sent to its parent as the control sends
+    // it; with no button really held, the drag and drop loop drops where the pointer is.
     bool Drag(HTREEITEM item, HTREEITEM onto) const;
 
 private:
