@@ -4,9 +4,6 @@ namespace e2e {
 
 namespace {
 
-// The drag and drop loop ends at once (no button is really held); this only bounds a hang.
-constexpr UINT kDragPatience = 20000;
-
 // Memory in the program's process for one message's structure, released when done.
 class RemoteBlock {
 public:
@@ -107,16 +104,16 @@ std::wstring ProgramTree::Text(HTREEITEM item) const
     return text;
 }
 
-RECT ProgramTree::Row(HTREEITEM item) const
+RECT ProgramTree::ItemRect(HTREEITEM item, bool labelOnly) const
 {
-    RECT row{};
-    const RemoteBlock block(m_process, sizeof row);
+    RECT rect{};
+    const RemoteBlock block(m_process, sizeof rect);
     // In: the item's handle in the rectangle's first bytes; out: the rectangle.
     if (!item || !block.Ready() || !block.Write(0, &item, sizeof item) ||
-        !::SendMessageW(m_tree, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(block.Address())) ||
-        !block.Read(0, &row, sizeof row))
+        !::SendMessageW(m_tree, TVM_GETITEMRECT, labelOnly ? TRUE : FALSE, reinterpret_cast<LPARAM>(block.Address())) ||
+        !block.Read(0, &rect, sizeof rect))
         return RECT{};
-    return row;
+    return rect;
 }
 
 bool ProgramTree::Select(HTREEITEM item) const
@@ -131,28 +128,22 @@ HWND ProgramTree::LabelEditor() const
 
 bool ProgramTree::Drag(HTREEITEM item, HTREEITEM onto) const
 {
-    const RECT from = Row(item);
     const RECT to = Row(onto);
-    if (::IsRectEmpty(&from) || ::IsRectEmpty(&to))
+    if (::IsRectEmpty(&to))
         return false;
     POINT target{(to.left + to.right) / 2, (to.top + to.bottom) / 2};
+    const POINT over = target;
     ::ClientToScreen(m_tree, &target);
     if (!::SetCursorPos(target.x, target.y) || ::WindowFromPoint(target) != m_tree)
         return false;
-    // What the tree view tells its parent when the button goes down on an entry and the pointer
-    // moves off it; the parent hands it back to the tree, which starts the drag.
-    NMTREEVIEWW begin{};
-    begin.hdr.hwndFrom = m_tree;
-    begin.hdr.idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(m_tree));
-    begin.hdr.code = static_cast<UINT>(TVN_BEGINDRAGW);
-    begin.itemNew.mask = TVIF_HANDLE;
-    begin.itemNew.hItem = item;
-    begin.ptDrag = POINT{(from.left + from.right) / 2, (from.top + from.bottom) / 2};
-    const RemoteBlock block(m_process, sizeof begin);
-    DWORD_PTR result = 0;
-    return block.Ready() && block.Write(0, &begin, sizeof begin) &&
-           ::SendMessageTimeoutW(::GetParent(m_tree), WM_NOTIFY, begin.hdr.idFrom,
-                                 reinterpret_cast<LPARAM>(block.Address()), SMTO_NORMAL, kDragPatience, &result);
+    // The press lands on the entry's label: elsewhere on its row the tree view takes it for a
+    // click, not the start of a drag. A contact's label is empty, so this is its first pixel.
+    const RECT label = LabelOf(item);
+    if (label.bottom <= label.top)
+        return false;
+    const POINT press{label.left + 1, (label.top + label.bottom) / 2};
+    return ::PostMessageW(m_tree, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y)) &&
+           ::PostMessageW(m_tree, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(over.x, over.y));
 }
 
 bool PressKey(HWND window, UINT key)

@@ -25,18 +25,22 @@ public:
     HTREEITEM Parent(HTREEITEM item) const;
     std::wstring Text(HTREEITEM item) const;
     // The whole row of an entry in the tree's client coordinates; empty when not shown.
-    RECT Row(HTREEITEM item) const;
+    RECT Row(HTREEITEM item) const { return ItemRect(item, false); }
+    // Only the part of it the label takes.
+    RECT LabelOf(HTREEITEM item) const { return ItemRect(item, true); }
     // Selects an entry as a click on it does.
     bool Select(HTREEITEM item) const;
     // The edit box of a label being edited; null when none is.
     HWND LabelEditor() const;
 
-    // Drags `item` onto `onto` as a user's drag arrives: the pointer over the target, and the
-    // tree view's report that a drag of the entry began, sent to its parent as the control sends
-    // it; with no button really held, the drag and drop loop drops where the pointer is.
+    // Drags `item` onto `onto` as a user's drag arrives: the pointer over the target, then the
+    // button pressed on the entry and the pointer moved off it, which makes the tree view start
+    // its drag; with no button really held, the drag and drop loop drops where the pointer is.
     bool Drag(HTREEITEM item, HTREEITEM onto) const;
 
 private:
+    RECT ItemRect(HTREEITEM item, bool labelOnly) const;
+
     HANDLE m_process;
     HWND m_tree;
 };

@@ -50,11 +50,13 @@ TEST(Story, ContactAddedGroupedWatchedAndMessaged)
     ExpectSignedInWith(lumeo, account);
     const std::string handle = lumeo.JournalOf("Tavik_registerServer")[0].substr(21);
     const std::string engine = handle.substr(0, handle.find(','));
+    ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::ControlText(main, IDC_STA_USERNAME) == Wide(account.userName); }));
     ASSERT_TRUE(e2e::Click(main, IDC_RAD_CONTACTS));
     const HWND page = lumeo.FindChild(main, L"IDW_CONTACTS");
     ASSERT_NE(nullptr, page);
     const ProgramTree tree(lumeo.Handle(), e2e::Control(page, kContactsTreeId));
     ASSERT_NE(nullptr, tree.Window());
+    ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowVisible(tree.Window()) != FALSE; }));
     ASSERT_TRUE(e2e::WaitUntil([&] { return tree.Root(L"Friends") != nullptr; }));
 
     // A contact added with the add-contact button: a bare number gets the account's server.
