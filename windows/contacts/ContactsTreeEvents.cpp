@@ -1,5 +1,5 @@
 // The contact engine events the page hands the tree: instant messages, presence notices and
-// ended subscriptions. Subscription requests (type 30) are answered by their own handler.
+// ended subscriptions. Subscription requests (type 30) are not handled here.
 #include "windows/contacts/ContactsTree.h"
 
 #include "config/UiTextTable.h"
