@@ -13,6 +13,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 using testing::ElementsAre;
 using testing::IsEmpty;
 
@@ -86,11 +88,18 @@ TEST_F(ContactsStore, TheDefaultGroupIsStoredAsFriendsAndACaseDifferentNameFinds
     MakeGroup("Family");
     ASSERT_TRUE(Save("Ann", "sip:ann@host", DefaultGroup()));
     ASSERT_TRUE(Save("Bob", "sip:bob@host", "FAMILY"));
+    // Only the default group's exact shown name is stored as "Friends".
+    std::string lower = DefaultGroup();
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    ASSERT_NE(lower, DefaultGroup());
+    ASSERT_TRUE(Save("Cid", "sip:cid@host", lower));
     EXPECT_EQ("Friends", StoredContactOf("sip:ann@host").groupName);
     EXPECT_EQ("FAMILY", StoredContactOf("sip:bob@host").groupName);
+    EXPECT_EQ(lower, StoredContactOf("sip:cid@host").groupName);
     const std::vector<ShownGroup> shown = Shown();
     ASSERT_EQ(2u, shown.size());
-    EXPECT_EQ(1u, shown[0].second.size());
+    EXPECT_EQ(2u, shown[0].second.size());
     ASSERT_EQ(1u, shown[1].second.size());
     EXPECT_EQ(L"Family", shown[1].first);
     EXPECT_TRUE(tree.GroupExists(L"fAmIlY"));

@@ -186,6 +186,7 @@ protected:
     void OnRClick(NMHDR* header, LRESULT* result);
     void OnDblClk(NMHDR* header, LRESULT* result);
     void OnBeginDrag(NMHDR* header, LRESULT* result);
+    void OnBeginLabelEdit(NMHDR* header, LRESULT* result);
     // The edited label: 1 in *result keeps it, 0 refuses it (ContactsTreeLabels.cpp).
     void OnEndLabelEdit(NMHDR* header, LRESULT* result);
     LRESULT OnReEditLabel(WPARAM wParam, LPARAM lParam);
@@ -217,6 +218,7 @@ private:
     // Renames the group `oldName` to `newName` in table Groups and in its contacts' rows, in
     // one transaction. False, with nothing changed, when refused.
     bool RenameGroupRows(const std::string& oldName, const std::string& newName);
+    void EndLabelEdit(const NMTVDISPINFOW& edit, LRESULT& result);
     // Files the stored contact `sipUri` under the group shown as `groupName`. False when
     // refused.
     bool SetContactGroupRow(const std::string& sipUri, const std::string& groupName);
@@ -238,6 +240,8 @@ private:
     // The contact node of the drag this tree started, while it runs; drops of anything
     // else are refused.
     HTREEITEM m_draggedItem = nullptr;
+    // The node whose label edit has begun and not yet ended.
+    HTREEITEM m_labelEditItem = nullptr;
     // The address of the last subscription request shown to the user.
     std::string m_lastRequestAddress;
     // Every record a contact node carries; a record leaves this list when it is freed.

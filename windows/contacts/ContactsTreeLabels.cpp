@@ -25,28 +25,44 @@ bool GroupRowStored(const std::string& groupName)
 
 } // namespace
 
+void CContactsTree::OnBeginLabelEdit(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    m_labelEditItem = reinterpret_cast<const NMTVDISPINFOW*>(header)->item.hItem;
+}
+
 void CContactsTree::OnEndLabelEdit(NMHDR* header, LRESULT* result)
 {
     *result = 0;
-    const auto* const edit = reinterpret_cast<const NMTVDISPINFOW*>(header);
-    const HTREEITEM item = edit->item.hItem;
+    // The editor losing the focus as it goes can end the same edit a second time: only the
+    // first end of each edit is the user's.
+    const auto& edit = *reinterpret_cast<const NMTVDISPINFOW*>(header);
+    if (!edit.item.hItem || edit.item.hItem != m_labelEditItem)
+        return;
+    m_labelEditItem = nullptr;
+    EndLabelEdit(edit, *result);
+}
+
+void CContactsTree::EndLabelEdit(const NMTVDISPINFOW& edit, LRESULT& result)
+{
+    const HTREEITEM item = edit.item.hItem;
     const bool group = IsGroupItem(item);
     // The node still bears its old name: a group with one is being renamed.
     const CString oldName = group ? GetItemText(item) : CString();
 
-    if (!edit->item.pszText) {
+    if (!edit.item.pszText) {
         // Cancelled: a new group cannot stay without a name; anything else stays as it was.
         if (group && oldName.IsEmpty()) {
             AfxPrompt(m_hWnd, g_uiTexts.contactTreeWnd.t33000, g_uiTexts.dlgLogin.t20000, MB_ICONINFORMATION);
             PostMessage(WM_CONTACTS_REEDITLABEL, kReEditLabel, reinterpret_cast<LPARAM>(item));
             return;
         }
-        *result = 1;
+        result = 1;
         Invalidate(TRUE);
         return;
     }
 
-    const CString text = edit->item.pszText;
+    const CString text = edit.item.pszText;
     if (text.IsEmpty()) {
         ShowMessageBox(g_uiTexts.contactTreeWnd.t33000, this);
         PostMessage(WM_CONTACTS_REEDITLABEL, kReEditLabel, reinterpret_cast<LPARAM>(item));
@@ -56,7 +72,7 @@ void CContactsTree::OnEndLabelEdit(NMHDR* header, LRESULT* result)
         if (ContactItemData* record = GetContactData(item))
             record->displayName = text;
         SelectItem(item);
-        *result = 1;
+        result = 1;
         Invalidate(TRUE);
         return;
     }
@@ -78,7 +94,7 @@ void CContactsTree::OnEndLabelEdit(NMHDR* header, LRESULT* result)
         return;
     }
     SelectItem(item);
-    *result = 1;
+    result = 1;
     Invalidate(TRUE);
 }
 
