@@ -19,6 +19,7 @@
 
 #include <sqlite3.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -107,6 +108,37 @@ double Fastest(const Before& before, const Body& body)
     return best;
 }
 
+// A plain tree view of the system, its redraw held, taking as many empty items (each with item
+// data) under 50 root items: the floor under any tree of this many rows.
+double PlainTreeSeconds()
+{
+    const HWND tree = ::CreateWindowExW(0, WC_TREEVIEWW, L"", WS_POPUP | WS_VISIBLE | TVS_FULLROWSELECT, 0, 0, 300,
+                                        400, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    if (!tree)
+        return 0;
+    const auto empty = [tree] { ::SendMessageW(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)); };
+    const auto fill = [tree] {
+        ::SendMessageW(tree, WM_SETREDRAW, FALSE, 0);
+        TVINSERTSTRUCTW insert{};
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+        insert.item.pszText = const_cast<LPWSTR>(L"");
+        HTREEITEM groups[kGroups];
+        insert.hParent = TVI_ROOT;
+        for (HTREEITEM& group : groups)
+            group = reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+        for (int i = 0; i < kContacts; ++i) {
+            insert.hParent = groups[i % kGroups];
+            insert.item.lParam = i + 1;
+            ::SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert));
+        }
+        ::SendMessageW(tree, WM_SETREDRAW, TRUE, 0);
+    };
+    const double seconds = Fastest(empty, fill);
+    ::DestroyWindow(tree);
+    return seconds;
+}
+
 UINT ContactItems(const CContactsTree& tree)
 {
     UINT count = 0;
@@ -178,6 +210,10 @@ int main(int argc, char** argv)
                         loadSeconds * 1e3, shown);
             std::printf("%-40s %10.2f ms\n", "tree emptied (sign-out)", emptySeconds * 1e3);
             std::printf("%-40s %10.1f x  (goal: at most 2 x)\n", "load / SQLite", loadSeconds / sqliteSeconds);
+            const double plainSeconds = PlainTreeSeconds();
+            std::printf("%-40s %10.2f ms\n", "plain tree view, as many empty items", plainSeconds * 1e3);
+            std::printf("%-40s %10.1f x\n", "plain tree view / SQLite", plainSeconds / sqliteSeconds);
+            std::printf("%-40s %10.1f x\n", "load / plain tree view", loadSeconds / plainSeconds);
             if (static_cast<int>(shown) != kContacts)
                 status = 1;
             empty();

@@ -62,18 +62,23 @@ ContactColumns ReadContactColumns(int columns, char** values, char** names)
 }
 
 // The tree's drawing and group layout held for a whole load; both come back, once, when it
-// ends.
+// ends. A shown tree is hidden meanwhile: each expansion of a shown one lays out its skinned
+// scroll bars again, drawing held or not.
 class HeldTree {
 public:
-    explicit HeldTree(CContactsTree& tree) : m_tree(tree)
+    explicit HeldTree(CContactsTree& tree) : m_tree(tree), m_shown(tree.IsWindowVisible() != FALSE)
     {
         m_tree.SetRedraw(FALSE);
+        if (m_shown)
+            m_tree.ShowWindow(SW_HIDE);
         m_tree.HoldGroupLayout();
     }
     ~HeldTree()
     {
         m_tree.ReleaseGroupLayout();
         m_tree.SetRedraw(TRUE);
+        if (m_shown)
+            m_tree.ShowWindow(SW_SHOWNA);
         m_tree.Invalidate(TRUE);
     }
     HeldTree(const HeldTree&) = delete;
@@ -81,6 +86,7 @@ public:
 
 private:
     CContactsTree& m_tree;
+    const bool m_shown;
 };
 
 std::string Decoded(const char* stored)

@@ -23,6 +23,7 @@
 #include "skin/ui/controls/SkinTreeCtrl.h"
 #include "windows/contacts/ContactItemData.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -133,8 +134,13 @@ public:
     // --- many nodes at once (ContactsTreeBatch.cpp)
     // While held (holds nest), insertions and moves leave the groups' expansion alone; the
     // last release collapses and expands every group once, when anything changed meanwhile.
+    // While held, group look-ups by name are remembered and the icon of each avatar file is
+    // loaded once and shared.
     void HoldGroupLayout();
     void ReleaseGroupLayout();
+    // The icon of the avatar file `path`: loaded now, or while held shared with the contacts
+    // of the same file.
+    OwnedIcon ContactIcon(const std::string& path);
 
     // --- engine events (ContactsTreeEvents.cpp); the record stays the caller's
     void OnSipEvent(SIPCallbackCommand* record);
@@ -243,4 +249,12 @@ private:
     // Holds of the group layout, and whether a refresh waits for their release.
     int m_groupLayoutHolds = 0;
     bool m_groupLayoutPending = false;
+    // While held: the group nodes by upper-case name (a hint, checked on use) and the icons
+    // by avatar path.
+    struct NoCaseLess {
+        bool operator()(const std::string& a, const std::string& b) const;
+    };
+    mutable std::map<std::string, HTREEITEM, NoCaseLess> m_heldGroups;
+    std::map<std::string, OwnedIcon> m_heldIcons;
+    HTREEITEM FindHeldGroup(const std::string& groupName) const;
 };
