@@ -76,12 +76,12 @@ TEST(OutlookContacts, TheAddressIsTheFirstFieldSetAndTheIconFollowsTheContactsOw
     EXPECT_EQ("111", contact.homePhone);
     EXPECT_EQ("222", contact.workPhone);
     EXPECT_EQ("333", contact.mobilePhone);
-    EXPECT_EQ("C:\\Lumeo\\Skins\\Lumeo\\avatars\\Face012.ico", contact.iconPath);
+    EXPECT_EQ("C:\\Lumeo\\Skins\\Lumeo\\avatars\\Face012.bmp", contact.avatarPath);
 
     for (const int kind : {0, 2, -1}) {
         ASSERT_TRUE(ContactFromRecord(MakeRecord({{&ContactRecord::HomePhone, "111"}}, kind), Settings(5060), contact));
         EXPECT_EQ("sip:111@sip.example.net", contact.sipAddress) << kind;
-        EXPECT_EQ("C:\\Lumeo\\Skins\\Lumeo\\avatars\\Face01.ico", contact.iconPath) << kind;
+        EXPECT_EQ("C:\\Lumeo\\Skins\\Lumeo\\avatars\\Face01.bmp", contact.avatarPath) << kind;
     }
 }
 
@@ -115,11 +115,11 @@ std::vector<OutlookContact> ExpectedFolder()
     const std::string avatars = "C:\\Lumeo\\Skins\\Lumeo\\avatars\\";
     return {
         {"Zo\xEB", "\xC5ngstr\xF6m", "Zozo", "sip:zoe@example.org", "zoe@example.org", "+33 1 22 33 44 55",
-         "+33 1 33 33 33 33", "+33 6 11 22 33 44", avatars + "Face012.ico"},
+         "+33 1 33 33 33 33", "+33 6 11 22 33 44", avatars + "Face012.bmp"},
         {"Bj\xF6rn", "S\xF8", "", "sip:+46 70 123 45 67@sip.example.net:5070", "", "", "", "+46 70 123 45 67",
-         avatars + "Face01.ico"},
-        {"Jos\xE9", "", "", "sip:jose@example.org:5070", "jose@example.org", "", "", "", avatars + "Face01.ico"},
-        {"", "", "Kim", "sip:kim@sip.example.net:5070", "", "", "", "", avatars + "Face012.ico"},
+         avatars + "Face01.bmp"},
+        {"Jos\xE9", "", "", "sip:jose@example.org:5070", "jose@example.org", "", "", "", avatars + "Face01.bmp"},
+        {"", "", "Kim", "sip:kim@sip.example.net:5070", "", "", "", "", avatars + "Face012.bmp"},
     };
 }
 
@@ -138,7 +138,7 @@ void ExpectContacts(const std::vector<OutlookContact>& expected, const std::vect
         EXPECT_EQ(want.homePhone, got.homePhone) << row;
         EXPECT_EQ(want.workPhone, got.workPhone) << row;
         EXPECT_EQ(want.mobilePhone, got.mobilePhone) << row;
-        EXPECT_EQ(want.iconPath, got.iconPath) << row;
+        EXPECT_EQ(want.avatarPath, got.avatarPath) << row;
     }
 }
 

@@ -73,7 +73,7 @@ bool ContactFromRecord(const ContactRecord& record, const OutlookImportSettings&
     contact.homePhone = Text(record.HomePhone);
     contact.workPhone = Text(record.WorkPhone);
     contact.mobilePhone = Text(record.MobilePhone);
-    contact.iconPath = settings.skinFolder + (record.AvatarKind == 1 ? "avatars\\Face012.ico" : "avatars\\Face01.ico");
+    contact.avatarPath = settings.skinFolder + (record.AvatarKind == 1 ? "avatars\\Face012.bmp" : "avatars\\Face01.bmp");
     return true;
 }
 

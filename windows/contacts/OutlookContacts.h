@@ -20,7 +20,9 @@ struct OutlookContact {
     std::string homePhone;
     std::string workPhone;
     std::string mobilePhone;
-    std::string iconPath;
+    // The avatar's bitmap, from which the store makes the icon path it keeps: Face012 for a
+    // contact whose AvatarKind is 1, Face01 for any other.
+    std::string avatarPath;
 };
 
 // What an import works with besides the contacts: the signed-in account's proxy server and
