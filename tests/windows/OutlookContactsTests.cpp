@@ -197,8 +197,9 @@ TEST(OutlookContacts, OstrelIsLetGoOnEveryWayOut)
             threw = true;
         }
         EXPECT_EQ(row.takeThrows, threw) << row.name;
-        if (!row.takeThrows)
+        if (!row.takeThrows) {
             EXPECT_EQ(OutlookImportResult::kRead, result) << row.name;
+        }
         EXPECT_EQ(row.taken, taken) << row.name;
         EXPECT_EQ(nullptr, frame.GetOstrelHandle()) << row.name;
         EXPECT_EQ(0, OutlookStandIn_LiveObjects()) << row.name;
@@ -214,8 +215,9 @@ TEST(OutlookContacts, WithoutOutlookNothingIsReadAndNothingIsHeld)
         EXPECT_EQ(OutlookImportResult::kNoOutlook,
                   ReadOutlookContacts(holder, Settings(5060), [&](const OutlookContact&) { ++taken; }));
         EXPECT_EQ(0, taken);
-        if (holder)
+        if (holder) {
             EXPECT_EQ(nullptr, holder->GetOstrelHandle());
+        }
     }
     EXPECT_EQ(0, OutlookStandIn_LiveObjects());
 }
