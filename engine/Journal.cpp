@@ -2,6 +2,8 @@
 
 #include "engine/TavikControl.h"
 
+#include <windows.h>
+
 #include <cstdio>
 
 namespace tavik_sim {
@@ -54,9 +56,49 @@ void AppendArg(std::string& line, CallbackArg callback)
     line += callback.object ? "callback" : "null";
 }
 
+namespace {
+
+// The file named by LUMEO_ENGINE_JOURNAL, opened once for appending; null without one.
+class JournalFile {
+public:
+    JournalFile()
+    {
+        wchar_t path[MAX_PATH] = {};
+        const DWORD length = ::GetEnvironmentVariableW(L"LUMEO_ENGINE_JOURNAL", path, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH)
+            return;
+        handle_ = ::CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+    ~JournalFile()
+    {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            ::CloseHandle(handle_);
+    }
+    JournalFile(const JournalFile&) = delete;
+    JournalFile& operator=(const JournalFile&) = delete;
+
+    // One write per line, so that a reader in another process never sees half a line.
+    void Append(const std::string& line) const
+    {
+        if (handle_ == INVALID_HANDLE_VALUE)
+            return;
+        const std::string whole = line + '\n';
+        DWORD written = 0;
+        ::WriteFile(handle_, whole.data(), static_cast<DWORD>(whole.size()), &written, nullptr);
+    }
+
+private:
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+};
+
+} // namespace
+
 void Journal::Add(std::string line)
 {
     const std::lock_guard<std::mutex> lock(mutex_);
+    static const JournalFile file;
+    file.Append(line);
     if (lines_.size() == kMaxLines)
         lines_.pop_front();
     lines_.push_back(std::move(line));

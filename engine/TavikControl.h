@@ -10,6 +10,10 @@
 // object of Tavik_initialize as callback (or null). Tavik_delSIPCallbackCommand is not
 // journaled: the live-record count follows it.
 //
+// A program in another process reads the journal through a file: with the environment value
+// LUMEO_ENGINE_JOURNAL naming one, every line is also appended to it (clearing the journal
+// does not empty the file).
+//
 // For use by hand, a scenario file named by the environment variable LUMEO_ENGINE_SCENARIO
 // makes each new engine deliver scripted events (format in engine/Scenario.h).
 #include "engine/TavikCore.h"

@@ -34,10 +34,28 @@ int CMessageBox::OnCreate(LPCREATESTRUCT cs)
     return 0;
 }
 
-int ShowMessageBox(const CString& message, CWnd* owner)
+namespace {
+
+int RunMessageBox(const CString& caption, const CString& message, CWnd* owner)
 {
     CMessageBox box(owner);
-    box.m_caption = g_uiTexts.dlgLogin.t20000;
+    box.m_caption = caption;
     box.SetMessage(message);
     return box.DoModal();
+}
+
+MessageBoxRunner g_runner = &RunMessageBox;
+
+} // namespace
+
+MessageBoxRunner SetMessageBoxRunner(MessageBoxRunner runner)
+{
+    const MessageBoxRunner previous = g_runner;
+    g_runner = runner ? runner : &RunMessageBox;
+    return previous;
+}
+
+int ShowMessageBox(const CString& message, CWnd* owner)
+{
+    return g_runner(g_uiTexts.dlgLogin.t20000, message, owner);
 }
