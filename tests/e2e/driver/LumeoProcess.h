@@ -61,6 +61,8 @@ public:
     // The program's visible top-level windows with their skin ids ("" for a window that is not
     // a skinned one).
     std::vector<std::pair<HWND, std::wstring>> VisibleWindows() const;
+    // A child window of `parent` (a page) with skin id `skinId`, at any depth; null when none.
+    HWND FindChild(HWND parent, const std::wstring& skinId) const;
     // The skin id of one of its windows.
     std::wstring SkinIdOf(HWND window) const;
 
@@ -97,6 +99,11 @@ bool Click(HWND window, int id);
 // Sets a check box as a click would leave it.
 bool SetCheck(HWND window, int id, bool checked);
 bool IsChecked(HWND window, int id);
+// A mouse click at (x, y) of control `id`'s client area: button down and up, posted.
+bool ClickAt(HWND window, int id, int x, int y);
+// Selects entry `index` (0 first) of the top level of tree control `id`, as a click on it
+// does; false when there is no such entry.
+bool SelectTreeEntry(HWND window, int id, int index);
 // A menu or accelerator command posted to `window`.
 bool Command(HWND window, UINT id);
 // Posts WM_CLOSE, as the system's close does.
