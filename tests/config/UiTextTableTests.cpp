@@ -42,7 +42,7 @@ const SectionLayout kLayout[] = {
     {L"CALL_WND", 30000, 49},
     {L"CHAT_WND", 31000, 3},
     {L"CONTACTDETAILS_WND", 32000, 19},
-    {L"CONTACTTREE_WND", 33000, 11},
+    {L"CONTACTTREE_WND", 33000, 12},
     {L"ONLINE_WND", 34000, 6},
     {L"MAIN_WND", 35000, 19},
     {L"VIDEO_WND", 36000, 5},
