@@ -62,6 +62,7 @@ BEGIN_MESSAGE_MAP(CContactsTree, Vexel::CSkinTreeCtrl)
     ON_COMMAND(ID_GROUP_DELETE, &CContactsTree::OnDeleteGroup)
     ON_COMMAND(ID_GROUP_RENAME, &CContactsTree::OnRenameGroup)
     ON_COMMAND(ID_GROUP_CREATE, &CContactsTree::OnCreateNewGroup)
+    ON_COMMAND(ID_CONTACTS_IMPORTOUTLOOK, &CContactsTree::OnImportContactsFromOutlook)
 END_MESSAGE_MAP()
 
 CContactsTree::CContactsTree()
