@@ -62,6 +62,8 @@ BEGIN_MESSAGE_MAP(CContactsTree, Vexel::CSkinTreeCtrl)
     ON_COMMAND(ID_GROUP_DELETE, &CContactsTree::OnDeleteGroup)
     ON_COMMAND(ID_GROUP_RENAME, &CContactsTree::OnRenameGroup)
     ON_COMMAND(ID_GROUP_CREATE, &CContactsTree::OnCreateNewGroup)
+    ON_COMMAND(ID_CONTACTS_EXPORT, &CContactsTree::OnExportContacts)
+    ON_COMMAND(ID_CONTACTS_IMPORT, &CContactsTree::OnImportContacts)
 END_MESSAGE_MAP()
 
 CContactsTree::CContactsTree()
