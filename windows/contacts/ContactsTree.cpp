@@ -64,6 +64,7 @@ BEGIN_MESSAGE_MAP(CContactsTree, Vexel::CSkinTreeCtrl)
     ON_COMMAND(ID_GROUP_CREATE, &CContactsTree::OnCreateNewGroup)
     ON_COMMAND(ID_CONTACTS_EXPORT, &CContactsTree::OnExportContacts)
     ON_COMMAND(ID_CONTACTS_IMPORT, &CContactsTree::OnImportContacts)
+    ON_COMMAND(ID_CONTACTS_IMPORTOUTLOOK, &CContactsTree::OnImportContactsFromOutlook)
 END_MESSAGE_MAP()
 
 CContactsTree::CContactsTree()
