@@ -154,6 +154,20 @@ TEST_F(ContactEvents, OtherContactEventsChangeNothing)
     EXPECT_THAT(NoticeTexts(), IsEmpty());
 }
 
+TEST_F(ContactEvents, ARequestFromAContactAcceptedBeforeIsAnsweredThroughThePage)
+{
+    StoreContact({"sip:dan@example", "Dan", "Lee", "", "Work", 1, 1, 0});
+    EngineEventSpec spec{};
+    spec.type = 30;
+    spec.remoteAddress = "dan@example";
+    spec.requestText = "may I?";
+    spec.subscribeId = 77;
+    MainFrameTest::Deliver(EngineControl_NewRecord(&spec));
+    // Accepted at once, without a pop-up: the new subscription's id is kept on that row only.
+    EXPECT_EQ(77, StoredSubscribeId("sip:dan@example"));
+    EXPECT_EQ(0, StoredSubscribeId("sip:bob@example"));
+}
+
 // The enumerator calls back with the system's calling convention, which a lambda lacks on 32-bit.
 BOOL CALLBACK CollectNotifier(HWND window, LPARAM found)
 {
