@@ -82,3 +82,17 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
 else()
   set(LUMEO_WWINMAIN_SYMBOL wWinMain)
 endif()
+
+# lumeo_shipped_image(TARGET): moves the image's debug information into TARGET.debug beside it
+# (linked back by name, so a debugger still finds it) and page-aligns its sections in the file.
+# Wine reads every section of an image whose file alignment is below a page into memory, the
+# debug sections with the rest: that alone was most of the program's memory at start.
+function(lumeo_shipped_image target)
+  target_link_options(${target} PRIVATE -Wl,--file-alignment=4096)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND "${CMAKE_OBJCOPY}" --only-keep-debug "$<TARGET_FILE_NAME:${target}>" "$<TARGET_FILE_NAME:${target}>.debug"
+    COMMAND "${CMAKE_OBJCOPY}" --strip-debug "--add-gnu-debuglink=$<TARGET_FILE_NAME:${target}>.debug"
+            "$<TARGET_FILE_NAME:${target}>"
+    WORKING_DIRECTORY "$<TARGET_FILE_DIR:${target}>"
+    VERBATIM)
+endfunction()

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -308,22 +309,46 @@ bool CDIBSectionLite::SetPalette(HPALETTE palette)
     return SetLogPalette(copy.Get());
 }
 
-bool CDIBSectionLite::Save(LPCWSTR fileName) const
+void CDIBSectionLite::MakeFileParts(FileParts& parts) const
 {
     static_assert(sizeof(BITMAPFILEHEADER) == 14, "the file header is written as it lies in memory");
-    if (!fileName || IsEmpty() || !m_bits)
-        return false;
     const DWORD colorBytes = static_cast<DWORD>(m_colorCount) * sizeof(RGBQUAD);
     const DWORD imageSize = m_info.header.biSizeImage;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;   // "BM"
-    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + colorBytes;
-    file.bfSize = file.bfOffBits + imageSize;
+    parts.file.bfType = 0x4D42;   // "BM"
+    parts.file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + colorBytes;
+    parts.file.bfSize = parts.file.bfOffBits + imageSize;
+    parts.parts[0] = {&parts.file, sizeof parts.file};
+    parts.parts[1] = {&m_info.header, sizeof m_info.header};
+    parts.parts[2] = {m_info.colors, colorBytes};
+    parts.parts[3] = {m_bits, imageSize};
+}
+
+bool CDIBSectionLite::Save(LPCWSTR fileName) const
+{
+    if (!fileName || IsEmpty() || !m_bits)
+        return false;
+    FileParts parts;
+    MakeFileParts(parts);
 
     CFile out;
     if (!out.Open(fileName, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite))
         return false;
     ::GdiFlush();   // the section's bits are complete before they are read
-    return out.Write(&file, sizeof file) && out.Write(&m_info.header, sizeof m_info.header) &&
-           (colorBytes == 0 || out.Write(m_info.colors, colorBytes)) && out.Write(m_bits, imageSize);
+    for (const FileBytesPart& part : parts.parts) {
+        if (part.size != 0 && !out.Write(part.data, part.size))
+            return false;
+    }
+    return true;
+}
+
+bool CDIBSectionLite::SaveUnlessSame(LPCWSTR fileName) const
+{
+    if (!fileName || IsEmpty() || !m_bits)
+        return false;
+    FileParts parts;
+    MakeFileParts(parts);
+    ::GdiFlush();
+    if (FileHoldsBytes(fileName, parts.parts, std::size(parts.parts)))
+        return true;
+    return Save(fileName);
 }

@@ -2,6 +2,7 @@
 // CDIBSectionLite: one device-independent bitmap held as a GDI DIB section with its colour
 // table and a palette, loaded from the program's bitmap resources and saved as a .bmp file.
 // Start-up reuses one object to write every skin bitmap out of the program.
+#include "core/SameFileBytes.h"
 #include "framework/Gdi.h"
 #include "framework/Object.h"
 
@@ -25,6 +26,8 @@ public:
     // creating or truncating it. False for an empty image, a null name, or a file that
     // cannot be created or fully written; nothing here throws.
     bool Save(LPCWSTR fileName) const;
+    // Save, unless the file already holds exactly those bytes: then it is left untouched.
+    bool SaveUnlessSame(LPCWSTR fileName) const;
     // Empties the image: the section, its colour table and the palette go.
     void DeleteObject();
 
@@ -43,6 +46,13 @@ public:
     static DWORD BytesPerRow(int width, int bits);
 
 private:
+    // The .bmp file as four runs: file header, info header, colour table, pixels.
+    struct FileParts {
+        BITMAPFILEHEADER file{};
+        FileBytesPart parts[4];
+    };
+    void MakeFileParts(FileParts& parts) const;
+
     bool CreatePaletteFromImage();
     bool CreateDefaultPalette(int entries);
     // Takes a logical palette's colours as the image's colour table too.

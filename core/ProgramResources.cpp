@@ -2,6 +2,7 @@
 
 #include "core/DIBSectionLite.h"
 #include "core/ProgramFolder.h"
+#include "core/SameFileBytes.h"
 #include "core/TavikSQL.h"
 #include "framework/File.h"
 #include "framework/WinApp.h"
@@ -30,8 +31,9 @@ constexpr LanguageResource kLanguageResources[] = {
 constexpr wchar_t kSkinFilesType[] = L"SKINFILES";
 constexpr wchar_t kLanguageFileType[] = L"LGFILE";
 
-// Writes a resource byte for byte to `path`, replacing the file. False when the resource is
-// missing or empty, or the file cannot be created or written whole.
+// Writes a resource byte for byte to `path`, replacing the file unless it already holds
+// exactly those bytes. False when the resource is missing or empty, or the file cannot be
+// created or written whole.
 bool WriteResourceFile(LPCWSTR type, UINT id, const CString& path)
 {
     const HMODULE module = AfxGetResourceHandle();
@@ -43,6 +45,9 @@ bool WriteResourceFile(LPCWSTR type, UINT id, const CString& path)
     const void* const bytes = loaded ? ::LockResource(loaded) : nullptr;
     if (!bytes || size == 0)
         return false;
+    const FileBytesPart whole{bytes, size};
+    if (FileHoldsBytes(path, &whole, 1))
+        return true;
     CFile file;
     if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite))
         return false;
@@ -81,7 +86,7 @@ void WriteProgramResources()
     CDIBSectionLite image;   // one object serves every bitmap
     for (const SkinBitmapFile& bitmap : kSkinBitmaps) {
         if (image.LoadResourceId(bitmap.id))
-            image.Save(skin + bitmap.file);
+            image.SaveUnlessSame(skin + bitmap.file);
     }
 
     if (!WriteResourceFile(kSkinFilesType, IDR_SKIN_RESOURCE_H, skin + L"Resource.h"))

@@ -22,8 +22,9 @@ CString LanguageFolder();
 
 // Creates Skins, Skins\Lumeo, Skins\Lumeo\avatars, Language and Language\Lumeo, saves every
 // skin bitmap, then writes Resource.h, the.xui and the six language files as they are
-// stored; existing files are replaced. Stops quietly at the first skin file or language
-// file that is missing or cannot be written: a missing skin shows later, when it is opened.
+// stored; existing files are replaced, but one that already holds those very bytes is left
+// untouched. Stops quietly at the first skin file or language file that is missing or
+// cannot be written: a missing skin shows later, when it is opened.
 void WriteProgramResources();
 // Writes the six LGFILE resources into `folder` (with a trailing backslash) as <code>.txt,
 // stopping at the first that is missing, empty or cannot be written.

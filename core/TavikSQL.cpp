@@ -60,23 +60,34 @@ TavikSQL::~TavikSQL()
 
 bool TavikSQL::Open(const std::string& utf8Path)
 {
+    return OpenWithFlags(utf8Path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+bool TavikSQL::OpenReadOnly(const std::string& utf8Path)
+{
+    return OpenWithFlags(utf8Path, SQLITE_OPEN_READONLY);
+}
+
+bool TavikSQL::OpenWithFlags(const std::string& utf8Path, int flags)
+{
     if (utf8Path.empty())
         return false;
     Close();
     sqlite3* connection = nullptr;
-    if (sqlite3_open(utf8Path.c_str(), &connection) != SQLITE_OK) {
+    if (sqlite3_open_v2(utf8Path.c_str(), &connection, flags, nullptr) != SQLITE_OK) {
         // SQLite hands out a handle even when the open fails; it still has to be closed.
         sqlite3_close(connection);
         return false;
     }
     connection_ = connection;
     path_ = utf8Path;
+    flags_ = flags;
     return true;
 }
 
 bool TavikSQL::Reopen()
 {
-    return Open(path_);
+    return !path_.empty() && OpenWithFlags(path_, flags_);
 }
 
 void TavikSQL::Close()

@@ -47,7 +47,11 @@ public:
     // Closes any open file and opens (creating when missing) the file at the UTF-8 path.
     // An empty path changes nothing and gives false. The path is remembered on success only.
     bool Open(const std::string& utf8Path);
-    // Opens the remembered path again; false when none was remembered.
+    // Opens an existing file for reading only: a missing file is not created (false), and no
+    // statement through this connection can change the file. Otherwise as Open.
+    bool OpenReadOnly(const std::string& utf8Path);
+    // Opens the remembered path again, in the mode it was opened in; false when none was
+    // remembered.
     bool Reopen();
     // Safe to call repeatedly.
     void Close();
@@ -73,9 +77,11 @@ public:
 
 private:
     bool EnsureOpen();
+    bool OpenWithFlags(const std::string& utf8Path, int flags);
 
     sqlite3* connection_ = nullptr;
     std::string path_;
+    int flags_ = 0;   // SQLite's open flags of the remembered path
 };
 
 // The program's connection on data\Data.db, opened at start-up and used from the

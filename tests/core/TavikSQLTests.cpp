@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <vector>
 
 namespace {
@@ -102,6 +104,29 @@ TEST_F(TavikSQLTest, FailedOpenRemembersNothing)
     EXPECT_FALSE(db.IsOpen());
     EXPECT_EQ(db.Path(), path);
     EXPECT_TRUE(db.Exec("select 1"));
+}
+
+TEST_F(TavikSQLTest, ReadOnlyOpenNeitherCreatesNorWritesAndReopensReadOnly)
+{
+    TavikSQL reader;
+    EXPECT_FALSE(reader.OpenReadOnly(path)) << "a missing file is not created";
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(dir.File(L"test.db").c_str()));
+
+    ASSERT_TRUE(db.Open(path));
+    ASSERT_TRUE(db.Exec("create table T(a integer); insert into T values(1)"));
+    db.Close();
+
+    ASSERT_TRUE(reader.OpenReadOnly(path));
+    std::string error;
+    EXPECT_FALSE(reader.Exec("insert into T values(2)", nullptr, nullptr, &error));
+    EXPECT_NE(error.find("readonly"), std::string::npos) << error;
+    // Reopened after a close, it is still for reading only.
+    reader.Close();
+    EXPECT_FALSE(reader.Exec("delete from T"));
+    Rows rows;
+    EXPECT_TRUE(reader.Exec("select a from T", CollectRow, &rows));
+    ASSERT_EQ(rows.values.size(), 1u);
+    EXPECT_EQ(rows.values[0][0], "1");
 }
 
 TEST_F(TavikSQLTest, TableExists)

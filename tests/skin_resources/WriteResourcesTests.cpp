@@ -138,6 +138,63 @@ TEST_F(StartUpFiles, ASecondStartReplacesFilesTheUserEdited)
     EXPECT_EQ(ResourceBytes(L"LGFILE", IDR_LANGUAGE_ENG), ReadFileBytes(Language(L"SP_ENG.txt")));
 }
 
+FILETIME WriteTime(const std::wstring& path)
+{
+    FILETIME written{};
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
+        written = data.ftLastWriteTime;
+    return written;
+}
+
+bool SetWriteTime(const std::wstring& path, const FILETIME& time)
+{
+    const HANDLE file = ::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool set = ::SetFileTime(file, nullptr, nullptr, &time) != FALSE;
+    ::CloseHandle(file);
+    return set;
+}
+
+// A file already holding exactly what would be written keeps its write time (it is not
+// written again); one differing only in a byte, or in length, is replaced.
+TEST_F(StartUpFiles, AFileAlreadyHoldingTheSameBytesIsLeftAndAnyOtherReplaced)
+{
+    WriteProgramResources();
+    const FILETIME kOld{0x12345678, 0x01D00000};   // some day in 2015
+    enum class Change { None, LastByte, Shorter };
+    const struct {
+        const wchar_t* file;
+        Change change;
+    } kCases[] = {
+        {L"Main.bmp", Change::None},        {L"the.xui", Change::None},
+        {L"Resource.h", Change::None},      {L"Tick_N.bmp", Change::LastByte},
+        {L"the.xui", Change::LastByte},     {L"MsgBox.bmp", Change::Shorter},
+        {L"Resource.h", Change::Shorter},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(testing::Message() << std::wstring(c.file) << " change " << static_cast<int>(c.change));
+        const std::wstring path = Skin(c.file);
+        const std::string original = ReadFileBytes(path);
+        ASSERT_FALSE(original.empty());
+        std::string edited = original;
+        if (c.change == Change::LastByte)
+            edited.back() = static_cast<char>(edited.back() ^ 0x5A);
+        else if (c.change == Change::Shorter)
+            edited.pop_back();
+        ASSERT_TRUE(WriteFileBytes(path, edited));
+        ASSERT_TRUE(SetWriteTime(path, kOld));
+
+        WriteProgramResources();
+        EXPECT_EQ(original, ReadFileBytes(path));
+        const FILETIME now = WriteTime(path);
+        const bool untouched = now.dwLowDateTime == kOld.dwLowDateTime && now.dwHighDateTime == kOld.dwHighDateTime;
+        EXPECT_EQ(c.change == Change::None, untouched);
+    }
+}
+
 // What the text loader was handed, for the test to look at.
 struct LoaderCall {
     int calls = 0;

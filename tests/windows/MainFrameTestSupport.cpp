@@ -52,6 +52,8 @@ void RecordingContacts::OnSipEvent(SIPCallbackCommand* record)
     deepest = depth > deepest ? depth : deepest;
     if (whileHandling)
         whileHandling(type);
+    if (handleRecord)
+        handleRecord(record);
     if (passOn)
         CContactsWnd::OnSipEvent(record);
     --depth;

@@ -46,6 +46,8 @@ public:
     bool passOn = false;   // the contacts page's own handling runs too
     // Runs inside OnSipEvent, before it returns (a modal window, for instance).
     std::function<void(int type)> whileHandling;
+    // Then given the record itself (to hand it to a tree of the test's own, for instance).
+    std::function<void(SIPCallbackCommand* record)> handleRecord;
     int depth = 0;
     int deepest = 0;
 

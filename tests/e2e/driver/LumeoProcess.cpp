@@ -1,5 +1,7 @@
 #include "tests/e2e/driver/LumeoProcess.h"
 
+#include <commctrl.h>
+
 #include <cwchar>
 #include <cwctype>
 #include <map>
@@ -316,6 +318,24 @@ bool SetCheck(HWND window, int id, bool checked)
 bool IsChecked(HWND window, int id)
 {
     return ::SendMessageW(Control(window, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+bool ClickAt(HWND window, int id, int x, int y)
+{
+    const HWND control = Control(window, id);
+    return control && ::PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)) &&
+           ::PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+bool SelectTreeEntry(HWND window, int id, int index)
+{
+    const HWND tree = Control(window, id);
+    if (!tree)
+        return false;
+    LRESULT item = ::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    for (int i = 0; i < index && item; ++i)
+        item = ::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, item);
+    return item && ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, item);
 }
 
 bool Command(HWND window, UINT id)

@@ -99,6 +99,11 @@ bool Click(HWND window, int id);
 // Sets a check box as a click would leave it.
 bool SetCheck(HWND window, int id, bool checked);
 bool IsChecked(HWND window, int id);
+// A mouse click at (x, y) of control `id`'s client area: button down and up, posted.
+bool ClickAt(HWND window, int id, int x, int y);
+// Selects entry `index` (0 first) of the top level of tree control `id`, as a click on it
+// does; false when there is no such entry.
+bool SelectTreeEntry(HWND window, int id, int index);
 // A menu or accelerator command posted to `window`.
 bool Command(HWND window, UINT id);
 // Posts WM_CLOSE, as the system's close does.

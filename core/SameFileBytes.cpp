@@ -1,0 +1,49 @@
+#include "core/SameFileBytes.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+struct FileHandle {
+    HANDLE handle;
+    ~FileHandle()
+    {
+        if (handle != INVALID_HANDLE_VALUE)
+            ::CloseHandle(handle);
+    }
+};
+
+} // namespace
+
+bool FileHoldsBytes(LPCWSTR path, const FileBytesPart* parts, size_t count)
+{
+    if (!path)
+        return false;
+    ULONGLONG total = 0;
+    for (size_t i = 0; i < count; ++i)
+        total += parts[i].size;
+    const FileHandle file{::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr)};
+    if (file.handle == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file.handle, &size) || static_cast<ULONGLONG>(size.QuadPart) != total)
+        return false;
+
+    char buffer[32768];
+    for (size_t i = 0; i < count; ++i) {
+        const char* expected = static_cast<const char*>(parts[i].data);
+        DWORD left = parts[i].size;
+        while (left > 0) {
+            const DWORD wanted = std::min<DWORD>(left, sizeof buffer);
+            DWORD read = 0;
+            if (!::ReadFile(file.handle, buffer, wanted, &read, nullptr) || read != wanted ||
+                std::memcmp(buffer, expected, wanted) != 0)
+                return false;
+            expected += wanted;
+            left -= wanted;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,66 @@
+#pragma once
+// What the contact form, presence request and contacts backup tests share: the main window's
+// test set-up (fresh database, marked texts, engine journal, scripted prompts) with the real
+// skinned control kinds, scripted file and folder choosers, and table Contacts as plain rows.
+#include "tests/support/SkinnedWindowTestSupport.h"
+#include "tests/windows/MainFrameTestSupport.h"
+#include "windows/contacts/ContactRow.h"
+
+#include "framework/FileDialog.h"
+#include "framework/FolderBrowser.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class TavikSQL;
+
+namespace windows_test {
+
+// Table Contacts of `database`, every cell as text ("<null>" for NULL), ordered by address.
+using TableRows = std::vector<std::vector<std::string>>;
+TableRows ContactsOf(TavikSQL& database);
+
+// A row with every column away from its default, named by `key`.
+ContactRow SampleContact(const std::string& key);
+
+class ContactTest : public MainFrameTest {
+public:
+    // What the next file dialog answers (empty: Cancel), and what it was asked.
+    static std::wstring s_fileAnswer;
+    static std::wstring s_fileFilter;
+    static std::wstring s_fileFolder;
+    static int s_fileCalls;
+    // What the next folder chooser answers (empty: Cancel), and its title.
+    static std::wstring s_folderAnswer;
+    static std::wstring s_folderTitle;
+
+    // Clicks a button of `window` as the user would.
+    static void Click(HWND window, int id);
+    // The entries of a combo box of `window`, in order.
+    static std::vector<std::wstring> ComboEntries(HWND window, int id);
+
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Stores `row` in the program's table Contacts.
+    static void Store(const ContactRow& row);
+    // Adds a row to table Groups under the shown `name`.
+    static void StoreGroup(const std::string& name);
+
+    // A modal run of `window` with `act` run from inside its loop once the window is shown
+    // (it is shown first when the loop has not done so yet); a window `act` left open is
+    // ended with kNotEnded, so that no test waits for a person. DoModal's result.
+    static constexpr int kNotEnded = -99;
+    int RunModal(Vexel::CUIWnd& window, std::function<void(HWND)> act);
+
+    lumeo_test::SkinControlKinds skinKinds;   // after the plain kinds: the real ones win
+    lumeo_test::PostedActions actions;
+
+private:
+    AfxFileDialogHandler m_previousFile = nullptr;
+    AfxFolderBrowserHandler m_previousFolder = nullptr;
+};
+
+} // namespace windows_test

@@ -1,0 +1,35 @@
+#pragma once
+// One row of table Contacts as the contacts backup copies it, in both directions: every value
+// as stored (the name, job title, group and icon columns stay URL-safe Base64).
+#include <string>
+
+struct ContactRow {
+    std::string sipUri;
+    std::string email;
+    std::string homePhone;
+    std::string workPhone;
+    std::string mobilePhone;
+    std::string firstName;
+    std::string lastName;
+    std::string nickName;
+    std::string jobTitle;
+    std::string groupName;
+    std::string icon;
+    int blocked = 0;
+    int subscribed = 1;
+    int acceptedSubscribed = 0;
+    int subscribeId = 0;
+};
+
+// A row callback's values, each column found by name ignoring letter case: a null text reads
+// as empty, a null number keeps the default above; numbers by plain decimal conversion.
+ContactRow ReadContactRow(int columns, char* const* values, char* const* names);
+
+// The statement that stores `row` in table Contacts, every text as an SQL literal: text
+// without a quote is written byte for byte, text with one cannot break the statement.
+std::string ContactInsertSql(const ContactRow& row);
+
+// The backup file's table: the application table's fifteen columns.
+extern const char kContactsBackupTableSql[];
+// Those columns by name, in table order.
+extern const char* const kContactColumns[15];
