@@ -9,6 +9,9 @@
 #include "resources/ProgramIds.h"
 #include "skin/model/SkinReader.h"
 
+#include <cstring>
+#include <iterator>
+
 namespace {
 
 const std::array<SkinBitmapFile, 80> kSkinBitmaps = {{
@@ -54,6 +57,55 @@ bool WriteResourceFile(LPCWSTR type, UINT id, const CString& path)
     return file.Write(bytes, size) != FALSE;
 }
 
+// A bottom-up 24-bit bitmap resource without compression is saved by the DIB object exactly
+// as its own pixels after a normalised header; such a resource is written straight from the
+// program's image, sparing the decoding and the copy (a failed write is not reported, as a
+// failed save is not). False, with nothing written, for any other kind of bitmap, and for one
+// whose row padding is not zero, which the copy would clear.
+bool WritePlainBitmap(UINT id, const CString& path)
+{
+    const HMODULE module = AfxGetResourceHandle();
+    const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), RT_BITMAP);
+    const HGLOBAL loaded = found ? ::LoadResource(module, found) : nullptr;
+    const auto* const bytes = static_cast<const BYTE*>(loaded ? ::LockResource(loaded) : nullptr);
+    const DWORD size = found ? ::SizeofResource(module, found) : 0;
+    if (!bytes || size < sizeof(BITMAPINFOHEADER))
+        return false;
+    BITMAPINFOHEADER source;
+    std::memcpy(&source, bytes, sizeof source);
+    if (source.biSize != sizeof(BITMAPINFOHEADER) || source.biBitCount != 24 || source.biCompression != BI_RGB ||
+        source.biPlanes != 1 || source.biClrUsed != 0 || source.biWidth <= 0 || source.biHeight <= 0)
+        return false;
+    const DWORD stride = CDIBSectionLite::BytesPerRow(source.biWidth, 24);
+    const DWORD rowBytes = static_cast<DWORD>(source.biWidth) * 3;
+    const DWORD imageSize = stride * static_cast<DWORD>(source.biHeight);
+    if (imageSize / stride != static_cast<DWORD>(source.biHeight) || size - sizeof source < imageSize)
+        return false;
+    const BYTE* const pixels = bytes + sizeof source;
+    for (DWORD row = 0; row < static_cast<DWORD>(source.biHeight) && rowBytes < stride; ++row) {
+        for (DWORD i = rowBytes; i < stride; ++i) {
+            if (pixels[row * stride + i] != 0)
+                return false;
+        }
+    }
+
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = source.biWidth;
+    header.biHeight = source.biHeight;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    header.biSizeImage = imageSize;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;   // "BM"
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + imageSize;
+    const FileBytesPart parts[] = {{&file, sizeof file}, {&header, sizeof header}, {pixels, imageSize}};
+    WriteFileUnlessSame(path, parts, std::size(parts));
+    return true;
+}
+
 void CreateFolder(const CString& path)
 {
     ::CreateDirectoryW(path, nullptr);   // an existing folder is fine
@@ -83,9 +135,9 @@ void WriteProgramResources()
         CreateFolder(program + folder);
 
     const CString skin = SkinFolder();
-    CDIBSectionLite image;   // one object serves every bitmap
+    CDIBSectionLite image;   // one object serves every bitmap not written straight
     for (const SkinBitmapFile& bitmap : kSkinBitmaps) {
-        if (image.LoadResourceId(bitmap.id))
+        if (!WritePlainBitmap(bitmap.id, skin + bitmap.file) && image.LoadResourceId(bitmap.id))
             image.SaveUnlessSame(skin + bitmap.file);
     }
 

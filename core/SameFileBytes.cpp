@@ -47,3 +47,22 @@ bool FileHoldsBytes(LPCWSTR path, const FileBytesPart* parts, size_t count)
     }
     return true;
 }
+
+bool WriteFileUnlessSame(LPCWSTR path, const FileBytesPart* parts, size_t count)
+{
+    if (!path)
+        return false;
+    if (FileHoldsBytes(path, parts, count))
+        return true;
+    const FileHandle file{::CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr)};
+    if (file.handle == INVALID_HANDLE_VALUE)
+        return false;
+    for (size_t i = 0; i < count; ++i) {
+        DWORD written = 0;
+        if (parts[i].size != 0 &&
+            (!::WriteFile(file.handle, parts[i].data, parts[i].size, &written, nullptr) || written != parts[i].size))
+            return false;
+    }
+    return true;
+}

@@ -3,6 +3,7 @@
 // replaces files the user edited; that the chosen language (English for any code outside the
 // six) is deciphered from a file opened only for reading and handed to the text loader; that no
 // language file is left once the texts are loaded; and that the skin opens from what was written.
+#include "core/DIBSectionLite.h"
 #include "core/LanguageFile.h"
 #include "core/OptionsRecord.h"
 #include "core/ProgramResources.h"
@@ -95,6 +96,21 @@ TEST_F(StartUpFiles, EveryBitmapIsWrittenAsAValidBmpOfItsResourcesSize)
         const DWORD stride = ((header.biWidth * header.biBitCount + 31) & ~31) / 8;
         EXPECT_EQ(stride * header.biHeight, header.biSizeImage);
         EXPECT_EQ(At<DWORD>(file, 10) + header.biSizeImage, file.size());
+    }
+}
+
+// Start-up may write a bitmap straight from the program's image; the file must be byte for
+// byte what the DIB object makes of the same resource.
+TEST_F(StartUpFiles, EveryBitmapFileEqualsWhatTheDibObjectSaves)
+{
+    WriteProgramResources();
+    CDIBSectionLite image;
+    const std::wstring saved = folder.Path(L"saved.bmp");
+    for (const SkinBitmapFile& bitmap : SkinBitmapFiles()) {
+        SCOPED_TRACE(testing::Message() << std::wstring(bitmap.file));
+        ASSERT_TRUE(image.LoadResourceId(bitmap.id));
+        ASSERT_TRUE(image.Save(saved.c_str()));
+        EXPECT_TRUE(ReadFileBytes(saved) == ReadFileBytes(Skin(bitmap.file)));
     }
 }
 

@@ -27,31 +27,32 @@ bool AcceptedSubscription(int columns, char** values, char** names, int& subscri
     return accepted && subscribeId != 0;
 }
 
-int OnlineRowCallback(void* argument, int columns, char** values, char** names)
-{
-    int subscribeId = 0;
-    if (AcceptedSubscription(columns, values, names, subscribeId))
-        Tavik_presenceOnline(EngineHandle(), subscribeId, static_cast<const std::string*>(argument)->c_str());
-    return 0;
-}
-
-int OfflineRowCallback(void*, int columns, char** values, char** names)
-{
-    int subscribeId = 0;
-    if (AcceptedSubscription(columns, values, names, subscribeId))
-        Tavik_presenceOffline(EngineHandle(), subscribeId);
-    return 0;
-}
-
 } // namespace
 
 void CContactsWnd::NotifyPresenceOnline(const std::string& status)
 {
     std::string text = status;
-    g_database.Exec(kSubscribersQuery, &OnlineRowCallback, &text);
+    g_database.Exec(kSubscribersQuery, &CContactsWnd::OnlineRowCallback, &text);
 }
 
 void CContactsWnd::NotifyPresenceOffline()
 {
-    g_database.Exec(kSubscribersQuery, &OfflineRowCallback, nullptr);
+    g_database.Exec(kSubscribersQuery, &CContactsWnd::OfflineRowCallback, nullptr);
+}
+
+// Neither allocates nor throws: SQLite calls them from C.
+int CContactsWnd::OnlineRowCallback(void* status, int columns, char** values, char** names)
+{
+    int subscribeId = 0;
+    if (AcceptedSubscription(columns, values, names, subscribeId))
+        Tavik_presenceOnline(EngineHandle(), subscribeId, static_cast<const std::string*>(status)->c_str());
+    return 0;
+}
+
+int CContactsWnd::OfflineRowCallback(void*, int columns, char** values, char** names)
+{
+    int subscribeId = 0;
+    if (AcceptedSubscription(columns, values, names, subscribeId))
+        Tavik_presenceOffline(EngineHandle(), subscribeId);
+    return 0;
 }

@@ -149,6 +149,8 @@ HTREEITEM CContactsTree::FindGroupItem(const std::string& groupName) const
 {
     if (!::IsWindow(m_hWnd))
         return nullptr;
+    if (m_groupLayoutHolds > 0)
+        return FindHeldGroup(groupName);
     for (HTREEITEM group = GetRootItem(); group; group = GetNextSiblingItem(group)) {
         if (TavikUtility::CompareNoCase(WideToAnsi(GetItemText(group)), groupName) == 0)
             return group;
@@ -177,6 +179,10 @@ HTREEITEM CContactsTree::InsertContactNode(HTREEITEM group, HTREEITEM after, Con
 
 void CContactsTree::RefreshGroups()
 {
+    if (m_groupLayoutHolds > 0) {
+        m_groupLayoutPending = true;
+        return;
+    }
     for (HTREEITEM group = GetRootItem(); group; group = GetNextSiblingItem(group)) {
         Expand(group, TVE_COLLAPSE);
         Expand(group, TVE_EXPAND);
@@ -195,7 +201,7 @@ HTREEITEM CContactsTree::AddContactItem(const std::string& name, const std::stri
     record->sipUri = AnsiToWide(sipUri);
     const bool offline = IsOfflineStatus(status);
     record->status = AnsiToWide(offline ? std::string(kOffline) : status);
-    record->icon.Reset(LoadContactIcon(iconPath));
+    record->icon = ContactIcon(iconPath);
     ContactItemData* const kept = KeepRecord(std::move(record));
     const HTREEITEM item = InsertContactNode(group, offline ? TVI_LAST : TVI_FIRST, kept);
     if (!item) {

@@ -23,6 +23,7 @@
 #include "skin/ui/controls/SkinTreeCtrl.h"
 #include "windows/contacts/ContactItemData.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -130,6 +131,17 @@ public:
     // Deletes a group node (which has no children left). 0; -1 when the tree refused.
     int DeleteGroupItem(HTREEITEM item);
 
+    // --- many nodes at once (ContactsTreeBatch.cpp)
+    // While held (holds nest), insertions and moves leave the groups' expansion alone; the
+    // last release collapses and expands every group once, when anything changed meanwhile.
+    // While held, group look-ups by name are remembered and the icon of each avatar file is
+    // loaded once and shared.
+    void HoldGroupLayout();
+    void ReleaseGroupLayout();
+    // The icon of the avatar file `path`: loaded now, or while held shared with the contacts
+    // of the same file.
+    OwnedIcon ContactIcon(const std::string& path);
+
     // --- engine events (ContactsTreeEvents.cpp); the record stays the caller's
     void OnSipEvent(SIPCallbackCommand* record);
     void OnMessageReceived(SIPCallbackCommand* record);
@@ -234,4 +246,15 @@ private:
     std::string m_lastRequestAddress;
     // Every record a contact node carries; a record leaves this list when it is freed.
     std::vector<std::unique_ptr<ContactItemData>> m_records;
+    // Holds of the group layout, and whether a refresh waits for their release.
+    int m_groupLayoutHolds = 0;
+    bool m_groupLayoutPending = false;
+    // While held: the group nodes by upper-case name (a hint, checked on use) and the icons
+    // by avatar path.
+    struct NoCaseLess {
+        bool operator()(const std::string& a, const std::string& b) const;
+    };
+    mutable std::map<std::string, HTREEITEM, NoCaseLess> m_heldGroups;
+    std::map<std::string, OwnedIcon> m_heldIcons;
+    HTREEITEM FindHeldGroup(const std::string& groupName) const;
 };

@@ -154,7 +154,13 @@ int CSkinTreeCtrl::SetItemHeight(HTREEITEM item, int height)
     change.hItem = item;
     change.iIntegral = rows > 0 ? rows : 1;
     const BOOL set = static_cast<BOOL>(SendMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change)));
-    SetRedraw(TRUE);
+    // Switching drawing on lays the rows out again with the new height. While the owner holds
+    // drawing off, its own switching on does that once for every item it changed.
+    if (!m_private->redrawHeld) {
+        m_private->switchingRedraw = true;
+        SetRedraw(TRUE);
+        m_private->switchingRedraw = false;
+    }
     return set ? 0 : -1;
 }
 
@@ -208,6 +214,10 @@ LRESULT CSkinTreeCtrl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         LayoutOwnScrollBars();
         return result;
     }
+    case WM_SETREDRAW:
+        if (!p.switchingRedraw)
+            p.redrawHeld = wParam == FALSE;
+        break;
     case WM_ENABLE:
         if (p.ownScrollBars)
             EnableOwnBars(p.hScroll, p.vScroll, static_cast<BOOL>(wParam));
@@ -293,8 +303,10 @@ void CSkinTreeCtrl::OnItemExpanding(NMHDR*, LRESULT* result)
     SkinTreeCtrlPrivate& p = *m_private;
     if (p.expandsWithoutRedraw > 0) {
         ++p.expandsWithoutRedraw;
-    } else if (IsWindowVisible()) {
+    } else if (IsWindowVisible() && !p.redrawHeld) {
+        p.switchingRedraw = true;
         SetRedraw(FALSE);
+        p.switchingRedraw = false;
         p.expandsWithoutRedraw = 1;
     }
     *result = 0;
@@ -312,7 +324,9 @@ void CSkinTreeCtrl::RestoreRedrawAfterExpand()
 {
     if (!::IsWindow(m_hWnd))
         return;
+    m_private->switchingRedraw = true;
     SetRedraw(TRUE);
+    m_private->switchingRedraw = false;
     Invalidate(TRUE);
     LayoutOwnScrollBars();
     UpdateWindow();

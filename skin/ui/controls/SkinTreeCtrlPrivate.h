@@ -13,6 +13,10 @@ struct SkinTreeCtrlPrivate {
     // follows) cannot leave the tree without redraw.
     int expandsWithoutRedraw = 0;
     int messageDepth = 0;
+    // The owner switched redraw off (WM_SETREDRAW FALSE): expansions then leave drawing to the
+    // owner's switching it on again. The tree's own switching does not count.
+    bool redrawHeld = false;
+    bool switchingRedraw = false;
 
     CBitmap backgroundNormal;          // owned
     CBitmap backgroundDisabled;        // owned

@@ -1,0 +1,160 @@
+// Filling the contacts tree from tables Groups and Contacts after the user signed in.
+#include "windows/contacts/ContactsWnd.h"
+
+#include "config/UiTextTable.h"
+#include "core/Base64.h"
+#include "core/TavikSQL.h"
+#include "core/TavikUtility.h"
+#include "core/TextConvert.h"
+#include "framework/CallbackGuard.h"
+#include "windows/call/EngineOperations.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// The stored name of the default group; shown under its localised name.
+constexpr char kDefaultGroup[] = "Friends";
+constexpr char kSubscribeNote[] = "Hello";
+
+bool IsColumn(const char* name, const char* wanted)
+{
+    return name && TavikUtility::CompareNoCase(name, wanted) == 0;
+}
+
+// What one Contacts row gives the page, in the row's own buffers (nothing is copied until the
+// row is taken).
+struct ContactColumns {
+    const char* sipUri = nullptr;
+    const char* firstName = nullptr;
+    const char* lastName = nullptr;
+    const char* nickName = nullptr;
+    const char* groupName = nullptr;
+    const char* icon = nullptr;
+    bool subscribe = false;
+};
+
+ContactColumns ReadContactColumns(int columns, char** values, char** names)
+{
+    ContactColumns row;
+    for (int c = 0; c < columns; ++c) {
+        const char* const value = values[c];
+        const char* const name = names[c];
+        if (!value)
+            continue;
+        if (IsColumn(name, "SipUri"))
+            row.sipUri = value;
+        else if (IsColumn(name, "FirstName"))
+            row.firstName = value;
+        else if (IsColumn(name, "LastName"))
+            row.lastName = value;
+        else if (IsColumn(name, "NickName"))
+            row.nickName = value;
+        else if (IsColumn(name, "GroupName"))
+            row.groupName = value;
+        else if (IsColumn(name, "Icon"))
+            row.icon = value;
+        else if (IsColumn(name, "subscribed"))
+            row.subscribe = std::strtol(value, nullptr, 10) != 0;
+    }
+    return row;
+}
+
+// The tree's drawing and group layout held for a whole load; both come back, once, when it
+// ends. A shown tree is hidden meanwhile: each expansion of a shown one lays out its skinned
+// scroll bars again, drawing held or not.
+class HeldTree {
+public:
+    explicit HeldTree(CContactsTree& tree) : m_tree(tree), m_shown(tree.IsWindowVisible() != FALSE)
+    {
+        m_tree.SetRedraw(FALSE);
+        if (m_shown)
+            m_tree.ShowWindow(SW_HIDE);
+        m_tree.HoldGroupLayout();
+    }
+    ~HeldTree()
+    {
+        m_tree.ReleaseGroupLayout();
+        m_tree.SetRedraw(TRUE);
+        if (m_shown)
+            m_tree.ShowWindow(SW_SHOWNA);
+        m_tree.Invalidate(TRUE);
+    }
+    HeldTree(const HeldTree&) = delete;
+    HeldTree& operator=(const HeldTree&) = delete;
+
+private:
+    CContactsTree& m_tree;
+    const bool m_shown;
+};
+
+std::string Decoded(const char* stored)
+{
+    return stored ? Base64Decode(stored) : std::string();
+}
+
+} // namespace
+
+void CContactsWnd::LoadGroups()
+{
+    if (!HasTree())
+        return;
+    const HeldTree held(m_tree);
+    g_database.Exec("select * from Groups", &CContactsWnd::GroupRowCallback, this);
+}
+
+void CContactsWnd::LoadContacts()
+{
+    if (!HasTree())
+        return;
+    // Subscriptions the contacts made before this sign-in are gone with the old registration.
+    // Rows already at 0 are left alone, so that a load with nothing to reset writes nothing.
+    g_database.Exec("update Contacts set subscribeid = 0 where subscribeid is not 0");
+    const HeldTree held(m_tree);
+    g_database.Exec("select * from Contacts", &CContactsWnd::ContactRowCallback, this);
+}
+
+int CContactsWnd::GroupRowCallback(void* page, int columns, char** values, char** names)
+{
+    try {
+        CContactsWnd& self = *static_cast<CContactsWnd*>(page);
+        for (int c = 0; c < columns; ++c) {
+            if (!values[c] || !values[c][0] || !IsColumn(names[c], "GroupName"))
+                continue;
+            const std::string name = Base64Decode(values[c]);
+            if (!name.empty())
+                self.m_tree.InsertItem(AnsiToWide(name), TVI_ROOT, TVI_LAST);
+        }
+    } catch (...) {
+        AfxReportCallbackException("contacts page: group row");
+    }
+    return 0;
+}
+
+int CContactsWnd::ContactRowCallback(void* page, int columns, char** values, char** names)
+{
+    try {
+        const ContactColumns row = ReadContactColumns(columns, values, names);
+        std::string name = Decoded(row.nickName);
+        if (name.empty())
+            name = Decoded(row.firstName) + " " + Decoded(row.lastName);
+        std::string group = Decoded(row.groupName);
+        if (group == kDefaultGroup)
+            group = WideToAnsi(g_uiTexts.contactDetailsWnd.t32000);
+        static_cast<CContactsWnd*>(page)->AddStoredContact(name, row.sipUri ? row.sipUri : "", group,
+                                                           Decoded(row.icon), row.subscribe);
+    } catch (...) {
+        AfxReportCallbackException("contacts page: contact row");
+    }
+    return 0;
+}
+
+void CContactsWnd::AddStoredContact(const std::string& name, const std::string& sipUri, const std::string& group,
+                                    const std::string& iconPath, bool subscribe)
+{
+    // An empty status: the contact shows offline until the engine reports it.
+    m_tree.AddContactItem(name, sipUri, group, iconPath, std::string());
+    if (subscribe)
+        Tavik_presenceSubscribeContact(EngineHandle(), sipUri.c_str(), kSubscribeNote);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The pop-up above the taskbar that tells of a contact's presence: a taskbar notifier made for
+// each notice, which deletes itself once it has slid out. Behind a seam, so that tests see
+// the notices without waiting for windows that slide.
+#include "framework/Afx.h"
+
+// Shows `text` in a notice owned by `owner`'s window.
+using PresenceNoticeShower = void (*)(CWnd* owner, const CString& text);
+
+// Replaces how notices are shown (null: the taskbar notifier); returns the previous one.
+PresenceNoticeShower SetPresenceNoticeShower(PresenceNoticeShower shower);
+
+void ShowPresenceNotice(CWnd* owner, const CString& text);
+
+// The real notice: the program's notifier bitmap with white cut out, "Trebuchet MS" at 9
+// points (bold while hovered), black text 20 pixels in from the sides, 25 from the top and 15
+// from the bottom; half a second in, three seconds shown, half a second out.
+void ShowTaskbarNotice(CWnd* owner, const CString& text);
