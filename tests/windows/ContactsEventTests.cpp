@@ -154,20 +154,21 @@ TEST_F(ContactEvents, OtherContactEventsChangeNothing)
     EXPECT_THAT(NoticeTexts(), IsEmpty());
 }
 
+// The enumerator calls back with the system's calling convention, which a lambda lacks on 32-bit.
+BOOL CALLBACK CollectNotifier(HWND window, LPARAM found)
+{
+    if (dynamic_cast<CTaskbarNotifier*>(CWnd::FromHandlePermanent(window)))
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
 TEST_F(ContactEvents, TheRealNoticeIsATaskbarNotifierOwnedByTheTree)
 {
     SetPresenceNoticeShower(nullptr);
     frame->SetPresenceNoticeSwitch(1);
     Deliver(31, "bob@example", nullptr, "Available");
     std::vector<HWND> notifiers;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            if (dynamic_cast<CTaskbarNotifier*>(CWnd::FromHandlePermanent(window)))
-                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&notifiers));
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectNotifier, reinterpret_cast<LPARAM>(&notifiers));
     ASSERT_EQ(1u, notifiers.size());
     // A pop-up made for a child window is owned by that window's top-level window.
     EXPECT_EQ(::GetAncestor(Tree().GetSafeHwnd(), GA_ROOT), ::GetWindow(notifiers[0], GW_OWNER));

@@ -1,7 +1,14 @@
 // CContactsTree: the contact form the view, edit and add commands open.
 #include "windows/contacts/ContactsTree.h"
 
-void CContactsTree::RunContactForm(int, const CString&)
+#include "core/TextConvert.h"
+#include "windows/contacts/ContactDetailsWnd.h"
+
+void CContactsTree::RunContactForm(int mode, const CString& sipUri)
 {
-    // The contact form is not part of the program yet: the commands that open it do nothing.
+    CContactDetailsWnd form(this);
+    form.SetContactsTree(this);
+    form.SetMode(mode);
+    form.SetSipUri(WideToAnsi(sipUri));
+    form.DoModal();
 }

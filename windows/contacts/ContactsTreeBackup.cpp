@@ -1,0 +1,51 @@
+// CContactsTree: the "Export contacts" and "Import contacts" commands; the backup itself is
+// ContactsBackup.h, the choosers and messages ContactsBackupCommands.h.
+#include "windows/contacts/ContactsTree.h"
+
+#include "core/Base64.h"
+#include "core/TextConvert.h"
+#include "engine/TavikCore.h"
+#include "windows/call/EngineOperations.h"
+#include "windows/contacts/ContactsBackupCommands.h"
+
+namespace {
+
+constexpr char kOfflineStatus[] = "Offline";
+constexpr char kSubscribeNote[] = "Hello";
+
+// Shows each imported contact in its group (made when the tree lacks it) and subscribes to
+// its presence when the row says so.
+class TreeImportSink : public ContactImportSink {
+public:
+    explicit TreeImportSink(CContactsTree& tree) : m_tree(tree) {}
+
+    void ContactImported(const ContactRow& row) override
+    {
+        const std::string group = Base64Decode(row.groupName);
+        if (!m_tree.GroupExists(AnsiToWide(group)))
+            m_tree.InsertItem(AnsiToWide(group), TVI_ROOT, TVI_LAST);
+        m_tree.AddGroup(group.c_str());
+        std::string name = Base64Decode(row.nickName);
+        if (name.empty())
+            name = Base64Decode(row.firstName) + " " + Base64Decode(row.lastName);
+        m_tree.AddContactItem(name, row.sipUri, group, Base64Decode(row.icon), kOfflineStatus);
+        if (row.subscribed != 0)
+            Tavik_presenceSubscribeContact(EngineHandle(), row.sipUri.c_str(), kSubscribeNote);
+    }
+
+private:
+    CContactsTree& m_tree;
+};
+
+} // namespace
+
+void CContactsTree::OnExportContacts()
+{
+    RunContactsExport(this);
+}
+
+void CContactsTree::OnImportContacts()
+{
+    TreeImportSink sink(*this);
+    RunContactsImport(this, &sink);
+}
