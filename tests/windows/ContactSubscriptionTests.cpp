@@ -44,25 +44,28 @@ SIPCallbackCommand* NewRequest(const Request& request)
     return EngineControl_NewRecord(&spec);
 }
 
+struct SkinWindowSearch {
+    const wchar_t* id;
+    HWND found;
+};
+
+// A plain callback: 32-bit Windows calls it with its own calling convention.
+BOOL CALLBACK MatchSkinWindow(HWND window, LPARAM argument)
+{
+    auto& search = *reinterpret_cast<SkinWindowSearch*>(argument);
+    const auto* name = static_cast<const wchar_t*>(::GetPropW(window, Vexel::kStringIdProperty));
+    if (name && wcscmp(name, search.id) == 0 && ::IsWindowEnabled(window)) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The skinned window of this thread made from skin window `id`; null when none is up.
 HWND FindSkinWindow(const wchar_t* id)
 {
-    struct Search {
-        const wchar_t* id;
-        HWND found;
-    } search{id, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM argument) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(argument);
-            const auto* name = static_cast<const wchar_t*>(::GetPropW(window, Vexel::kStringIdProperty));
-            if (name && wcscmp(name, s.id) == 0 && ::IsWindowEnabled(window)) {
-                s.found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    SkinWindowSearch search{id, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &MatchSkinWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

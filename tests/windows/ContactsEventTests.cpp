@@ -154,20 +154,35 @@ TEST_F(ContactEvents, OtherContactEventsChangeNothing)
     EXPECT_THAT(NoticeTexts(), IsEmpty());
 }
 
+TEST_F(ContactEvents, ARequestFromAContactAcceptedBeforeIsAnsweredThroughThePage)
+{
+    StoreContact({"sip:dan@example", "Dan", "Lee", "", "Work", 1, 1, 0});
+    EngineEventSpec spec{};
+    spec.type = 30;
+    spec.remoteAddress = "dan@example";
+    spec.requestText = "may I?";
+    spec.subscribeId = 77;
+    MainFrameTest::Deliver(EngineControl_NewRecord(&spec));
+    // Accepted at once, without a pop-up: the new subscription's id is kept on that row only.
+    EXPECT_EQ(77, StoredSubscribeId("sip:dan@example"));
+    EXPECT_EQ(0, StoredSubscribeId("sip:bob@example"));
+}
+
+// The enumerator calls back with the system's calling convention, which a lambda lacks on 32-bit.
+BOOL CALLBACK CollectNotifier(HWND window, LPARAM found)
+{
+    if (dynamic_cast<CTaskbarNotifier*>(CWnd::FromHandlePermanent(window)))
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
 TEST_F(ContactEvents, TheRealNoticeIsATaskbarNotifierOwnedByTheTree)
 {
     SetPresenceNoticeShower(nullptr);
     frame->SetPresenceNoticeSwitch(1);
     Deliver(31, "bob@example", nullptr, "Available");
     std::vector<HWND> notifiers;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            if (dynamic_cast<CTaskbarNotifier*>(CWnd::FromHandlePermanent(window)))
-                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&notifiers));
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectNotifier, reinterpret_cast<LPARAM>(&notifiers));
     ASSERT_EQ(1u, notifiers.size());
     // A pop-up made for a child window is owned by that window's top-level window.
     EXPECT_EQ(::GetAncestor(Tree().GetSafeHwnd(), GA_ROOT), ::GetWindow(notifiers[0], GW_OWNER));

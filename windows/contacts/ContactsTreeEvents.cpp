@@ -1,5 +1,5 @@
-// The contact engine events the page hands the tree: instant messages, presence notices and
-// ended subscriptions. Subscription requests (type 30) are not handled here.
+// The contact engine events the page hands the tree: instant messages, subscription requests,
+// presence notices and ended subscriptions.
 #include "windows/contacts/ContactsTree.h"
 
 #include "config/UiTextTable.h"
@@ -17,6 +17,7 @@ namespace {
 
 enum ContactEvent {
     kMessageReceived = 21,
+    kSubscriptionRequest = 30,
     kPresenceNotice = 31,
     kSubscriptionEnded = 32,
 };
@@ -55,6 +56,9 @@ void CContactsTree::OnSipEvent(SIPCallbackCommand* record)
     switch (record->GetEventType()) {
     case kMessageReceived:
         OnMessageReceived(record);
+        break;
+    case kSubscriptionRequest:
+        OnSubscriptionRequest(record);
         break;
     case kPresenceNotice:
         OnPresenceNotice(record);
