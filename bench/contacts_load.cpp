@@ -84,30 +84,6 @@ bool StoreRows()
     return g_database.Exec("commit transaction");
 }
 
-int TouchRow(void* argument, int columns, char** values, char**)
-{
-    size_t& bytes = *static_cast<size_t*>(argument);
-    for (int c = 0; c < columns; ++c)
-        bytes += values[c] ? std::strlen(values[c]) : 0;
-    return 0;
-}
-
-// The fastest of kRuns runs of `body`, each after `before` (not timed).
-template <class Before, class Body>
-double Fastest(const Before& before, const Body& body)
-{
-    double best = 1e9;
-    for (int run = 0; run <= kRuns; ++run) {   // run 0 warms up
-        before();
-        const double start = bench::NowSeconds();
-        body();
-        const double seconds = bench::NowSeconds() - start;
-        if (run > 0 && seconds < best)
-            best = seconds;
-    }
-    return best;
-}
-
 // A plain tree view of the system, its redraw held, taking as many empty items (each with item
 // data) under 50 root items: the floor under any tree of this many rows.
 double PlainTreeSeconds()
@@ -134,7 +110,7 @@ double PlainTreeSeconds()
         }
         ::SendMessageW(tree, WM_SETREDRAW, TRUE, 0);
     };
-    const double seconds = Fastest(empty, fill);
+    const double seconds = bench::Fastest(kRuns, empty, fill);
     ::DestroyWindow(tree);
     return seconds;
 }
@@ -179,9 +155,9 @@ int main(int argc, char** argv)
         return 1;
     }
     size_t bytes = 0;
-    const double sqliteSeconds = Fastest([] {}, [&] {
-        sqlite3_exec(raw, "select * from Groups", &TouchRow, &bytes, nullptr);
-        sqlite3_exec(raw, "select * from Contacts", &TouchRow, &bytes, nullptr);
+    const double sqliteSeconds = bench::Fastest(kRuns, [] {}, [&] {
+        sqlite3_exec(raw, "select * from Groups", &bench::TouchRow, &bytes, nullptr);
+        sqlite3_exec(raw, "select * from Contacts", &bench::TouchRow, &bytes, nullptr);
     });
     sqlite3_close(raw);
 
@@ -200,8 +176,8 @@ int main(int argc, char** argv)
                 page.LoadGroups();
                 page.LoadContacts();
             };
-            const double loadSeconds = Fastest(empty, load);
-            const double emptySeconds = Fastest(load, empty);
+            const double loadSeconds = bench::Fastest(kRuns, empty, load);
+            const double emptySeconds = bench::Fastest(kRuns, load, empty);
             load();
             const UINT shown = ContactItems(page.GetTree());
             std::printf("%d stored contacts in %d groups\n", kContacts, kGroups);

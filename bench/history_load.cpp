@@ -52,30 +52,6 @@ bool StoreRows()
     return g_database.Exec("commit transaction");
 }
 
-int TouchRow(void* argument, int columns, char** values, char**)
-{
-    size_t& bytes = *static_cast<size_t*>(argument);
-    for (int c = 0; c < columns; ++c)
-        bytes += values[c] ? std::strlen(values[c]) : 0;
-    return 0;
-}
-
-// The fastest of kRuns runs of `body`, each after `before` (not timed).
-template <class Before, class Body>
-double Fastest(const Before& before, const Body& body)
-{
-    double best = 1e9;
-    for (int run = 0; run <= kRuns; ++run) {   // run 0 warms up
-        before();
-        const double start = bench::NowSeconds();
-        body();
-        const double seconds = bench::NowSeconds() - start;
-        if (run > 0 && seconds < best)
-            best = seconds;
-    }
-    return best;
-}
-
 // A plain tree view, its redraw held, taking kRows empty root items (each with item data).
 double PlainTreeSeconds()
 {
@@ -97,7 +73,7 @@ double PlainTreeSeconds()
         }
         ::SendMessageW(tree, WM_SETREDRAW, TRUE, 0);
     };
-    const double seconds = Fastest(empty, fill);
+    const double seconds = bench::Fastest(kRuns, empty, fill);
     ::DestroyWindow(tree);
     return seconds;
 }
@@ -132,8 +108,8 @@ int main(int argc, char** argv)
         return 1;
     }
     size_t bytes = 0;
-    const double sqliteSeconds = Fastest([] {}, [&] {
-        sqlite3_exec(raw, "select History, Number, CallType from History order by rowid desc", &TouchRow, &bytes,
+    const double sqliteSeconds = bench::Fastest(kRuns, [] {}, [&] {
+        sqlite3_exec(raw, "select History, Number, CallType from History order by rowid desc", &bench::TouchRow, &bytes,
                      nullptr);
     });
     sqlite3_close(raw);
@@ -146,8 +122,8 @@ int main(int argc, char** argv)
             status = 1;
         } else {
             CHistoryList& list = *page.GetList();
-            const double loadSeconds = Fastest([&] { page.DeleteAllItems(false); }, [&] { page.LoadHistory(); });
-            const double emptySeconds = Fastest([&] { page.LoadHistory(); }, [&] { page.DeleteAllItems(false); });
+            const double loadSeconds = bench::Fastest(kRuns, [&] { page.DeleteAllItems(false); }, [&] { page.LoadHistory(); });
+            const double emptySeconds = bench::Fastest(kRuns, [&] { page.LoadHistory(); }, [&] { page.DeleteAllItems(false); });
             page.LoadHistory();
             const UINT shown = list.GetTreeList()->GetCount();
             std::printf("%d stored rows\n", kRows);
