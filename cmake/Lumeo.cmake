@@ -4,7 +4,7 @@ option(LUMEO_BUILD_TESTS "Build the test programs" ON)
 # Compile settings every Lumeo target shares.
 add_library(lumeo_settings INTERFACE)
 target_compile_definitions(lumeo_settings INTERFACE
-  UNICODE _UNICODE WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMINMAX)
+  UNICODE _UNICODE WIN32_LEAN_AND_MEAN WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMINMAX)
 # A pointer squeezed through an integer of another size is an error on both architectures,
 # not something the x86_64 build finds later.
 target_compile_options(lumeo_settings INTERFACE

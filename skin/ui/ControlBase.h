@@ -6,7 +6,8 @@
 //
 // The control passes itself, as a window, to the protocol operations. They need a control
 // window with a parent window.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "framework/ToolTipCtrl.h"
 #include "skin/model/CtrlProperties.h"
 

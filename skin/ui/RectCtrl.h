@@ -2,7 +2,7 @@
 // CRectCtrl: a named rectangle of a skinned window that holds no window of its own (the
 // skin's "RECT" control). The window moves it with its layout like any child, and the
 // program asks the window for it by id to put its own controls there.
-#include "framework/Afx.h"
+#include "framework/Wnd.h"
 
 #include <vector>
 

@@ -3,6 +3,8 @@
 #include "skin/ui/UIWnd.h"
 
 #include "framework/CallbackGuard.h"
+#include "framework/WinApp.h"
+#include "framework/WndDC.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/SkinWindowClass.h"

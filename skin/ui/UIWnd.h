@@ -7,7 +7,8 @@
 // children out again on every resize, runs the skin's minimise, maximise and close
 // buttons, answers the controls' questions (WM_VXL_...) and behaves as a dialog when run
 // modally.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "skin/model/UiWndProperties.h"
 #include "skin/ui/ControlFactoryTable.h"
 

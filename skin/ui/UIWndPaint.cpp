@@ -1,5 +1,6 @@
 // CUIWnd's look: the background images, the double-buffered paint whose bitmap the
 // controls copy their backgrounds from, the mask-colour shape and the layered window.
+#include "framework/WndDC.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/BitmapDrawing.h"
 #include "skin/ui/BitmapFiles.h"

@@ -4,7 +4,7 @@
 // reach it, answers the item-drawing offers and notifications as a test sets, sets a bar's
 // position back as an owner does, answers the resizing-point question as a skinned window
 // does and rewords tip texts.
-#include "framework/Afx.h"
+#include "framework/Wnd.h"
 
 #include <commctrl.h>
 

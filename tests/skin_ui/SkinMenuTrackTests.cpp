@@ -7,6 +7,7 @@
 #include "TestWindow.h"
 #include "UIWndTestSupport.h"
 
+#include "framework/WinApp.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/WndProcSlot.h"

@@ -10,6 +10,7 @@
 #include "Pixels.h"
 #include "UIWndTestSupport.h"
 
+#include "framework/WinApp.h"
 #include "skin/model/TreeProperties.h"
 #include "skin/ui/ControlKinds.h"
 #include "skin/ui/SkinMessages.h"

@@ -4,6 +4,7 @@
 // twice, delete and delete all through menu 227 (and a database that refuses them), a right
 // click below the last row, call back by double click, and GDI objects that do not grow
 // with the rows.
+#include "framework/WndDC.h"
 #include "tests/support/GdiCount.h"
 #include "tests/windows/MainFrameTestSupport.h"
 

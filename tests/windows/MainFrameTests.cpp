@@ -11,6 +11,9 @@
 #include "tests/windows/MainFrameTestSupport.h"
 #include "windows/chat/ChatWnd.h"
 
+#include <windows.h>
+#include <mmsystem.h>
+
 namespace windows_test {
 namespace {
 

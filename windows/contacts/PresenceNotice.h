@@ -2,7 +2,7 @@
 // The pop-up above the taskbar that tells of a contact's presence: a taskbar notifier made for
 // each notice, which deletes itself once it has slid out. Behind a seam, so that tests see
 // the notices without waiting for windows that slide.
-#include "framework/Afx.h"
+#include "framework/Wnd.h"
 
 // Shows `text` in a notice owned by `owner`'s window.
 using PresenceNoticeShower = void (*)(CWnd* owner, const CString& text);

@@ -2,6 +2,7 @@
 #include "windows/main/MainFrame.h"
 
 #include "config/UiTextTable.h"
+#include "framework/WinApp.h"
 #include "resources/ProgramIds.h"
 #include "windows/main/PopupMenus.h"
 #include "windows/main/ShellActions.h"

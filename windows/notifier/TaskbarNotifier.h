@@ -9,7 +9,8 @@
 // object deletes itself. The slide runs from window timers 1 (appearing), 2 (waiting) and
 // 3 (disappearing); every position follows from WM_TIMER, so a test can drive it tick by
 // tick. The slide's rules are NotifierSlide.h.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "windows/notifier/NotifierSlide.h"
 
 // Posted to the owner, both parameters 0, when the left button is released over the pop-up.

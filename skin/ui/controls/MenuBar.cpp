@@ -2,6 +2,7 @@
 
 #include "framework/CallbackGuard.h"
 #include "framework/Menu.h"
+#include "framework/WndDC.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/BitmapCopies.h"
 #include "skin/ui/BitmapFiles.h"

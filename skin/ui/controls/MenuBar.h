@@ -9,7 +9,8 @@
 // its own), the resize point, text colours and fonts. The bar owns its images, fonts,
 // buttons and menu, and frees them all when its window is destroyed; what is still held
 // when the object goes is deleted with it.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "skin/ui/ControlBase.h"
 #include "skin/ui/controls/SkinMenu.h"
 

@@ -2,7 +2,8 @@
 // COleDropInfo: one drop-target callback as the window of a COleDropTargetEx receives it
 // (lParam of the WM_DROPTARGET_* messages). It lives on the stack for one SendMessage only:
 // a receiver copies what it needs and keeps no pointer to it. It owns nothing.
-#include "framework/Afx.h"
+#include "framework/Geometry.h"
+#include "framework/Object.h"
 #include "framework/OleDataObject.h"
 
 namespace Vexel {

@@ -1,5 +1,6 @@
 #include "skin/ui/controls/OleDropTargetEx.h"
 
+#include "framework/Wnd.h"
 #include "skin/ui/SkinMessages.h"
 
 namespace Vexel {

@@ -3,7 +3,7 @@
 // laid over the control's right and bottom edges where the native bars would be, with the
 // control's window region cut back under them. The control keeps the bars and what its
 // region was last cut for; these functions do the work for any such control.
-#include "framework/Afx.h"
+#include "framework/Wnd.h"
 #include "skin/ui/controls/OwnScrollBarLayout.h"
 
 namespace Vexel {

@@ -1,5 +1,6 @@
 #include "skin/ui/controls/ScrollBarEx.h"
 
+#include "framework/WndDC.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/model/SliderProperties.h"
 #include "skin/ui/BitmapCopies.h"

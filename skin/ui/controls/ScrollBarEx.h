@@ -8,7 +8,8 @@
 //
 // The bar owns its thirteen part bitmaps and deletes them itself; the window that made it
 // releases nothing in it.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "skin/model/CtrlProperties.h"
 #include "skin/ui/controls/ScrollBarExGeometry.h"
 

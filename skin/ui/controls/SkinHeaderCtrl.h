@@ -10,7 +10,8 @@
 // what it still holds when the object goes. Without a strip image and a normal item image
 // the header paints natively. As the header of a tree list (SetOwnerTree) it stops a
 // column dragged past its right edge there.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "framework/HeaderCtrl.h"
 #include "skin/model/CtrlProperties.h"
 

@@ -2,6 +2,7 @@
 // client-sized bitmap and copies it once, so the native header's painting never shows.
 #include "skin/ui/controls/SkinHeaderCtrl.h"
 
+#include "framework/WndDC.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/SkinMessages.h"

@@ -7,7 +7,8 @@
 // It owns the two images it is given (a setter deletes what it replaces). The window that
 // made it from a skin record releases them once through ReleaseImages; what is still held
 // when the object goes is deleted with it.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "framework/HotKeyCtrl.h"
 #include "skin/model/CtrlProperties.h"
 

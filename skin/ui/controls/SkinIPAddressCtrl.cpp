@@ -1,5 +1,6 @@
 #include "skin/ui/controls/SkinIPAddressCtrl.h"
 
+#include "framework/WndDC.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/BitmapCopies.h"
 #include "skin/ui/BitmapDrawing.h"

@@ -9,7 +9,8 @@
 // from a skin record releases them once through ReleaseImages, and what is still held when
 // the object goes is deleted with it. The fields release their parts when the box's window
 // is destroyed.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "framework/IPAddressCtrl.h"
 #include "skin/model/CtrlProperties.h"
 #include "skin/ui/PaintBuffer.h"

@@ -17,7 +17,8 @@
 // It owns every image and font it is given (a setter deletes what it replaces). The window
 // that made it from a skin record releases them once through ReleaseImages; what is still
 // held when the object goes is deleted with it.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "framework/ListCtrl.h"
 #include "skin/model/CtrlProperties.h"
 

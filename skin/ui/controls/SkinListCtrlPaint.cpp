@@ -3,6 +3,7 @@
 // with its text background colour left out.
 #include "skin/ui/controls/SkinListCtrl.h"
 
+#include "framework/WndDC.h"
 #include "skin/ui/BitmapDrawing.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/NineGrid.h"

@@ -1,6 +1,7 @@
 #pragma once
 // The state of a CSkinListCtrl, shared by the files that implement it.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "skin/ui/PaintBuffer.h"
 #include "skin/ui/controls/OwnScrollBars.h"
 #include "skin/ui/controls/SkinListCtrl.h"

@@ -9,7 +9,8 @@
 // the ordinary menu calls, then TrackPopupMenu on that popup. The object owns its item
 // records, the CSkinMenu objects of its popups and the images of the style it applied;
 // its popups share those images and never delete them.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "framework/Menu.h"
 #include "skin/model/CtrlProperties.h"
 #include "skin/ui/controls/MenuMember.h"

@@ -3,7 +3,7 @@
 // itself; the class takes RICHEDIT records and styles like every skinned control, and sees
 // to the repaint a layered parent does not do when the box is shown or hidden. It holds no
 // images.
-#include "framework/Afx.h"
+#include "framework/Wnd.h"
 #include "framework/RichEditCtrl.h"
 #include "skin/model/CtrlProperties.h"
 

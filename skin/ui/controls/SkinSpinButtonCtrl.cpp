@@ -1,5 +1,6 @@
 #include "skin/ui/controls/SkinSpinButtonCtrl.h"
 
+#include "framework/WndDC.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/ControlBase.h"

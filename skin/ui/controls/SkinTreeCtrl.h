@@ -13,7 +13,8 @@
 // The parent hears of it through WM_VXL_CHILDMOUSE (every mouse message, first),
 // WM_NOTIFY NM_VXL_DBLCLKITEM (a double click; non-zero: handled), TVN_VXL_HOVERCHANGING
 // (non-zero vetoes) and TVN_VXL_HOVERCHANGED (NMTREEVIEW, itemOld/itemNew.hItem only).
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "framework/TreeCtrl.h"
 #include "skin/model/CtrlProperties.h"
 

@@ -2,6 +2,7 @@
 // one client-sized bitmap and copies it once, so the tree view's own painting never shows.
 #include "skin/ui/controls/SkinTreeCtrl.h"
 
+#include "framework/WndDC.h"
 #include "skin/ui/BitmapDrawing.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/NineGrid.h"

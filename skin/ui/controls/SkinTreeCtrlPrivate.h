@@ -1,8 +1,12 @@
 #pragma once
 // The state of a CSkinTreeCtrl, shared by the files that implement it.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "skin/ui/controls/OwnScrollBars.h"
 #include "skin/ui/controls/ScrollBarEx.h"
+
+#include <windows.h>
+#include <commctrl.h>
 
 namespace Vexel {
 

@@ -11,7 +11,7 @@
 // wParam the manager's id, lParam a TaskWndSwitch*).
 //
 // The manager never owns the task windows' objects nor destroys their windows.
-#include "framework/Afx.h"
+#include "framework/Wnd.h"
 #include "skin/ui/HostedTaskWndMgr.h"
 
 #include <memory>

@@ -2,6 +2,7 @@
 #include "skin/ui/controls/ThumbnailCtrl.h"
 
 #include "framework/ToolTipCtrl.h"
+#include "framework/WndDC.h"
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/SkinMessages.h"

@@ -18,7 +18,8 @@
 // The view owns its item backgrounds, its own background image, its font and every item's
 // record and thumbnail; the window that made it releases the background image once, through
 // ReleaseImages, before it destroys the view.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "skin/ui/controls/ThumbnailGeometry.h"
 
 #include <commctrl.h>

@@ -3,6 +3,7 @@
 
 #include "framework/GlobalMemory.h"
 #include "framework/OleDataSource.h"
+#include "framework/WndDC.h"
 #include "skin/ui/controls/ThumbnailCtrlPrivate.h"
 
 #include <cwchar>

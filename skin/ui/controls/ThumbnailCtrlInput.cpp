@@ -1,6 +1,7 @@
 // CThumbnailCtrl: mouse, keys, selection and scrolling.
 #include "skin/ui/controls/ThumbnailCtrl.h"
 
+#include "framework/WndDC.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/controls/ThumbnailCtrlPrivate.h"
 

@@ -16,7 +16,8 @@
 // It owns its two background images (normal, disabled); the window that made the tree
 // list releases them once through ReleaseImages, and what is still held goes with the
 // object.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "framework/ListCtrl.h"
 #include "framework/TreeCtrl.h"
 #include "skin/ui/PaintBuffer.h"

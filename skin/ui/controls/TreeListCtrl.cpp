@@ -2,6 +2,7 @@
 // the messages of its parts. The layout and the own scroll bar are in TreeListCtrlLayout.cpp.
 #include "skin/ui/controls/TreeListCtrl.h"
 
+#include "framework/WndDC.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/ControlBase.h"
 #include "skin/ui/RecordRead.h"

@@ -13,7 +13,8 @@
 //
 // Everything it holds goes with the object. The window that made it from a skin record
 // releases the tree part's background images once, through ReleaseImages.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "skin/model/CtrlProperties.h"
 
 #include <commctrl.h>

@@ -2,6 +2,7 @@
 // client-sized bitmap and copies it once, so the tree view's own painting never shows.
 #include "skin/ui/controls/TreeList.h"
 
+#include "framework/WndDC.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/SkinMessages.h"

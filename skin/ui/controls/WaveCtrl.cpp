@@ -1,6 +1,7 @@
 // CWaveCtrl: creation, records, series, panning and the paint message.
 #include "skin/ui/controls/WaveCtrl.h"
 
+#include "framework/WndDC.h"
 #include "skin/model/MiscControlProperties.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/BitmapFiles.h"

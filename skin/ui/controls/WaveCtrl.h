@@ -11,7 +11,8 @@
 //
 // It owns its series (copies of what the owner gives it), its background image and the
 // region under a single series; the window that made it releases nothing in it.
-#include "framework/Afx.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
 #include "skin/model/CtrlProperties.h"
 #include "skin/ui/PaintBuffer.h"
 #include "skin/ui/controls/WaveGeometry.h"

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <shellapi.h>
+
 namespace {
 
 using e2e::LumeoProcess;
