@@ -125,11 +125,30 @@ function(lumeo_area_library name)
   lumeo_use_pch(${name})
 endfunction()
 
-# lumeo_test_program(AREA [NO_FRAMEWORK] [TIMEOUT s] [LIBS ...]): tests/<area>/*.cpp (and any
-# *.rc of resources the tests read) -> <area>_tests.exe, one ctest entry. Unless NO_FRAMEWORK,
-# the program links the framework and fails any message box its tests did not script.
+# lumeo_wine_test(NAME [COST n] [TIMEOUT s] COMMAND ...): a ctest entry that runs a Windows
+# program under Wine on a desktop of its own (scripts/desktops). COST orders the long entries
+# first when entries run side by side: roughly their seconds.
+function(lumeo_wine_test name)
+  cmake_parse_arguments(W "" "COST;TIMEOUT" "COMMAND;ENVIRONMENT" ${ARGN})
+  add_test(NAME ${name} COMMAND ${W_COMMAND})
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${W_TIMEOUT} RESOURCE_GROUPS desktops:1
+    WORKING_DIRECTORY "${CMAKE_BINARY_DIR}/bin")
+  if(W_COST)
+    set_tests_properties(${name} PROPERTIES COST ${W_COST})
+  endif()
+  if(W_ENVIRONMENT)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${W_ENVIRONMENT}")
+  endif()
+endfunction()
+
+# lumeo_test_program(AREA [NO_FRAMEWORK] [TIMEOUT s] [SHARDS n] [COST n] [LIBS ...]):
+# tests/<area>/*.cpp (and any *.rc of resources the tests read) -> <area>_tests.exe, one ctest
+# entry, or with SHARDS n entries <area>_1of<n> ... that each run every n-th test case, side by
+# side (for a program that would otherwise decide the suite's time alone). Unless
+# NO_FRAMEWORK, the program links the framework and fails any message box its tests did not
+# script.
 function(lumeo_test_program area)
-  cmake_parse_arguments(T "NO_FRAMEWORK" "TIMEOUT" "LIBS" ${ARGN})
+  cmake_parse_arguments(T "NO_FRAMEWORK" "TIMEOUT;SHARDS;COST" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.rc")
   set(exe ${area}_tests)
   lumeo_unity_sources(${exe} sources ${sources})
@@ -142,9 +161,19 @@ function(lumeo_test_program area)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
-  add_test(NAME ${area} COMMAND ${exe} --gtest_color=no)
-  set_tests_properties(${area} PROPERTIES TIMEOUT ${T_TIMEOUT}
-    WORKING_DIRECTORY "${CMAKE_BINARY_DIR}/bin")
+  if(NOT T_SHARDS OR T_SHARDS LESS 2)
+    lumeo_wine_test(${area} COST ${T_COST} TIMEOUT ${T_TIMEOUT} COMMAND ${exe} --gtest_color=no)
+    return()
+  endif()
+  if(T_COST)
+    math(EXPR T_COST "${T_COST} / ${T_SHARDS}")
+  endif()
+  foreach(shard RANGE 1 ${T_SHARDS})
+    math(EXPR index "${shard} - 1")
+    lumeo_wine_test(${area}_${shard}of${T_SHARDS} COST ${T_COST} TIMEOUT ${T_TIMEOUT}
+      COMMAND ${exe} --gtest_color=no
+      ENVIRONMENT GTEST_TOTAL_SHARDS=${T_SHARDS} GTEST_SHARD_INDEX=${index})
+  endforeach()
 endfunction()
 
 # lumeo_stdcall_exports(TARGET DEF): exports a DLL's stdcall functions undecorated on both
