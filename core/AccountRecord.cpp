@@ -5,11 +5,11 @@
 #include "core/DatabaseSchema.h"
 #include "core/OptionsRecord.h"
 #include "core/SqlText.h"
+#include "core/StoredNumber.h"
 #include "core/TavikSQL.h"
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
 
-#include <cstdlib>
 #include <string_view>
 
 AccountRecord g_account;
@@ -74,15 +74,9 @@ const ColumnField kColumns[] = {
     NumberField("ipv6", ColumnKind::ZeroOrOne, &AccountRecord::ipv6),
 };
 
-// The leading decimal number of a stored value; no digits (or NULL) give 0.
-int LeadingNumber(const char* value)
-{
-    return value ? static_cast<int>(std::strtol(value, nullptr, 10)) : 0;
-}
-
 void StoreColumn(const ColumnField& field, const char* value, AccountRecord& account)
 {
-    const int number = LeadingNumber(value);
+    const int number = stored_number::LeadingNumber(value);
     switch (field.kind) {
     case ColumnKind::Text:
         account.*field.text = value ? value : "";

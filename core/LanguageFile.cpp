@@ -1,6 +1,7 @@
 #include "core/LanguageFile.h"
 
 #include "core/Des.h"
+#include "core/FileHandle.h"
 #include "core/OptionsRecord.h"
 #include "core/ProgramResources.h"
 #include "core/TextConvert.h"
@@ -12,15 +13,6 @@
 
 namespace {
 
-struct HandleCloser {
-    void operator()(HANDLE handle) const
-    {
-        if (handle && handle != INVALID_HANDLE_VALUE)
-            ::CloseHandle(handle);
-    }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
-
 struct ViewUnmapper {
     void operator()(const void* view) const
     {
@@ -29,11 +21,6 @@ struct ViewUnmapper {
     }
 };
 using MappedView = std::unique_ptr<const void, ViewUnmapper>;
-
-FileHandle Wrap(HANDLE handle)
-{
-    return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
-}
 
 bool WriteAll(HANDLE file, const unsigned char* bytes, DWORD size)
 {
@@ -87,13 +74,13 @@ bool LoadLanguageFile(UiTextLoader loadTexts)
     const CString cipherPath = folder + code + L".txt";
 
     {
-        const FileHandle plain = Wrap(::CreateFileW(plainPath, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        const FileHandle plain = OwnCreatedFile(::CreateFileW(plainPath, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!plain)
             return false;
         // Only read: the enciphered file is never changed here.
-        const FileHandle cipher = Wrap(::CreateFileW(cipherPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+        const FileHandle cipher = OwnCreatedFile(::CreateFileW(cipherPath, GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!cipher || !Decipher(cipher.get(), plain.get()))
             return false;
     }

@@ -1,10 +1,9 @@
 #include "core/OptionsRecord.h"
 
 #include "core/Base64.h"
+#include "core/StoredNumber.h"
 #include "core/TavikSQL.h"
 #include "core/TavikUtility.h"
-
-#include <cstdlib>
 
 OptionsRecord g_options;
 
@@ -126,12 +125,6 @@ const OptionField kFields[] = {
     Flag("defaultSoftphone", &R::defaultSoftphone),
 };
 
-// The value's leading decimal number: leading blanks and one sign allowed, no digits gives 0.
-int LeadingNumber(const char* value)
-{
-    return static_cast<int>(std::strtol(value, nullptr, 10));
-}
-
 const OptionField* FindField(const char* column)
 {
     for (const OptionField& field : kFields) {
@@ -145,13 +138,13 @@ void Store(OptionsRecord& record, const OptionField& field, const char* value)
 {
     switch (field.kind) {
     case Kind::Number:
-        record.*field.number = LeadingNumber(value);
+        record.*field.number = stored_number::LeadingNumber(value);
         break;
     case Kind::Flag:
-        record.*field.flag = LeadingNumber(value) != 0;
+        record.*field.flag = stored_number::LeadingNumber(value) != 0;
         break;
     case Kind::FlagExactlyOne:
-        record.*field.flag = LeadingNumber(value) == 1;
+        record.*field.flag = stored_number::LeadingNumber(value) == 1;
         break;
     case Kind::Text:
         record.*field.text = value;

@@ -1,20 +1,9 @@
 #include "core/SameFileBytes.h"
 
+#include "core/FileHandle.h"
+
 #include <algorithm>
 #include <cstring>
-
-namespace {
-
-struct FileHandle {
-    HANDLE handle;
-    ~FileHandle()
-    {
-        if (handle != INVALID_HANDLE_VALUE)
-            ::CloseHandle(handle);
-    }
-};
-
-} // namespace
 
 bool FileHoldsBytes(LPCWSTR path, const FileBytesPart* parts, size_t count)
 {
@@ -23,12 +12,12 @@ bool FileHoldsBytes(LPCWSTR path, const FileBytesPart* parts, size_t count)
     ULONGLONG total = 0;
     for (size_t i = 0; i < count; ++i)
         total += parts[i].size;
-    const FileHandle file{::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr)};
-    if (file.handle == INVALID_HANDLE_VALUE)
+    const FileHandle file = OwnCreatedFile(::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file)
         return false;
     LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(file.handle, &size) || static_cast<ULONGLONG>(size.QuadPart) != total)
+    if (!::GetFileSizeEx(file.get(), &size) || static_cast<ULONGLONG>(size.QuadPart) != total)
         return false;
 
     char buffer[32768];
@@ -38,7 +27,7 @@ bool FileHoldsBytes(LPCWSTR path, const FileBytesPart* parts, size_t count)
         while (left > 0) {
             const DWORD wanted = std::min<DWORD>(left, sizeof buffer);
             DWORD read = 0;
-            if (!::ReadFile(file.handle, buffer, wanted, &read, nullptr) || read != wanted ||
+            if (!::ReadFile(file.get(), buffer, wanted, &read, nullptr) || read != wanted ||
                 std::memcmp(buffer, expected, wanted) != 0)
                 return false;
             expected += wanted;
@@ -54,14 +43,14 @@ bool WriteFileUnlessSame(LPCWSTR path, const FileBytesPart* parts, size_t count)
         return false;
     if (FileHoldsBytes(path, parts, count))
         return true;
-    const FileHandle file{::CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr)};
-    if (file.handle == INVALID_HANDLE_VALUE)
+    const FileHandle file = OwnCreatedFile(::CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return false;
     for (size_t i = 0; i < count; ++i) {
         DWORD written = 0;
         if (parts[i].size != 0 &&
-            (!::WriteFile(file.handle, parts[i].data, parts[i].size, &written, nullptr) || written != parts[i].size))
+            (!::WriteFile(file.get(), parts[i].data, parts[i].size, &written, nullptr) || written != parts[i].size))
             return false;
     }
     return true;

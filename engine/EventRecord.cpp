@@ -1,5 +1,7 @@
 #include "engine/EventRecord.h"
 
+#include "engine/CallerText.h"
+
 #include <cstring>
 
 namespace {
@@ -17,11 +19,6 @@ char* HeapText(const std::string& text)
     auto copy = std::make_unique<char[]>(text.size() + 1);
     std::memcpy(copy.get(), text.c_str(), text.size() + 1);
     return copy.release(); // owned by the record; freed by its destructor
-}
-
-const char* OrEmpty(const char* text)
-{
-    return text ? text : "";
 }
 
 } // namespace

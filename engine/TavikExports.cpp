@@ -1,4 +1,5 @@
 // The engine's exported functions (undecorated through TavikCore.def).
+#include "engine/CallerText.h"
 #include "engine/Dispatch.h"
 #include "engine/Scenario.h"
 
@@ -14,11 +15,6 @@ constexpr int kNoCount = 0; // getters without an engine: no devices, volume 0
 // Tavik_initialize's own errors.
 constexpr int kErrorNoCallback = 1;
 constexpr int kErrorInternal = 2;
-
-std::string OrEmpty(const char* text)
-{
-    return text ? text : "";
-}
 
 // Copies a zero-terminated text into a caller's buffer of `size` bytes; -1 when it does not
 // fit whole.

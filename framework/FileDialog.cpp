@@ -12,13 +12,13 @@ BOOL SystemFileDialog(OPENFILENAMEW* ofn, BOOL openFileDialog)
     return openFileDialog ? ::GetOpenFileNameW(ofn) : ::GetSaveFileNameW(ofn);
 }
 
-std::atomic<AfxFileDialogHandler> g_handler{&SystemFileDialog};
+std::atomic<AfxFileDialogHandler> g_fileDialogHandler{&SystemFileDialog};
 
 } // namespace
 
 AfxFileDialogHandler AfxSetFileDialogHandler(AfxFileDialogHandler handler)
 {
-    return g_handler.exchange(handler ? handler : &SystemFileDialog);
+    return g_fileDialogHandler.exchange(handler ? handler : &SystemFileDialog);
 }
 
 IMPLEMENT_DYNAMIC(CFileDialog, CObject)
@@ -47,7 +47,7 @@ INT_PTR CFileDialog::DoModal()
     if (!m_ofn.hwndOwner)
         m_ofn.hwndOwner = CWnd::GetSafeOwner_(m_parent ? m_parent->GetSafeHwnd() : nullptr, nullptr);
     m_file[std::size(m_file) - 1] = L'\0';
-    const BOOL chosen = g_handler.load()(&m_ofn, m_openFileDialog);
+    const BOOL chosen = g_fileDialogHandler.load()(&m_ofn, m_openFileDialog);
     m_file[std::size(m_file) - 1] = L'\0';   // a handler that overran its buffer still ends here
     if (!chosen || m_file[0] == L'\0') {
         m_file[0] = L'\0';

@@ -10,7 +10,7 @@ PIDLIST_ABSOLUTE SystemFolderBrowser(BROWSEINFOW* info)
     return ::SHBrowseForFolderW(info);
 }
 
-std::atomic<AfxFolderBrowserHandler> g_handler{&SystemFolderBrowser};
+std::atomic<AfxFolderBrowserHandler> g_folderBrowserHandler{&SystemFolderBrowser};
 
 struct ShellFree {
     void operator()(ITEMIDLIST_ABSOLUTE* items) const { ::CoTaskMemFree(items); }
@@ -20,7 +20,7 @@ struct ShellFree {
 
 AfxFolderBrowserHandler AfxSetFolderBrowserHandler(AfxFolderBrowserHandler handler)
 {
-    return g_handler.exchange(handler ? handler : &SystemFolderBrowser);
+    return g_folderBrowserHandler.exchange(handler ? handler : &SystemFolderBrowser);
 }
 
 BOOL AfxBrowseForFolder(HWND owner, LPCWSTR title, UINT flags, CString& path)
@@ -31,7 +31,7 @@ BOOL AfxBrowseForFolder(HWND owner, LPCWSTR title, UINT flags, CString& path)
     info.pszDisplayName = displayName;
     info.lpszTitle = title;
     info.ulFlags = flags;
-    const std::unique_ptr<ITEMIDLIST_ABSOLUTE, ShellFree> chosen(g_handler.load()(&info));
+    const std::unique_ptr<ITEMIDLIST_ABSOLUTE, ShellFree> chosen(g_folderBrowserHandler.load()(&info));
     if (!chosen)
         return FALSE;
     wchar_t folder[MAX_PATH] = {};

@@ -31,7 +31,7 @@ struct MenuThreadState {
     }
 };
 
-const AfxThreadLocal<MenuThreadState>& States()
+const AfxThreadLocal<MenuThreadState>& MenuStates()
 {
     static const AfxThreadLocal<MenuThreadState> states;
     return states;
@@ -65,7 +65,7 @@ CMenu::~CMenu()
 
 CMenu* CMenu::FromHandlePermanent(HMENU menu)
 {
-    MenuThreadState* const s = States().IfAny();
+    MenuThreadState* const s = MenuStates().IfAny();
     if (!menu || !s)
         return nullptr;
     const auto it = s->permanent.find(menu);
@@ -78,7 +78,7 @@ CMenu* CMenu::FromHandle(HMENU menu)
         return nullptr;
     if (CMenu* const permanent = FromHandlePermanent(menu))
         return permanent;
-    std::unique_ptr<CMenu>& temporary = States().Get().temporary[menu];
+    std::unique_ptr<CMenu>& temporary = MenuStates().Get().temporary[menu];
     if (!temporary) {
         temporary = std::make_unique<CMenu>();
         temporary->m_hMenu = menu;
@@ -88,7 +88,7 @@ CMenu* CMenu::FromHandle(HMENU menu)
 
 void CMenu::DeleteTempMap()
 {
-    if (MenuThreadState* const s = States().IfAny())
+    if (MenuThreadState* const s = MenuStates().IfAny())
         s->ForgetTemporaries();
 }
 
@@ -96,7 +96,7 @@ BOOL CMenu::Attach(HMENU menu)
 {
     if (!menu || m_hMenu)
         return FALSE;
-    MenuThreadState& s = States().Get();
+    MenuThreadState& s = MenuStates().Get();
     if (!s.permanent.emplace(menu, this).second)
         return FALSE;
     m_hMenu = menu;
@@ -108,7 +108,7 @@ HMENU CMenu::Detach()
     const HMENU menu = m_hMenu;
     if (!menu)
         return nullptr;
-    if (MenuThreadState* const s = States().IfAny()) {
+    if (MenuThreadState* const s = MenuStates().IfAny()) {
         const auto it = s->permanent.find(menu);
         if (it != s->permanent.end() && it->second == this)
             s->permanent.erase(it);
@@ -155,7 +155,7 @@ BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, LPCRECT rect)
 {
     if (!owner || !owner->m_hWnd)
         return FALSE;
-    MenuThreadState& s = States().Get();
+    MenuThreadState& s = MenuStates().Get();
     const HWND outerWindow = s.trackingWindow;
     const HMENU outerMenu = s.trackingMenu;
     s.trackingWindow = owner->m_hWnd;
@@ -188,13 +188,13 @@ CMenu* CMenu::FindPopupMenuFromID(HMENU menu, UINT id)
 
 HWND AfxGetTrackingWindow()
 {
-    const MenuThreadState* const s = States().IfAny();
+    const MenuThreadState* const s = MenuStates().IfAny();
     return s ? s->trackingWindow : nullptr;
 }
 
 HMENU AfxGetTrackingMenu()
 {
-    const MenuThreadState* const s = States().IfAny();
+    const MenuThreadState* const s = MenuStates().IfAny();
     return s ? s->trackingMenu : nullptr;
 }
 
@@ -224,5 +224,5 @@ BOOL AfxMeasureMenuItem(HWND owner, LPMEASUREITEMSTRUCT item)
 
 void AfxTermThreadMenus()
 {
-    States().Free();
+    MenuStates().Free();
 }

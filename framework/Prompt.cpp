@@ -15,7 +15,7 @@ HWND ActiveWindowOwner()
     return ::GetActiveWindow();
 }
 
-std::atomic<AfxPromptHandler> g_handler{&SystemPrompt};
+std::atomic<AfxPromptHandler> g_promptHandler{&SystemPrompt};
 std::atomic<AfxPromptOwnerSource> g_ownerSource{&ActiveWindowOwner};
 
 std::mutex g_titleLock;
@@ -25,12 +25,12 @@ CString g_title;
 
 AfxPromptHandler AfxSetPromptHandler(AfxPromptHandler handler)
 {
-    return g_handler.exchange(handler ? handler : &SystemPrompt);
+    return g_promptHandler.exchange(handler ? handler : &SystemPrompt);
 }
 
 int AfxPrompt(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)
 {
-    return g_handler.load()(owner, text ? text : L"", caption ? caption : L"", type);
+    return g_promptHandler.load()(owner, text ? text : L"", caption ? caption : L"", type);
 }
 
 AfxPromptOwnerSource AfxSetPromptOwnerSource(AfxPromptOwnerSource source)

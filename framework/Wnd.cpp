@@ -61,7 +61,7 @@ struct WndThreadState {
     ~WndThreadState();
 };
 
-const AfxThreadLocal<WndThreadState>& States()
+const AfxThreadLocal<WndThreadState>& WndStates()
 {
     static const AfxThreadLocal<WndThreadState> states;
     return states;
@@ -70,12 +70,12 @@ const AfxThreadLocal<WndThreadState>& States()
 // Null when this thread has no windows to know of.
 WndThreadState* StateIfAny()
 {
-    return States().IfAny();
+    return WndStates().IfAny();
 }
 
 WndThreadState& State()
 {
-    return States().Get();
+    return WndStates().Get();
 }
 
 bool IsImeWindow(HWND hwnd)
@@ -264,7 +264,7 @@ void AfxDeleteTempWindowMap()
 
 void AfxTermThreadWindows()
 {
-    States().Free();
+    WndStates().Free();
 }
 
 BOOL AfxRegisterClass(WNDCLASSW* wndClass)

@@ -18,7 +18,7 @@ struct ToolTipThreadState {
     TOOLINFOW lastTool{};       // that tool as added (without its text)
 };
 
-const AfxThreadLocal<ToolTipThreadState>& States()
+const AfxThreadLocal<ToolTipThreadState>& ToolTipStates()
 {
     static const AfxThreadLocal<ToolTipThreadState> states;
     return states;
@@ -69,11 +69,11 @@ BOOL CWnd::EnableToolTips(BOOL enable)
 {
     if (!enable) {
         m_nFlags &= ~WF_TOOLTIPS;
-        if (ToolTipThreadState* const s = States().IfAny(); s && s->lastOwner == m_hWnd)
+        if (ToolTipThreadState* const s = ToolTipStates().IfAny(); s && s->lastOwner == m_hWnd)
             DropLastTool(*s);
         return TRUE;
     }
-    if (!m_hWnd || !EnsureTip(States().Get(), this))
+    if (!m_hWnd || !EnsureTip(ToolTipStates().Get(), this))
         return FALSE;
     m_nFlags |= WF_TOOLTIPS;
     return TRUE;
@@ -95,7 +95,7 @@ void CWnd::RelayToolTipMessage(const MSG& msg)
 {
     if (!IsRelayedMouseMessage(msg.message))
         return;
-    ToolTipThreadState* const s = States().IfAny();
+    ToolTipThreadState* const s = ToolTipStates().IfAny();
     if (!s)
         return;   // no window of this thread ever had tool tips
     // The window with tool tips on that the message's window belongs to: itself or its
@@ -152,5 +152,5 @@ void CWnd::RelayToolTipMessage(const MSG& msg)
 
 void AfxTermThreadToolTips()
 {
-    States().Free();   // destroys the tip's window while the window maps still exist
+    ToolTipStates().Free();   // destroys the tip's window while the window maps still exist
 }

@@ -11,33 +11,33 @@ namespace {
 
 using R = OptionsRecord;
 
-constexpr CCodecSettingPage::Slot kEnabled[] = {
+constexpr CCodecSettingPage::Slot kAudioEnabled[] = {
     &R::EnableAudioCodec1, &R::EnableAudioCodec2, &R::EnableAudioCodec3, &R::EnableAudioCodec4,
     &R::EnableAudioCodec5, &R::EnableAudioCodec6, &R::EnableAudioCodec7, &R::EnableAudioCodec8,
     &R::EnableAudioCodec9, &R::EnableAudioCodec10, &R::EnableAudioCodec11,
 };
-constexpr CCodecSettingPage::Slot kDisabled[] = {
+constexpr CCodecSettingPage::Slot kAudioDisabled[] = {
     &R::DisableAudioCodec1, &R::DisableAudioCodec2, &R::DisableAudioCodec3, &R::DisableAudioCodec4,
     &R::DisableAudioCodec5, &R::DisableAudioCodec6, &R::DisableAudioCodec7, &R::DisableAudioCodec8,
     &R::DisableAudioCodec9, &R::DisableAudioCodec10, &R::DisableAudioCodec11,
 };
-static_assert(std::size(kEnabled) == std::size(kDisabled));
+static_assert(std::size(kAudioEnabled) == std::size(kAudioDisabled));
 
 // The codecs the engine cannot take: never listed from the row, but offered on an empty page.
-constexpr const char* kHidden[] = {"G.729", "AMR-WB", "AMR"};
+constexpr const char* kAudioHidden[] = {"G.729", "AMR-WB", "AMR"};
 
 const CCodecSettingPage::Layout kAudioLayout = {
     IDC_TREECTRL_ENABLEAUDIOCODECS,
     IDC_TREECTRL_DISABLEAUDIOCODECS,
     "EnableAudioCodec",
     "DisableAudioCodec",
-    kEnabled,
-    kDisabled,
-    static_cast<int>(std::size(kEnabled)),
-    kHidden,
-    static_cast<int>(std::size(kHidden)),
-    kHidden,
-    static_cast<int>(std::size(kHidden)),
+    kAudioEnabled,
+    kAudioDisabled,
+    static_cast<int>(std::size(kAudioEnabled)),
+    kAudioHidden,
+    static_cast<int>(std::size(kAudioHidden)),
+    kAudioHidden,
+    static_cast<int>(std::size(kAudioHidden)),
     true,
 };
 

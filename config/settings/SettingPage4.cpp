@@ -11,13 +11,13 @@ namespace {
 
 using R = OptionsRecord;
 
-constexpr CCodecSettingPage::Slot kEnabled[] = {&R::EnableVideoCodec1, &R::EnableVideoCodec2,
-                                                &R::EnableVideoCodec3};
-constexpr CCodecSettingPage::Slot kDisabled[] = {&R::DisableVideoCodec1, &R::DisableVideoCodec2,
-                                                 &R::DisableVideoCodec3};
-static_assert(std::size(kEnabled) == std::size(kDisabled));
+constexpr CCodecSettingPage::Slot kVideoEnabled[] = {&R::EnableVideoCodec1, &R::EnableVideoCodec2,
+                                                     &R::EnableVideoCodec3};
+constexpr CCodecSettingPage::Slot kVideoDisabled[] = {&R::DisableVideoCodec1, &R::DisableVideoCodec2,
+                                                      &R::DisableVideoCodec3};
+static_assert(std::size(kVideoEnabled) == std::size(kVideoDisabled));
 
-constexpr const char* kHidden[] = {"H.264"};
+constexpr const char* kVideoHidden[] = {"H.264"};
 // The names the rest of the program knows these codecs by (the engine's codec table too).
 constexpr const char* kFallback[] = {"H.263", "H.263+(1998)", "H.264"};
 
@@ -26,11 +26,11 @@ const CCodecSettingPage::Layout kVideoLayout = {
     IDC_TREECTRL_DISABLEVIDEOCODECS,
     "EnableVideoCodec",
     "DisableVideoCodec",
-    kEnabled,
-    kDisabled,
-    static_cast<int>(std::size(kEnabled)),
-    kHidden,
-    static_cast<int>(std::size(kHidden)),
+    kVideoEnabled,
+    kVideoDisabled,
+    static_cast<int>(std::size(kVideoEnabled)),
+    kVideoHidden,
+    static_cast<int>(std::size(kVideoHidden)),
     kFallback,
     static_cast<int>(std::size(kFallback)),
     false,

@@ -17,54 +17,48 @@ namespace {
 
 using Creator = std::unique_ptr<CTRLPROPERTIES> (*)();
 
-template <class Record>
-std::unique_ptr<CTRLPROPERTIES> Make()
-{
-    return std::make_unique<Record>();
-}
-
 // One creator per control element name, in the order of SkinXml::kControlElements
 // (which is also the order names are tried in).
 constexpr Creator kControlCreators[] = {
-    Make<BTNPROPERTIES>,          // PUSHBUTTON
-    Make<CHKPROPERTIES>,          // CHECK
-    Make<RADPROPERTIES>,          // RADIO
-    Make<TXTPROPERTIES>,          // STATIC
-    Make<EDTPROPERTIES>,          // EDIT
-    Make<CMBPROPERTIES>,          // COMBOBOX
-    Make<SPNPROPERTIES>,          // SPIN
-    Make<PRGPROPERTIES>,          // PROGRESS
-    Make<SLDPROPERTIES>,          // SLIDER
-    Make<HOTPROPERTIES>,          // HOTKEY
-    Make<IPAPROPERTIES>,          // IPADDRESS
-    Make<SLDEXPROPERTIES>,        // SLIDEREX
-    Make<LSTCTRLPROPERTIES>,      // LISTCTRL
-    Make<TREECTRLPROPERTIES>,     // TREECTRL
-    Make<SBPROPERTIES>,           // SCROLLBAR
-    Make<SBEXPROPERTIES>,         // SCROLLBAREX
-    Make<THMPROPERTIES>,          // THUMBNAIL
-    Make<TREELISTPROPERTIES>,     // TREELIST
-    Make<RICHEDITPROPERTIES>,     // RICHEDIT
-    Make<HTMLCTRLPROPERTIES>,     // HTMLCTRL
-    Make<DATETIMECTRLPROPERTIES>, // DATETIMECTRL
-    Make<WAVECTRLPROPERTIES>,     // WAVECTRL
-    Make<MENUBARPROPERTIES>,      // MENUBAR
-    Make<RECTPROPERTIES>,         // RECT
-    Make<SPLITTERPROPERTIES>,     // SPLITTER
+    NewRecord<BTNPROPERTIES>,          // PUSHBUTTON
+    NewRecord<CHKPROPERTIES>,          // CHECK
+    NewRecord<RADPROPERTIES>,          // RADIO
+    NewRecord<TXTPROPERTIES>,          // STATIC
+    NewRecord<EDTPROPERTIES>,          // EDIT
+    NewRecord<CMBPROPERTIES>,          // COMBOBOX
+    NewRecord<SPNPROPERTIES>,          // SPIN
+    NewRecord<PRGPROPERTIES>,          // PROGRESS
+    NewRecord<SLDPROPERTIES>,          // SLIDER
+    NewRecord<HOTPROPERTIES>,          // HOTKEY
+    NewRecord<IPAPROPERTIES>,          // IPADDRESS
+    NewRecord<SLDEXPROPERTIES>,        // SLIDEREX
+    NewRecord<LSTCTRLPROPERTIES>,      // LISTCTRL
+    NewRecord<TREECTRLPROPERTIES>,     // TREECTRL
+    NewRecord<SBPROPERTIES>,           // SCROLLBAR
+    NewRecord<SBEXPROPERTIES>,         // SCROLLBAREX
+    NewRecord<THMPROPERTIES>,          // THUMBNAIL
+    NewRecord<TREELISTPROPERTIES>,     // TREELIST
+    NewRecord<RICHEDITPROPERTIES>,     // RICHEDIT
+    NewRecord<HTMLCTRLPROPERTIES>,     // HTMLCTRL
+    NewRecord<DATETIMECTRLPROPERTIES>, // DATETIMECTRL
+    NewRecord<WAVECTRLPROPERTIES>,     // WAVECTRL
+    NewRecord<MENUBARPROPERTIES>,      // MENUBAR
+    NewRecord<RECTPROPERTIES>,         // RECT
+    NewRecord<SPLITTERPROPERTIES>,     // SPLITTER
 };
 static_assert(sizeof(kControlCreators) / sizeof(kControlCreators[0]) == SkinXml::kControlElementCount,
               "one creator per control element name");
 
 // One creator per style kind, in StyleKind order.
 constexpr Creator kStyleCreators[] = {
-    Make<BTNPROPERTIES>,          Make<CHKPROPERTIES>,      Make<RADPROPERTIES>,
-    Make<CMBPROPERTIES>,          Make<TXTPROPERTIES>,      Make<EDTPROPERTIES>,
-    Make<SLDPROPERTIES>,          Make<PRGPROPERTIES>,      Make<SPNPROPERTIES>,
-    Make<HOTPROPERTIES>,          Make<IPAPROPERTIES>,      Make<SLDEXPROPERTIES>,
-    Make<LSTCTRLPROPERTIES>,      Make<TREECTRLPROPERTIES>, Make<TREELISTPROPERTIES>,
-    Make<RICHEDITPROPERTIES>,     Make<HTMLCTRLPROPERTIES>, Make<DATETIMECTRLPROPERTIES>,
-    Make<WAVECTRLPROPERTIES>,     Make<MENUPROPERTIES>,     Make<MENUBARPROPERTIES>,
-    Make<HEADERPROPERTIES>,       Make<HORSBPROPERTIES>,    Make<VERSBPROPERTIES>,
+    NewRecord<BTNPROPERTIES>,      NewRecord<CHKPROPERTIES>,      NewRecord<RADPROPERTIES>,
+    NewRecord<CMBPROPERTIES>,      NewRecord<TXTPROPERTIES>,      NewRecord<EDTPROPERTIES>,
+    NewRecord<SLDPROPERTIES>,      NewRecord<PRGPROPERTIES>,      NewRecord<SPNPROPERTIES>,
+    NewRecord<HOTPROPERTIES>,      NewRecord<IPAPROPERTIES>,      NewRecord<SLDEXPROPERTIES>,
+    NewRecord<LSTCTRLPROPERTIES>,  NewRecord<TREECTRLPROPERTIES>, NewRecord<TREELISTPROPERTIES>,
+    NewRecord<RICHEDITPROPERTIES>, NewRecord<HTMLCTRLPROPERTIES>, NewRecord<DATETIMECTRLPROPERTIES>,
+    NewRecord<WAVECTRLPROPERTIES>, NewRecord<MENUPROPERTIES>,     NewRecord<MENUBARPROPERTIES>,
+    NewRecord<HEADERPROPERTIES>,   NewRecord<HORSBPROPERTIES>,    NewRecord<VERSBPROPERTIES>,
 };
 static_assert(sizeof(kStyleCreators) / sizeof(kStyleCreators[0]) == kStyleKindCount, "one creator per style kind");
 

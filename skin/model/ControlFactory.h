@@ -17,4 +17,12 @@ std::unique_ptr<CTRLPROPERTIES> CreateControlRecord(LPCWSTR elementName);
 // A style record of a style kind with its constructor's defaults; null outside the 24.
 std::unique_ptr<CTRLPROPERTIES> CreateStyleRecord(StyleKind kind);
 
+// A Record with its constructor's defaults, as the control record a creator table holds
+// (these by element name and style kind, the legacy import's by type word).
+template <class Record>
+std::unique_ptr<CTRLPROPERTIES> NewRecord()
+{
+    return std::make_unique<Record>();
+}
+
 } // namespace Vexel

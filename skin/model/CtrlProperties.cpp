@@ -13,7 +13,7 @@ using namespace records;
 
 namespace {
 
-constexpr VarRow kRows[] = {
+constexpr VarRow kCtrlRows[] = {
     //  #  XML element                attribute        legacy key                 kind / initial                       group          display name
     Var(0, nullptr, nullptr, nullptr, Size(5512), nullptr, nullptr).Off(),
     Var(1, nullptr, nullptr, L"Type=", TypeName(), L"General", L"Type")
@@ -124,7 +124,7 @@ void SetInitialValue(PropertyValue& var, const InitialValue& initial)
 }
 
 constexpr RecordLayout kCtrlLayout =
-    Layout(nullptr, RecordSizeFor(CtrlVar::Count), CtrlVar::Count, nullptr, kRows);
+    Layout(nullptr, RecordSizeFor(CtrlVar::Count), CtrlVar::Count, nullptr, kCtrlRows);
 static_assert(IsWellFormed(kCtrlLayout), "base record table");
 
 } // namespace

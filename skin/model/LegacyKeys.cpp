@@ -14,7 +14,7 @@ namespace {
 
 using F = LegacyForm;
 
-constexpr LegacyKeyRow kCommonRows[] = {
+constexpr LegacyKeyRow kCommonKeyRows[] = {
     LegacyKey(L"IDs", F::Text, CtrlVar::ID),
     LegacyKey(L"Rect", F::Rectangle, CtrlVar::Rect),
     LegacyKey(L"IsVisible", F::Flag, CtrlVar::IsVisible),
@@ -47,7 +47,7 @@ constexpr LegacyKeyRow kCommonRows[] = {
     LegacyKey(L"ColorD", F::Colour, CtrlVar::ColorResD),
 };
 
-constexpr LegacyKeyRow kTextRows[] = {
+constexpr LegacyKeyRow kTextKeyRows[] = {
     LegacyKey(L"Caption", F::Text, L"Caption"),
     LegacyKey(L"IsR2LReadOrder", F::Flag, L"IsR2LReadOrder"),
     LegacyKey(L"IsMultiline", F::Flag, L"IsMultiline"),
@@ -73,7 +73,7 @@ constexpr LegacyKeyRow kTextRows[] = {
     LegacyKey(L"ForegroundVerAlign", F::Decimal, L"ForegroundAlignMode", L"VerOffset"),
 };
 
-constexpr LegacyKeyRow kCheckedImageRows[] = {
+constexpr LegacyKeyRow kCheckedImageKeyRows[] = {
     LegacyKey(L"BKCN", F::Text, L"BackgroundCheckedNormal"),
     LegacyKey(L"BKCH", F::Text, L"BackgroundCheckedHighlight"),
     LegacyKey(L"BKCS", F::Text, L"BackgroundCheckedSelected"),
@@ -84,20 +84,20 @@ constexpr LegacyKeyRow kCheckedImageRows[] = {
     LegacyKey(L"FkCD", F::Text, L"ForegroundCheckedDisabled"),
 };
 
-constexpr LegacyKeyRow kPushButtonRows[] = {
+constexpr LegacyKeyRow kPushButtonKeyRows[] = {
     LegacyKey(L"ButtonType", F::Enumeration, L"ButtonType"),
     LegacyKey(L"IsDefPushButton", F::Flag, L"IsDefPushButton"),
 };
 
-constexpr LegacyKeyRow kCheckBoxRows[] = {
+constexpr LegacyKeyRow kCheckBoxKeyRows[] = {
     LegacyKey(L"CheckBoxType", F::Enumeration, L"CheckBoxType"),
 };
 
-constexpr LegacyKeyRow kRadioButtonRows[] = {
+constexpr LegacyKeyRow kRadioButtonKeyRows[] = {
     LegacyKey(L"IsGroup", F::Flag, L"IsGroup"),
 };
 
-constexpr LegacyKeyRow kStaticRows[] = {
+constexpr LegacyKeyRow kStaticKeyRows[] = {
     LegacyKey(L"Caption", F::Text, L"Caption"),
     LegacyKey(L"Nowrap", F::Flag, L"Nowrap"),
     LegacyKey(L"IsPathEllipsis", F::Flag, L"IsPathEllipsis"),
@@ -110,7 +110,7 @@ constexpr LegacyKeyRow kStaticRows[] = {
     LegacyKey(L"VerAlig", F::Decimal, L"TextAlignment", L"VerOffset"),
 };
 
-constexpr LegacyKeyRow kEditRows[] = {
+constexpr LegacyKeyRow kEditKeyRows[] = {
     LegacyKey(L"IsHScroll", F::Flag, L"IsHScroll"),
     LegacyKey(L"IsVScroll", F::Flag, L"IsVScroll"),
     LegacyKey(L"IsWantReturn", F::Flag, L"IsWantReturn"),
@@ -130,7 +130,7 @@ constexpr LegacyKeyRow kEditRows[] = {
     LegacyKey(L"Tag", F::Text, L"Tag"),
 };
 
-constexpr LegacyKeyRow kComboBoxRows[] = {
+constexpr LegacyKeyRow kComboBoxKeyRows[] = {
     LegacyKey(L"ComboStyle", F::ComboStyle, L"ComboStyle"),
     LegacyKey(L"IsVScroll", F::Flag, L"IsVScroll"),
     LegacyKey(L"IsAutoHScroll", F::Flag, L"IsAutoHScroll"),
@@ -145,7 +145,7 @@ constexpr LegacyKeyRow kComboBoxRows[] = {
     LegacyKey(L"Tag", F::Text, L"Tag"),
 };
 
-constexpr LegacyKeyRow kSpinRows[] = {
+constexpr LegacyKeyRow kSpinKeyRows[] = {
     LegacyKey(L"IsVertical", F::Flag, L"IsVertical"),
     LegacyKey(L"Alignment", F::Enumeration, L"Alignment"),
     LegacyKey(L"IsAutoBuddy", F::Flag, L"IsAutoBuddy"),
@@ -156,7 +156,7 @@ constexpr LegacyKeyRow kSpinRows[] = {
     LegacyKey(L"IsHotTrack", F::Flag, L"IsHotTrack"),
 };
 
-constexpr LegacyKeyRow kProgressRows[] = {
+constexpr LegacyKeyRow kProgressKeyRows[] = {
     LegacyKey(L"IsVertical", F::Flag, L"IsVertical"),
     LegacyKey(L"IsShowText", F::Flag, L"IsShowText"),
     LegacyKey(L"Thumb", F::Text, L"ThumbN"),
@@ -165,7 +165,7 @@ constexpr LegacyKeyRow kProgressRows[] = {
     LegacyKey(L"VerAlig", F::Decimal, L"TextAlignment", L"VerOffsetN"),
 };
 
-constexpr LegacyKeyRow kSliderRows[] = {
+constexpr LegacyKeyRow kSliderKeyRows[] = {
     LegacyKey(L"IsVertical", F::Flag, L"IsVertical"),
     LegacyKey(L"IsUseMark", F::Flag, L"IsUseMark"),
     LegacyKey(L"ThumbN", F::Text, L"ThumbN"),
@@ -176,7 +176,7 @@ constexpr LegacyKeyRow kSliderRows[] = {
     LegacyKey(L"MarkBkD", F::Text, L"MarkDisabled"),
 };
 
-constexpr LegacyKeyRow kListCtrlRows[] = {
+constexpr LegacyKeyRow kListCtrlKeyRows[] = {
     LegacyKey(L"ListStyle", F::Enumeration, L"ListStyle"),
     LegacyKey(L"ListAlign", F::Enumeration, L"ListAlign"),
     LegacyKey(L"ListSort", F::Enumeration, L"ListSort"),
@@ -191,14 +191,14 @@ constexpr LegacyKeyRow kListCtrlRows[] = {
     LegacyKey(L"Tag", F::Text, L"Tag"),
 };
 
-constexpr LegacyKeyRow kListHeaderRows[] = {
+constexpr LegacyKeyRow kListHeaderKeyRows[] = {
     LegacyKey(L"HeaderBkN", F::Text, CtrlVar::BackgroundNormal),
     LegacyKey(L"HeaderBkH", F::Text, CtrlVar::BackgroundHighlight),
     LegacyKey(L"HeaderBkS", F::Text, CtrlVar::BackgroundSelected),
     LegacyKey(L"HeaderBkD", F::Text, CtrlVar::BackgroundDisabled),
 };
 
-constexpr LegacyKeyRow kTreeCtrlRows[] = {
+constexpr LegacyKeyRow kTreeCtrlKeyRows[] = {
     LegacyKey(L"IsCheckBoxed", F::Flag, L"IsCheckBoxes"),
     LegacyKey(L"IsDisDragDrop", F::Flag, L"IsDisDragDrop"),
     LegacyKey(L"IsEditLabels", F::Flag, L"IsEditLabels"),
@@ -215,7 +215,7 @@ constexpr LegacyKeyRow kTreeCtrlRows[] = {
     LegacyKey(L"IsTrackSel", F::Flag, L"IsTrackSel"),
 };
 
-constexpr LegacyKeyRow kScrollBarRows[] = {
+constexpr LegacyKeyRow kScrollBarKeyRows[] = {
     LegacyKey(L"IsVertical", F::Flag, L"IsVertical"),
     LegacyKey(L"LTUPx", F::Dropped, -1),
     LegacyKey(L"LTUPy", F::Dropped, -1),
@@ -223,14 +223,14 @@ constexpr LegacyKeyRow kScrollBarRows[] = {
     LegacyKey(L"RTDNy", F::Dropped, -1),
 };
 
-constexpr LegacyKeyRow kScrollBarThumbRows[] = {
+constexpr LegacyKeyRow kScrollBarThumbKeyRows[] = {
     LegacyKey(L"ThumbN", F::Text, L"ThumbNormal"),
     LegacyKey(L"ThumbH", F::Text, L"ThumbHighlight"),
     LegacyKey(L"ThumbS", F::Text, L"ThumbSelected"),
     LegacyKey(L"ThumbD", F::Text, L"ThumbDisabled"),
 };
 
-constexpr LegacyKeyRow kThumbnailRows[] = {
+constexpr LegacyKeyRow kThumbnailKeyRows[] = {
     LegacyKey(L"IsListStyle", F::Flag, L"IsListStyle"),
     LegacyKey(L"ThmBkN", F::Text, L"ItemBkN"),
     LegacyKey(L"ThmBkH", F::Text, L"ItemBkH"),
@@ -256,11 +256,11 @@ constexpr LegacyKeyRow kThumbnailRows[] = {
     LegacyKey(L"LblRectBottomH", F::Integer, L"LblRectBottomH"),
 };
 
-constexpr LegacyKeyRow kTreeListRows[] = {
+constexpr LegacyKeyRow kTreeListKeyRows[] = {
     LegacyKey(L"IsVariableItemHeight", F::Flag, L"IsVariableItemHeight"),
 };
 
-constexpr LegacyKeyRow kHtmlCtrlRows[] = {
+constexpr LegacyKeyRow kHtmlCtrlKeyRows[] = {
     LegacyKey(L"IsHideBorder", F::Flag, L"IsHideBorder"),
     LegacyKey(L"IsHideScrollBar", F::Flag, L"IsHideScrollBar"),
     LegacyKey(L"IsHideContextMenu", F::Flag, L"IsHideContextMenu"),
@@ -268,7 +268,7 @@ constexpr LegacyKeyRow kHtmlCtrlRows[] = {
 
 // By index: the window record has two ResizingPoint variables, the base's (switched
 // off) and its own.
-constexpr LegacyKeyRow kWindowRows[] = {
+constexpr LegacyKeyRow kWindowKeyRows[] = {
     LegacyKey(L"IDs", F::Text, CtrlVar::ID),
     LegacyKey(L"BkN", F::Text, CtrlVar::BackgroundNormal),
     LegacyKey(L"BkH", F::Text, CtrlVar::BackgroundHighlight),
@@ -300,41 +300,43 @@ void ApplyComboStyle(PropertyValue& property, const CString& value)
     }
 }
 
-bool SameName(LPCWSTR a, LPCWSTR b)
+// A missing name matches nothing, not even another missing one.
+bool BothNamedTheSame(LPCWSTR a, LPCWSTR b)
 {
     return a && b && wcscmp(a, b) == 0;
 }
 
 } // namespace
 
-const LegacyKeyTable kLegacyCommonKeys = MakeLegacyKeyTable(kCommonRows);
-const LegacyKeyTable kLegacyTextKeys = MakeLegacyKeyTable(kTextRows);
-const LegacyKeyTable kLegacyCheckedImageKeys = MakeLegacyKeyTable(kCheckedImageRows);
-const LegacyKeyTable kLegacyPushButtonKeys = MakeLegacyKeyTable(kPushButtonRows);
-const LegacyKeyTable kLegacyCheckBoxKeys = MakeLegacyKeyTable(kCheckBoxRows);
-const LegacyKeyTable kLegacyRadioButtonKeys = MakeLegacyKeyTable(kRadioButtonRows);
-const LegacyKeyTable kLegacyStaticKeys = MakeLegacyKeyTable(kStaticRows);
-const LegacyKeyTable kLegacyEditKeys = MakeLegacyKeyTable(kEditRows);
-const LegacyKeyTable kLegacyComboBoxKeys = MakeLegacyKeyTable(kComboBoxRows);
-const LegacyKeyTable kLegacySpinKeys = MakeLegacyKeyTable(kSpinRows);
-const LegacyKeyTable kLegacyProgressKeys = MakeLegacyKeyTable(kProgressRows);
-const LegacyKeyTable kLegacySliderKeys = MakeLegacyKeyTable(kSliderRows);
-const LegacyKeyTable kLegacyListCtrlKeys = MakeLegacyKeyTable(kListCtrlRows);
-const LegacyKeyTable kLegacyTreeCtrlKeys = MakeLegacyKeyTable(kTreeCtrlRows);
-const LegacyKeyTable kLegacyScrollBarKeys = MakeLegacyKeyTable(kScrollBarRows);
-const LegacyKeyTable kLegacyThumbnailKeys = MakeLegacyKeyTable(kThumbnailRows);
-const LegacyKeyTable kLegacyTreeListKeys = MakeLegacyKeyTable(kTreeListRows);
-const LegacyKeyTable kLegacyHtmlCtrlKeys = MakeLegacyKeyTable(kHtmlCtrlRows);
-const LegacyKeyTable kLegacyWindowKeys = MakeLegacyKeyTable(kWindowRows);
-const LegacyKeyTable kLegacyListHeaderKeys = MakeLegacyKeyTable(kListHeaderRows);
-const LegacyKeyTable kLegacyScrollBarThumbKeys = MakeLegacyKeyTable(kScrollBarThumbRows);
+const LegacyKeyTable kLegacyCommonKeys = MakeLegacyKeyTable(kCommonKeyRows);
+const LegacyKeyTable kLegacyTextKeys = MakeLegacyKeyTable(kTextKeyRows);
+const LegacyKeyTable kLegacyCheckedImageKeys = MakeLegacyKeyTable(kCheckedImageKeyRows);
+const LegacyKeyTable kLegacyPushButtonKeys = MakeLegacyKeyTable(kPushButtonKeyRows);
+const LegacyKeyTable kLegacyCheckBoxKeys = MakeLegacyKeyTable(kCheckBoxKeyRows);
+const LegacyKeyTable kLegacyRadioButtonKeys = MakeLegacyKeyTable(kRadioButtonKeyRows);
+const LegacyKeyTable kLegacyStaticKeys = MakeLegacyKeyTable(kStaticKeyRows);
+const LegacyKeyTable kLegacyEditKeys = MakeLegacyKeyTable(kEditKeyRows);
+const LegacyKeyTable kLegacyComboBoxKeys = MakeLegacyKeyTable(kComboBoxKeyRows);
+const LegacyKeyTable kLegacySpinKeys = MakeLegacyKeyTable(kSpinKeyRows);
+const LegacyKeyTable kLegacyProgressKeys = MakeLegacyKeyTable(kProgressKeyRows);
+const LegacyKeyTable kLegacySliderKeys = MakeLegacyKeyTable(kSliderKeyRows);
+const LegacyKeyTable kLegacyListCtrlKeys = MakeLegacyKeyTable(kListCtrlKeyRows);
+const LegacyKeyTable kLegacyTreeCtrlKeys = MakeLegacyKeyTable(kTreeCtrlKeyRows);
+const LegacyKeyTable kLegacyScrollBarKeys = MakeLegacyKeyTable(kScrollBarKeyRows);
+const LegacyKeyTable kLegacyThumbnailKeys = MakeLegacyKeyTable(kThumbnailKeyRows);
+const LegacyKeyTable kLegacyTreeListKeys = MakeLegacyKeyTable(kTreeListKeyRows);
+const LegacyKeyTable kLegacyHtmlCtrlKeys = MakeLegacyKeyTable(kHtmlCtrlKeyRows);
+const LegacyKeyTable kLegacyWindowKeys = MakeLegacyKeyTable(kWindowKeyRows);
+const LegacyKeyTable kLegacyListHeaderKeys = MakeLegacyKeyTable(kListHeaderKeyRows);
+const LegacyKeyTable kLegacyScrollBarThumbKeys = MakeLegacyKeyTable(kScrollBarThumbKeyRows);
 
 PropertyValue* FindVariableByElement(CTRLPROPERTIES& record, LPCWSTR element, LPCWSTR attribute)
 {
     const int count = record.GetVarCount();
     for (int i = 0; i < count; ++i) {
         PropertyValue& variable = record.GetVar(i);
-        if (SameName(variable.XmlElement(), element) && (!attribute || SameName(variable.XmlAttribute(), attribute)))
+        if (BothNamedTheSame(variable.XmlElement(), element) &&
+            (!attribute || BothNamedTheSame(variable.XmlAttribute(), attribute)))
             return &variable;
     }
     return nullptr;

@@ -2,6 +2,7 @@
 
 #include "skin/model/AsciiCase.h"
 #include "skin/model/ButtonProperties.h"
+#include "skin/model/ControlFactory.h"
 #include "skin/model/EditProperties.h"
 #include "skin/model/FileHelpers.h"
 #include "skin/model/LegacyImportContext.h"
@@ -21,12 +22,6 @@ namespace {
 using MakeRecord = std::unique_ptr<CTRLPROPERTIES> (*)();
 using ReadSection = int (*)(LegacyImportContext&, CTRLPROPERTIES&);
 
-template <class Record>
-std::unique_ptr<CTRLPROPERTIES> Make()
-{
-    return std::make_unique<Record>();
-}
-
 struct ControlKind {
     LPCWSTR typeWord;
     MakeRecord make;
@@ -34,25 +29,25 @@ struct ControlKind {
 };
 
 constexpr ControlKind kControlKinds[] = {
-    {L"PUSHBUTTON", &Make<BTNPROPERTIES>, &ReadLegacyPushButton},
-    {L"CHECK", &Make<CHKPROPERTIES>, &ReadLegacyCheckBox},
-    {L"RADIO", &Make<RADPROPERTIES>, &ReadLegacyRadioButton},
-    {L"STATIC", &Make<TXTPROPERTIES>, &ReadLegacyStatic},
-    {L"EDIT", &Make<EDTPROPERTIES>, &ReadLegacyEdit},
-    {L"COMBOBOX", &Make<CMBPROPERTIES>, &ReadLegacyComboBox},
-    {L"SPIN", &Make<SPNPROPERTIES>, &ReadLegacySpin},
-    {L"PROGRESS", &Make<PRGPROPERTIES>, &ReadLegacyProgress},
-    {L"SLIDER", &Make<SLDPROPERTIES>, &ReadLegacySlider},
-    {L"HOTKEY", &Make<HOTPROPERTIES>, &ReadLegacyCommonOnly},
-    {L"IPADDRESS", &Make<IPAPROPERTIES>, &ReadLegacyCommonOnly},
-    {L"SLIDEREX", &Make<SLDEXPROPERTIES>, &ReadLegacySlider},
-    {L"LISTCTRL", &Make<LSTCTRLPROPERTIES>, &ReadLegacyListCtrl},
-    {L"TREECTRL", &Make<TREECTRLPROPERTIES>, &ReadLegacyTreeCtrl},
-    {L"SCROLLBAREX", &Make<SBEXPROPERTIES>, &ReadLegacyScrollBarEx},
-    {L"THUMBNAIL", &Make<THMPROPERTIES>, &ReadLegacyThumbnail},
-    {L"TREELIST", &Make<TREELISTPROPERTIES>, &ReadLegacyTreeList},
-    {L"RICHEDIT", &Make<RICHEDITPROPERTIES>, &ReadLegacyEdit},
-    {L"HTMLCTRL", &Make<HTMLCTRLPROPERTIES>, &ReadLegacyHtmlCtrl},
+    {L"PUSHBUTTON", &NewRecord<BTNPROPERTIES>, &ReadLegacyPushButton},
+    {L"CHECK", &NewRecord<CHKPROPERTIES>, &ReadLegacyCheckBox},
+    {L"RADIO", &NewRecord<RADPROPERTIES>, &ReadLegacyRadioButton},
+    {L"STATIC", &NewRecord<TXTPROPERTIES>, &ReadLegacyStatic},
+    {L"EDIT", &NewRecord<EDTPROPERTIES>, &ReadLegacyEdit},
+    {L"COMBOBOX", &NewRecord<CMBPROPERTIES>, &ReadLegacyComboBox},
+    {L"SPIN", &NewRecord<SPNPROPERTIES>, &ReadLegacySpin},
+    {L"PROGRESS", &NewRecord<PRGPROPERTIES>, &ReadLegacyProgress},
+    {L"SLIDER", &NewRecord<SLDPROPERTIES>, &ReadLegacySlider},
+    {L"HOTKEY", &NewRecord<HOTPROPERTIES>, &ReadLegacyCommonOnly},
+    {L"IPADDRESS", &NewRecord<IPAPROPERTIES>, &ReadLegacyCommonOnly},
+    {L"SLIDEREX", &NewRecord<SLDEXPROPERTIES>, &ReadLegacySlider},
+    {L"LISTCTRL", &NewRecord<LSTCTRLPROPERTIES>, &ReadLegacyListCtrl},
+    {L"TREECTRL", &NewRecord<TREECTRLPROPERTIES>, &ReadLegacyTreeCtrl},
+    {L"SCROLLBAREX", &NewRecord<SBEXPROPERTIES>, &ReadLegacyScrollBarEx},
+    {L"THUMBNAIL", &NewRecord<THMPROPERTIES>, &ReadLegacyThumbnail},
+    {L"TREELIST", &NewRecord<TREELISTPROPERTIES>, &ReadLegacyTreeList},
+    {L"RICHEDIT", &NewRecord<RICHEDITPROPERTIES>, &ReadLegacyEdit},
+    {L"HTMLCTRL", &NewRecord<HTMLCTRLPROPERTIES>, &ReadLegacyHtmlCtrl},
 };
 
 const ControlKind* FindControlKind(const CString& typeWord)

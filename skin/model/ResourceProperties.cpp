@@ -18,7 +18,7 @@ constexpr VarRow kColorRows[] = {
 };
 
 // Of the base only ID remains.
-constexpr VarChange kChanges[] = {
+constexpr VarChange kResourceChanges[] = {
     DisableBackground(false),
     DisableFont(false),
     DisableColor(false),
@@ -27,9 +27,9 @@ constexpr VarChange kChanges[] = {
 };
 
 constexpr RecordLayout kFontLayout =
-    Layout(&CTRLPROPERTIES::kLayout, kResourceRecordSize, ResourceVar::Count, L"FONT", kFontRows, kChanges);
+    Layout(&CTRLPROPERTIES::kLayout, kResourceRecordSize, ResourceVar::Count, L"FONT", kFontRows, kResourceChanges);
 constexpr RecordLayout kColorLayout =
-    Layout(&CTRLPROPERTIES::kLayout, kResourceRecordSize, ResourceVar::Count, L"COLOR", kColorRows, kChanges);
+    Layout(&CTRLPROPERTIES::kLayout, kResourceRecordSize, ResourceVar::Count, L"COLOR", kColorRows, kResourceChanges);
 static_assert(IsWellFormed(kFontLayout), "font resource table");
 static_assert(IsWellFormed(kColorLayout), "colour resource table");
 

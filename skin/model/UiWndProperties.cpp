@@ -10,7 +10,7 @@ namespace {
 // control list included. GetVarCount answers 66 by the type name.
 constexpr int kUiWndRecordSize = 8480;
 
-constexpr VarRow kRows[] = {
+constexpr VarRow kUiWndRows[] = {
     //   #   XML element                 attribute        legacy key          kind / initial            group                 display name
     Var(43, L"IsNoActivate", nullptr, nullptr, Bool(false), L"General", L"No Activate")
         .Describe(L"Specifies that the window does not activate when the user clicks it."),
@@ -47,7 +47,7 @@ constexpr VarRow kRows[] = {
 
 // A window keeps its id, clip flags, layout modes, four background images
 // and resize mode of the base; its extent is neither read nor written.
-constexpr VarChange kChanges[] = {
+constexpr VarChange kUiWndChanges[] = {
     DisableFont(false),
     DisableColor(false),
     Span(4, 6).Off(),
@@ -58,7 +58,7 @@ constexpr VarChange kChanges[] = {
 };
 
 constexpr RecordLayout kUiWndLayout =
-    Layout(&CTRLPROPERTIES::kLayout, kUiWndRecordSize, UiWndVar::Count, L"UIWND", kRows, kChanges);
+    Layout(&CTRLPROPERTIES::kLayout, kUiWndRecordSize, UiWndVar::Count, L"UIWND", kUiWndRows, kUiWndChanges);
 static_assert(IsWellFormed(kUiWndLayout, kUiWndRecordSize), "window record table");
 
 } // namespace

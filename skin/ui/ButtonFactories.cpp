@@ -15,11 +15,6 @@ using namespace record_read;
 
 namespace {
 
-HBITMAP Take(CBitmap& bitmap)
-{
-    return static_cast<HBITMAP>(bitmap.Detach());
-}
-
 std::unique_ptr<CSkinButton> MakeButton(CUIWnd& parent, const CTRLPROPERTIES& record, DWORD style)
 {
     if (Switch(record, BtnBaseVar::IsMultiline))

@@ -6,17 +6,17 @@
 namespace Vexel {
 namespace {
 
-bool HasWindow(const CWnd* control)
-{
-    return control && ::IsWindow(control->GetSafeHwnd());
-}
-
 LRESULT AskParent(CWnd* control, UINT message)
 {
     return ::SendMessageW(::GetParent(control->GetSafeHwnd()), message, 0, 0);
 }
 
 } // namespace
+
+bool HasWindow(const CWnd* control)
+{
+    return control && ::IsWindow(control->GetSafeHwnd());
+}
 
 int CControlBase::ApplyProperties(CTRLPROPERTIES*)
 {

@@ -56,6 +56,9 @@ int CheckRecordType(const CTRLPROPERTIES* record, LPCWSTR type);
 // it cannot be made.
 BOOL AddControlTool(CToolTipCtrl& tip, CWnd& control, LPCWSTR text);
 
+// Not null, and its handle still names a live window.
+bool HasWindow(const CWnd* control);
+
 // A layered parent repaints neither what a child uncovers nor what it shows: a control
 // calls this with each WM_WINDOWPOSCHANGED. Hidden over a layered parent, the parent's
 // area under it is invalidated here; shown over one, true tells the control to repaint

@@ -12,7 +12,7 @@ struct StateColor {
 };
 
 // Highlight, Selected and Disabled, then the checked states of check boxes and radios.
-constexpr StateColor kStates[] = {
+constexpr StateColor kStateColors[] = {
     {CtrlVar::IsHSameNColor, CtrlVar::ColorResH},
     {CtrlVar::IsSSameNColor, CtrlVar::ColorResS},
     {CtrlVar::IsDSameNColor, CtrlVar::ColorResD},
@@ -58,9 +58,9 @@ int GetFourStateColors(const CTRLPROPERTIES* record, COLORREF* normal, COLORREF*
     for (int i = 0; i < 3; ++i) {
         if (!slots[i])
             continue;
-        *slots[i] = record->GetVar(kStates[i].sameAsNormal).GetBool()
+        *slots[i] = record->GetVar(kStateColors[i].sameAsNormal).GetBool()
             ? *normal
-            : ColorOr(record->GetVar(kStates[i].colorRes), RGB(0, 0, 0));
+            : ColorOr(record->GetVar(kStateColors[i].colorRes), RGB(0, 0, 0));
     }
     return 0;
 }
@@ -77,8 +77,8 @@ int GetEightStateColors(const TOGGLEBTNPROPERTIES* record, COLORREF* normal, COL
     COLORREF* const slots[] = {highlight,        selected,        disabled,       checkedNormal,
                                checkedHighlight, checkedSelected, checkedDisabled};
     for (int i = 0; i < 7; ++i) {
-        GetColorFromID(record->GetVar(kStates[i].colorRes).GetString(), normalColor, slots[i],
-                       record->GetVar(kStates[i].sameAsNormal).GetBool());
+        GetColorFromID(record->GetVar(kStateColors[i].colorRes).GetString(), normalColor, slots[i],
+                       record->GetVar(kStateColors[i].sameAsNormal).GetBool());
     }
     return 0;
 }

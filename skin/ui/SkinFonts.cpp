@@ -16,7 +16,7 @@ struct StateFont {
 
 // Highlight, Selected and Disabled, then the checked states of check boxes and radios.
 enum { kHighlight, kSelected, kDisabled };
-constexpr StateFont kStates[] = {
+constexpr StateFont kStateFonts[] = {
     {CtrlVar::IsHSameNFont, CtrlVar::FontResH},
     {CtrlVar::IsSSameNFont, CtrlVar::FontResS},
     {CtrlVar::IsDSameNFont, CtrlVar::FontResD},
@@ -92,14 +92,14 @@ int CreateFontFromProperty(const CTRLPROPERTIES* record, CFont* normal)
 int CreateTwoStateFonts(const CTRLPROPERTIES* record, CFont* normal, CFont* disabled)
 {
     CFont* const slots[] = {disabled};
-    return CreateStateFonts(record, normal, &kStates[kDisabled], slots, 1);
+    return CreateStateFonts(record, normal, &kStateFonts[kDisabled], slots, 1);
 }
 
 int CreateFourStateFonts(const CTRLPROPERTIES* record, CFont* normal, CFont* highlight, CFont* selected,
                          CFont* disabled)
 {
     CFont* const slots[] = {highlight, selected, disabled};
-    return CreateStateFonts(record, normal, &kStates[kHighlight], slots, 3);
+    return CreateStateFonts(record, normal, &kStateFonts[kHighlight], slots, 3);
 }
 
 int CreateEightStateFonts(const TOGGLEBTNPROPERTIES* record, CFont* normal, CFont* highlight, CFont* selected,
@@ -116,8 +116,8 @@ int CreateEightStateFonts(const TOGGLEBTNPROPERTIES* record, CFont* normal, CFon
     for (int i = 0; i < 7; ++i) {
         if (!slots[i])
             continue;
-        CreateFontFromID(record->GetVar(kStates[i].fontRes).GetString(), &normalFont, slots[i],
-                         record->GetVar(kStates[i].sameAsNormal).GetBool());
+        CreateFontFromID(record->GetVar(kStateFonts[i].fontRes).GetString(), &normalFont, slots[i],
+                         record->GetVar(kStateFonts[i].sameAsNormal).GetBool());
     }
     return 0;
 }

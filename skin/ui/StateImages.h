@@ -15,6 +15,13 @@
 
 namespace Vexel {
 
+// The handle a loaded image holds, handed over to a control that takes ownership of it;
+// `image` is left empty.
+inline HBITMAP Take(CBitmap& image)
+{
+    return static_cast<HBITMAP>(image.Detach());
+}
+
 // The full path of an image the record names: the skin folder followed by the text.
 CString SkinImagePath(const PropertyValue& relativePath);
 // The image a record's variable names, loaded into `image` (empty when it does not load)
@@ -63,6 +70,9 @@ int LoadEightStateForegroundImages(const TOGGLEBTNPROPERTIES* record, CBitmap* n
                                    CBitmap* checkedHighlight, CBitmap* checkedSelected, CBitmap* checkedDisabled);
 // ForeGroundCombine / ForegroundNormal, ForegroundDisabled (skinned static).
 int LoadTwoStateForegroundImages(const TXTPROPERTIES* record, CBitmap* normal, CBitmap* disabled);
+
+// The colour a thumb image paints where the track shows through (sliders, scroll bars).
+constexpr COLORREF kThumbKey = RGB(255, 0, 255);
 
 // ThumbCombine / ThumbN .. ThumbD of a slider record (extended slider).
 int LoadThumbImages(const SLDPROPERTIES* record, CBitmap* normal, CBitmap* highlight, CBitmap* selected,

@@ -32,7 +32,7 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"UIWND";
+constexpr wchar_t kUIWndClass[] = L"UIWND";
 
 // The window-record switches that add style bits, and the bits they add.
 struct StyleSwitch {
@@ -107,7 +107,7 @@ BOOL CUIWnd::Create(UINT resourceId, DWORD style, CWnd* parent, int imagesFromFi
     p.layered = layered;
     p.resourceId = static_cast<int>(resourceId);
 
-    if (!RegisterSkinWindowClass(kWindowClass,
+    if (!RegisterSkinWindowClass(kUIWndClass,
                                  ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(LOWORD(resourceId)))))
         return FALSE;
 
@@ -116,7 +116,7 @@ BOOL CUIWnd::Create(UINT resourceId, DWORD style, CWnd* parent, int imagesFromFi
     if (!caption.LoadString(resourceId))
         caption.Empty();
     // A failed creation has run PostNcDestroy: a window that deletes itself is gone.
-    if (!CreateEx(0, kWindowClass, caption, style & ~WS_VISIBLE, 0, 0, 0, 0, parent ? parent->GetSafeHwnd() : nullptr,
+    if (!CreateEx(0, kUIWndClass, caption, style & ~WS_VISIBLE, 0, 0, 0, 0, parent ? parent->GetSafeHwnd() : nullptr,
                   nullptr))
         return FALSE;
     if (show)

@@ -19,11 +19,6 @@ constexpr int kMinimizeBox = 1;
 constexpr int kCloseBox = 2;
 constexpr int kMaximizeBox = 1;
 
-bool IsType(const ChildControlRecord& child, LPCWSTR type)
-{
-    return std::wcscmp(child.type, type) == 0;
-}
-
 bool IsMaximizeBox(const ChildControlRecord& child)
 {
     return IsType(child, L"CHECK") && child.properties &&

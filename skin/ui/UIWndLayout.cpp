@@ -12,15 +12,6 @@ namespace Vexel {
 
 using namespace record_read;
 
-namespace {
-
-bool IsType(const ChildControlRecord& child, LPCWSTR type)
-{
-    return std::wcscmp(child.type, type) == 0;
-}
-
-} // namespace
-
 int CUIWnd::CalcLayoutRect(const RECT* design, const POINT* resizingPoint, RECT* out, int cx, int cy, int rawCx,
                            int rawCy, int horMode, int verMode)
 {

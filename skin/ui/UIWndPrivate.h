@@ -8,6 +8,7 @@
 #include "skin/ui/UIWndGeometry.h"
 #include "skin/ui/WindowShape.h"
 
+#include <cwchar>
 #include <vector>
 
 namespace Vexel {
@@ -46,5 +47,11 @@ struct UIWndPrivate {
     int resourceId = -1;
     int autoMenuEnable = 1;
 };
+
+// Whether the child's type word is exactly `type`.
+inline bool IsType(const ChildControlRecord& child, LPCWSTR type)
+{
+    return std::wcscmp(child.type, type) == 0;
+}
 
 } // namespace Vexel

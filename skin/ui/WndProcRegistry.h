@@ -10,12 +10,13 @@
 //   nested windows).
 //
 // Window procedures run on the window's own thread; the registries take no lock.
+#include "skin/ui/WndProcSlot.h"   // the single slot's property, kOldWndProcProperty
+
 #include <windows.h>
 
 namespace Vexel {
 
 constexpr wchar_t kOldWndProcListProperty[] = L"VXL_OLD_WNDPROC_LIST";
-constexpr wchar_t kOldWndProcProperty[] = L"VXL_OLD_WNDPROC";
 
 // --- List registry (the key is the caller's own subclassing procedure)
 

@@ -13,14 +13,14 @@ namespace {
 
 using lumeo_test::TempDir;
 
-struct Rows {
+struct CollectedRows {
     std::vector<std::vector<std::string>> values;
     std::vector<std::string> names;
 };
 
 int CollectRow(void* argument, int columns, char** values, char** names)
 {
-    auto* rows = static_cast<Rows*>(argument);
+    auto* rows = static_cast<CollectedRows*>(argument);
     rows->names.assign(names, names + columns);
     std::vector<std::string> row;
     for (int c = 0; c < columns; ++c)
@@ -64,7 +64,7 @@ TEST_F(TavikSQLTest, StatementAfterCloseReopensTheRememberedFile)
     db.Close(); // harmless twice
     EXPECT_FALSE(db.IsOpen());
 
-    Rows rows;
+    CollectedRows rows;
     EXPECT_TRUE(db.Exec("select a from T", CollectRow, &rows));
     EXPECT_TRUE(db.IsOpen());
     ASSERT_EQ(rows.values.size(), 1u);
@@ -123,7 +123,7 @@ TEST_F(TavikSQLTest, ReadOnlyOpenNeitherCreatesNorWritesAndReopensReadOnly)
     // Reopened after a close, it is still for reading only.
     reader.Close();
     EXPECT_FALSE(reader.Exec("delete from T"));
-    Rows rows;
+    CollectedRows rows;
     EXPECT_TRUE(reader.Exec("select a from T", CollectRow, &rows));
     ASSERT_EQ(rows.values.size(), 1u);
     EXPECT_EQ(rows.values[0][0], "1");

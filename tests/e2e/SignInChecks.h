@@ -31,6 +31,15 @@ inline std::string Describe(const std::vector<e2e::ShownPrompt>& prompts)
     return text;
 }
 
+// Journal lines, one to a line, for a failure message.
+inline std::string Lines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
 // The sign-in window's fields, as the user fills them.
 inline void TypeAccount(HWND login, const e2e::TypedAccount& account)
 {

@@ -10,7 +10,7 @@
 namespace {
 
 constexpr UINT_PTR kFinishTimer = 5;
-constexpr UINT_PTR kBackstopTimer = 6;   // ends a loop that should not have run at all
+constexpr UINT_PTR kModalBackstopTimer = 6;   // ends a loop that should not have run at all
 constexpr int kBackstopResult = -2;
 
 class OwnerWnd : public wndtest::Frame {
@@ -53,7 +53,7 @@ protected:
     }
     void OnTimer(UINT_PTR id)
     {
-        if (id == kBackstopTimer) {
+        if (id == kModalBackstopTimer) {
             KillTimer(id);
             EndModalLoop(kBackstopResult);
             return;
@@ -100,7 +100,7 @@ int RunModal(ModalWnd& modal, OwnerWnd& owner, DWORD loopFlags, DWORD style = WS
         } else {
             modal.finishWhenShown = true;
             owner.finishOnIdle = self;
-            modal.SetTimer(kBackstopTimer, 5000);
+            modal.SetTimer(kModalBackstopTimer, 5000);
         }
         result = modal.RunModalLoop(loopFlags);
         owner.finishOnIdle = nullptr;
@@ -217,7 +217,7 @@ TEST_F(ModalLoopTest, ASecondLoopOnTheSameWindowIsRefused)
     ModalWnd modal;
     int nested = 0;
     modal.finish = [&nested](ModalWnd& wnd) {
-        wnd.SetTimer(kBackstopTimer, 1);
+        wnd.SetTimer(kModalBackstopTimer, 1);
         nested = wnd.RunModalLoop(0);
         wnd.EndModalLoop(9);
     };

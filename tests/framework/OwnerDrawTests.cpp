@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr UINT kId = 50;
+constexpr UINT kOwnerDrawnId = 50;
 constexpr UINT kRowHeight = 31;
 
 // What a DrawItem call was given.
@@ -60,13 +60,13 @@ protected:
 TEST_F(OwnerDrawTest, AnOwnerDrawnButtonPaintsThroughItsObject)
 {
     DrawingControl<CButton> button;
-    ASSERT_TRUE(button.Create(L"drawn", WS_VISIBLE | BS_OWNERDRAW, CRect(5, 5, 80, 30), &parent, kId));
+    ASSERT_TRUE(button.Create(L"drawn", WS_VISIBLE | BS_OWNERDRAW, CRect(5, 5, 80, 30), &parent, kOwnerDrawnId));
     button.drawn.clear();
     Repaint(button);
     ASSERT_FALSE(button.drawn.empty());
     const Drawn& d = button.drawn.back();
     EXPECT_EQ(d.type, static_cast<UINT>(ODT_BUTTON));
-    EXPECT_EQ(d.id, kId);
+    EXPECT_EQ(d.id, kOwnerDrawnId);
     EXPECT_EQ(d.hwndItem, button.m_hWnd);
     EXPECT_TRUE(d.hasDc);
 }
@@ -74,7 +74,7 @@ TEST_F(OwnerDrawTest, AnOwnerDrawnButtonPaintsThroughItsObject)
 TEST_F(OwnerDrawTest, OwnerDrawnHeaderItemsPaintThroughTheHeaderObject)
 {
     DrawingControl<CHeaderCtrl> header;
-    ASSERT_TRUE(header.Create(WS_VISIBLE, CRect(0, 0, 200, 24), &parent, kId));
+    ASSERT_TRUE(header.Create(WS_VISIBLE, CRect(0, 0, 200, 24), &parent, kOwnerDrawnId));
     HDITEMW item{};
     item.mask = HDI_FORMAT | HDI_WIDTH;
     item.fmt = HDF_OWNERDRAW;
@@ -95,7 +95,8 @@ TEST_F(OwnerDrawTest, OwnerDrawnHeaderItemsPaintThroughTheHeaderObject)
 TEST_F(OwnerDrawTest, AnOwnerDrawnListViewIsMeasuredAndDrawnByItsObject)
 {
     DrawingControl<CListCtrl> list;
-    ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 150), &parent, kId));
+    ASSERT_TRUE(
+        list.Create(WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 150), &parent, kOwnerDrawnId));
     ASSERT_FALSE(list.measured.empty());
     EXPECT_EQ(list.measured.front(), static_cast<UINT>(ODT_LISTVIEW));
     list.InsertColumn(0, L"Name", LVCFMT_LEFT, 150);
@@ -110,7 +111,7 @@ TEST_F(OwnerDrawTest, AnOwnerDrawnListViewIsMeasuredAndDrawnByItsObject)
     std::set<UINT> items;
     for (const Drawn& d : list.drawn) {
         EXPECT_EQ(d.type, static_cast<UINT>(ODT_LISTVIEW));
-        EXPECT_EQ(d.id, kId);
+        EXPECT_EQ(d.id, kOwnerDrawnId);
         items.insert(d.item);
     }
     EXPECT_EQ(items, (std::set<UINT>{0, 1}));
@@ -120,7 +121,7 @@ TEST_F(OwnerDrawTest, AnOwnerDrawnComboIsMeasuredByItsObject)
 {
     DrawingControl<CComboBox> combo;
     ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
-                             CRect(0, 0, 150, 200), &parent, kId));
+                             CRect(0, 0, 150, 200), &parent, kOwnerDrawnId));
     ASSERT_FALSE(combo.measured.empty());
     EXPECT_EQ(combo.measured.front(), static_cast<UINT>(ODT_COMBOBOX));
     EXPECT_EQ(combo.GetItemHeight(0), static_cast<int>(kRowHeight));

@@ -50,8 +50,6 @@ private:
     AfxPromptHandler previous_ = nullptr;
 };
 
-} // namespace
-
 TEST_F(PromptTest, ScriptedAnswerComesBackWithTextStyleAndTitleCaption)
 {
     struct Case {
@@ -119,3 +117,5 @@ TEST_F(PromptTest, HandlerCanBeSwappedAndRestored)
     EXPECT_EQ(IDYES, AfxPrompt(nullptr, L"direct", L"caption", MB_YESNO));
     EXPECT_EQ(L"caption", g_shown.back().caption);
 }
+
+} // namespace

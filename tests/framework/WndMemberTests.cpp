@@ -54,8 +54,8 @@ TEST(WndMembers, FontsAndRelatedWindows)
     EXPECT_EQ(rect, CRect(11, 7, 13, 9));   // the edit sits at (10, 5) of the frame's client area
 }
 
-constexpr UINT kRawId = 61;
-constexpr UINT kObjectId = 62;
+constexpr UINT kRawDrawnId = 61;
+constexpr UINT kObjectDrawnId = 62;
 
 class DrawingParent : public wndtest::Frame {
 public:
@@ -85,9 +85,9 @@ TEST(WndMembers, AParentDrawsTheItemsOfControlsThatDoNotDrawThemselves)
     DrawingParent parent;
     ASSERT_TRUE(parent.Make(L"parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
     SelfDrawnButton own;
-    ASSERT_TRUE(own.Create(L"own", WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 50, 20), &parent, kObjectId));
+    ASSERT_TRUE(own.Create(L"own", WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 50, 20), &parent, kObjectDrawnId));
     const HWND raw = CreateWindowExW(0, L"BUTTON", L"raw", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 30, 50, 20,
-                                     parent.m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kRawId)),
+                                     parent.m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kRawDrawnId)),
                                      GetModuleHandleW(nullptr), nullptr);
     ASSERT_TRUE(raw);
     own.draws = 0;
@@ -98,7 +98,7 @@ TEST(WndMembers, AParentDrawsTheItemsOfControlsThatDoNotDrawThemselves)
     EXPECT_GT(own.draws, 0);
     ASSERT_FALSE(parent.drawnIds.empty());
     for (const UINT id : parent.drawnIds)
-        EXPECT_EQ(id, kRawId);   // the object's items never reach the parent
+        EXPECT_EQ(id, kRawDrawnId);   // the object's items never reach the parent
 }
 
 } // namespace

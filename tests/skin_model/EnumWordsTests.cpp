@@ -62,7 +62,7 @@ const WordCase kAllWords[] = {
     {ValueKind::SplitterOrientation, 0, L"WestEast"}, {ValueKind::SplitterOrientation, 1, L"NorthSouth"},
 };
 
-std::wstring Lower(std::wstring text)
+std::wstring AsciiLower(std::wstring text)
 {
     for (auto& c : text)
         c = (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c;
@@ -78,7 +78,7 @@ TEST(EnumWords, EveryWordOfEveryKindGoesWordToValueToWordUnchanged)
 
         // Read in another case, the word still finds its number...
         PropertyValue var(c.kind, -7);
-        EXPECT_EQ(0, var.WordToEnum(Lower(c.word).c_str())) << where;
+        EXPECT_EQ(0, var.WordToEnum(AsciiLower(c.word).c_str())) << where;
         EXPECT_EQ(VT_INT, var.Type()) << where;
         EXPECT_EQ(c.value, var.GetEnumValue(c.kind)) << where;
         // ...and is written back exactly as the table has it.

@@ -33,19 +33,19 @@ inline bool StoreHoldsNoRecord()
     return store.windows.empty() && store.fonts.empty() && store.colors.empty();
 }
 
-// OLE for the test's thread, an empty skin store before and after, DesignDpi unset.
+// OLE for the test's thread; an empty skin store, DesignDpi and the skin version unset, before
+// and after: the skin lifecycle tests read the globals' first state, and which tests run before
+// them follows how the program's files are batched.
 class SkinTest : public testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
-        Vexel::ReleaseSkin();
-        Vexel::DesignDpi = Vexel::DesignDpiPair{};
-        Vexel::g_skinStore.versionMajor = Vexel::g_skinStore.versionMinor = Vexel::g_skinStore.versionBuild = -1;
+        ForgetSkin();
     }
     void TearDown() override
     {
-        Vexel::ReleaseSkin();
+        ForgetSkin();
         OleUninitialize();
     }
 
@@ -59,6 +59,14 @@ protected:
 
     lumeo_test::TempDir folder;
     ScriptedPrompts prompts{IDYES};
+
+private:
+    static void ForgetSkin()
+    {
+        Vexel::ReleaseSkin();
+        Vexel::DesignDpi = Vexel::DesignDpiPair{};
+        Vexel::g_skinStore.versionMajor = Vexel::g_skinStore.versionMinor = Vexel::g_skinStore.versionBuild = -1;
+    }
 };
 
 // A skin file around `body` (what stands in the root after DPI): the version written

@@ -2,25 +2,14 @@
 
 #include "skin/model/SkinGlobals.h"
 #include "skin/model/SkinLifecycle.h"
+#include "tests/skin_model/CountedRecords.h"
 
 using namespace Vexel;
+using record_test::Counted;
+using record_test::g_alive;
+using record_test::WithId;
 
 namespace {
-
-int g_alive = 0;
-
-template <class Base>
-struct Counted : Base {
-    Counted() { ++g_alive; }
-    ~Counted() override { --g_alive; }
-};
-
-template <class Record>
-Record* WithId(Record* record, LPCWSTR id)
-{
-    record->GetVar(CtrlVar::ID).SetString(id);
-    return record;
-}
 
 // What one legacy import leaves in the staging lists.
 void StageImport(LPCWSTR windowId, LPCWSTR fontId, LPCWSTR colorId)

@@ -2,19 +2,16 @@
 
 #include "skin/model/SkinStore.h"
 #include "skin/model/StandardFont.h"
+#include "tests/skin_model/CountedRecords.h"
 
 #include <string>
 
 using namespace Vexel;
+using record_test::Counted;
+using record_test::g_alive;
+using record_test::WithId;
 
 namespace {
-
-template <class Record>
-Record* WithId(Record* record, LPCWSTR id)
-{
-    record->GetVar(CtrlVar::ID).SetString(id);
-    return record;
-}
 
 WindowRecordPtr Window(LPCWSTR id)
 {
@@ -36,15 +33,6 @@ RESFONTPROPERTIES* Font(LPCWSTR id, LONG height)
     record->GetVar(ResourceVar::Value).SetLogFont(font);
     return record;
 }
-
-// Records that count how many of them are alive, to see what the store deletes.
-int g_alive = 0;
-
-template <class Base>
-struct Counted : Base {
-    Counted() { ++g_alive; }
-    ~Counted() override { --g_alive; }
-};
 
 TEST(SkinStore, StartsEmptyWithUnsetVersion)
 {

@@ -6,7 +6,6 @@
 #include <string>
 
 using namespace Vexel;
-using SkinXml::Encoding;
 
 namespace {
 
@@ -14,6 +13,7 @@ std::wstring W(const CString& text) { return text.Str(); }
 
 TEST(SkinXmlFormat, EncodingOfEveryValueKind)
 {
+    using SkinXml::Encoding;   // not the legacy import tests' file encoding
     const struct {
         int kind;
         Encoding encoding;

@@ -9,22 +9,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
+using lumeo_test::At;
 using lumeo_test::ReadFileBytes;
 
 namespace {
-
-template <class T>
-T At(const std::string& bytes, size_t offset)
-{
-    T value{};
-    if (offset + sizeof value <= bytes.size())
-        std::memcpy(&value, bytes.data() + offset, sizeof value);
-    return value;
-}
 
 // The rows of a bitmap as 24-bit bottom-up DIB bytes.
 std::string Bits24(HBITMAP bitmap)

@@ -17,23 +17,14 @@
 #include <ole2.h>
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 
+using lumeo_test::At;
 using lumeo_test::ProgramFolderScope;
 using lumeo_test::ReadFileBytes;
 using lumeo_test::WriteFileBytes;
 
 namespace {
-
-template <class T>
-T At(const std::string& bytes, size_t offset)
-{
-    T value{};
-    if (offset + sizeof value <= bytes.size())
-        std::memcpy(&value, bytes.data() + offset, sizeof value);
-    return value;
-}
 
 std::string ResourceBytes(const wchar_t* type, UINT id)
 {

@@ -10,7 +10,6 @@ using namespace skin_ui_test;
 
 namespace {
 
-constexpr COLORREF kKey = RGB(255, 0, 255);
 constexpr COLORREF kInk = RGB(10, 120, 30);
 
 TEST(TileBlt, ThePatternStartsAtTheDestinationsTopLeft)
@@ -71,7 +70,7 @@ TEST(TileBlt, ResultsOfTheRefusals)
 // A 4 x 3 image whose middle column is the key colour.
 COLORREF KeyedImage(int x, int)
 {
-    return x == 1 ? kKey : kInk;
+    return x == 1 ? kMagenta : kInk;
 }
 
 TEST(DrawTransparentBitmap, KeyPixelsKeepTheDestination)
@@ -81,7 +80,7 @@ TEST(DrawTransparentBitmap, KeyPixelsKeepTheDestination)
     Vexel::BitmapDC sourceDC(nullptr, source);
     Canvas canvas(8, 6);
 
-    Vexel::DrawTransparentBitmap(canvas.Dc(), 2, 1, 4, 3, sourceDC, 0, 0, 4, 3, kKey);
+    Vexel::DrawTransparentBitmap(canvas.Dc(), 2, 1, 4, 3, sourceDC, 0, 0, 4, 3, kMagenta);
     EXPECT_EQ("", CompareArea(canvas, 0, 0, 8, 6, [](int x, int y) {
         if (x < 2 || y < 1 || x >= 6 || y >= 4 || x == 3)
             return Canvas::kFill;
@@ -98,7 +97,7 @@ TEST(DrawTransparentBitmap, StretchesWhenTheSizesDiffer)
     Vexel::BitmapDC sourceDC(nullptr, source);
     Canvas canvas(8, 6);
 
-    Vexel::DrawTransparentBitmap(canvas.Dc(), 0, 0, 8, 6, sourceDC, 0, 0, 4, 3, kKey);
+    Vexel::DrawTransparentBitmap(canvas.Dc(), 0, 0, 8, 6, sourceDC, 0, 0, 4, 3, kMagenta);
     EXPECT_EQ("", CompareArea(canvas, 0, 0, 8, 6, [](int x, int) {
         return x / 2 == 1 ? Canvas::kFill : kInk;
     }));
@@ -111,7 +110,7 @@ TEST(DrawTransparentBitmap, WithoutTheKeyColourTheImageIsOpaque)
     Vexel::BitmapDC sourceDC(nullptr, source);
     Canvas canvas(3, 3);
 
-    Vexel::DrawTransparentBitmap(canvas.Dc(), 0, 0, 3, 3, sourceDC, 0, 0, 3, 3, kKey);
+    Vexel::DrawTransparentBitmap(canvas.Dc(), 0, 0, 3, 3, sourceDC, 0, 0, 3, 3, kMagenta);
     EXPECT_EQ("", CompareArea(canvas, 0, 0, 3, 3, Tag));
 }
 
@@ -123,8 +122,8 @@ TEST(DrawTransparentBitmap, AnEmptySizeDrawsNothing)
     Canvas canvas(3, 3);
     const COLORREF background = ::GetBkColor(canvas.Dc());
 
-    Vexel::DrawTransparentBitmap(canvas.Dc(), 0, 0, 0, 3, sourceDC, 0, 0, 3, 3, kKey);
-    Vexel::DrawTransparentBitmap(canvas.Dc(), 0, 0, 3, 3, sourceDC, 0, 0, 3, 0, kKey);
+    Vexel::DrawTransparentBitmap(canvas.Dc(), 0, 0, 0, 3, sourceDC, 0, 0, 3, 3, kMagenta);
+    Vexel::DrawTransparentBitmap(canvas.Dc(), 0, 0, 3, 3, sourceDC, 0, 0, 3, 0, kMagenta);
     EXPECT_EQ("", CompareArea(canvas, 0, 0, 3, 3, [](int, int) { return Canvas::kFill; }));
     EXPECT_EQ(background, ::GetBkColor(canvas.Dc()));
 }

@@ -21,7 +21,7 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr int kWindowId = 4100;
+constexpr int kCommonCtrlWindowId = 4100;
 constexpr RECT kSliderRect{10, 10, 160, 40};
 constexpr RECT kSpinRect{170, 10, 190, 50};
 constexpr RECT kHotKeyRect{10, 60, 110, 84};
@@ -37,7 +37,7 @@ protected:
     void SetUp() override
     {
         RegisterSkinControlKinds();
-        window = &skin.AddWindow(L"IDW_COMMON", kWindowId);
+        window = &skin.AddWindow(L"IDW_COMMON", kCommonCtrlWindowId);
         skin.SetImage(*window, CtrlVar::BackgroundNormal, L"bk.bmp", 300, 200, &Tag);
         skin.SetImage(*window, CtrlVar::BackgroundDisabled, L"bkd.bmp", 300, 200, &DisabledTag);
 
@@ -72,7 +72,7 @@ protected:
 
 TEST_F(CommonCtrlFactoryTest, EachControlIsMadeWithTheStyleItsRecordAsksFor)
 {
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCommonCtrlWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
     ASSERT_EQ(wnd.GetChildControls().size(), 4u);
 
@@ -106,7 +106,7 @@ TEST_F(CommonCtrlFactoryTest, EachControlIsMadeWithTheStyleItsRecordAsksFor)
 
 TEST_F(CommonCtrlFactoryTest, ControlsShowTheWindowsBackgroundUnderThem)
 {
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCommonCtrlWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
     auto* const slider = Child<CSkinSliderCtrl>(wnd, 0);
     auto* const spin = Child<CSkinSpinButtonCtrl>(wnd, 1);
@@ -124,7 +124,7 @@ TEST_F(CommonCtrlFactoryTest, ThePartsAreFreedOnceWithTheWindow)
     int before = 0;
     for (int round = 0; round < 2; ++round) {
         before = LiveGdiObjects();
-        TestUIWnd wnd(kWindowId);
+        TestUIWnd wnd(kCommonCtrlWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
         wnd.UpdateWindow();
         wnd.DestroyWindow();

@@ -14,7 +14,7 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr int kWindowId = 3500;
+constexpr int kControlBaseWindowId = 3500;
 
 // A plain child window with the control base, as the skinned controls have it.
 class BaseControl : public CWnd, public CControlBase {
@@ -29,7 +29,7 @@ class ControlBaseTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_BASE", kWindowId);
+        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_BASE", kControlBaseWindowId);
         skin.SetImage(window, CtrlVar::BackgroundNormal, L"bk.bmp", 80, 90, &Tag);
         ASSERT_TRUE(parent.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
         ASSERT_TRUE(control.Make(parent, {10, 20, 70, 80}));
@@ -44,7 +44,7 @@ protected:
     }
 
     WindowSkin skin;
-    TestUIWnd parent{kWindowId};
+    TestUIWnd parent{kControlBaseWindowId};
     BaseControl control;
 };
 

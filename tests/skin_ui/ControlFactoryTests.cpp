@@ -20,7 +20,7 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr int kWindowId = 3800;
+constexpr int kFactoryWindowId = 3800;
 
 void NoRelease(CObject&) {}
 
@@ -43,7 +43,7 @@ protected:
 
     UIWNDPROPERTIES& Window(int w, int h)
     {
-        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_FACTORY", kWindowId);
+        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_FACTORY", kFactoryWindowId);
         skin.SetImage(window, CtrlVar::BackgroundNormal, L"bk.bmp", w, h, &Tag);
         return window;
     }
@@ -70,7 +70,7 @@ TEST_F(ControlFactory, PlaceholdersTakeTheRecordsRectAndIdAndIgnoreItsSwitches)
         SetSwitch(*record, CtrlVar::IsDisabled, true);
         SetSwitch(*record, CtrlVar::IsTabStop, true);
     }
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kFactoryWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 0));
 
     const std::vector<ChildControlRecord>& children = wnd.GetChildControls();
@@ -138,7 +138,7 @@ TEST_F(ControlFactory, EachTypeWordCreatesItsWindowStyleAndCaption)
             SetSwitch(*kCases[i].record, variable, true);
         SetText(*kCases[i].record, captions[i], L"Caption");
     }
-    ProbeWnd wnd(kWindowId);
+    ProbeWnd wnd(kFactoryWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 0));
     for (size_t i = 0; i < std::size(kCases); ++i) {
         const UINT id = static_cast<UINT>(1811 + i);
@@ -161,7 +161,7 @@ TEST_F(ControlFactory, ALaterDefaultPushButtonTakesTheDefaultFromTheEarlierOne)
         auto& record = skin.AddControl<BTNPROPERTIES>(window, b.first, b.second, {0, 0, 40, 20});
         SetSwitch(record, BtnVar::IsDefPushButton, true);
     }
-    ProbeWnd wnd(kWindowId);
+    ProbeWnd wnd(kFactoryWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 0));
     EXPECT_EQ(wnd.SendMessage(DM_GETDEFID), MAKELRESULT(1822, DC_HASDEFID));
     EXPECT_EQ(ChildWindow(wnd, 1821)->GetStyle() & BS_TYPEMASK, static_cast<DWORD>(BS_PUSHBUTTON));
@@ -215,7 +215,7 @@ TEST_F(ControlFactory, ControlsPaintThePartsOfTheWindowsBackgroundsUnderThem)
             skin.SetImage(*record, ToggleBtnVar::BackgroundCheckedNormal, L"checked.bmp", c.rect.right - c.rect.left,
                           c.rect.bottom - c.rect.top, c.expected);
     }
-    ProbeWnd wnd(kWindowId);
+    ProbeWnd wnd(kFactoryWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
     wnd.hideComposed = true;   // only the control's own images show
     for (size_t i = 0; i < std::size(kCases); ++i) {
@@ -237,11 +237,11 @@ TEST_F(ControlFactory, ControlsPaintThePartsOfTheWindowsBackgroundsUnderThem)
 
 TEST_F(ControlFactory, ACheckBoxOnAFixedBackgroundThatIsNotThereGetsNoImages)
 {
-    UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_FACTORY", kWindowId);
+    UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_FACTORY", kFactoryWindowId);
     skin.SetImage(window, UiWndVar::BackgroundHide, L"hide.bmp", 100, 50, &Tag);   // no normal background
     auto& check = skin.AddControl<CHKPROPERTIES>(window, L"IDC_CHK_BARE", 1841, {10, 10, 40, 30});
     SetSwitch(check, CtrlVar::IsCanBackgroundChange, false);
-    ProbeWnd wnd(kWindowId);
+    ProbeWnd wnd(kFactoryWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 0));
     wnd.hideComposed = true;
     CWnd* const control = ChildWindow(wnd, 1841);
@@ -268,7 +268,7 @@ TEST_F(ControlFactory, EveryImageAControlHeldIsFreedOnceWhenItsWindowGoes)
     skin.AddControl<RADPROPERTIES>(window, L"IDC_RAD_IMG", 1853, {80, 0, 120, 20});
     skin.AddControl<TXTPROPERTIES>(window, L"IDC_TXT_IMG", 1854, {0, 40, 100, 60});
     const auto makeAndDestroy = [&] {
-        ProbeWnd wnd(kWindowId);
+        ProbeWnd wnd(kFactoryWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
         ASSERT_EQ(wnd.GetChildControls().size(), 4u);
         wnd.UpdateWindow();

@@ -30,7 +30,7 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr int kWindowId = 3700;
+constexpr int kDpiWindowId = 3700;
 constexpr int kScreenDpis[] = {96, 120, 144};
 
 // Every design length below is a multiple of 4, so each scales exactly at 120 and 144 DPI.
@@ -65,7 +65,7 @@ protected:
 
     UIWNDPROPERTIES& Window()
     {
-        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_DPI", kWindowId);
+        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_DPI", kDpiWindowId);
         skin.SetImage(window, CtrlVar::BackgroundNormal, L"bk.bmp", 160, 80, &Grey);
         SetRect(window, UiWndVar::ClientArea, kClientArea);
         SetPoint(window, UiWndVar::ResizingPoint, kResizingPoint);
@@ -90,7 +90,7 @@ TEST_F(DpiConsistency, AWindowsLengthsScaleWithItsBackground)
         SCOPED_TRACE("screen at " + std::to_string(dpi) + " DPI");
         system.screenDpi = SIZE{dpi, dpi};
         const Scale scale{dpi};
-        TestUIWnd wnd(kWindowId);
+        TestUIWnd wnd(kDpiWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
 
         CRect window;
@@ -138,7 +138,7 @@ TEST_F(DpiConsistency, ASkinWithoutADesignDpiScalesNothing)
     skin.SetDesignDpi(-1, -1);
     Window();
     system.screenDpi = SIZE{144, 144};
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kDpiWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     CRect window;
     wnd.GetWindowRect(&window);

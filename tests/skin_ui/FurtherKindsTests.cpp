@@ -28,7 +28,7 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr int kWindowId = 4300;
+constexpr int kFurtherKindsWindowId = 4300;
 
 struct KindRow {
     const char* name;
@@ -76,14 +76,14 @@ protected:
     void SetUp() override
     {
         RegisterSkinControlKinds();
-        window = &skin.AddWindow(L"IDW_FURTHER", kWindowId);
+        window = &skin.AddWindow(L"IDW_FURTHER", kFurtherKindsWindowId);
         skin.SetImage(*window, CtrlVar::BackgroundNormal, L"bk.bmp", 400, 300, &Tag);
         auto menuStyle = std::make_unique<MENUPROPERTIES>();
         SetText(*menuStyle, CtrlVar::ID, L"IDR_BAR_MENU");
         SetNumber(*menuStyle, MenuVar::MenuItemHeight, 31);
         ASSERT_GE(g_skinStore.AddStyle(StyleKind::Menu, menuStyle.get()), 0);
         menuStyle.release();
-        int number = kWindowId + 1;
+        int number = kFurtherKindsWindowId + 1;
         int y = 5;
         for (const KindRow& row : Rows()) {
             const std::wstring id = L"IDC_KIND_" + std::to_wstring(number);
@@ -98,7 +98,7 @@ protected:
 
 TEST_F(FurtherKindsTest, EveryKindIsMadeOfItsClassWhereItsRecordSays)
 {
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kFurtherKindsWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
     const std::vector<KindRow> rows = Rows();
     const std::vector<ChildControlRecord>& children = wnd.GetChildControls();
@@ -106,7 +106,7 @@ TEST_F(FurtherKindsTest, EveryKindIsMadeOfItsClassWhereItsRecordSays)
     for (size_t i = 0; i < rows.size(); ++i) {
         CWnd* const made = children[i].window;
         ASSERT_TRUE(rows[i].isItsClass(made)) << rows[i].name;
-        EXPECT_EQ(made->GetDlgCtrlID(), kWindowId + 1 + static_cast<int>(i)) << rows[i].name;
+        EXPECT_EQ(made->GetDlgCtrlID(), kFurtherKindsWindowId + 1 + static_cast<int>(i)) << rows[i].name;
         EXPECT_TRUE(made->GetStyle() & WS_VISIBLE) << rows[i].name;
         EXPECT_EQ(ChildRect(wnd, *made).top, 5 + 35 * static_cast<LONG>(i)) << rows[i].name;
     }
@@ -127,7 +127,7 @@ TEST_F(FurtherKindsTest, WhatTheWindowOwnsInThemIsFreedOnce)
     int before = 0;
     for (int round = 0; round < 2; ++round) {
         before = LiveGdiObjects();
-        TestUIWnd wnd(kWindowId);
+        TestUIWnd wnd(kFurtherKindsWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
         wnd.UpdateWindow();
         wnd.DestroyWindow();

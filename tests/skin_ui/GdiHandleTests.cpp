@@ -74,7 +74,7 @@ bool IsFree(HBITMAP bitmap)
     return true;
 }
 
-COLORREF Shape(int x, int y)
+COLORREF MaskShape(int x, int y)
 {
     return (x == 2 && y >= 1 && y <= 3) || (x == 5 && y >= 3) ? RGB(255, 0, 255) : RGB(40, 40, 40);
 }
@@ -84,12 +84,12 @@ protected:
     GdiHandlesTest() : parent(100, 80, true), control(parent, 10, 20, 7, 5), bordered(parent, 30, 20, 9, 7, WS_BORDER)
     {
         image.Attach(MakeBitmap(4, 3, Tag));
-        mask.Attach(MakeBitmap(8, 6, Shape));
+        mask.Attach(MakeBitmap(8, 6, MaskShape));
         parent.SetResizePoint(POINT{12, 21});
         for (int i = 0; i < 4; ++i)
             WriteBmp(skin.Path(L"s" + std::to_wstring(i) + L".bmp"), 3, 2, Tag);
         WriteBmp(skin.Path(L"strip.bmp"), 40, 4, Tag);
-        WriteBmp(skin.Path(L"mask.bmp"), 8, 6, Shape);
+        WriteBmp(skin.Path(L"mask.bmp"), 8, 6, MaskShape);
         skin.AddFont(L"IDR_FONT_1", -20, L"Arial");
         ::UpdateWindow(parent);
     }

@@ -13,7 +13,6 @@ using namespace skin_ui_test;
 
 namespace {
 
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
 Vexel::PixelRows RowsFrom(int w, int h, const ColorRule& rule)
 {

@@ -11,6 +11,9 @@ namespace skin_ui_test {
 
 using ColorRule = std::function<COLORREF(int x, int y)>;
 
+// The colour a skin image paints where it is see-through: masks, colour keys, thumbs.
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+
 // A colour per source pixel that names its position, so a drawn pixel tells where it
 // came from.
 COLORREF Tag(int x, int y);

@@ -1,6 +1,7 @@
 // The skinned scroll bar as its owner sees it: the notifications a press, a held arrow or
 // page, and a thumb drag send; images taken over and released; records applied.
 #include "ControlParent.h"
+#include "ControlTestSupport.h"
 #include "GdiCount.h"
 #include "Pixels.h"
 #include "UIWndTestSupport.h"
@@ -19,11 +20,6 @@ constexpr int kParentX = 100;
 constexpr int kParentY = 100;
 constexpr RECT kVerticalRect{10, 10, 27, 140};     // 17 x 130
 constexpr RECT kHorizontalRect{10, 10, 140, 27};   // 130 x 17
-
-LPARAM At(int x, int y)
-{
-    return MAKELPARAM(x, y);
-}
 
 class ScrollBarExTest : public ::testing::Test {
 protected:

@@ -18,7 +18,7 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr int kWindowId = 3900;
+constexpr int kButtonWindowId = 3900;
 constexpr UINT kButtonId = 1901;
 constexpr RECT kButtonRect = {20, 10, 80, 34};   // 60 x 24
 
@@ -38,7 +38,7 @@ class SkinButtonTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_BUTTONS", kWindowId);
+        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_BUTTONS", kButtonWindowId);
         skin.SetImage(window, CtrlVar::BackgroundNormal, L"bk.bmp", 200, 100, &Tag);
         ASSERT_TRUE(parent.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
         SetLeftButton(false);
@@ -67,7 +67,7 @@ protected:
     }
 
     WindowSkin skin;
-    ProbeWnd parent{kWindowId};
+    ProbeWnd parent{kButtonWindowId};
 };
 
 LPARAM Inside()

@@ -234,7 +234,7 @@ TEST_F(SkinComboBoxTest, ApplyingARecord)
 
 // --- The factory -------------------------------------------------------------------
 
-constexpr int kWindowId = 3920;
+constexpr int kComboWindowId = 3920;
 
 // The heights combo boxes are created with on this thread while the object lives.
 class ComboCreations {
@@ -266,7 +266,7 @@ protected:
     void SetUp() override
     {
         RegisterSkinControlKinds();
-        window = &skin.AddWindow(L"IDW_COMBOS", kWindowId);
+        window = &skin.AddWindow(L"IDW_COMBOS", kComboWindowId);
         skin.SetImage(*window, CtrlVar::BackgroundNormal, L"bk.bmp", 300, 300, &Tag);
     }
 
@@ -280,7 +280,7 @@ TEST_F(ComboFactoryTest, TheComboReachesDownToItsListAndShowsTheWindowUnderItsBo
     SetNumber(record, CmbVar::DropListHeight, 200);
     SetNumber(record, CmbVar::ButtonWidth, 26);
     SetSwitch(record, CtrlVar::IsVisible, true);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kComboWindowId);
     ComboCreations creations;
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
     EXPECT_EQ(creations.Heights(), std::vector<int>{224}) << "made as high as its list reaches";
@@ -315,7 +315,7 @@ TEST_F(ComboFactoryTest, TheWindowReleasesEverythingTheComboAndItsEditHeld)
     SetEnum(list, CmbVar::ComboStyle, ValueKind::ComboStyle, 3);
 
     const auto makeAndDestroy = [&] {
-        TestUIWnd wnd(kWindowId);
+        TestUIWnd wnd(kComboWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
         ASSERT_EQ(wnd.GetChildControls().size(), 2u);
         wnd.UpdateWindow();

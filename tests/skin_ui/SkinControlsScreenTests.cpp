@@ -13,15 +13,15 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr COLORREF kWindow = RGB(90, 90, 90);
-constexpr COLORREF kButton = RGB(200, 30, 30);
-constexpr COLORREF kCheck = RGB(30, 200, 30);
-constexpr COLORREF kChecked = RGB(30, 120, 30);
-constexpr COLORREF kRadio = RGB(30, 30, 200);
-constexpr COLORREF kStatic = RGB(220, 200, 40);
+constexpr COLORREF kWindowColor = RGB(90, 90, 90);
+constexpr COLORREF kButtonColor = RGB(200, 30, 30);
+constexpr COLORREF kCheckColor = RGB(30, 200, 30);
+constexpr COLORREF kCheckedColor = RGB(30, 120, 30);
+constexpr COLORREF kRadioColor = RGB(30, 30, 200);
+constexpr COLORREF kStaticColor = RGB(220, 200, 40);
 
 // Each control paints its own image (IsSpecifyImages), so it differs from the window's.
-const char kSkin[] =
+const char kControlsSkin[] =
     "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"
     "<VexelUI>\r\n"
     "<Version Version=\"0700\" Build=\"4467\" ChangeList=\"4485\"/>\r\n"
@@ -47,7 +47,7 @@ const char kSkin[] =
     "</Windows>\r\n"
     "</VexelUI>\r\n";
 
-const char kResourceH[] = "#define IDW_CONTROLS 3960\r\n#define IDC_BTN_OK 3961\r\n#define IDC_CHK_ON 3962\r\n"
+const char kControlsResourceH[] = "#define IDW_CONTROLS 3960\r\n#define IDC_BTN_OK 3961\r\n#define IDC_CHK_ON 3962\r\n"
                           "#define IDC_RAD_ONE 3963\r\n#define IDC_TXT_NAME 3964\r\n";
 
 class SkinControlsScreen : public ::testing::Test {
@@ -60,14 +60,15 @@ protected:
             int w, h;
             COLORREF color;
         } kImages[] = {
-            {L"window.bmp", 160, 70, kWindow}, {L"button.bmp", 40, 20, kButton}, {L"check.bmp", 40, 20, kCheck},
-            {L"checked.bmp", 40, 20, kChecked}, {L"radio.bmp", 40, 20, kRadio}, {L"static.bmp", 140, 20, kStatic},
+            {L"window.bmp", 160, 70, kWindowColor},  {L"button.bmp", 40, 20, kButtonColor},
+            {L"check.bmp", 40, 20, kCheckColor},     {L"checked.bmp", 40, 20, kCheckedColor},
+            {L"radio.bmp", 40, 20, kRadioColor},     {L"static.bmp", 140, 20, kStaticColor},
         };
         for (const auto& image : kImages) {
             const COLORREF color = image.color;
             ASSERT_TRUE(skin.AddImage(image.file, image.w, image.h, [color](int, int) { return color; }));
         }
-        ASSERT_EQ(skin.Open(kSkin, kResourceH), 0);
+        ASSERT_EQ(skin.Open(kControlsSkin, kControlsResourceH), 0);
     }
 
     ScreenSkin skin;
@@ -93,9 +94,9 @@ TEST_F(SkinControlsScreen, AShownWindowShowsItsButtonsChecksRadiosAndStatics)
         COLORREF expected;
         const char* what;
     } kProbes[] = {
-        {{12, 12}, kButton, "push button"},   {{95, 25}, kChecked, "checked check box"},
-        {{130, 20}, kRadio, "radio button"},  {{20, 55}, kStatic, "static"},
-        {{5, 5}, kWindow, "window"},          {{155, 35}, kWindow, "window between the controls"},
+        {{12, 12}, kButtonColor, "push button"},   {{95, 25}, kCheckedColor, "checked check box"},
+        {{130, 20}, kRadioColor, "radio button"},  {{20, 55}, kStaticColor, "static"},
+        {{5, 5}, kWindowColor, "window"},          {{155, 35}, kWindowColor, "window between the controls"},
     };
     for (const auto& p : kProbes) {
         POINT screen = p.client;

@@ -22,8 +22,8 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr int kW = 60;
-constexpr int kH = 20;
+constexpr int kEditWidth = 60;
+constexpr int kEditHeight = 20;
 constexpr COLORREF kStateColors[CSkinEdit::kStates] = {RGB(200, 30, 30), RGB(30, 200, 30), RGB(30, 30, 200),
                                                        RGB(90, 90, 90)};
 
@@ -32,10 +32,12 @@ protected:
     // An edit at (10, 10) of the host with one solid image per state.
     bool Make(CSkinEdit& edit, DWORD style)
     {
-        if (!edit.Create(style | WS_VISIBLE, RECT{10, 10, 10 + kW, 10 + kH}, &host, 101))
+        if (!edit.Create(style | WS_VISIBLE, RECT{10, 10, 10 + kEditWidth, 10 + kEditHeight}, &host, 101))
             return false;
-        edit.SetImages(Solid(kStateColors[0], kW, kH), Solid(kStateColors[1], kW, kH),
-                       Solid(kStateColors[2], kW, kH), Solid(kStateColors[3], kW, kH));
+        edit.SetImages(Solid(kStateColors[0], kEditWidth, kEditHeight),
+                       Solid(kStateColors[1], kEditWidth, kEditHeight),
+                       Solid(kStateColors[2], kEditWidth, kEditHeight),
+                       Solid(kStateColors[3], kEditWidth, kEditHeight));
         return true;
     }
 
@@ -101,13 +103,13 @@ TEST_F(SkinEditTest, AReadOnlyFramedEditKeysItsDrawingOutOnTheButtonFaceColour)
 
     for (const bool readOnly : {true, false}) {
         CSkinEdit edit;
-        ASSERT_TRUE(edit.Create(WS_BORDER | WS_VISIBLE | (readOnly ? ES_READONLY : 0), RECT{10, 10, 10 + kW, 10 + kH},
-                                &host, 102));
+        ASSERT_TRUE(edit.Create(WS_BORDER | WS_VISIBLE | (readOnly ? ES_READONLY : 0),
+                                RECT{10, 10, 10 + kEditWidth, 10 + kEditHeight}, &host, 102));
         ASSERT_EQ(edit.ApplyProperties(&record), 0);
         EXPECT_EQ(edit.GetTextColor(), buttonFace);
         // One image for every state: the key alone decides what shows.
-        edit.SetImages(MakeBitmap(kW, kH, image), MakeBitmap(kW, kH, image), MakeBitmap(kW, kH, image),
-                       MakeBitmap(kW, kH, image));
+        edit.SetImages(MakeBitmap(kEditWidth, kEditHeight, image), MakeBitmap(kEditWidth, kEditHeight, image),
+                       MakeBitmap(kEditWidth, kEditHeight, image), MakeBitmap(kEditWidth, kEditHeight, image));
         LOGFONTW plain = DefaultSkinFont();
         plain.lfHeight = -14;
         plain.lfQuality = NONANTIALIASED_QUALITY;   // every glyph pixel in the text colour
@@ -170,10 +172,10 @@ TEST_F(SkinEditTest, TheRightReserveNarrowsTheEditInPlace)
     const RECT rect = ChildRect(host, edit);
     EXPECT_EQ(rect.left, 10);
     EXPECT_EQ(rect.top, 10);
-    EXPECT_EQ(rect.right - rect.left, kW - 12);
-    EXPECT_EQ(rect.bottom - rect.top, kH);
+    EXPECT_EQ(rect.right - rect.left, kEditWidth - 12);
+    EXPECT_EQ(rect.bottom - rect.top, kEditHeight);
     // The state image follows the new size.
-    EXPECT_EQ(WindowPixel(edit, kW - 14, 12), kStateColors[CSkinEdit::kNormal]);
+    EXPECT_EQ(WindowPixel(edit, kEditWidth - 14, 12), kStateColors[CSkinEdit::kNormal]);
 }
 
 TEST_F(SkinEditTest, TheHoverImageSwitchesOnceEachWay)
@@ -201,7 +203,7 @@ TEST_F(SkinEditTest, ImagesStretchAroundTheParentsPointUntilTheEditHasItsOwn)
     // (10, 10) repeats its column 20, which lies beyond the image, so the last one; with
     // its own point (4, 4) it repeats column 4.
     CSkinEdit edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE, RECT{10, 10, 10 + kW, 10 + kH}, &host, 103));
+    ASSERT_TRUE(edit.Create(WS_VISIBLE, RECT{10, 10, 10 + kEditWidth, 10 + kEditHeight}, &host, 103));
     host.resizePoint = POINT{30, 15};
     edit.SetImages(MakeBitmap(20, 10, &Tag), nullptr, nullptr, nullptr);
     EXPECT_EQ(WindowPixel(edit, 40, 2), Tag(19, 2));
@@ -223,11 +225,11 @@ TEST_F(SkinEditTest, ApplyingARecord)
     SetSwitch(record, CtrlVar::IsCombineImages, true);
     SetPoint(record, CtrlVar::ResizingPoint, POINT{2, 2});
     // Four states side by side in one strip.
-    skin.SetImage(record, CtrlVar::BkCombine, L"edit.bmp", 4 * kW, kH,
-                  [](int x, int) { return kStateColors[x / kW]; });
+    skin.SetImage(record, CtrlVar::BkCombine, L"edit.bmp", 4 * kEditWidth, kEditHeight,
+                  [](int x, int) { return kStateColors[x / kEditWidth]; });
 
     CSkinEdit edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE, RECT{10, 10, 10 + kW, 10 + kH}, &host, 104));
+    ASSERT_TRUE(edit.Create(WS_VISIBLE, RECT{10, 10, 10 + kEditWidth, 10 + kEditHeight}, &host, 104));
     ASSERT_EQ(edit.ApplyProperties(&record), 0);
     EXPECT_EQ(edit.GetTextColor(), RGB(1, 2, 3));
     EXPECT_EQ(edit.GetTag(), L"number");
@@ -259,14 +261,14 @@ TEST_F(SkinEditTest, ApplyingARecord)
 
 // --- The factory -------------------------------------------------------------------
 
-constexpr int kWindowId = 3910;
+constexpr int kEditWindowId = 3910;
 
 class EditFactoryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         RegisterSkinControlKinds();
-        window = &skin.AddWindow(L"IDW_EDITS", kWindowId);
+        window = &skin.AddWindow(L"IDW_EDITS", kEditWindowId);
         skin.SetImage(*window, CtrlVar::BackgroundNormal, L"bk.bmp", 200, 100, &Tag);
     }
 
@@ -306,7 +308,7 @@ TEST_F(EditFactoryTest, TheRecordsSwitchesBecomeTheEditsStyle)
     EDTPROPERTIES& right = skin.AddControl<EDTPROPERTIES>(*window, L"IDC_EDT_RIGHT", 1991, {10, 70, 70, 90});
     SetEnum(right, EdtVar::TextHorAlign, ValueKind::TextHorAlignMode, 2);
 
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kEditWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 0));
     ASSERT_EQ(wnd.GetChildControls().size(), std::size(cases) + 2);
     for (size_t i = 0; i < std::size(cases); ++i) {
@@ -329,7 +331,7 @@ TEST_F(EditFactoryTest, WithoutImagesOfItsOwnTheEditShowsTheWindowUnderIt)
 {
     EDTPROPERTIES& record = skin.AddControl<EDTPROPERTIES>(*window, L"IDC_EDT_PLAIN", 1920, {30, 40, 90, 60});
     SetSwitch(record, CtrlVar::IsVisible, true);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kEditWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
     const CWnd* edit = Child(wnd, 0).window;
     ASSERT_NE(edit, nullptr);
@@ -345,13 +347,13 @@ TEST_F(EditFactoryTest, TheWindowReleasesEverythingTheEditHeld)
     EDTPROPERTIES& own = skin.AddControl<EDTPROPERTIES>(*window, L"IDC_EDT_OWN", 1930, {10, 10, 70, 30});
     SetSwitch(own, CtrlVar::IsSpecifyImages, true);
     SetText(own, CtrlVar::FontResN, L"IDR_FONT_EDIT");
-    skin.SetImage(own, CtrlVar::BackgroundNormal, L"n.bmp", kW, kH, &Tag);
-    skin.SetImage(own, CtrlVar::BackgroundDisabled, L"d.bmp", kW, kH, &Tag);
+    skin.SetImage(own, CtrlVar::BackgroundNormal, L"n.bmp", kEditWidth, kEditHeight, &Tag);
+    skin.SetImage(own, CtrlVar::BackgroundDisabled, L"d.bmp", kEditWidth, kEditHeight, &Tag);
     skin.AddControl<EDTPROPERTIES>(*window, L"IDC_EDT_PARTS", 1931, {10, 40, 70, 60});
 
     const int before = LiveGdiObjects();
     {
-        TestUIWnd wnd(kWindowId);
+        TestUIWnd wnd(kEditWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
         ASSERT_EQ(wnd.GetChildControls().size(), 2u);
         wnd.DestroyWindow();

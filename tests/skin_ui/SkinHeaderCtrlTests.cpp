@@ -31,7 +31,7 @@ constexpr UINT kHeaderId = 7;
 constexpr COLORREF kLooks[kStateCount] = {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200), RGB(90, 90, 90)};
 constexpr COLORREF kStrip = RGB(250, 200, 10);
 
-HBITMAP Solid(COLORREF color)
+HBITMAP ButtonImage(COLORREF color)
 {
     return skin_ui_test::Solid(color, 8, 8);
 }
@@ -57,7 +57,8 @@ protected:
     }
     void GiveLookImages()
     {
-        header.SetButtonImages(Solid(kLooks[0]), Solid(kLooks[1]), Solid(kLooks[2]), Solid(kLooks[3]));
+        header.SetButtonImages(ButtonImage(kLooks[0]), ButtonImage(kLooks[1]), ButtonImage(kLooks[2]),
+                               ButtonImage(kLooks[3]));
     }
     RECT ItemRect(int index)
     {
@@ -327,7 +328,8 @@ TEST_F(SkinHeaderTest, EveryImageAndFontGoesWithTheObjectOrWhenReleased)
         skin.SetImage(record, HeaderVar::HeaderBk, L"strip.bmp", 8, 8, [](int, int) { return kStrip; });
         skin.SetImage(record, CtrlVar::BackgroundNormal, L"normal.bmp", 8, 8, [](int, int) { return kStrip; });
         ASSERT_EQ(held.ApplyProperties(&record), 0);
-        held.SetButtonImages(Solid(kLooks[0]), Solid(kLooks[1]), Solid(kLooks[2]), Solid(kLooks[3]));
+        held.SetButtonImages(ButtonImage(kLooks[0]), ButtonImage(kLooks[1]), ButtonImage(kLooks[2]),
+                             ButtonImage(kLooks[3]));
         held.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         held.DestroyWindow();
     }

@@ -5,6 +5,7 @@
 #include "ControlTestSupport.h"
 #include "GdiCount.h"
 #include "Pixels.h"
+#include "ScreenSkin.h"
 #include "UIWndTestSupport.h"
 
 #include "skin/model/MiscControlProperties.h"
@@ -19,31 +20,25 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr UINT kBoxId = 90;
-constexpr RECT kBoxRect{10, 10, 170, 34};
-constexpr int kW = 160;
-constexpr int kH = 24;
+constexpr UINT kAddressBoxId = 90;
+constexpr RECT kAddressBoxRect{10, 10, 170, 34};
+constexpr int kAddressBoxWidth = 160;
+constexpr int kAddressBoxHeight = 24;
 
 COLORREF SecondTag(int x, int y)
 {
     return RGB(x, y, 9);
 }
 
-COLORREF ScreenPixel(POINT at)
-{
-    const HDC screen = ::GetDC(nullptr);
-    const COLORREF pixel = ::GetPixel(screen, at.x, at.y);
-    ::ReleaseDC(nullptr, screen);
-    return pixel;
-}
-
 class SkinIPAddressTest : public ::testing::Test {
 protected:
     void Make()
     {
-        ASSERT_TRUE(box.Create(WS_VISIBLE, kBoxRect, &parent, kBoxId));
-        box.SetImages(MakeBitmap(kW, kH, &Tag), MakeBitmap(kW, kH, &SecondTag), MakeBitmap(kW, kH, &Tag),
-                      MakeBitmap(kW, kH, &Tag));
+        ASSERT_TRUE(box.Create(WS_VISIBLE, kAddressBoxRect, &parent, kAddressBoxId));
+        box.SetImages(MakeBitmap(kAddressBoxWidth, kAddressBoxHeight, &Tag),
+                      MakeBitmap(kAddressBoxWidth, kAddressBoxHeight, &SecondTag),
+                      MakeBitmap(kAddressBoxWidth, kAddressBoxHeight, &Tag),
+                      MakeBitmap(kAddressBoxWidth, kAddressBoxHeight, &Tag));
     }
     // What the screen shows at client (x, y) of the box, once everything has painted.
     COLORREF BoxPixel(int x, int y)
@@ -107,7 +102,7 @@ TEST_F(SkinIPAddressTest, ACombinedStripIsCutIntoFourQuarters)
     IPAPROPERTIES record;
     SetSwitch(record, CtrlVar::IsSpecifyImages, true);
     SetSwitch(record, CtrlVar::IsCombineImages, true);
-    skin.SetImage(record, CtrlVar::BkCombine, L"address.bmp", 42, kH, &Tag);
+    skin.SetImage(record, CtrlVar::BkCombine, L"address.bmp", 42, kAddressBoxHeight, &Tag);
     ASSERT_EQ(box.ApplyProperties(&record), 0);
     EXPECT_EQ(BoxPixel(4, 4), Tag(6, 6));
     box.EnableWindow(FALSE);
@@ -125,8 +120,8 @@ TEST_F(SkinIPAddressTest, ImagesAndTheFieldsPartsAreFreedOnce)
         const int before = LiveGdiObjects();
         {
             CSkinIPAddressCtrl shown;
-            EXPECT_TRUE(shown.Create(WS_VISIBLE, kBoxRect, &parent, 1));
-            give(shown, [&] { return MakeBitmap(kW, kH, &Tag); });
+            EXPECT_TRUE(shown.Create(WS_VISIBLE, kAddressBoxRect, &parent, 1));
+            give(shown, [&] { return MakeBitmap(kAddressBoxWidth, kAddressBoxHeight, &Tag); });
             shown.UpdateWindow();
             give(shown, [] { return nullptr; });
             shown.DestroyWindow();
@@ -134,7 +129,7 @@ TEST_F(SkinIPAddressTest, ImagesAndTheFieldsPartsAreFreedOnce)
         {
             // Its window gone before it was given images.
             CSkinIPAddressCtrl late;
-            EXPECT_TRUE(late.Create(0, kBoxRect, &parent, 2));
+            EXPECT_TRUE(late.Create(0, kAddressBoxRect, &parent, 2));
             late.DestroyWindow();
             give(late, [&] { return MakeBitmap(4, 4, &Tag); });
         }

@@ -25,8 +25,8 @@ namespace skin_ui_test {
 namespace {
 
 constexpr UINT kListId = 80;
-constexpr int kW = 240;
-constexpr int kH = 160;
+constexpr int kListWidth = 240;
+constexpr int kListHeight = 160;
 constexpr COLORREF kSelected = RGB(0, 0, 150);
 constexpr COLORREF kSelectedText = RGB(250, 250, 1);
 constexpr COLORREF kHover = RGB(0, 150, 0);
@@ -89,9 +89,9 @@ protected:
     }
     void Make(DWORD style = LVS_REPORT | LVS_SHOWSELALWAYS, int items = 3)
     {
-        ASSERT_TRUE(list.Create(WS_VISIBLE | style, RECT{10, 10, 10 + kW, 10 + kH}, &parent, kListId));
+        ASSERT_TRUE(list.Create(WS_VISIBLE | style, RECT{10, 10, 10 + kListWidth, 10 + kListHeight}, &parent, kListId));
         ASSERT_EQ(list.ApplyProperties(&record), 0);
-        list.SetBkImages(MakeBitmap(kW, kH, &Tag), nullptr);
+        list.SetBkImages(MakeBitmap(kListWidth, kListHeight, &Tag), nullptr);
         list.InsertColumn(0, L"Name", LVCFMT_LEFT, 80);
         list.InsertColumn(1, L"Number", LVCFMT_LEFT, 80);
         for (int i = 0; i < items; ++i) {
@@ -148,7 +148,7 @@ TEST_F(SkinListTest, SelectedRowsReachTheRightEdgeWithTheFitFlag)
     SetNumber(record, ListVar::SelectedItemBkFitClient, 1);
     Make();
     list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
-    EXPECT_EQ(At(POINT{kW - 3, Blank(0).y}), kSelected);
+    EXPECT_EQ(At(POINT{kListWidth - 3, Blank(0).y}), kSelected);
 }
 
 TEST_F(SkinListTest, TheRowUnderTheMouseIsHotUntilItLeavesButASelectedRowNever)
@@ -246,11 +246,11 @@ TEST_F(SkinListTest, OwnScrollBarsShowOnlyOnOverflowAndAPaintLeavesNothingPendin
     EXPECT_FALSE(list.GetHorzScrollBarEx()->IsWindowVisible());
     const RECT bar = ChildRect(parent, vertical);
     const int barWidth = ::GetSystemMetrics(SM_CXVSCROLL);
-    EXPECT_EQ(CRect(bar), CRect(10 + kW - barWidth, 10, 10 + kW, 10 + kH));
+    EXPECT_EQ(CRect(bar), CRect(10 + kListWidth - barWidth, 10, 10 + kListWidth, 10 + kListHeight));
     HRGN region = ::CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(::GetWindowRgn(list, region), ERROR);
     EXPECT_TRUE(::PtInRegion(region, 5, 5));
-    EXPECT_FALSE(::PtInRegion(region, kW - 2, 5)) << "the native bar is cut away under the own one";
+    EXPECT_FALSE(::PtInRegion(region, kListWidth - 2, 5)) << "the native bar is cut away under the own one";
     ::DeleteObject(region);
 
     // A drag of the own thumb scrolls the list.

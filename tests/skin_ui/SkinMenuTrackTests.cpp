@@ -60,7 +60,7 @@ protected:
     }
 };
 
-LONG_PTR ProcedureOf(HWND window)
+LONG_PTR CurrentProcedureOf(HWND window)
 {
     return ::GetWindowLongPtrW(window, GWLP_WNDPROC);
 }
@@ -96,14 +96,14 @@ protected:
 TEST_F(SkinMenuTrack, TheOwnersProcedureIsReplacedOnlyForTheCall)
 {
     OwnerWnd owner;
-    const LONG_PTR own = ProcedureOf(owner);
+    const LONG_PTR own = CurrentProcedureOf(owner);
     LONG_PTR during = 0;
     HANDLE saved = nullptr;
     MenuTrackRecord tracked;
     HWND shown = nullptr;
     {
         WhileTracked check([&] {
-            during = ProcedureOf(owner);
+            during = CurrentProcedureOf(owner);
             saved = SavedProcedureOf(owner);
             tracked = MenuTrackInfo;
             shown = TrackedPopup();
@@ -118,7 +118,7 @@ TEST_F(SkinMenuTrack, TheOwnersProcedureIsReplacedOnlyForTheCall)
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(tracked.popup, shown);   // recorded by the program's popup-menu class
 
-    EXPECT_EQ(ProcedureOf(owner), own);
+    EXPECT_EQ(CurrentProcedureOf(owner), own);
     EXPECT_EQ(SavedProcedureOf(owner), nullptr);
     EXPECT_EQ(MenuTrackInfo.owner, nullptr);
     EXPECT_EQ(MenuTrackInfo.menu, nullptr);
@@ -129,8 +129,8 @@ TEST_F(SkinMenuTrack, NestedTracksPutBackOnlyWhatTheyReplaced)
 {
     OwnerWnd owner;
     OwnerWnd other;
-    const LONG_PTR own = ProcedureOf(owner);
-    const LONG_PTR otherOwn = ProcedureOf(other);
+    const LONG_PTR own = CurrentProcedureOf(owner);
+    const LONG_PTR otherOwn = CurrentProcedureOf(other);
     CSkinMenu inner;
     ASSERT_EQ(inner.ApplyStyle(kMenuStyleId), 0);
     ASSERT_TRUE(inner.LoadMenu(IDM_TEST_MENU));
@@ -147,13 +147,13 @@ TEST_F(SkinMenuTrack, NestedTracksPutBackOnlyWhatTheyReplaced)
     MenuTrackRecord afterInner;
     {
         WhileTracked outer([&] {
-            outerProcedure = ProcedureOf(owner);
+            outerProcedure = CurrentProcedureOf(owner);
             {
                 WhileTracked end([] {});
                 innerPopup->TrackPopupMenu(0, 60, 60, &owner);
                 innerRan = end.Ran();
             }
-            afterSameOwner = ProcedureOf(owner);
+            afterSameOwner = CurrentProcedureOf(owner);
             savedAfterSameOwner = SavedProcedureOf(owner);
             {
                 // Wine may close a popup of another owner at once; its start still reaches
@@ -162,9 +162,9 @@ TEST_F(SkinMenuTrack, NestedTracksPutBackOnlyWhatTheyReplaced)
                 innerPopup->TrackPopupMenu(0, 60, 60, &other);
                 otherDuring = other.procedureInMenuLoop;
             }
-            otherAfter = ProcedureOf(other);
+            otherAfter = CurrentProcedureOf(other);
             otherSavedAfter = SavedProcedureOf(other);
-            ownerAfterOther = ProcedureOf(owner);
+            ownerAfterOther = CurrentProcedureOf(owner);
             afterInner = MenuTrackInfo;
         });
         Track(&owner);
@@ -181,7 +181,7 @@ TEST_F(SkinMenuTrack, NestedTracksPutBackOnlyWhatTheyReplaced)
     EXPECT_EQ(afterInner.owner, owner.m_hWnd);
     EXPECT_EQ(afterInner.menu, popup->m_hMenu);
 
-    EXPECT_EQ(ProcedureOf(owner), own);
+    EXPECT_EQ(CurrentProcedureOf(owner), own);
     EXPECT_EQ(SavedProcedureOf(owner), nullptr);
     EXPECT_EQ(MenuTrackInfo.owner, nullptr);
 }
@@ -199,7 +199,7 @@ TEST_F(SkinMenuTrack, WithoutAnOwnerWindowNothingIsShown)
 TEST_F(SkinMenuTrack, TheItemsAreMeasuredWhateverTheOwnerIs)
 {
     TestWindow plain(200, 100, true);   // no framework window: only the replaced procedure measures
-    const LONG_PTR own = ProcedureOf(plain);
+    const LONG_PTR own = CurrentProcedureOf(plain);
     RECT text{}, separator{};
     {
         WhileTracked look([&] {
@@ -211,7 +211,7 @@ TEST_F(SkinMenuTrack, TheItemsAreMeasuredWhateverTheOwnerIs)
     }
     EXPECT_EQ(text.bottom - text.top, kItemHeight);
     EXPECT_EQ(separator.bottom - separator.top, ::GetSystemMetrics(SM_CYMENUCHECK) / 2);
-    EXPECT_EQ(ProcedureOf(plain), own);
+    EXPECT_EQ(CurrentProcedureOf(plain), own);
 }
 
 TEST_F(SkinMenuTrack, ThePopupShowsTheSkinnedItems)

@@ -52,9 +52,9 @@ TEST(ProgressGeometry, FillAndPercentageOfARange)
 
 // --- The window --------------------------------------------------------------------
 
-constexpr COLORREF kBackground = RGB(210, 210, 210);
-constexpr COLORREF kBackgroundDisabled = RGB(240, 240, 240);
-constexpr COLORREF kFill = RGB(30, 160, 60);
+constexpr COLORREF kProgressBackground = RGB(210, 210, 210);
+constexpr COLORREF kProgressBackgroundDisabled = RGB(240, 240, 240);
+constexpr COLORREF kProgressFill = RGB(30, 160, 60);
 constexpr COLORREF kFillDisabled = RGB(120, 120, 120);
 
 // Four columns of their own colours: tells a stretched fill from a tiled one.
@@ -96,15 +96,15 @@ TEST_F(SkinProgressTest, TheFillGrowsAlongTheBarsDirection)
     for (const bool vertical : {false, true}) {
         CSkinProgressCtrl progress;
         ASSERT_TRUE(Make(progress, vertical ? PBS_VERTICAL : 0, vertical ? RECT{10, 10, 22, 210} : RECT{10, 10, 210, 22}));
-        progress.SetProgressBitmaps(Solid(kFill, 4, 12), Solid(kFillDisabled, 4, 12));
+        progress.SetProgressBitmaps(Solid(kProgressFill, 4, 12), Solid(kFillDisabled, 4, 12));
         for (const int position : {0, 25, 100}) {
             progress.SetPos(position);
             Canvas canvas(vertical ? 12 : 200, vertical ? 200 : 12);
             EXPECT_EQ(progress.DrawProgress(canvas.Cdc()), 0);
-            EXPECT_EQ(FilledAlong(canvas, vertical, kFill), 2 * position) << vertical << " at " << position;
+            EXPECT_EQ(FilledAlong(canvas, vertical, kProgressFill), 2 * position) << vertical << " at " << position;
             // The fill starts at the bar's start: the left, or the bottom.
             if (position > 0) {
-                EXPECT_EQ(vertical ? canvas.At(6, 199) : canvas.At(0, 6), kFill);
+                EXPECT_EQ(vertical ? canvas.At(6, 199) : canvas.At(0, 6), kProgressFill);
             }
         }
         progress.EnableWindow(FALSE);
@@ -120,12 +120,12 @@ TEST_F(SkinProgressTest, AnEmptyRangeIsOneStepWide)
 {
     CSkinProgressCtrl progress;
     ASSERT_TRUE(Make(progress));
-    progress.SetProgressBitmaps(Solid(kFill, 4, 12), nullptr);
+    progress.SetProgressBitmaps(Solid(kProgressFill, 4, 12), nullptr);
     progress.SetRange32(50, 50);
     progress.SetPos(50);
     Canvas canvas(200, 12);
     EXPECT_EQ(progress.DrawProgress(canvas.Cdc()), 0);
-    EXPECT_EQ(FilledAlong(canvas, false, kFill), 0);
+    EXPECT_EQ(FilledAlong(canvas, false, kProgressFill), 0);
 }
 
 TEST_F(SkinProgressTest, AStretchedFillSqueezesItsImageATiledOneRepeatsIt)
@@ -157,7 +157,7 @@ TEST_F(SkinProgressTest, ASpecifiedRectangleHoldsTheFill)
     PRGPROPERTIES record;
     SetEnum(record, PrgVar::ThumbPositionMode, ValueKind::ThumbPositionMode, CSkinProgressCtrl::kFillSpecified);
     SetRect(record, PrgVar::ThumbOriginalPosition, RECT{20, 2, 120, 10});
-    skin.SetImage(record, PrgVar::ThumbN, L"fill.bmp", 4, 12, [](int, int) { return kFill; });
+    skin.SetImage(record, PrgVar::ThumbN, L"fill.bmp", 4, 12, [](int, int) { return kProgressFill; });
     CSkinProgressCtrl progress;
     ASSERT_TRUE(Make(progress));
     ASSERT_EQ(progress.ApplyProperties(&record), 0);
@@ -165,8 +165,8 @@ TEST_F(SkinProgressTest, ASpecifiedRectangleHoldsTheFill)
     Canvas canvas(200, 12);
     ASSERT_EQ(progress.DrawProgress(canvas.Cdc()), 0);
     EXPECT_EQ(canvas.At(19, 6), Canvas::kFill);
-    EXPECT_EQ(canvas.At(20, 6), kFill);
-    EXPECT_EQ(canvas.At(44, 6), kFill);
+    EXPECT_EQ(canvas.At(20, 6), kProgressFill);
+    EXPECT_EQ(canvas.At(44, 6), kProgressFill);
     EXPECT_EQ(canvas.At(45, 6), Canvas::kFill);
 }
 
@@ -199,7 +199,7 @@ TEST_F(SkinProgressTest, WithoutABackgroundImageTheSystemPaintsTheBar)
     for (CProgressCtrl* bar : {static_cast<CProgressCtrl*>(&skinned), &plain})
         bar->SetPos(40);
     // A progress image alone does not take the painting over.
-    skinned.SetProgressBitmaps(Solid(kFill, 4, 12), nullptr);
+    skinned.SetProgressBitmaps(Solid(kProgressFill, 4, 12), nullptr);
     int differing = 0;
     for (int y = 0; y < 12; ++y) {
         for (int x = 0; x < 200; x += 3)
@@ -208,13 +208,13 @@ TEST_F(SkinProgressTest, WithoutABackgroundImageTheSystemPaintsTheBar)
     EXPECT_EQ(differing, 0);
 
     // A background image does.
-    skinned.SetBackgroundBitmaps(Solid(kBackground, 200, 12), Solid(kBackgroundDisabled, 200, 12));
+    skinned.SetBackgroundBitmaps(Solid(kProgressBackground, 200, 12), Solid(kProgressBackgroundDisabled, 200, 12));
     skinned.Invalidate();
-    EXPECT_EQ(WindowPixel(skinned, 10, 6), kFill);
-    EXPECT_EQ(WindowPixel(skinned, 150, 6), kBackground);
+    EXPECT_EQ(WindowPixel(skinned, 10, 6), kProgressFill);
+    EXPECT_EQ(WindowPixel(skinned, 150, 6), kProgressBackground);
     skinned.EnableWindow(FALSE);
     skinned.Invalidate();
-    EXPECT_EQ(WindowPixel(skinned, 150, 6), kBackgroundDisabled);
+    EXPECT_EQ(WindowPixel(skinned, 150, 6), kProgressBackgroundDisabled);
 }
 
 TEST_F(SkinProgressTest, ApplyingARecord)
@@ -224,21 +224,22 @@ TEST_F(SkinProgressTest, ApplyingARecord)
     SetSwitch(record, CtrlVar::IsSpecifyImages, true);
     SetSwitch(record, PrgVar::IsShowText, false);
     SetText(record, CtrlVar::FontResN, L"IDR_FONT_BAR");
-    skin.SetImage(record, CtrlVar::BackgroundNormal, L"bar.bmp", 200, 12, [](int, int) { return kBackground; });
-    skin.SetImage(record, CtrlVar::BackgroundDisabled, L"bard.bmp", 200, 12, [](int, int) { return kBackgroundDisabled; });
-    skin.SetImage(record, PrgVar::ThumbN, L"fill.bmp", 4, 12, [](int, int) { return kFill; });
+    skin.SetImage(record, CtrlVar::BackgroundNormal, L"bar.bmp", 200, 12, [](int, int) { return kProgressBackground; });
+    skin.SetImage(record, CtrlVar::BackgroundDisabled, L"bard.bmp", 200, 12,
+                  [](int, int) { return kProgressBackgroundDisabled; });
+    skin.SetImage(record, PrgVar::ThumbN, L"fill.bmp", 4, 12, [](int, int) { return kProgressFill; });
     skin.SetImage(record, PrgVar::ThumbD, L"filld.bmp", 4, 12, [](int, int) { return kFillDisabled; });
     CSkinProgressCtrl progress;
     ASSERT_TRUE(Make(progress));
     ASSERT_EQ(progress.ApplyProperties(&record), 0);
     EXPECT_EQ(progress.GetPositionMode(), CSkinProgressCtrl::kFillClient);
     progress.SetPos(50);
-    EXPECT_EQ(WindowPixel(progress, 40, 6), kFill);
-    EXPECT_EQ(WindowPixel(progress, 160, 6), kBackground);
+    EXPECT_EQ(WindowPixel(progress, 40, 6), kProgressFill);
+    EXPECT_EQ(WindowPixel(progress, 160, 6), kProgressBackground);
     progress.EnableWindow(FALSE);
     progress.Invalidate();
     EXPECT_EQ(WindowPixel(progress, 40, 6), kFillDisabled);
-    EXPECT_EQ(WindowPixel(progress, 160, 6), kBackgroundDisabled);
+    EXPECT_EQ(WindowPixel(progress, 160, 6), kProgressBackgroundDisabled);
 
     PRGPROPERTIES other;
     SetText(other, CtrlVar::Type, L"SLIDER");
@@ -253,14 +254,14 @@ TEST_F(SkinProgressTest, ApplyingARecord)
 
 // --- The factory -------------------------------------------------------------------
 
-constexpr int kWindowId = 3940;
+constexpr int kProgressWindowId = 3940;
 
 class ProgressFactoryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         RegisterSkinControlKinds();
-        window = &skin.AddWindow(L"IDW_BARS", kWindowId);
+        window = &skin.AddWindow(L"IDW_BARS", kProgressWindowId);
         skin.SetImage(*window, CtrlVar::BackgroundNormal, L"bk.bmp", 300, 100, &Tag);
     }
 
@@ -272,11 +273,11 @@ TEST_F(ProgressFactoryTest, ABarWithoutImagesOfItsOwnShowsTheWindowUnderIt)
 {
     PRGPROPERTIES& flat = skin.AddControl<PRGPROPERTIES>(*window, L"IDC_PRG_QUALITY", 1990, {140, 30, 240, 42});
     SetSwitch(flat, CtrlVar::IsVisible, true);
-    skin.SetImage(flat, PrgVar::ThumbN, L"fill.bmp", 4, 12, [](int, int) { return kFill; });
+    skin.SetImage(flat, PrgVar::ThumbN, L"fill.bmp", 4, 12, [](int, int) { return kProgressFill; });
     PRGPROPERTIES& upright = skin.AddControl<PRGPROPERTIES>(*window, L"IDC_PRG_UP", 1991, {10, 10, 22, 90});
     SetSwitch(upright, PrgVar::IsVertical, true);
 
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kProgressWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
     ASSERT_EQ(wnd.GetChildControls().size(), 2u);
     auto* bar = dynamic_cast<CSkinProgressCtrl*>(wnd.GetChildControls()[0].window);
@@ -290,7 +291,7 @@ TEST_F(ProgressFactoryTest, ABarWithoutImagesOfItsOwnShowsTheWindowUnderIt)
     bar->SetRange32(0, 100);
     bar->SetPos(30);
     bar->Invalidate();
-    EXPECT_EQ(WindowPixel(*bar, 10, 6), kFill);
+    EXPECT_EQ(WindowPixel(*bar, 10, 6), kProgressFill);
     EXPECT_EQ(WindowPixel(*bar, 90, 1), Tag(140 + 90, 30 + 1));
     wnd.DestroyWindow();
 }
@@ -304,7 +305,7 @@ TEST_F(ProgressFactoryTest, TheWindowReleasesTheBarsImagesAndFonts)
     skin.SetImage(own, PrgVar::ThumbN, L"fill.bmp", 4, 12, &Tag);
     skin.AddControl<PRGPROPERTIES>(*window, L"IDC_PRG_PARTS", 1993, {140, 50, 240, 62});
     const auto makeAndDestroy = [&] {
-        TestUIWnd wnd(kWindowId);
+        TestUIWnd wnd(kProgressWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
         ASSERT_EQ(wnd.GetChildControls().size(), 2u);
         wnd.UpdateWindow();

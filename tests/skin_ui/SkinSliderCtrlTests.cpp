@@ -17,10 +17,9 @@ namespace skin_ui_test {
 namespace {
 
 constexpr UINT kSliderId = 60;
-constexpr int kW = 200;
-constexpr int kH = 30;
+constexpr int kSliderWidth = 200;
+constexpr int kSliderHeight = 30;
 constexpr COLORREF kFilled = RGB(0, 90, 0);
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
 constexpr COLORREF kThumbColors[] = {RGB(10, 0, 0), RGB(20, 0, 0), RGB(30, 0, 0), RGB(40, 0, 0)};
 
 // A thumb image of one colour with a magenta first column, which is left out.
@@ -31,11 +30,12 @@ HBITMAP ThumbImage(COLORREF color)
 
 class SkinSliderTest : public ::testing::Test {
 protected:
-    void Make(DWORD style = 0, RECT rect = {10, 10, 10 + kW, 10 + kH})
+    void Make(DWORD style = 0, RECT rect = {10, 10, 10 + kSliderWidth, 10 + kSliderHeight})
     {
         ASSERT_TRUE(slider.Create(WS_VISIBLE | style, rect, &parent, kSliderId));
         slider.SetRange(0, 100);
-        slider.SetBkImages(MakeBitmap(kW, kH, &Tag), MakeBitmap(kW, kH, [](int, int) { return kFilled; }));
+        slider.SetBkImages(MakeBitmap(kSliderWidth, kSliderHeight, &Tag),
+                           MakeBitmap(kSliderWidth, kSliderHeight, [](int, int) { return kFilled; }));
         slider.SetThumbImages(ThumbImage(kThumbColors[0]), ThumbImage(kThumbColors[1]), ThumbImage(kThumbColors[2]),
                               ThumbImage(kThumbColors[3]));
     }
@@ -92,9 +92,9 @@ TEST_F(SkinSliderTest, BackgroundChannelAndThumbComeFromTheSkinAndTicksNever)
     slider.SetPos(50);
     const RECT thumb = Thumb();
     ASSERT_FALSE(::IsRectEmpty(&thumb));
-    Canvas canvas(kW, kH);
+    Canvas canvas(kSliderWidth, kSliderHeight);
     CopyClient(slider, canvas);
-    EXPECT_EQ(CompareArea(canvas, 0, 0, kW, kH,
+    EXPECT_EQ(CompareArea(canvas, 0, 0, kSliderWidth, kSliderHeight,
                           [&](int x, int y) {
                               const POINT p{x, y};
                               if (::PtInRect(&thumb, p) && x != thumb.left)
@@ -148,7 +148,7 @@ TEST_F(SkinSliderTest, AFilledChannelTakesTheSecondImageUpToTheThumb)
 
 TEST_F(SkinSliderTest, TheBackgroundContinuesTheParentsStretchedImage)
 {
-    ASSERT_TRUE(slider.Create(WS_VISIBLE, RECT{10, 10, 10 + kW, 10 + kH}, &parent, kSliderId));
+    ASSERT_TRUE(slider.Create(WS_VISIBLE, RECT{10, 10, 10 + kSliderWidth, 10 + kSliderHeight}, &parent, kSliderId));
     slider.SetBkImages(MakeBitmap(100, 20, &Tag), nullptr);
     parent.resizePoint = POINT{15, 12};   // (5, 2) in the slider: column 5 fills the middle
     EXPECT_EQ(WindowPixel(slider, 4, 1), Tag(4, 1));
@@ -164,8 +164,9 @@ TEST_F(SkinSliderTest, ImagesAreFreedOnceWhateverTheOrder)
     const int before = LiveGdiObjects();
     {
         CSkinSliderCtrl released;
-        ASSERT_TRUE(released.Create(WS_VISIBLE, RECT{0, 0, kW, kH}, &parent, 1));
-        released.SetBkImages(MakeBitmap(kW, kH, &Tag), MakeBitmap(kW, kH, &Tag));
+        ASSERT_TRUE(released.Create(WS_VISIBLE, RECT{0, 0, kSliderWidth, kSliderHeight}, &parent, 1));
+        released.SetBkImages(MakeBitmap(kSliderWidth, kSliderHeight, &Tag),
+                             MakeBitmap(kSliderWidth, kSliderHeight, &Tag));
         released.SetThumbImages(ThumbImage(0), ThumbImage(0), ThumbImage(0), ThumbImage(0));
         released.UpdateWindow();   // makes its brush
         EXPECT_EQ(released.ReleaseImages(), 0);
@@ -173,9 +174,9 @@ TEST_F(SkinSliderTest, ImagesAreFreedOnceWhateverTheOrder)
     }
     {
         CSkinSliderCtrl late;
-        ASSERT_TRUE(late.Create(0, RECT{0, 0, kW, kH}, &parent, 2));
+        ASSERT_TRUE(late.Create(0, RECT{0, 0, kSliderWidth, kSliderHeight}, &parent, 2));
         late.DestroyWindow();
-        late.SetBkImages(MakeBitmap(kW, kH, &Tag), MakeBitmap(kW, kH, &Tag));
+        late.SetBkImages(MakeBitmap(kSliderWidth, kSliderHeight, &Tag), MakeBitmap(kSliderWidth, kSliderHeight, &Tag));
         late.SetThumbImages(ThumbImage(0), ThumbImage(0), ThumbImage(0), ThumbImage(0));
     }
     EXPECT_EQ(LiveGdiObjects(), before);

@@ -17,28 +17,28 @@ namespace skin_ui_test {
 namespace {
 
 constexpr UINT kSpinId = 40;
-constexpr int kW = 20;
-constexpr int kH = 40;
+constexpr int kSpinWidth = 20;
+constexpr int kSpinHeight = 40;
 
 enum State { N, H, S, D };
 
 // Each state's image names its state in red and the pixel's place in green and blue.
-COLORREF StateTag(int state, int x, int y)
+COLORREF SpinStateTag(int state, int x, int y)
 {
     return RGB(40 * (state + 1), x, y);
 }
 
-HBITMAP StateImage(int state)
+HBITMAP SpinStateImage(int state)
 {
-    return MakeBitmap(kW, kH, [state](int x, int y) { return StateTag(state, x, y); });
+    return MakeBitmap(kSpinWidth, kSpinHeight, [state](int x, int y) { return SpinStateTag(state, x, y); });
 }
 
 class SkinSpinTest : public ::testing::Test {
 protected:
     void Make(DWORD style = 0)
     {
-        ASSERT_TRUE(spin.Create(WS_VISIBLE | style, RECT{10, 10, 10 + kW, 10 + kH}, &parent, kSpinId));
-        spin.SetBitmaps(StateImage(N), StateImage(H), StateImage(S), StateImage(D));
+        ASSERT_TRUE(spin.Create(WS_VISIBLE | style, RECT{10, 10, 10 + kSpinWidth, 10 + kSpinHeight}, &parent, kSpinId));
+        spin.SetBitmaps(SpinStateImage(N), SpinStateImage(H), SpinStateImage(S), SpinStateImage(D));
     }
     void Send(UINT message, int x, int y) { spin.SendMessage(message, 0, MAKELPARAM(x, y)); }
 
@@ -108,8 +108,8 @@ TEST_F(SkinSpinTest, EachArrowIsPaintedFromTheImageOfItsState)
         // A point inside each half, and the image pixel it must show.
         const POINT first = c.horizontal ? POINT{3, 20} : POINT{12, 3};
         const POINT second = c.horizontal ? POINT{13, 20} : POINT{12, 23};
-        EXPECT_EQ(WindowPixel(spin, first.x, first.y), StateTag(c.first, first.x, first.y)) << c.name;
-        EXPECT_EQ(WindowPixel(spin, second.x, second.y), StateTag(c.second, second.x, second.y)) << c.name;
+        EXPECT_EQ(WindowPixel(spin, first.x, first.y), SpinStateTag(c.first, first.x, first.y)) << c.name;
+        EXPECT_EQ(WindowPixel(spin, second.x, second.y), SpinStateTag(c.second, second.x, second.y)) << c.name;
         Send(WM_LBUTTONUP, 0, 0);
     }
 }
@@ -121,7 +121,7 @@ TEST_F(SkinSpinTest, LeavingTheControlShowsBothArrowsNormal)
     EXPECT_EQ(spin.GetHoverPart(), CSkinSpinButtonCtrl::kSecondArrow);
     spin.SendMessage(WM_MOUSELEAVE);
     EXPECT_EQ(spin.GetHoverPart(), CSkinSpinButtonCtrl::kNoPart);
-    EXPECT_EQ(WindowPixel(spin, 12, 23), StateTag(N, 12, 23));
+    EXPECT_EQ(WindowPixel(spin, 12, 23), SpinStateTag(N, 12, 23));
 }
 
 TEST_F(SkinSpinTest, ImagesAreFreedOnceWhateverTheOrder)
@@ -132,8 +132,8 @@ TEST_F(SkinSpinTest, ImagesAreFreedOnceWhateverTheOrder)
     const int before = LiveGdiObjects();
     {
         CSkinSpinButtonCtrl released;
-        ASSERT_TRUE(released.Create(WS_VISIBLE, RECT{0, 0, kW, kH}, &parent, 1));
-        released.SetBitmaps(StateImage(N), StateImage(H), StateImage(S), StateImage(D));
+        ASSERT_TRUE(released.Create(WS_VISIBLE, RECT{0, 0, kSpinWidth, kSpinHeight}, &parent, 1));
+        released.SetBitmaps(SpinStateImage(N), SpinStateImage(H), SpinStateImage(S), SpinStateImage(D));
         EXPECT_EQ(released.ReleaseImages(), 0);
         EXPECT_EQ(released.ReleaseImages(), 0);
         released.DestroyWindow();
@@ -141,9 +141,9 @@ TEST_F(SkinSpinTest, ImagesAreFreedOnceWhateverTheOrder)
     {
         // Its window gone before it was given images: the object still frees them.
         CSkinSpinButtonCtrl late;
-        ASSERT_TRUE(late.Create(0, RECT{0, 0, kW, kH}, &parent, 2));
+        ASSERT_TRUE(late.Create(0, RECT{0, 0, kSpinWidth, kSpinHeight}, &parent, 2));
         late.DestroyWindow();
-        late.SetBitmaps(StateImage(N), StateImage(H), StateImage(S), StateImage(D));
+        late.SetBitmaps(SpinStateImage(N), SpinStateImage(H), SpinStateImage(S), SpinStateImage(D));
     }
     EXPECT_EQ(LiveGdiObjects(), before);
 }

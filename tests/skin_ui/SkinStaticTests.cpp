@@ -17,7 +17,7 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr int kWindowId = 3950;
+constexpr int kStaticWindowId = 3950;
 constexpr UINT kStaticId = 1951;
 constexpr RECT kStaticRect = {30, 40, 90, 60};   // 60 x 20
 constexpr COLORREF kNormal = RGB(20, 120, 220);
@@ -27,7 +27,7 @@ class SkinStaticTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_STATICS", kWindowId);
+        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_STATICS", kStaticWindowId);
         skin.SetImage(window, CtrlVar::BackgroundNormal, L"bk.bmp", 200, 100, &Tag);
         ASSERT_TRUE(parent.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
         ASSERT_TRUE(label.Create(L"", WS_VISIBLE | SS_NOTIFY, kStaticRect, &parent, kStaticId));
@@ -43,7 +43,7 @@ protected:
     }
 
     WindowSkin skin;
-    ProbeWnd parent{kWindowId};
+    ProbeWnd parent{kStaticWindowId};
     CSkinStatic label;
     TXTPROPERTIES record;
 };

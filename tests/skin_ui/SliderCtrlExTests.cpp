@@ -23,12 +23,6 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-std::string Text(const RECT& r)
-{
-    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom) + ")";
-}
-
 // --- Geometry ----------------------------------------------------------------------
 
 constexpr SliderLayout kHorizontal = {{120, 20}, {10, 14}, 0, 100, false};
@@ -120,12 +114,11 @@ TEST(SliderExGeometry, ADragMovesTheThumbByTheCursorsDistanceWithinTheSlider)
 
 // --- The window --------------------------------------------------------------------
 
-constexpr COLORREF kBackground = RGB(200, 200, 200);
+constexpr COLORREF kSliderExBackground = RGB(200, 200, 200);
 constexpr COLORREF kMark = RGB(40, 120, 220);
 constexpr COLORREF kMarkDisabled = RGB(120, 120, 120);
-constexpr COLORREF kBackgroundDisabled = RGB(230, 230, 230);
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
-constexpr COLORREF kThumbColors[CSliderCtrlEx::kThumbs] = {RGB(10, 10, 90), RGB(10, 90, 10), RGB(90, 10, 10),
+constexpr COLORREF kSliderExBackgroundDisabled = RGB(230, 230, 230);
+constexpr COLORREF kSliderExThumbColors[CSliderCtrlEx::kThumbs] = {RGB(10, 10, 90), RGB(10, 90, 10), RGB(90, 10, 10),
                                                             RGB(60, 60, 60)};
 
 // A 10 x 14 thumb of one colour whose top-left pixel is the transparent magenta.
@@ -144,10 +137,10 @@ protected:
             return false;
         const int w = rect.right - rect.left;
         const int h = rect.bottom - rect.top;
-        slider.SetBackgroundBitmaps(Solid(kBackground, w, h), Solid(kMark, w, h),
-                                    Solid(kMarkDisabled, w, h), Solid(kBackgroundDisabled, w, h));
-        slider.SetThumbBitmaps(Thumb(kThumbColors[0]), Thumb(kThumbColors[1]), Thumb(kThumbColors[2]),
-                               Thumb(kThumbColors[3]));
+        slider.SetBackgroundBitmaps(Solid(kSliderExBackground, w, h), Solid(kMark, w, h),
+                                    Solid(kMarkDisabled, w, h), Solid(kSliderExBackgroundDisabled, w, h));
+        slider.SetThumbBitmaps(Thumb(kSliderExThumbColors[0]), Thumb(kSliderExThumbColors[1]),
+                               Thumb(kSliderExThumbColors[2]), Thumb(kSliderExThumbColors[3]));
         slider.SetRange(0, 100);
         return true;
     }
@@ -242,7 +235,7 @@ TEST_F(SliderCtrlExTest, AnEmptyRangeOrTrackMakesTheMouseChangeNothing)
 
     CSliderCtrlEx wide;
     ASSERT_TRUE(Make(wide, 0, 302));
-    wide.SetThumbBitmaps(Solid(kThumbColors[0], 150, 14), nullptr, nullptr, nullptr);
+    wide.SetThumbBitmaps(Solid(kSliderExThumbColors[0], 150, 14), nullptr, nullptr, nullptr);
     wide.SetPos(50);
     for (CSliderCtrlEx* slider : {&equal, &wide}) {
         Press(*slider, 100, 10);
@@ -281,11 +274,11 @@ TEST_F(SliderCtrlExTest, DrawsTheChannelTheMarkUpToTheThumbsCentreAndTheThumb)
         COLORREF withoutMark;
     };
     const Probe probes[] = {
-        {"channel left of the centre", {20, 1}, kMark, kBackground},
-        {"just left of the centre", {59, 1}, kMark, kBackground},
-        {"right of the centre", {60, 1}, kBackground, kBackground},
-        {"thumb", {60, 10}, kThumbColors[0], kThumbColors[0]},
-        {"thumb's transparent pixel", {55, 3}, kMark, kBackground},
+        {"channel left of the centre", {20, 1}, kMark, kSliderExBackground},
+        {"just left of the centre", {59, 1}, kMark, kSliderExBackground},
+        {"right of the centre", {60, 1}, kSliderExBackground, kSliderExBackground},
+        {"thumb", {60, 10}, kSliderExThumbColors[0], kSliderExThumbColors[0]},
+        {"thumb's transparent pixel", {55, 3}, kMark, kSliderExBackground},
     };
     // The mark is off until a record turns it on; both ways are drawn here.
     for (const bool mark : {false, true}) {
@@ -294,8 +287,8 @@ TEST_F(SliderCtrlExTest, DrawsTheChannelTheMarkUpToTheThumbsCentreAndTheThumb)
             SetSwitch(record, SldVar::IsUseMark, true);
             ASSERT_EQ(slider.ApplyProperties(&record), 0);
             // The record named no thumb images: put them back.
-            slider.SetThumbBitmaps(Thumb(kThumbColors[0]), Thumb(kThumbColors[1]), Thumb(kThumbColors[2]),
-                                   Thumb(kThumbColors[3]));
+            slider.SetThumbBitmaps(Thumb(kSliderExThumbColors[0]), Thumb(kSliderExThumbColors[1]),
+                                   Thumb(kSliderExThumbColors[2]), Thumb(kSliderExThumbColors[3]));
         }
         Canvas canvas(120, 20);
         EXPECT_EQ(slider.DrawHorizontal(canvas.Cdc()), 0);
@@ -306,7 +299,7 @@ TEST_F(SliderCtrlExTest, DrawsTheChannelTheMarkUpToTheThumbsCentreAndTheThumb)
 
     // The window shows the same.
     EXPECT_EQ(WindowPixel(slider, 20, 1), kMark);
-    EXPECT_EQ(WindowPixel(slider, 100, 1), kBackground);
+    EXPECT_EQ(WindowPixel(slider, 100, 1), kSliderExBackground);
 }
 
 TEST_F(SliderCtrlExTest, TheThumbShowsTheMouseAndTheDisabledState)
@@ -319,23 +312,23 @@ TEST_F(SliderCtrlExTest, TheThumbShowsTheMouseAndTheDisabledState)
         slider.DrawHorizontal(canvas.Cdc());
         return canvas.At(60, 10);
     };
-    EXPECT_EQ(thumb(), kThumbColors[CSliderCtrlEx::kThumbNormal]);
+    EXPECT_EQ(thumb(), kSliderExThumbColors[CSliderCtrlEx::kThumbNormal]);
     slider.SendMessage(WM_MOUSEMOVE, 0, At(60, 10));
-    EXPECT_EQ(thumb(), kThumbColors[CSliderCtrlEx::kThumbHighlight]);
+    EXPECT_EQ(thumb(), kSliderExThumbColors[CSliderCtrlEx::kThumbHighlight]);
     SetLeftButton(true);
     Press(slider, 60, 10);
-    EXPECT_EQ(thumb(), kThumbColors[CSliderCtrlEx::kThumbSelected]);
+    EXPECT_EQ(thumb(), kSliderExThumbColors[CSliderCtrlEx::kThumbSelected]);
     Move(slider, 60, 40);   // held, off the thumb
-    EXPECT_EQ(thumb(), kThumbColors[CSliderCtrlEx::kThumbHighlight]);
+    EXPECT_EQ(thumb(), kSliderExThumbColors[CSliderCtrlEx::kThumbHighlight]);
     SetLeftButton(false);
     Release(slider, 60, 40);
     slider.SendMessage(WM_MOUSELEAVE);
-    EXPECT_EQ(thumb(), kThumbColors[CSliderCtrlEx::kThumbNormal]);
+    EXPECT_EQ(thumb(), kSliderExThumbColors[CSliderCtrlEx::kThumbNormal]);
     slider.EnableWindow(FALSE);
-    EXPECT_EQ(thumb(), kThumbColors[CSliderCtrlEx::kThumbDisabled]);
+    EXPECT_EQ(thumb(), kSliderExThumbColors[CSliderCtrlEx::kThumbDisabled]);
     Canvas canvas(120, 20);
     slider.DrawHorizontal(canvas.Cdc());
-    EXPECT_EQ(canvas.At(100, 1), kBackgroundDisabled);
+    EXPECT_EQ(canvas.At(100, 1), kSliderExBackgroundDisabled);
 }
 
 TEST_F(SliderCtrlExTest, TheParentMayRewordThePositionsTip)
@@ -378,14 +371,14 @@ TEST_F(SliderCtrlExTest, ApplyingARecordFollowsTheResultConvention)
 
 // --- The factory -------------------------------------------------------------------
 
-constexpr int kWindowId = 3930;
+constexpr int kSliderExWindowId = 3930;
 
 class SliderFactoryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         RegisterSkinControlKinds();
-        window = &skin.AddWindow(L"IDW_SLIDERS", kWindowId);
+        window = &skin.AddWindow(L"IDW_SLIDERS", kSliderExWindowId);
         skin.SetImage(*window, CtrlVar::BackgroundNormal, L"bk.bmp", 300, 100, &Tag);
     }
 
@@ -397,12 +390,12 @@ protected:
         SetSwitch(record, CtrlVar::IsSpecifyImages, true);
         SetSwitch(record, CtrlVar::IsCombineImages, true);
         SetPoint(record, CtrlVar::ResizingPoint, POINT{12, 10});
-        const COLORREF parts[] = {kBackground, kMark, kMarkDisabled, kBackgroundDisabled};
+        const COLORREF parts[] = {kSliderExBackground, kMark, kMarkDisabled, kSliderExBackgroundDisabled};
         skin.SetImage(record, CtrlVar::BkCombine, L"volume.bmp", 4 * 30, 20,
                       [parts](int x, int) { return parts[x / 30]; });
         SetSwitch(record, SldVar::IsCombineThumbImages, true);
         skin.SetImage(record, SldVar::ThumbCombine, L"thumbs.bmp", 4 * 10, 14,
-                      [](int x, int) { return kThumbColors[x / 10]; });
+                      [](int x, int) { return kSliderExThumbColors[x / 10]; });
         return record;
     }
 
@@ -414,7 +407,7 @@ TEST_F(SliderFactoryTest, TwoSlidersOfOneWindowEachMoveTheirOwnPosition)
 {
     VolumeSlider(L"IDC_SLDEX_MIC", 1960, {44, 40, 162, 60});
     VolumeSlider(L"IDC_SLDEX_VOLUME", 1961, {170, 40, 290, 60});
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kSliderExWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
     ASSERT_EQ(wnd.GetChildControls().size(), 2u);
 
@@ -433,11 +426,11 @@ TEST_F(SliderFactoryTest, TwoSlidersOfOneWindowEachMoveTheirOwnPosition)
     EXPECT_EQ(sliders[1]->GetPos(), 128);
 
     // Each draws from its strips: the mark up to its own thumb.
-    EXPECT_EQ(WindowPixel(*sliders[0], 100, 1), kBackground);
+    EXPECT_EQ(WindowPixel(*sliders[0], 100, 1), kSliderExBackground);
     EXPECT_EQ(WindowPixel(*sliders[1], 20, 1), kMark);
-    EXPECT_EQ(WindowPixel(*sliders[1], 100, 1), kBackground);
+    EXPECT_EQ(WindowPixel(*sliders[1], 100, 1), kSliderExBackground);
     const RECT thumb = sliders[1]->GetThumbRect();
-    EXPECT_EQ(WindowPixel(*sliders[1], thumb.left + 5, 10), kThumbColors[0]);
+    EXPECT_EQ(WindowPixel(*sliders[1], thumb.left + 5, 10), kSliderExThumbColors[0]);
     wnd.DestroyWindow();
 }
 
@@ -449,7 +442,7 @@ TEST_F(SliderFactoryTest, StyleExtendedStyleAndTheWindowsPartsWithoutImagesOfIts
     SLDEXPROPERTIES& plain = skin.AddControl<SLDEXPROPERTIES>(*window, L"IDC_SLDEX_PLAIN", 1971, {40, 10, 160, 30});
     SetSwitch(plain, CtrlVar::IsVisible, true);
     SetSwitch(plain, SldVar::IsUseMark, false);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kSliderExWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
     ASSERT_EQ(wnd.GetChildControls().size(), 2u);
     auto* up = dynamic_cast<CSliderCtrlEx*>(wnd.GetChildControls()[0].window);
@@ -469,7 +462,7 @@ TEST_F(SliderFactoryTest, TheWindowReleasesTheSlidersImages)
     VolumeSlider(L"IDC_SLDEX_MIC", 1980, {44, 40, 162, 60});
     skin.AddControl<SLDEXPROPERTIES>(*window, L"IDC_SLDEX_PARTS", 1981, {40, 10, 160, 30});
     const auto makeAndDestroy = [&] {
-        TestUIWnd wnd(kWindowId);
+        TestUIWnd wnd(kSliderExWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
         ASSERT_EQ(wnd.GetChildControls().size(), 2u);
         wnd.UpdateWindow();

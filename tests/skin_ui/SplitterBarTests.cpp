@@ -2,6 +2,8 @@
 // the pane beside it and then the parent where it may go while it is dragged, tells them
 // where it went, and lets go of the parent when either goes. A pane that is a skinned
 // window keeps its minimum width by the layout rules.
+#include "ControlTestSupport.h"
+#include "TestWindow.h"
 #include "UIWndTestSupport.h"
 
 #include "skin/ui/SkinMessages.h"
@@ -52,20 +54,10 @@ protected:
     }
 };
 
-LPARAM At(int x, int y)
-{
-    return MAKELPARAM(x, y);
-}
-
 RECT ScreenRect(HWND window, RECT rect)
 {
     ::MapWindowPoints(window, nullptr, reinterpret_cast<LPPOINT>(&rect), 2);
     return rect;
-}
-
-WNDPROC ProcedureOf(HWND window)
-{
-    return reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC));
 }
 
 class SplitterBarTest : public ::testing::Test {

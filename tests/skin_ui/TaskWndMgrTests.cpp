@@ -19,15 +19,15 @@ namespace skin_ui_test {
 namespace {
 
 constexpr int kHostId = 3400;
-constexpr SIZE kBackground{300, 200};
-constexpr POINT kResizingPoint{150, 100};
+constexpr SIZE kHostBackground{300, 200};
+constexpr POINT kHostResizingPoint{150, 100};
 constexpr RECT kTaskRect{20, 30, 280, 170};
-constexpr int kRadio = 1400;   // radio buttons 1400 to 1403, one per page key in sync mode
+constexpr int kPageRadio = 1400;   // radio buttons 1400 to 1403, one per page key in sync mode
 
 // A host that keeps the switch notices it receives.
-class HostWnd : public TestUIWnd {
+class TaskHostWnd : public TestUIWnd {
 public:
-    HostWnd() : TestUIWnd(kHostId) {}
+    TaskHostWnd() : TestUIWnd(kHostId) {}
 
     struct Notice {
         UINT message;
@@ -71,12 +71,13 @@ protected:
     void SetUp() override
     {
         UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_HOST", kHostId);
-        skin.SetImage(window, CtrlVar::BackgroundNormal, L"host.bmp", kBackground.cx, kBackground.cy, &Grey);
-        SetPoint(window, UiWndVar::ResizingPoint, kResizingPoint);
+        skin.SetImage(window, CtrlVar::BackgroundNormal, L"host.bmp", kHostBackground.cx, kHostBackground.cy, &Grey);
+        SetPoint(window, UiWndVar::ResizingPoint, kHostResizingPoint);
         for (int i = 0; i < 4; ++i) {
             const std::wstring id = L"IDC_RAD_" + std::to_wstring(i);
             names.push_back(id);
-            skin.AddControl<RADPROPERTIES>(window, names.back().c_str(), kRadio + i, {10 + 60 * i, 180, 60 + 60 * i, 195});
+            skin.AddControl<RADPROPERTIES>(window, names.back().c_str(), kPageRadio + i,
+                                           {10 + 60 * i, 180, 60 + 60 * i, 195});
         }
         skin.AddControl<RADPROPERTIES>(window, L"IDC_RAD_LOOSE", 1499, {250, 180, 290, 195});
         ASSERT_TRUE(host.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
@@ -101,17 +102,17 @@ protected:
     WindowSkin skin;
     TestControlKinds kinds;
     std::vector<std::wstring> names;
-    HostWnd host;
+    TaskHostWnd host;
     PageWnd pages[4];
 };
 
 TEST_F(TaskWndMgrTest, PagesAreMadeOnTheirFirstSwitchAndTheRadioButtonsFollow)
 {
-    auto manager = Manager(7, 0, kRadio);
+    auto manager = Manager(7, 0, kPageRadio);
     for (const PageWnd& page : pages)
         EXPECT_EQ(page.GetSafeHwnd(), nullptr);   // registering makes nothing
 
-    EXPECT_EQ(manager->SwitchTo(kRadio, TRUE), 0);
+    EXPECT_EQ(manager->SwitchTo(kPageRadio, TRUE), 0);
     ASSERT_EQ(host.notices.size(), 2u);
     EXPECT_EQ(host.notices[0].message, static_cast<UINT>(WM_VXL_TASKWNDCHANGING));
     EXPECT_EQ(host.notices[0].manager, 7u);
@@ -125,7 +126,7 @@ TEST_F(TaskWndMgrTest, PagesAreMadeOnTheirFirstSwitchAndTheRadioButtonsFollow)
     EXPECT_EQ(pages[1].GetSafeHwnd(), nullptr);
 
     host.notices.clear();
-    EXPECT_EQ(manager->SwitchTo(kRadio + 3, FALSE), 0);
+    EXPECT_EQ(manager->SwitchTo(kPageRadio + 3, FALSE), 0);
     ASSERT_EQ(host.notices.size(), 2u);
     for (const auto& notice : host.notices) {
         EXPECT_EQ(notice.newEntry->window, &pages[3]);
@@ -137,7 +138,7 @@ TEST_F(TaskWndMgrTest, PagesAreMadeOnTheirFirstSwitchAndTheRadioButtonsFollow)
     EXPECT_FALSE(Shown(0));
     EXPECT_NE(::GetFocus(), pages[3].m_hWnd);   // not asked for
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(Checked(kRadio + i), i == 3) << i;
+        EXPECT_EQ(Checked(kPageRadio + i), i == 3) << i;
     EXPECT_EQ(pages[1].GetSafeHwnd(), nullptr);
     EXPECT_EQ(pages[0].creations + pages[3].creations, 2);
 }
@@ -145,29 +146,29 @@ TEST_F(TaskWndMgrTest, PagesAreMadeOnTheirFirstSwitchAndTheRadioButtonsFollow)
 TEST_F(TaskWndMgrTest, WithoutButtonSyncTheRadioButtonsAreLeftAlone)
 {
     auto manager = Manager(18, 1, 0);   // the settings dialog's pages
-    ::SendMessageW(::GetDlgItem(host, kRadio + 1), BM_SETCHECK, BST_CHECKED, 0);
+    ::SendMessageW(::GetDlgItem(host, kPageRadio + 1), BM_SETCHECK, BST_CHECKED, 0);
     EXPECT_EQ(manager->SwitchTo(0, TRUE), 0);
     EXPECT_EQ(manager->SwitchTo(2, TRUE), 0);
     EXPECT_TRUE(Shown(2));
     EXPECT_FALSE(Shown(0));
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(Checked(kRadio + i), i == 1) << i;
+        EXPECT_EQ(Checked(kPageRadio + i), i == 1) << i;
 }
 
 TEST_F(TaskWndMgrTest, TheShownKeyAndUnknownKeysChangeNothing)
 {
-    auto manager = Manager(7, 0, kRadio);
-    ASSERT_EQ(manager->SwitchTo(kRadio, TRUE), 0);
+    auto manager = Manager(7, 0, kPageRadio);
+    ASSERT_EQ(manager->SwitchTo(kPageRadio, TRUE), 0);
     host.notices.clear();
 
-    EXPECT_EQ(manager->SwitchTo(kRadio, TRUE), 1);
+    EXPECT_EQ(manager->SwitchTo(kPageRadio, TRUE), 1);
     EXPECT_EQ(manager->SwitchTo(42, TRUE), -1);
     ClickRadio(1499);   // a radio button of the host that names no page
     EXPECT_TRUE(host.notices.empty());
     EXPECT_TRUE(Shown(0));
     EXPECT_EQ(pages[0].creations, 1);
 
-    ClickRadio(kRadio + 2);   // the host switches on a click
+    ClickRadio(kPageRadio + 2);   // the host switches on a click
     EXPECT_TRUE(Shown(2));
     EXPECT_FALSE(Shown(0));
     EXPECT_EQ(::GetFocus(), pages[2].m_hWnd);
@@ -195,7 +196,8 @@ TEST_F(TaskWndMgrTest, CreatedPagesFollowTheHostsSizeShownOrHidden)
     auto manager = Manager(7, 1, 0);
     ASSERT_EQ(manager->SwitchTo(0, FALSE), 0);
     ASSERT_EQ(manager->SwitchTo(1, FALSE), 0);
-    host.SetWindowPos(nullptr, 0, 0, kBackground.cx + 60, kBackground.cy + 60, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    host.SetWindowPos(nullptr, 0, 0, kHostBackground.cx + 60, kHostBackground.cy + 60,
+                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Right and bottom edges past the resizing point move with the growth; left and top stay.
     const RECT grown{20, 30, 340, 230};
     EXPECT_EQ(Text(PageRect(0)), Text(grown));   // hidden
@@ -208,20 +210,20 @@ TEST_F(TaskWndMgrTest, CreatedPagesFollowTheHostsSizeShownOrHidden)
 
 TEST_F(TaskWndMgrTest, APageThatCannotBeMadeIsNotSwitchedTo)
 {
-    auto manager = Manager(7, 0, kRadio);
-    ASSERT_EQ(manager->SwitchTo(kRadio, TRUE), 0);
+    auto manager = Manager(7, 0, kPageRadio);
+    ASSERT_EQ(manager->SwitchTo(kPageRadio, TRUE), 0);
     host.notices.clear();
     pages[1].refuse = true;
 
-    EXPECT_EQ(manager->SwitchTo(kRadio + 1, TRUE), -2);
+    EXPECT_EQ(manager->SwitchTo(kPageRadio + 1, TRUE), -2);
     EXPECT_TRUE(host.notices.empty());
     EXPECT_TRUE(Shown(0));
-    EXPECT_TRUE(Checked(kRadio));
-    EXPECT_FALSE(Checked(kRadio + 1));
-    EXPECT_EQ(manager->SwitchTo(kRadio, TRUE), 1);   // still the shown page
+    EXPECT_TRUE(Checked(kPageRadio));
+    EXPECT_FALSE(Checked(kPageRadio + 1));
+    EXPECT_EQ(manager->SwitchTo(kPageRadio, TRUE), 1);   // still the shown page
 
     pages[1].refuse = false;
-    EXPECT_EQ(manager->SwitchTo(kRadio + 1, TRUE), 0);
+    EXPECT_EQ(manager->SwitchTo(kPageRadio + 1, TRUE), 0);
     EXPECT_TRUE(Shown(1));
     EXPECT_EQ(pages[1].creations, 2);
 }
@@ -319,7 +321,8 @@ TEST_F(TaskWndSlide, AManagerThatGoesStopsItsSlide)
     EXPECT_FALSE(Sliding());
     EXPECT_FALSE(::KillTimer(host, kTaskWndTimerId));
     // The host has let go of it too: a resize reaches no manager.
-    host.SetWindowPos(nullptr, 0, 0, kBackground.cx + 20, kBackground.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    host.SetWindowPos(nullptr, 0, 0, kHostBackground.cx + 20, kHostBackground.cy,
+                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(Text(PageRect(1)), Text(RECT{190, 0, 390, 100}));
 }
 

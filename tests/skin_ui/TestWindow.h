@@ -24,4 +24,10 @@ private:
     HWND m_window = nullptr;
 };
 
+// The window's current window procedure.
+inline WNDPROC ProcedureOf(HWND window)
+{
+    return reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC));
+}
+
 } // namespace skin_ui_test

@@ -30,8 +30,8 @@ namespace skin_ui_test {
 namespace {
 
 constexpr UINT kViewId = 70;
-constexpr COLORREF kSelectedBk = RGB(200, 0, 0);
-constexpr COLORREF kHighlightBk = RGB(0, 0, 200);
+constexpr COLORREF kItemSelectedBk = RGB(200, 0, 0);
+constexpr COLORREF kItemHighlightBk = RGB(0, 0, 200);
 constexpr COLORREF kThumbnail = RGB(0, 160, 0);
 const RECT kImagePart{10, 10, 70, 40};   // inside the 80 x 60 image area
 const RECT kLabelPart{0, 45, 80, 60};
@@ -111,8 +111,8 @@ protected:
     // 100 x 100 cells with 80 x 60 image areas in a view 330 wide: 3 columns, margins of 5.
     void Make(DWORD style = 0, int height = 250)
     {
-        ASSERT_TRUE(view.SetThumbnailImages(MakeBitmap(80, 60, &Tag), Solid(kHighlightBk, 90, 70),
-                                            Solid(kSelectedBk, 80, 60), nullptr));
+        ASSERT_TRUE(view.SetThumbnailImages(MakeBitmap(80, 60, &Tag), Solid(kItemHighlightBk, 90, 70),
+                                            Solid(kItemSelectedBk, 80, 60), nullptr));
         ASSERT_TRUE(view.SetItemSize(100, 100));
         view.SetItemPartRects(&kImagePart, &kLabelPart, &kImagePart, &kLabelPart);
         ASSERT_TRUE(view.Create(WS_CHILD | WS_VISIBLE | style, {0, 0, 330, height}, &parent, kViewId));
@@ -187,9 +187,10 @@ TEST_F(ThumbnailTest, ItemsAreLaidOutInTheGridAndDrawnFromTheirBackgrounds)
     Canvas canvas(330, 250);
     view.DrawView(canvas.Cdc());
     EXPECT_EQ(canvas.At(15 + 3, 20 + 4), Tag(3, 4)) << "item 0: the normal background";
-    EXPECT_EQ(canvas.At(125 + 2, 20 + 2), kSelectedBk) << "item 1: the selected background";
+    EXPECT_EQ(canvas.At(125 + 2, 20 + 2), kItemSelectedBk) << "item 1: the selected background";
     EXPECT_EQ(canvas.At(125 + 40, 20 + 25), kThumbnail) << "item 1's thumbnail in its image rectangle";
-    EXPECT_EQ(canvas.At(235 - 5 + 1, 20 - 5 + 1), kHighlightBk) << "item 2: the hover background, centred in the cell";
+    EXPECT_EQ(canvas.At(235 - 5 + 1, 20 - 5 + 1), kItemHighlightBk)
+        << "item 2: the hover background, centred in the cell";
     EXPECT_EQ(canvas.At(2, 2), RGB(255, 255, 255)) << "the background colour between cells";
 
     // The parent may draw items itself.

@@ -18,14 +18,14 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr int kWindowId = 3900;
+constexpr int kTreeWindowId = 3900;
 
 class TreeFactoryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         RegisterSkinControlKinds();
-        window = &skin.AddWindow(L"IDW_TREES", kWindowId);
+        window = &skin.AddWindow(L"IDW_TREES", kTreeWindowId);
         skin.SetImage(*window, CtrlVar::BackgroundNormal, L"bk.bmp", 300, 200, &Tag);
     }
 
@@ -49,7 +49,7 @@ TEST_F(TreeFactoryTest, TreeAndScrollBarAreMadeFromTheirRecords)
     SetSwitch(bar, SbVar::IsVertical, true);
     SetText(bar, SbVar::VerticalScrollbarStyleID, L"IDR_VER_SB_1");
 
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kTreeWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 0));
     const std::vector<ChildControlRecord>& children = wnd.GetChildControls();
     ASSERT_EQ(children.size(), 2u);
@@ -77,7 +77,7 @@ TEST_F(TreeFactoryTest, TheTreesBackgroundPartsAreReleasedOnceWithTheWindow)
     int before = 0;
     for (int round = 0; round < 2; ++round) {
         before = LiveGdiObjects();
-        TestUIWnd wnd(kWindowId);
+        TestUIWnd wnd(kTreeWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 0));
         auto* const tree = dynamic_cast<CSkinTreeCtrl*>(wnd.GetChildControls().at(0).window);
         ASSERT_NE(tree, nullptr);

@@ -31,7 +31,7 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr UINT kListId = 1111;
+constexpr UINT kTreeListId = 1111;
 constexpr int kBarWidth = 21;
 
 // A list as a derived class makes it: it may draw rows itself and refuse expansions, and
@@ -80,7 +80,7 @@ protected:
     void Make(CTreeListCtrl& made, int headerHeight = 20, BOOL ownBar = TRUE,
               DWORD style = WS_VISIBLE | TVS_FULLROWSELECT)
     {
-        ASSERT_TRUE(made.Create(style, RECT{10, 10, 210, 160}, &parent, kListId, headerHeight, ownBar, kBarWidth));
+        ASSERT_TRUE(made.Create(style, RECT{10, 10, 210, 160}, &parent, kTreeListId, headerHeight, ownBar, kBarWidth));
     }
     void Columns(CTreeListCtrl& made, int count)
     {
@@ -177,7 +177,7 @@ TEST_F(TreeListTest, ClickingAColumnReportsItemMinusOneToTheParent)
         ASSERT_EQ(parent.columnClicks.size(), 1u);
         const NMLISTVIEW& click = parent.columnClicks[0];
         EXPECT_EQ(click.hdr.hwndFrom, clicked.GetSafeHwnd());
-        EXPECT_EQ(click.hdr.idFrom, kListId);
+        EXPECT_EQ(click.hdr.idFrom, kTreeListId);
         EXPECT_EQ(click.iItem, -1);
         EXPECT_EQ(click.iSubItem, 1);
         EXPECT_EQ(click.uNewState | click.uOldState | click.uChanged, 0u);

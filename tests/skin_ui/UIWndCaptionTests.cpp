@@ -11,7 +11,7 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr int kWindowId = 3100;
+constexpr int kCaptionWindowId = 3100;
 constexpr int kCloseId = 1101;
 constexpr int kMinimizeId = 1102;
 constexpr int kMaximizeId = 1103;
@@ -20,7 +20,7 @@ class UIWndCaption : public ::testing::Test {
 protected:
     UIWNDPROPERTIES& Window(bool withMaximizeBox = true)
     {
-        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_CAPTION", kWindowId);
+        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_CAPTION", kCaptionWindowId);
         skin.SetImage(window, CtrlVar::BackgroundNormal, L"bk.bmp", 200, 120, &Grey);
         BTNPROPERTIES& close = skin.AddControl<BTNPROPERTIES>(window, L"IDC_BTN_CLOSE", kCloseId, {170, 2, 190, 18});
         SetEnum(close, BtnVar::ButtonType, ValueKind::ButtonType, 2);
@@ -47,7 +47,7 @@ protected:
 // A window that deletes itself once its window is gone, as non-modal windows do.
 class OwnedByItself : public TestUIWnd {
 public:
-    OwnedByItself(bool* deleted) : TestUIWnd(kWindowId), m_deleted(deleted) {}
+    OwnedByItself(bool* deleted) : TestUIWnd(kCaptionWindowId), m_deleted(deleted) {}
     ~OwnedByItself() override { *m_deleted = true; }
 
 protected:
@@ -73,7 +73,7 @@ TEST_F(UIWndCaption, CloseBoxOfANonModalWindowClosesIt)
 TEST_F(UIWndCaption, CloseBoxOfAModalWindowEndsTheDialogWithItsId)
 {
     Window();
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCaptionWindowId);
     wnd.initDialogAction = [](TestUIWnd& self) {
         self.PostMessage(WM_COMMAND, MAKEWPARAM(kCloseId, BN_CLICKED),
                          reinterpret_cast<LPARAM>(::GetDlgItem(self, kCloseId)));
@@ -90,7 +90,7 @@ TEST_F(UIWndCaption, CloseBoxOfAModalWindowEndsTheDialogWithItsId)
 TEST_F(UIWndCaption, MinimizeBoxMinimizes)
 {
     Window();
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCaptionWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     Click(wnd, kMinimizeId);
     EXPECT_TRUE(wnd.IsIconic());
@@ -99,7 +99,7 @@ TEST_F(UIWndCaption, MinimizeBoxMinimizes)
 TEST_F(UIWndCaption, MaximizeBoxTogglesAndFollowsTheWindowState)
 {
     Window();
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCaptionWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     const HWND box = ::GetDlgItem(wnd, kMaximizeId);
 
@@ -151,7 +151,7 @@ TEST_F(UIWndCaption, AMaximizedWindowIsNotDragged)
 {
     UIWNDPROPERTIES& window = Window();
     SetNumber(window, UiWndVar::TitleBarHeight, -1);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCaptionWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     wnd.SendMessage(WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 60));
@@ -163,7 +163,7 @@ TEST_F(UIWndCaption, DoubleClickOnTheBandMaximizesOnlyWithAMaximizeBox)
     for (const bool withBox : {false, true}) {
         WindowSkin local;
         TestControlKinds localKinds;
-        UIWNDPROPERTIES& window = local.AddWindow(L"IDW_CAPTION", kWindowId);
+        UIWNDPROPERTIES& window = local.AddWindow(L"IDW_CAPTION", kCaptionWindowId);
         local.SetImage(window, CtrlVar::BackgroundNormal, L"bk.bmp", 200, 120, &Grey);
         SetNumber(window, UiWndVar::TitleBarHeight, 20);
         if (withBox) {
@@ -171,7 +171,7 @@ TEST_F(UIWndCaption, DoubleClickOnTheBandMaximizesOnlyWithAMaximizeBox)
                 local.AddControl<CHKPROPERTIES>(window, L"IDC_CHK_MAX", kMaximizeId, {150, 2, 170, 18});
             SetEnum(maximize, ChkVar::CheckBoxType, ValueKind::CheckBoxType, 1);
         }
-        TestUIWnd wnd(kWindowId);
+        TestUIWnd wnd(kCaptionWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
         wnd.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 10));
         EXPECT_EQ(wnd.IsZoomed() != FALSE, withBox);
@@ -189,7 +189,7 @@ TEST_F(UIWndCaption, DoubleClickOnTheBandMaximizesOnlyWithAMaximizeBox)
 TEST_F(UIWndCaption, MenuItemsWithoutAHandlerAreDisabled)
 {
     Window();
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCaptionWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
 
     const HMENU popup = ::CreatePopupMenu();

@@ -20,14 +20,14 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr int kWindowId = 3000;
+constexpr int kCreatedWindowId = 3000;
 constexpr COLORREF kGrey = RGB(90, 90, 90);
 
 class UIWndCreate : public ::testing::Test {
 protected:
     UIWNDPROPERTIES& Window(int w = 120, int h = 80)
     {
-        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_TEST", kWindowId);
+        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_TEST", kCreatedWindowId);
         skin.SetImage(window, CtrlVar::BackgroundNormal, L"bk.bmp", w, h, &Grey);
         return window;
     }
@@ -39,7 +39,7 @@ protected:
 TEST_F(UIWndCreate, TakesItsBackgroundsSize)
 {
     Window(120, 80);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     EXPECT_EQ(wnd.GetLastCreateError(), 0);
     CRect rect;
@@ -58,7 +58,7 @@ TEST_F(UIWndCreate, CreationTakesNoActivation)
     // Other programs sharing the display may take the activation meanwhile; what counts
     // is that the new window never has it.
     for (const DWORD style : {static_cast<DWORD>(WS_POPUP), static_cast<DWORD>(WS_POPUP | WS_VISIBLE)}) {
-        TestUIWnd wnd(kWindowId);
+        TestUIWnd wnd(kCreatedWindowId);
         ASSERT_TRUE(wnd.Create(0, style, nullptr, 1, 1));
         EXPECT_NE(::GetActiveWindow(), wnd.GetSafeHwnd()) << std::hex << style;
         EXPECT_NE(::GetForegroundWindow(), wnd.GetSafeHwnd()) << std::hex << style;
@@ -69,7 +69,7 @@ TEST_F(UIWndCreate, BackgroundHideComesBeforeBackgroundNormal)
 {
     UIWNDPROPERTIES& window = Window(120, 80);
     skin.SetImage(window, UiWndVar::BackgroundHide, L"hide.bmp", 60, 50, &Grey);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     CRect rect;
     wnd.GetWindowRect(&rect);
@@ -79,7 +79,7 @@ TEST_F(UIWndCreate, BackgroundHideComesBeforeBackgroundNormal)
 TEST_F(UIWndCreate, VisibleStyleShowsTheWindowOnceMade)
 {
     Window();
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     EXPECT_TRUE(wnd.IsWindowVisible());
 }
@@ -87,13 +87,13 @@ TEST_F(UIWndCreate, VisibleStyleShowsTheWindowOnceMade)
 TEST_F(UIWndCreate, CaptionAndIconComeFromTheResourceId)
 {
     Window();
-    TestUIWnd named(kWindowId);
+    TestUIWnd named(kCreatedWindowId);
     ASSERT_TRUE(named.Create(IDS_TEST_CAPTION, WS_POPUP, nullptr, 1, 1));
     CString caption;
     named.GetWindowText(caption);
     EXPECT_STREQ(caption, L"Skinned test window");
 
-    TestUIWnd unnamed(kWindowId);
+    TestUIWnd unnamed(kCreatedWindowId);
     ASSERT_TRUE(unnamed.Create(IDS_TEST_ABSENT, WS_POPUP, nullptr, 1, 1));
     unnamed.GetWindowText(caption);
     EXPECT_STREQ(caption, L"");
@@ -151,7 +151,7 @@ TEST_F(UIWndCreate, ChildrenAreMadeInRecordOrderWithTheirIds)
     skin.AddControl<CHKPROPERTIES>(window, L"IDC_CHK_NOID", -1, {160, 10, 190, 30});
 
     const ControlKind slider = ReplaceControlKind({L"SLIDER", DesignRectFrom::CreatedWindow, nullptr, nullptr});
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     const BOOL created = wnd.Create(0, WS_POPUP, nullptr, 1, 1);
     ReplaceControlKind(slider);
     ASSERT_TRUE(created);
@@ -186,7 +186,7 @@ TEST_F(UIWndCreate, GetRectCtrlFindsPlaceholdersById)
     skin.AddControl<BTNPROPERTIES>(window, L"IDC_BTN_OK", 1001, {10, 10, 60, 30});
     skin.AddControl<RECTPROPERTIES>(window, L"IDC_RECT_LIST", 1014, {20, 40, 180, 140});
     skin.AddControl<RECTPROPERTIES>(window, L"IDC_RECT_SIDE", 1015, {0, 0, 10, 10});
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
 
     CRectCtrl* hit = wnd.GetRectCtrl(1014);
@@ -213,14 +213,14 @@ TEST_F(UIWndCreate, AFailingControlFailsTheWindowWithError110AndLeaksNothing)
     skin.AddControl<EDTPROPERTIES>(window, L"IDC_EDT_BAD", 1002, {10, 40, 150, 60});
     skin.AddControl<EDTPROPERTIES>(window, L"IDC_EDT_LATER", 1003, {10, 70, 150, 90});
     {
-        TestUIWnd warmUp(kWindowId);   // the window class and the system's own caches
+        TestUIWnd warmUp(kCreatedWindowId);   // the window class and the system's own caches
         ASSERT_TRUE(warmUp.Create(0, WS_POPUP, nullptr, 1, 1));
     }
     TestControlKinds::Log().Clear();
     TestControlKinds::FailOn(L"IDC_EDT_BAD");
 
     const int gdiBefore = LiveGdiObjects();
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     EXPECT_FALSE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     EXPECT_EQ(wnd.GetLastCreateError(), 110);
     EXPECT_EQ(wnd.GetSafeHwnd(), nullptr);
@@ -238,7 +238,7 @@ TEST_F(UIWndCreate, AControlThatRaisesFailsTheWindowLikeOneThatFails)
     skin.AddControl<BTNPROPERTIES>(window, L"IDC_BTN_OK", 1001, {10, 10, 60, 30});
     skin.AddControl<EDTPROPERTIES>(window, L"IDC_EDT_BAD", 1002, {10, 40, 150, 60});
     TestControlKinds::ThrowOn(L"IDC_EDT_BAD");
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     EXPECT_FALSE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     EXPECT_EQ(wnd.GetLastCreateError(), 110);
     EXPECT_EQ(TestControlKinds::Log().released.size(), 1u);
@@ -251,7 +251,7 @@ TEST_F(UIWndCreate, AMadeAndDestroyedWindowLeavesNoGdiObjectsBehind)
     SetSwitch(window, UiWndVar::IsUseMaskColor, true);
     SetSwitch(window, UiWndVar::IsResizing, true);
     skin.AddControl<BTNPROPERTIES>(window, L"IDC_BTN_OK", 1001, {10, 10, 60, 30});
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     const auto cycle = [&] {
         ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
         wnd.SetWindowPos(nullptr, 0, 0, 260, 190, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -274,7 +274,7 @@ TEST_F(UIWndCreate, AWindowStillUpWhenItsObjectGoesReleasesItsControls)
     skin.AddControl<RECTPROPERTIES>(window, L"IDC_RECT_AREA", 1004, {20, 100, 180, 140});
     HWND hwnd = nullptr;
     {
-        TestUIWnd wnd(kWindowId);
+        TestUIWnd wnd(kCreatedWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
         hwnd = wnd.GetSafeHwnd();
     }
@@ -293,7 +293,7 @@ TEST_F(UIWndCreate, DynamicCreationAndTheRecordsOwnValues)
     UIWNDPROPERTIES& window = Window();
     SetRect(window, UiWndVar::ClientArea, {5, 25, 115, 75});
     SetText(window, UiWndVar::Tag, L"page");
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     RECT area{};
     EXPECT_EQ(wnd.GetOrigRect(&area), 0);
@@ -306,7 +306,7 @@ TEST_F(UIWndCreate, ImagesAreScaledWhenTheSkinWasDrawnForAnotherDpi)
 {
     Window(60, 40);
     skin.SetDesignDpi(48, 48);   // the screen answers 96
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     CRect rect;
     wnd.GetWindowRect(&rect);
@@ -320,7 +320,7 @@ TEST_F(UIWndCreate, DestroyReleasesEachControlOnceAndRecreateGivesTheSameChildre
     skin.AddControl<CMBPROPERTIES>(window, L"IDC_CMB_LIST", 1003, {10, 70, 150, 92});
     skin.AddControl<RECTPROPERTIES>(window, L"IDC_RECT_AREA", 1004, {20, 100, 180, 140});
 
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     struct Snapshot {
         std::wstring type;
@@ -358,7 +358,7 @@ TEST_F(UIWndCreate, DestroyReleasesEachControlOnceAndRecreateGivesTheSameChildre
 TEST_F(UIWndCreate, StringIdPropertyLivesWithTheWindow)
 {
     Window();
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     const HWND hwnd = wnd.GetSafeHwnd();
     const auto text = static_cast<LPCWSTR>(::GetPropW(hwnd, kStringIdProperty));
@@ -378,7 +378,7 @@ TEST_F(UIWndCreate, RecordSwitchesAddStyleBits)
     SetSwitch(window, CtrlVar::IsClipChildren, true);
     SetSwitch(window, UiWndVar::IsTopmost, true);
     SetSwitch(window, UiWndVar::IsToolWindow, true);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     EXPECT_TRUE(wnd.GetStyle() & WS_CLIPCHILDREN);
     EXPECT_TRUE(wnd.GetExStyle() & WS_EX_TOPMOST);
@@ -389,7 +389,7 @@ TEST_F(UIWndCreate, RecordSwitchesAddStyleBits)
 TEST_F(UIWndCreate, DefaultButtonIdAndDialogAnswers)
 {
     Window();
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     EXPECT_EQ(static_cast<DWORD>(wnd.SendMessage(DM_GETDEFID)), 0x534B0001u);
     EXPECT_EQ(wnd.SendMessage(DM_SETDEFID, 1005), 1);
@@ -404,7 +404,7 @@ TEST_F(UIWndCreate, ResizePointAnswers)
 {
     UIWNDPROPERTIES& window = Window(200, 150);
     SetPoint(window, UiWndVar::ResizingPoint, {50, 60});
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     EXPECT_EQ(wnd.SendMessage(WM_VXL_GETRESIZEPOINT, kResizePointX), 50);
     EXPECT_EQ(wnd.SendMessage(WM_VXL_GETRESIZEPOINT, kResizePointY), 60);
@@ -431,7 +431,7 @@ TEST_F(UIWndCreate, ReloadSkinRebuildsTheBackgroundButNotTheChildren)
 {
     UIWNDPROPERTIES& window = Window(120, 80);
     skin.AddControl<BTNPROPERTIES>(window, L"IDC_BTN_OK", 1001, {10, 10, 60, 30});
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kCreatedWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     ASSERT_EQ(wnd.GetChildControls().size(), 1u);
 
@@ -470,7 +470,7 @@ TEST_F(UIWndCreate, ASelfDeletingWindowSurvivesItsNcDestroy)
     UIWNDPROPERTIES& window = Window();
     skin.AddControl<BTNPROPERTIES>(window, L"IDC_BTN_OK", 1001, {10, 10, 60, 30});
     bool deleted = false;
-    auto* wnd = new SelfDeletingWnd(kWindowId, &deleted);
+    auto* wnd = new SelfDeletingWnd(kCreatedWindowId, &deleted);
     ASSERT_TRUE(wnd->Create(0, WS_POPUP, nullptr, 1, 1));
     const HWND hwnd = wnd->GetSafeHwnd();
     ::DestroyWindow(hwnd);
@@ -481,7 +481,7 @@ TEST_F(UIWndCreate, ASelfDeletingWindowSurvivesItsNcDestroy)
     // The same when the creation fails: the failed window deletes itself too.
     TestControlKinds::FailOn(L"IDC_BTN_OK");
     deleted = false;
-    auto* failing = new SelfDeletingWnd(kWindowId, &deleted);
+    auto* failing = new SelfDeletingWnd(kCreatedWindowId, &deleted);
     EXPECT_FALSE(failing->Create(0, WS_POPUP, nullptr, 1, 1));
     EXPECT_TRUE(deleted);
 }
@@ -489,9 +489,9 @@ TEST_F(UIWndCreate, ASelfDeletingWindowSurvivesItsNcDestroy)
 TEST_F(UIWndCreate, ShowingAChildWindowTellsItsParent)
 {
     Window(200, 150);
-    TestUIWnd parent(kWindowId);
+    TestUIWnd parent(kCreatedWindowId);
     ASSERT_TRUE(parent.Create(0, WS_POPUP, nullptr, 1, 1));
-    TestUIWnd child(kWindowId);
+    TestUIWnd child(kCreatedWindowId);
     ASSERT_TRUE(child.Create(0, WS_CHILD, &parent, 1, 1));
     child.ShowWindow(SW_SHOWNA);
     child.ShowWindow(SW_HIDE);

@@ -20,16 +20,16 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr int kWindowId = 3300;
-constexpr SIZE kBackground{200, 150};
+constexpr int kLayoutWindowId = 3300;
+constexpr SIZE kLayoutBackground{200, 150};
 constexpr POINT kPoint{100, 75};
 
 class UIWndLayout : public ::testing::Test {
 protected:
     UIWNDPROPERTIES& Window()
     {
-        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_LAYOUT", kWindowId);
-        skin.SetImage(window, CtrlVar::BackgroundNormal, L"bk.bmp", kBackground.cx, kBackground.cy, &Grey);
+        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_LAYOUT", kLayoutWindowId);
+        skin.SetImage(window, CtrlVar::BackgroundNormal, L"bk.bmp", kLayoutBackground.cx, kLayoutBackground.cy, &Grey);
         SetPoint(window, UiWndVar::ResizingPoint, kPoint);
         return window;
     }
@@ -45,7 +45,7 @@ protected:
 
     static RECT Expected(RECT design, int cx, int cy, int rawCx, int rawCy, int hor, int ver)
     {
-        return LayoutRect(design, DesignFrame{kBackground, kPoint}, cx, cy, rawCx, rawCy, hor, ver);
+        return LayoutRect(design, DesignFrame{kLayoutBackground, kPoint}, cx, cy, rawCx, rawCy, hor, ver);
     }
 
     WindowSkin skin;
@@ -74,7 +74,7 @@ TEST_F(UIWndLayout, ChildrenFollowTheLayoutTableOnALiveResize)
     UIWNDPROPERTIES& window = Window();
     for (const ChildCase& c : kChildren)
         Control<BTNPROPERTIES>(window, c.id, c.number, c.design, c.hor, c.ver);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kLayoutWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     // A child free on both axes is not touched at all: where the program put it, it stays.
     constexpr RECT kMovedFree{5, 120, 45, 140};
@@ -109,7 +109,7 @@ TEST_F(UIWndLayout, AComboBoxKeepsItsHeightAndItsEditSelection)
 {
     UIWNDPROPERTIES& window = Window();
     Control<CMBPROPERTIES>(window, L"IDC_CMB_LIST", 1311, {20, 60, 180, 84}, kLayoutDefault, kLayoutFar);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kLayoutWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     const HWND combo = ::GetDlgItem(wnd, 1311);
     ::SetWindowTextW(combo, L"hello world");
@@ -132,7 +132,7 @@ TEST_F(UIWndLayout, SpinAndIpAddressOnlyMove)
     Control<SPNPROPERTIES>(window, L"IDC_SPN_A", 1321, {80, 60, 120, 90}, kLayoutDefault, kLayoutDefault);
     Control<IPAPROPERTIES>(window, L"IDC_IPA_B", 1322, {60, 100, 160, 120}, kLayoutCenter, kLayoutFar);
     Control<EDTPROPERTIES>(window, L"IDC_EDT_C", 1323, {80, 60, 120, 90}, kLayoutDefault, kLayoutDefault);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kLayoutWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     wnd.SetWindowPos(nullptr, 0, 0, 300, 250, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
@@ -146,7 +146,7 @@ TEST_F(UIWndLayout, AChildTheWindowVetoesStaysWhereItIs)
     UIWNDPROPERTIES& window = Window();
     Control<BTNPROPERTIES>(window, L"IDC_BTN_KEEP", 1331, {150, 100, 190, 140}, kLayoutDefault, kLayoutDefault);
     Control<BTNPROPERTIES>(window, L"IDC_BTN_GO", 1332, {150, 10, 190, 30}, kLayoutFar, kLayoutNear);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kLayoutWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     wnd.vetoChild = ::GetDlgItem(wnd, 1331);
     wnd.SetWindowPos(nullptr, 0, 0, 260, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -158,7 +158,7 @@ TEST_F(UIWndLayout, PlaceholdersMoveWithTheLayout)
 {
     UIWNDPROPERTIES& window = Window();
     Control<RECTPROPERTIES>(window, L"IDC_RECT_LIST", 1341, {20, 40, 180, 140}, kLayoutDefault, kLayoutDefault);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kLayoutWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     wnd.SetWindowPos(nullptr, 0, 0, 250, 190, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT rect;
@@ -170,7 +170,7 @@ TEST_F(UIWndLayout, PlaceholdersMoveWithTheLayout)
 TEST_F(UIWndLayout, TheWindowStaysWithinItsBackgroundAndTheWorkArea)
 {
     Window();
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kLayoutWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     RECT work;
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -179,8 +179,8 @@ TEST_F(UIWndLayout, TheWindowStaysWithinItsBackgroundAndTheWorkArea)
         int expectedCx, expectedCy;
     };
     const Case cases[] = {
-        {50, 40, kBackground.cx, kBackground.cy},
-        {260, 20, 260, kBackground.cy},
+        {50, 40, kLayoutBackground.cx, kLayoutBackground.cy},
+        {260, 20, 260, kLayoutBackground.cy},
         {20000, 300, work.right - work.left, 300},
         {300, 20000, 300, work.bottom - work.top},
     };
@@ -198,7 +198,7 @@ TEST_F(UIWndLayout, BorderDragResizesAndStopsAtTheMinimum)
     UIWNDPROPERTIES& window = Window();
     SetSwitch(window, UiWndVar::IsResizing, true);
     SetSwitch(window, UiWndVar::IsResizingBorder, true);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kLayoutWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     wnd.SetWindowPos(nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
@@ -245,7 +245,7 @@ TEST_F(UIWndLayout, LosingTheCaptureEndsTheDrag)
     UIWNDPROPERTIES& window = Window();
     SetSwitch(window, UiWndVar::IsResizing, true);
     SetSwitch(window, UiWndVar::IsResizingBorder, true);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kLayoutWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     TestWindow other(10, 10);
     wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(198, 70));
@@ -263,7 +263,7 @@ TEST_F(UIWndLayout, AMaximizedWindowHasNoResizeBorders)
 {
     UIWNDPROPERTIES& window = Window();
     SetSwitch(window, UiWndVar::IsResizing, true);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kLayoutWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     EXPECT_EQ(wnd.HitTestBorder(1, 70), HTLEFT);
     EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_SIZEWE));
@@ -275,7 +275,7 @@ TEST_F(UIWndLayout, AMaximizedWindowHasNoResizeBorders)
 TEST_F(UIWndLayout, SplitterAnswersKeepTheMinimumWidth)
 {
     Window();
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kLayoutWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     wnd.SetWindowPos(nullptr, 100, 100, 260, 150, SWP_NOZORDER | SWP_NOACTIVATE);
 
@@ -332,7 +332,7 @@ TEST_F(UIWndLayout, HostedPagesSwitchOnRadioClicksAndMoveOnResize)
     UIWNDPROPERTIES& window = Window();
     skin.AddControl<RADPROPERTIES>(window, L"IDC_RAD_PAGE2", 1352, {10, 130, 60, 145});
     skin.AddControl<BTNPROPERTIES>(window, L"IDC_BTN_OTHER", 1353, {70, 130, 120, 145});
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kLayoutWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     RecordingManager pages;
     RecordingManager whole;

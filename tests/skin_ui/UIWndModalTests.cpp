@@ -11,11 +11,11 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr int kWindowId = 3200;
-constexpr int kEditId = 1201;
+constexpr int kModalWindowId = 3200;
+constexpr int kModalEditId = 1201;
 
 // A plain top-level window to own the dialogs.
-class OwnerWnd : public CWnd {
+class ModalOwnerWnd : public CWnd {
 public:
     bool Make()
     {
@@ -27,7 +27,7 @@ class UIWndModal : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_DIALOG", kWindowId);
+        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_DIALOG", kModalWindowId);
         skin.SetImage(window, CtrlVar::BackgroundNormal, L"bk.bmp", 220, 140, &Grey);
         ASSERT_TRUE(owner.Make());
     }
@@ -41,7 +41,7 @@ protected:
 
     WindowSkin skin;
     TestControlKinds kinds;
-    OwnerWnd owner;
+    ModalOwnerWnd owner;
 };
 
 TEST_F(UIWndModal, ReturnsTheEndDialogValueWithItsOwnerDisabledMeanwhile)
@@ -50,7 +50,7 @@ TEST_F(UIWndModal, ReturnsTheEndDialogValueWithItsOwnerDisabledMeanwhile)
     ::SetActiveWindow(owner);
     ASSERT_EQ(::GetActiveWindow(), owner.GetSafeHwnd());
 
-    TestUIWnd dialog(kWindowId, &owner);
+    TestUIWnd dialog(kModalWindowId, &owner);
     BOOL ownerEnabledDuringRun = TRUE;
     HWND activeDuringRun = nullptr;
     HWND dialogWindow = nullptr;
@@ -78,7 +78,7 @@ TEST_F(UIWndModal, ReturnsTheEndDialogValueWithItsOwnerDisabledMeanwhile)
 
 TEST_F(UIWndModal, SendsExactlyOneInitDialogEvenWhenItMovesTheWindow)
 {
-    TestUIWnd dialog(kWindowId, &owner);
+    TestUIWnd dialog(kModalWindowId, &owner);
     dialog.initDialogAction = [](TestUIWnd& self) {
         self.SetWindowPos(nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         self.SetWindowPos(nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -94,7 +94,7 @@ TEST_F(UIWndModal, SendsExactlyOneInitDialogEvenWhenItMovesTheWindow)
 
 TEST_F(UIWndModal, ADialogEndedByItsInitDialogDoesNotRun)
 {
-    TestUIWnd dialog(kWindowId, &owner);
+    TestUIWnd dialog(kModalWindowId, &owner);
     dialog.initDialogAction = [](TestUIWnd& self) {
         self.EndDialog(9);
         self.PostEndDialog(77);   // would end a loop that had started anyway
@@ -106,7 +106,7 @@ TEST_F(UIWndModal, ADialogEndedByItsInitDialogDoesNotRun)
 
 TEST_F(UIWndModal, ANonModalWindowGetsNoInitDialog)
 {
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kModalWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     wnd.SetWindowPos(nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(wnd.SendMessage(WM_INITDIALOG), 0);
@@ -123,7 +123,7 @@ TEST_F(UIWndModal, FailedCreationReturnsMinusOneAndGivesTheOwnerBack)
 
 TEST_F(UIWndModal, EscapeCancels)
 {
-    TestUIWnd dialog(kWindowId, &owner);
+    TestUIWnd dialog(kModalWindowId, &owner);
     dialog.initDialogAction = [](TestUIWnd& self) { PostKey(self, VK_ESCAPE); };
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.commands, (std::vector<int>{IDCANCEL}));
@@ -138,7 +138,7 @@ TEST_F(UIWndModal, EnterSendsTheDefaultButtonsCommand)
     };
     const Case cases[] = {{0, IDOK}, {1005, 1005}};
     for (const Case& c : cases) {
-        TestUIWnd dialog(kWindowId, &owner);
+        TestUIWnd dialog(kModalWindowId, &owner);
         dialog.initDialogAction = [&](TestUIWnd& self) {
             if (c.defaultId)
                 self.SendMessage(DM_SETDEFID, static_cast<WPARAM>(c.defaultId));
@@ -152,7 +152,7 @@ TEST_F(UIWndModal, EnterSendsTheDefaultButtonsCommand)
 
 TEST_F(UIWndModal, SystemCloseEndsTheDialogAsCancel)
 {
-    TestUIWnd dialog(kWindowId, &owner);
+    TestUIWnd dialog(kModalWindowId, &owner);
     dialog.initDialogAction = [](TestUIWnd& self) { self.PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0); };
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(owner.IsWindowEnabled());
@@ -161,7 +161,7 @@ TEST_F(UIWndModal, SystemCloseEndsTheDialogAsCancel)
 TEST_F(UIWndModal, EscapeInAMultiLineEditStillCancelsUnlessCancelIsDisabled)
 {
     UIWNDPROPERTIES& window = *g_skinStore.FindWindowProperties(L"IDW_DIALOG");
-    skin.AddControl<EDTPROPERTIES>(window, L"IDC_EDT_TEXT", kEditId, {10, 10, 200, 100});
+    skin.AddControl<EDTPROPERTIES>(window, L"IDC_EDT_TEXT", kModalEditId, {10, 10, 200, 100});
 
     // Once the dialog is up its edit is made multi-line and focused, a Cancel button is
     // added as asked, and Escape is offered to the dialog as its loop would.
@@ -178,11 +178,11 @@ TEST_F(UIWndModal, EscapeInAMultiLineEditStillCancelsUnlessCancelIsDisabled)
         {"a disabled Cancel button", true, false, false},
     };
     for (const Case& c : cases) {
-        TestUIWnd dialog(kWindowId, &owner);
+        TestUIWnd dialog(kModalWindowId, &owner);
         BOOL taken = FALSE;
         std::vector<int> sentByRule;
         dialog.initDialogAction = [&](TestUIWnd& dialogSelf) { dialogSelf.PostAction([&](TestUIWnd& self) {
-            const HWND edit = ::GetDlgItem(self, kEditId);
+            const HWND edit = ::GetDlgItem(self, kModalEditId);
             ::SetWindowLongW(edit, GWL_STYLE, ::GetWindowLongW(edit, GWL_STYLE) | ES_MULTILINE);
             if (c.cancelButton) {
                 const HWND cancel = ::CreateWindowExW(0, L"BUTTON", L"Cancel", WS_CHILD | WS_VISIBLE, 10, 110, 60,
@@ -213,7 +213,7 @@ TEST_F(UIWndModal, EscapeInAMultiLineEditStillCancelsUnlessCancelIsDisabled)
 
 TEST_F(UIWndModal, EscapeInANonModalWindowIsPassedOn)
 {
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kModalWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     MSG msg{};
     msg.hwnd = wnd;
@@ -229,7 +229,7 @@ TEST_F(UIWndModal, EscapeInANonModalWindowIsPassedOn)
 
 TEST_F(UIWndModal, EndDialogOutsideTheLoopLeavesTheLoopAlone)
 {
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kModalWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     wnd.EndDialog(5);   // no modal run: nothing to end, and the window stays
     EXPECT_TRUE(::IsWindow(wnd));

@@ -14,14 +14,13 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr int kWindowId = 3400;
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
+constexpr int kPaintWindowId = 3400;
 
 class UIWndPaint : public ::testing::Test {
 protected:
     UIWNDPROPERTIES& Window(int w, int h, const ColorRule& rule)
     {
-        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_PAINT", kWindowId);
+        UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_PAINT", kPaintWindowId);
         skin.SetImage(window, CtrlVar::BackgroundNormal, L"bk.bmp", w, h, rule);
         return window;
     }
@@ -35,7 +34,7 @@ TEST_F(UIWndPaint, AResizingWindowStretchesItsBackgroundAroundTheResizingPoint)
     UIWNDPROPERTIES& window = Window(40, 30, &Tag);
     SetSwitch(window, UiWndVar::IsResizing, true);
     SetPoint(window, UiWndVar::ResizingPoint, {20, 15});
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kPaintWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     wnd.SetWindowPos(nullptr, 0, 0, 100, 70, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
@@ -64,7 +63,7 @@ TEST_F(UIWndPaint, AResizingWindowStretchesItsBackgroundAroundTheResizingPoint)
 TEST_F(UIWndPaint, WithoutResizingTheBackgroundIsDrawnOnceAtTheTopLeft)
 {
     Window(40, 30, &Tag);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kPaintWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     wnd.SetWindowPos(nullptr, 0, 0, 100, 70, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const HBITMAP composed = ComposedBackground(wnd);
@@ -82,7 +81,7 @@ TEST_F(UIWndPaint, WithoutResizingTheBackgroundIsDrawnOnceAtTheTopLeft)
 TEST_F(UIWndPaint, TheBackgroundBitmapIsComposedOnDemandBeforeTheFirstPaint)
 {
     Window(40, 30, &Tag);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kPaintWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));   // hidden: never painted
     const HBITMAP first = ComposedBackground(wnd);
     ASSERT_NE(first, nullptr);
@@ -121,7 +120,7 @@ TEST_F(UIWndPaint, AMaskedWindowTakesItsShapeAndStretchesIt)
     SetSwitch(window, UiWndVar::IsUseMaskColor, true);   // no colour id: magenta
     SetSwitch(window, UiWndVar::IsResizing, true);
     SetPoint(window, UiWndVar::ResizingPoint, {20, 15});
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kPaintWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     EXPECT_FALSE(wnd.GetExStyle() & WS_EX_LAYERED);
 
@@ -216,7 +215,7 @@ TEST_F(UIWndPaint, AnUpdateLayeredWindowHasItsParentDrawTheChildren)
     SetSwitch(window, UiWndVar::IsLayeredWindow, true);
     SetSwitch(window, UiWndVar::IsUpdateLayeredWindow, true);
     SetNumber(window, UiWndVar::Alpha, 400);
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kPaintWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 1));
     EXPECT_TRUE(wnd.GetExStyle() & WS_EX_LAYERED);
     EXPECT_EQ(wnd.SendMessage(WM_VXL_ISDRAWCHILDBK), 1);
@@ -239,7 +238,7 @@ TEST_F(UIWndPaint, NotifyChildrenReachesTheVisibleOnesInOrder)
     BTNPROPERTIES& hidden = skin.AddControl<BTNPROPERTIES>(window, L"IDC_BTN_B", 1402, {60, 10, 100, 30});
     SetSwitch(hidden, CtrlVar::IsVisible, false);
     skin.AddControl<BTNPROPERTIES>(window, L"IDC_BTN_C", 1403, {110, 10, 150, 30});
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kPaintWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 1));
     EXPECT_EQ(wnd.NotifyChildren(7), 0);
     const auto& children = wnd.GetChildControls();

@@ -12,7 +12,6 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
 constexpr COLORREF kFrame = RGB(30, 60, 150);
 constexpr COLORREF kBody = RGB(220, 200, 40);
 constexpr COLORREF kBand = RGB(10, 140, 60);

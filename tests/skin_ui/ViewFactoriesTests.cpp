@@ -22,7 +22,7 @@ using namespace Vexel;
 namespace skin_ui_test {
 namespace {
 
-constexpr int kWindowId = 4100;
+constexpr int kViewWindowId = 4100;
 constexpr COLORREF kItemBk = RGB(10, 120, 230);
 
 class ViewFactoryTest : public ::testing::Test {
@@ -30,7 +30,7 @@ protected:
     void SetUp() override
     {
         RegisterSkinControlKinds();
-        window = &skin.AddWindow(L"IDW_VIEWS", kWindowId);
+        window = &skin.AddWindow(L"IDW_VIEWS", kViewWindowId);
         skin.SetImage(*window, CtrlVar::BackgroundNormal, L"bk.bmp", 600, 400, &Tag);
     }
 
@@ -66,7 +66,7 @@ TEST_F(ViewFactoryTest, EachViewIsMadeWhereItsRecordSaysAsTheKindItNames)
     skin.AddControl<DATETIMECTRLPROPERTIES>(*window, L"IDC_WHEN", 4103, {350, 160, 590, 184});
     skin.AddControl<WAVECTRLPROPERTIES>(*window, L"IDC_WAVE", 4104, {350, 200, 590, 390});
 
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kViewWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 0));
     const std::vector<ChildControlRecord>& children = wnd.GetChildControls();
     ASSERT_EQ(children.size(), 4u);
@@ -105,7 +105,7 @@ TEST_F(ViewFactoryTest, TheThumbnailViewIsSetUpFromItsRecordAndPaintsOverTheWind
     style.release();
     SetText(record, ThmVar::VerticalScrollbarResID, L"IDR_VER_SB_THUMBS");
 
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kViewWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 0));
     auto* const view = dynamic_cast<CThumbnailCtrl*>(wnd.GetChildControls().at(0).window);
     ASSERT_NE(view, nullptr);
@@ -140,7 +140,7 @@ TEST_F(ViewFactoryTest, ZeroItemSizesOrListStyleLeaveTheViewMadeButWithoutCells)
     SetSwitch(list, ThmVar::IsListStyle, true);
     SetNumber(list, ThmVar::TotalHeight, 25);
 
-    TestUIWnd wnd(kWindowId);
+    TestUIWnd wnd(kViewWindowId);
     ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 0));
     auto* const cells = dynamic_cast<CThumbnailCtrl*>(wnd.GetChildControls().at(0).window);
     auto* const rows = dynamic_cast<CThumbnailCtrl*>(wnd.GetChildControls().at(1).window);
@@ -165,7 +165,7 @@ TEST_F(ViewFactoryTest, TheWaveGraphTakesItsRecordAndTheNormalPartAndEverythingG
     int before = 0;
     for (int round = 0; round < 2; ++round) {
         before = LiveGdiObjects();
-        TestUIWnd wnd(kWindowId);
+        TestUIWnd wnd(kViewWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 0));
         auto* const wave = dynamic_cast<CWaveCtrl*>(wnd.GetChildControls().at(0).window);
         ASSERT_NE(wave, nullptr);

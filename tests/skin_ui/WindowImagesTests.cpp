@@ -12,14 +12,13 @@ using namespace skin_ui_test;
 
 namespace {
 
-constexpr COLORREF kKey = RGB(255, 0, 255);
 
 TEST(ForegroundImage, PlacedByModesAndOffsets)
 {
     TestWindow window(20, 10);
     CBitmap image;
     // 4 x 2, its top-right pixel in the key colour.
-    image.Attach(MakeBitmap(4, 2, [](int x, int y) { return x == 3 && y == 0 ? kKey : Tag(x, y); }));
+    image.Attach(MakeBitmap(4, 2, [](int x, int y) { return x == 3 && y == 0 ? kMagenta : Tag(x, y); }));
     const struct {
         int horizontal, vertical;
         int left, top;
@@ -31,7 +30,7 @@ TEST(ForegroundImage, PlacedByModesAndOffsets)
     };
     for (const auto& c : cases) {
         Canvas canvas(20, 10);
-        ASSERT_EQ(0, Vexel::DrawForegroundImage(window, canvas.Cdc(), 2, 1, image, c.horizontal, c.vertical, kKey));
+        ASSERT_EQ(0, Vexel::DrawForegroundImage(window, canvas.Cdc(), 2, 1, image, c.horizontal, c.vertical, kMagenta));
         EXPECT_EQ("", CompareArea(canvas, 0, 0, 20, 10, [&](int x, int y) {
             const int sx = x - c.left;
             const int sy = y - c.top;
@@ -41,7 +40,7 @@ TEST(ForegroundImage, PlacedByModesAndOffsets)
         })) << c.horizontal << "/" << c.vertical;
     }
     Canvas canvas(4, 4);
-    EXPECT_EQ(-1, Vexel::DrawForegroundImage(window, canvas.Cdc(), 0, 0, nullptr, 0, 0, kKey));
+    EXPECT_EQ(-1, Vexel::DrawForegroundImage(window, canvas.Cdc(), 0, 0, nullptr, 0, 0, kMagenta));
 }
 
 class ResizedBackgroundTest : public testing::Test {
@@ -101,7 +100,7 @@ TEST_F(ResizedBackgroundTest, Refusals)
 }
 
 // The pixel of a shown window's window DC.
-COLORREF WindowPixel(HWND window, int x, int y)
+COLORREF WindowDCPixel(HWND window, int x, int y)
 {
     const HDC dc = ::GetWindowDC(window);
     const COLORREF pixel = ::GetPixel(dc, x, y);
@@ -119,7 +118,7 @@ TEST(Frame, FromABitmapOneToOne)
     ASSERT_EQ(0, Vexel::DrawFrameFromBitmap(window, image));
     const POINT edge[] = {{0, 0}, {0, 4}, {3, 0}, {5, 2}, {5, 4}, {2, 4}};
     for (const POINT& p : edge)
-        EXPECT_EQ(Tag(p.x, p.y), WindowPixel(window, p.x, p.y)) << p.x << "," << p.y;
+        EXPECT_EQ(Tag(p.x, p.y), WindowDCPixel(window, p.x, p.y)) << p.x << "," << p.y;
     EXPECT_EQ(-3, Vexel::DrawFrameFromBitmap(window, nullptr));
     EXPECT_EQ(-1, Vexel::DrawFrameFromBitmap(nullptr, image));
 }
@@ -135,10 +134,10 @@ TEST(Frame, FromTheBitmapResizedToTheWindow)
 
     ASSERT_EQ(0, Vexel::DrawFrameFromResizedBitmap(control, image, TRUE, 0, 0));
     // Columns {0,1,2,2,2,2,3}, rows {0,1,1,1,2}.
-    EXPECT_EQ(Tag(3, 0), WindowPixel(control, 6, 0));
-    EXPECT_EQ(Tag(2, 2), WindowPixel(control, 4, 4));
-    EXPECT_EQ(Tag(0, 1), WindowPixel(control, 0, 2));
-    EXPECT_EQ(Tag(3, 1), WindowPixel(control, 6, 3));
+    EXPECT_EQ(Tag(3, 0), WindowDCPixel(control, 6, 0));
+    EXPECT_EQ(Tag(2, 2), WindowDCPixel(control, 4, 4));
+    EXPECT_EQ(Tag(0, 1), WindowDCPixel(control, 0, 2));
+    EXPECT_EQ(Tag(3, 1), WindowDCPixel(control, 6, 3));
     EXPECT_EQ(-3, Vexel::DrawFrameFromResizedBitmap(control, nullptr, TRUE, 0, 0));
     EXPECT_EQ(-4, Vexel::DrawFrameFromResizedBitmap(parent, image, FALSE, 0, 0));
     EXPECT_EQ(-1, Vexel::DrawFrameFromResizedBitmap(nullptr, image, FALSE, 0, 0));

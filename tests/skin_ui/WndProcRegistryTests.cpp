@@ -45,11 +45,6 @@ LRESULT CALLBACK SlotProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return CallOldWndProc(window, message, wParam, lParam);
 }
 
-WNDPROC ProcedureOf(HWND window)
-{
-    return reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC));
-}
-
 // Installs `procedure` over the window's current one through the list registry.
 int Stack(HWND window, WNDPROC procedure)
 {

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+#include <cstring>
 #include <string>
 
 namespace lumeo_test {
@@ -21,6 +23,16 @@ private:
 
 // Reads a whole file as bytes; empty when it cannot be opened.
 std::string ReadFileBytes(const std::wstring& path);
+// The value stored at `offset` of `bytes` (a file's or a resource's), copied out whatever its
+// alignment; a zero value when it would run past the end.
+template <class T>
+T At(const std::string& bytes, size_t offset)
+{
+    T value{};
+    if (offset + sizeof value <= bytes.size())
+        std::memcpy(&value, bytes.data() + offset, sizeof value);
+    return value;
+}
 // Writes bytes to a file, replacing it; false on failure.
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // The folder of the running test program, ending with a backslash: where the build lays the

@@ -17,26 +17,26 @@ using testing::IsEmpty;
 
 class CallFlow : public CallPageTest {};
 
-enum class Ending { OurHangUp, TheirHangUp, Failure };
+enum class CallEnding { OurHangUp, TheirHangUp, Failure };
 
 struct CallCase {
     const char* name;
     bool incoming;
     bool answered;
-    Ending ending;
+    CallEnding ending;
     int callType;
     const char* duration;
 };
 
 const CallCase kCalls[] = {
-    {"placed, answered, we hang up", false, true, Ending::OurHangUp, 2, "00:01:05"},
-    {"placed, answered, they hang up", false, true, Ending::TheirHangUp, 2, "00:01:05"},
-    {"placed, we give up while it rings", false, false, Ending::OurHangUp, 4, "00:00:00"},
-    {"placed, they are busy", false, false, Ending::Failure, 4, "00:00:00"},
-    {"incoming, answered, we hang up", true, true, Ending::OurHangUp, 1, "00:01:05"},
-    {"incoming, answered, they hang up", true, true, Ending::TheirHangUp, 1, "00:01:05"},
-    {"incoming, we reject it", true, false, Ending::OurHangUp, 3, "00:00:00"},
-    {"incoming, they give up", true, false, Ending::TheirHangUp, 3, "00:00:00"},
+    {"placed, answered, we hang up", false, true, CallEnding::OurHangUp, 2, "00:01:05"},
+    {"placed, answered, they hang up", false, true, CallEnding::TheirHangUp, 2, "00:01:05"},
+    {"placed, we give up while it rings", false, false, CallEnding::OurHangUp, 4, "00:00:00"},
+    {"placed, they are busy", false, false, CallEnding::Failure, 4, "00:00:00"},
+    {"incoming, answered, we hang up", true, true, CallEnding::OurHangUp, 1, "00:01:05"},
+    {"incoming, answered, they hang up", true, true, CallEnding::TheirHangUp, 1, "00:01:05"},
+    {"incoming, we reject it", true, false, CallEnding::OurHangUp, 3, "00:00:00"},
+    {"incoming, they give up", true, false, CallEnding::TheirHangUp, 3, "00:00:00"},
 };
 
 TEST_F(CallFlow, EachCallShowsItsStepsCallsTheEngineAndLeavesOneHistoryRow)
@@ -94,17 +94,17 @@ TEST_F(CallFlow, EachCallShowsItsStepsCallsTheEngineAndLeavesOneHistoryRow)
         const std::string id = std::to_string(session);
         s_sounds.clear();
         switch (call.ending) {
-        case Ending::OurHangUp:
+        case CallEnding::OurHangUp:
             Command(IDC_BTN_HANGUP);
             journal.push_back(call.incoming && !call.answered ? "Tavik_rejectCall(H," + id + ",486,\"Busy here\")"
                                                               : "Tavik_terminateCall(H," + id + ")");
             EXPECT_EQ(L"CALL_WND/30012", Labels()[1]);
             break;
-        case Ending::TheirHangUp:
+        case CallEnding::TheirHangUp:
             InjectEvent(8, session, {"carol@sip.example", "carol", 200, "Bye"});
             EXPECT_EQ(L"CALL_WND/30012", Labels()[1]);
             break;
-        case Ending::Failure:
+        case CallEnding::Failure:
             InjectEvent(7, session, {"carol@sip.example", "carol", 486, "Busy Here"});
             EXPECT_EQ(L"Busy Here 486", Labels()[1]);
             break;

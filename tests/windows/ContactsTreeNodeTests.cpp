@@ -160,9 +160,9 @@ HICON SolidIcon(COLORREF color)
     return ::CreateIconIndirect(&info);
 }
 
-class Canvas {
+class NodeCanvas {
 public:
-    Canvas()
+    NodeCanvas()
     {
         Vexel::ScreenDC screen;
         m_bitmap.CreateCompatibleBitmap(&screen, 320, 480);
@@ -204,7 +204,7 @@ TEST_F(ContactsNodes, RowsAreFilledBySelectionBetweenSeparatorsWithTheGroupIconO
         RECT text{};
         ASSERT_TRUE(tree.GetItemRect(probe.item, &row, FALSE)) << probe.name;
         ASSERT_TRUE(tree.GetItemRect(probe.item, &text, TRUE)) << probe.name;
-        Canvas canvas;
+        NodeCanvas canvas;
         EXPECT_EQ(0, tree.DrawItem(canvas.Dc(), probe.item));
         EXPECT_EQ(RGB(190, 190, 190), canvas.At(row.right - 2, row.top)) << probe.name;
         EXPECT_EQ(probe.select ? RGB(227, 255, 255) : RGB(255, 255, 255), canvas.At(row.right - 2, row.top + 2))
@@ -219,7 +219,7 @@ TEST_F(ContactsNodes, RowsAreFilledBySelectionBetweenSeparatorsWithTheGroupIconO
 TEST_F(ContactsNodes, DrawingKeepsNoGdiObjects)
 {
     const HTREEITEM contact = tree.AddContactItem("Ann", "sip:ann@h", DefaultGroup(), "", "Busy");
-    Canvas canvas;
+    NodeCanvas canvas;
     tree.DrawItem(canvas.Dc(), contact);
     const long before = lumeo_test::LiveGdiObjects();
     for (int i = 0; i < 50; ++i) {

@@ -19,7 +19,7 @@ constexpr std::size_t kTextSize = SIPCallbackCommand::kMinTextBuffer;
 using TextGetter = bool (SIPCallbackCommand::*)(char*, std::size_t) const;
 
 // One of the record's texts, as the windows show it.
-CString RecordText(const SIPCallbackCommand& record, TextGetter getter)
+CString WideRecordText(const SIPCallbackCommand& record, TextGetter getter)
 {
     char text[kTextSize] = {};
     if (!(record.*getter)(text, kTextSize))
@@ -93,7 +93,7 @@ void CCallPhonesWnd::OnRegisterFailure(SIPCallbackCommand* record)
         SetLineInfoText(CString(), line, 1, true, true);
     CString text;
     text.Format(L"%ls %d - %ls", g_uiTexts.callWnd.t30014.GetString(), record->GetStatusCode(),
-                RecordText(*record, &SIPCallbackCommand::GetStatusText).GetString());
+                WideRecordText(*record, &SIPCallbackCommand::GetStatusText).GetString());
     for (int line = 1; line <= kLineCount; ++line)
         SetLineInfoText(text, line, 2, true, true);
     g_pMainFrame->ReSignIn();
@@ -108,7 +108,7 @@ void CCallPhonesWnd::OnIncomingCall(SIPCallbackCommand* record)
         return;
     }
     Session& session = Line(line);
-    const CString remote = RecordText(*record, &SIPCallbackCommand::GetRemoteAddress);
+    const CString remote = WideRecordText(*record, &SIPCallbackCommand::GetRemoteAddress);
     session.info.MarkStartTime();
     session.info.SetCaller(remote);
     session.info.SetCallee(AnsiToWide(g_account.UserName));
@@ -118,7 +118,7 @@ void CCallPhonesWnd::OnIncomingCall(SIPCallbackCommand* record)
     CString arriving;
     arriving.Format(L"%ls%d: ", g_uiTexts.callWnd.t30015.GetString(), line);
     SetLineInfoText(arriving, line, 2, true, true);
-    SetLineInfoText(RecordText(*record, &SIPCallbackCommand::GetDisplayName) + L" <" + remote + L">", line, 1, true,
+    SetLineInfoText(WideRecordText(*record, &SIPCallbackCommand::GetDisplayName) + L" <" + remote + L">", line, 1, true,
                     true);
 
     if (IsDoNotDisturbOn()) {
@@ -192,7 +192,7 @@ void CCallPhonesWnd::OnCallConnected(SIPCallbackCommand* record)
 void CCallPhonesWnd::OnCallClosed(SIPCallbackCommand* record)
 {
     CString text;
-    text.Format(L"%ls %d", RecordText(*record, &SIPCallbackCommand::GetStatusText).GetString(),
+    text.Format(L"%ls %d", WideRecordText(*record, &SIPCallbackCommand::GetStatusText).GetString(),
                 record->GetStatusCode());
     EndCallOnEvent(record, text);
 }
@@ -235,7 +235,7 @@ void CCallPhonesWnd::OnCallEvent15(SIPCallbackCommand* record)
     const int line = FindLineBySession(record);
     if (line < 1)
         return;
-    const CString note = RecordText(*record, &SIPCallbackCommand::GetNoteText);
+    const CString note = WideRecordText(*record, &SIPCallbackCommand::GetNoteText);
     SetLineStatus(line, g_uiTexts.callWnd.t30019 + (note.IsEmpty() ? CString(L"...") : L": " + note));
 }
 
@@ -276,7 +276,7 @@ void CCallPhonesWnd::OnCallEvent19(SIPCallbackCommand* record)
 {
     const int line = FindLineBySession(record);
     if (line >= 1)
-        SetLineStatus(line, g_uiTexts.callWnd.t30022 + RecordText(*record, &SIPCallbackCommand::GetStatusText));
+        SetLineStatus(line, g_uiTexts.callWnd.t30022 + WideRecordText(*record, &SIPCallbackCommand::GetStatusText));
 }
 
 void CCallPhonesWnd::OnCallEvent20(SIPCallbackCommand* record)
@@ -284,7 +284,7 @@ void CCallPhonesWnd::OnCallEvent20(SIPCallbackCommand* record)
     const int line = FindLineBySession(record);
     if (line < 1)
         return;
-    SetLineStatus(line, g_uiTexts.callWnd.t30022 + RecordText(*record, &SIPCallbackCommand::GetStatusText));
+    SetLineStatus(line, g_uiTexts.callWnd.t30022 + WideRecordText(*record, &SIPCallbackCommand::GetStatusText));
     // The event's own call, which need not be the current line's.
     engine_ops::UnHold(GetLine(line).GetSessionId());
 }

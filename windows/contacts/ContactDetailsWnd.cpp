@@ -9,11 +9,11 @@
 #include "core/ProgramFolder.h"
 #include "core/SqlText.h"
 #include "core/TavikSQL.h"
-#include "core/TavikUtility.h"
 #include "core/TextConvert.h"
 #include "framework/FileDialog.h"
 #include "resources/Resource.h"
 #include "skin/ui/controls/SkinButton.h"
+#include "windows/contacts/ContactRow.h"
 #include "windows/contacts/GroupCombo.h"
 #include "windows/contacts/SipAddress.h"
 #include "windows/msgbox/MessageBox.h"
@@ -35,11 +35,6 @@ constexpr EditColumn kEditColumns[] = {
     {IDC_EDT_EMAIL, "Email", false},         {IDC_EDT_HOMEPHONE, "HomePhone", false},
     {IDC_EDT_WORKPHONE, "WorkPhone", false}, {IDC_EDT_MOBILE, "MobilePhone", false},
 };
-
-bool IsColumn(const char* name, const char* wanted)
-{
-    return name && TavikUtility::CompareNoCase(name, wanted) == 0;
-}
 
 HBITMAP LoadBitmapFile(const CString& path)
 {

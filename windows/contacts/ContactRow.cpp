@@ -16,14 +16,10 @@ const char* const kContactColumns[15] = {
     "JobTitle", "GroupName", "Icon",      "blocked",   "subscribed",  "acceptedsubscribed", "subscribeid",
 };
 
-namespace {
-
 bool IsColumn(const char* name, const char* wanted)
 {
-    return TavikUtility::CompareNoCase(name, wanted) == 0;
+    return name && TavikUtility::CompareNoCase(name, wanted) == 0;
 }
-
-} // namespace
 
 ContactRow ReadContactRow(int columns, char* const* values, char* const* names)
 {

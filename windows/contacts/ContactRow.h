@@ -33,3 +33,6 @@ std::string ContactInsertSql(const ContactRow& row);
 extern const char kContactsBackupTableSql[];
 // Those columns by name, in table order.
 extern const char* const kContactColumns[15];
+
+// Whether a row callback's column `name` is `wanted`, ignoring letter case; never for a null name.
+bool IsColumn(const char* name, const char* wanted);

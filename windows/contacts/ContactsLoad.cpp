@@ -4,10 +4,11 @@
 #include "config/UiTextTable.h"
 #include "core/Base64.h"
 #include "core/TavikSQL.h"
-#include "core/TavikUtility.h"
 #include "core/TextConvert.h"
 #include "framework/CallbackGuard.h"
 #include "windows/call/EngineOperations.h"
+#include "windows/contacts/ContactRow.h"
+#include "windows/contacts/PresenceTexts.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -16,12 +17,6 @@ namespace {
 
 // The stored name of the default group; shown under its localised name.
 constexpr char kDefaultGroup[] = "Friends";
-constexpr char kSubscribeNote[] = "Hello";
-
-bool IsColumn(const char* name, const char* wanted)
-{
-    return name && TavikUtility::CompareNoCase(name, wanted) == 0;
-}
 
 // What one Contacts row gives the page, in the row's own buffers (nothing is copied until the
 // row is taken).

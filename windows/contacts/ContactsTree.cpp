@@ -7,13 +7,12 @@
 #include "framework/WndMessages.h"
 #include "resources/ProgramIds.h"
 #include "skin/ui/SkinMessages.h"
+#include "windows/contacts/PresenceTexts.h"
 #include "windows/main/MainFrame.h"
 
 #include <algorithm>
 
 namespace {
-
-constexpr char kOffline[] = "Offline";
 
 bool IsOfflineStatus(const std::string& status)
 {
@@ -203,7 +202,7 @@ HTREEITEM CContactsTree::AddContactItem(const std::string& name, const std::stri
     record->displayName = AnsiToWide(name);
     record->sipUri = AnsiToWide(sipUri);
     const bool offline = IsOfflineStatus(status);
-    record->status = AnsiToWide(offline ? std::string(kOffline) : status);
+    record->status = AnsiToWide(offline ? std::string(kOfflineStatus) : status);
     record->icon = ContactIcon(iconPath);
     ContactItemData* const kept = KeepRecord(std::move(record));
     const HTREEITEM item = InsertContactNode(group, offline ? TVI_LAST : TVI_FIRST, kept);
@@ -238,7 +237,7 @@ std::string CContactsTree::UpdateContactStatus(const std::string& sipUri, bool t
     displayName.clear();
     const HTREEITEM item = FindContactItem(sipUri);
     if (!item)
-        return kOffline;
+        return kOfflineStatus;
     ContactItemData* const record = GetContactData(item);
     const HTREEITEM group = GetParentItem(item);
     const std::string previous = WideToAnsi(record->status);

@@ -7,11 +7,9 @@
 #include "engine/TavikCore.h"
 #include "windows/call/EngineOperations.h"
 #include "windows/contacts/ContactsBackupCommands.h"
+#include "windows/contacts/PresenceTexts.h"
 
 namespace {
-
-constexpr char kOfflineStatus[] = "Offline";
-constexpr char kSubscribeNote[] = "Hello";
 
 // Shows each imported contact in its group (made when the tree lacks it) and subscribes to
 // its presence when the row says so.

@@ -9,6 +9,7 @@
 #include "core/TextConvert.h"
 #include "windows/chat/ChatWindows.h"
 #include "windows/contacts/PresenceNotice.h"
+#include "windows/contacts/PresenceTexts.h"
 #include "windows/main/MainFrame.h"
 
 #include <vector>
@@ -21,8 +22,6 @@ enum ContactEvent {
     kPresenceNotice = 31,
     kSubscriptionEnded = 32,
 };
-
-constexpr char kOffline[] = "offline";
 
 // A text field of the record read into a zeroed buffer of `size` bytes (longer text is cut);
 // empty when the record refuses.
@@ -91,8 +90,8 @@ void CContactsTree::OnPresenceNotice(SIPCallbackCommand* record)
     if (!PresenceNoticesOn())
         return;
     // Only a contact going offline or coming online is worth a pop-up.
-    const bool wentOffline = TavikUtility::CompareNoCase(status, kOffline) == 0;
-    const bool cameOnline = TavikUtility::CompareNoCase(previous, kOffline) == 0;
+    const bool wentOffline = TavikUtility::CompareNoCase(status, kOfflineStatus) == 0;
+    const bool cameOnline = TavikUtility::CompareNoCase(previous, kOfflineStatus) == 0;
     if (!wentOffline && !cameOnline)
         return;
     ShowPresenceNotice(this, AnsiToWide(name + "<" + key + ">") + L" is " + AnsiToWide(status) + L".");

@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kAllowed = 1;
 constexpr char kOnlineStatus[] = "Available";
-constexpr char kSubscribeNote[] = "Hello.";
+constexpr char kSubscribeBackNote[] = "Hello.";
 
 // The user's presence goes to the requester from now on.
 void AcceptRequest(int subscribeId)
@@ -34,7 +34,7 @@ void CContactsTree::OnSubscriptionRequest(SIPCallbackCommand* record)
     if (accepted) {
         AcceptRequest(request.subscribeId);
         if (subscribed && storedId == 0)
-            Tavik_presenceSubscribeContact(EngineHandle(), request.address.c_str(), kSubscribeNote);
+            Tavik_presenceSubscribeContact(EngineHandle(), request.address.c_str(), kSubscribeBackNote);
         SetSubscribeId(request.address, request.subscribeId);
         return;
     }
@@ -54,7 +54,7 @@ void CContactsTree::OnSubscriptionRequest(SIPCallbackCommand* record)
     AcceptRequest(request.subscribeId);
     // One subscription back, here, whether or not the group has a node: the store is told
     // not to make a second.
-    Tavik_presenceSubscribeContact(EngineHandle(), request.address.c_str(), kSubscribeNote);
+    Tavik_presenceSubscribeContact(EngineHandle(), request.address.c_str(), kSubscribeBackNote);
     SaveContact(RequesterFirstName(request), "", "", "", request.address, "", "", "", "",
                 WideToAnsi(popup.GetGroupName()), "", true, 1, request.subscribeId, false);
 }

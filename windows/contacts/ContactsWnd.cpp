@@ -7,6 +7,7 @@
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/RectCtrl.h"
 #include "skin/ui/controls/ScrollBarEx.h"
+#include "windows/SkinScrollBars.h"
 
 #include <commctrl.h>
 
@@ -14,7 +15,6 @@ namespace {
 
 constexpr DWORD kTreeStyle =
     WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_FULLROWSELECT | TVS_EDITLABELS | TVS_HASBUTTONS;
-constexpr int kScrollArrowLength = 19;
 constexpr int kGroupRowHeight = 32;
 constexpr int kGroupIconSize = 16;
 

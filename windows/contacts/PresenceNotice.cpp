@@ -7,8 +7,9 @@
 
 namespace {
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr WORD kWhite = 255;
+constexpr COLORREF kNoticeTextColor = RGB(0, 0, 0);
+// The notice bitmap's white (255 in each component) is cut out of the window.
+constexpr WORD kCutOutComponent = 255;
 constexpr UINT kAppearMs = 500;
 constexpr UINT kStayMs = 3000;
 constexpr UINT kHideMs = 500;
@@ -49,9 +50,9 @@ void ShowTaskbarNotice(CWnd* owner, const CString& text)
     CTaskbarNotifier* const notifier = std::make_unique<CTaskbarNotifier>().release();
     if (!notifier->Create(owner))
         return;
-    notifier->SetSkin(IDB_MSGBOX, kWhite, kWhite, kWhite);
+    notifier->SetSkin(IDB_MSGBOX, kCutOutComponent, kCutOutComponent, kCutOutComponent);
     notifier->SetTextFont(L"Trebuchet MS", 90, 0, 1);
-    notifier->SetTextColor(kBlack, kBlack);
+    notifier->SetTextColor(kNoticeTextColor, kNoticeTextColor);
     const SIZE size = NoticeSize();
     notifier->SetTextRect(RECT{20, 25, size.cx - 20, size.cy - 15});
     notifier->Show(text, kAppearMs, kStayMs, kHideMs, 1);

@@ -8,6 +8,7 @@
 #include "skin/ui/RectCtrl.h"
 #include "skin/ui/controls/ScrollBarEx.h"
 #include "skin/ui/controls/TreeList.h"
+#include "windows/SkinScrollBars.h"
 #include "windows/history/HistoryList.h"
 #include "windows/history/HistoryTable.h"
 
@@ -15,7 +16,6 @@ namespace {
 
 constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_FULLROWSELECT;
 constexpr int kScrollBarWidth = 21;
-constexpr int kScrollArrowLength = 19;
 constexpr int kRowHeight = 28;
 constexpr int kColumnWidth = 200;
 

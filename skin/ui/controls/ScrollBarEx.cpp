@@ -19,8 +19,7 @@
 namespace Vexel {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"ScrollBarEx";
-constexpr COLORREF kThumbKey = RGB(255, 0, 255);
+constexpr wchar_t kScrollBarExClass[] = L"ScrollBarEx";
 
 // The repeat timer that follows each first timer, and the notification of both.
 struct RepeatTimer {
@@ -34,11 +33,6 @@ constexpr RepeatTimer kRepeatTimers[] = {
     {CScrollBarEx::kTimerPageUp, CScrollBarEx::kTimerRepeatPageUp, SB_PAGEUP},
     {CScrollBarEx::kTimerPageDown, CScrollBarEx::kTimerRepeatPageDown, SB_PAGEDOWN},
 };
-
-bool HasWindow(const CWnd* window)
-{
-    return window && ::IsWindow(window->GetSafeHwnd());
-}
 
 } // namespace
 
@@ -65,9 +59,9 @@ CScrollBarEx::~CScrollBarEx() = default;
 BOOL CScrollBarEx::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
 {
     m_style = style;
-    if (!RegisterSkinWindowClass(kWindowClass))
+    if (!RegisterSkinWindowClass(kScrollBarExClass))
         return FALSE;
-    return CreateEx(0, kWindowClass, L"", style | WS_CHILD, rect, parent, id);
+    return CreateEx(0, kScrollBarExClass, L"", style | WS_CHILD, rect, parent, id);
 }
 
 // --- Records -----------------------------------------------------------------------

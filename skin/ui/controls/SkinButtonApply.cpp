@@ -30,11 +30,6 @@ bool IsRadioStyle(DWORD style)
     return (style & 9) == 9;
 }
 
-HBITMAP Take(CBitmap& bitmap)
-{
-    return static_cast<HBITMAP>(bitmap.Detach());
-}
-
 std::unique_ptr<CFont> NewFont()
 {
     return std::make_unique<CFont>();

@@ -15,11 +15,6 @@
 #include <algorithm>
 
 namespace Vexel {
-namespace {
-
-constexpr COLORREF kThumbKey = RGB(0xFF, 0x00, 0xFF);
-
-} // namespace
 
 IMPLEMENT_DYNAMIC(CSkinSliderCtrl, CSliderCtrl)
 

@@ -15,15 +15,6 @@ using namespace record_read;
 
 IMPLEMENT_DYNAMIC(CSkinStatic, CStatic)
 
-namespace {
-
-HBITMAP Take(CBitmap& bitmap)
-{
-    return static_cast<HBITMAP>(bitmap.Detach());
-}
-
-} // namespace
-
 CSkinStatic::CSkinStatic() : m_pPrivate(std::make_unique<SkinStaticPrivate>())
 {
 }

@@ -22,13 +22,13 @@ enum : int {
     kBackgroundColor = 1,
 };
 
-struct StyleSwitch {
+struct TreeStyleSwitch {
     int variable;
     DWORD bit;
     bool whenOn;   // the bit is added when the switch is on (else: when it is off)
 };
 
-constexpr StyleSwitch kStyleSwitches[] = {
+constexpr TreeStyleSwitch kTreeStyleSwitches[] = {
     {TreeVar::Border, WS_BORDER, true},
     {TreeVar::IsCheckBoxes, TVS_CHECKBOXES, true},
     {TreeVar::IsDisDragDrop, TVS_DISABLEDRAGDROP, true},
@@ -121,7 +121,7 @@ int CSkinTreeCtrl::ApplyTreeRecord(const CTRLPROPERTIES& record)
     SkinTreeCtrlPrivate& p = *m_private;
 
     DWORD style = StyleFromProperties(record) | WS_CHILD;
-    for (const StyleSwitch& entry : kStyleSwitches) {
+    for (const TreeStyleSwitch& entry : kTreeStyleSwitches) {
         if (On(record, entry.variable) == entry.whenOn)
             style |= entry.bit;
     }

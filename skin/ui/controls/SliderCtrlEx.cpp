@@ -26,7 +26,6 @@ using namespace record_read;
 namespace {
 
 constexpr wchar_t kClassName[] = L"msctls_trackbar32ex";
-constexpr COLORREF kThumbKey = RGB(255, 0, 255);
 
 template <size_t N>
 void TakeImages(CBitmap (&held)[N], const HBITMAP (&given)[N])

@@ -3,6 +3,7 @@
 #include "framework/CallbackGuard.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/UIWnd.h"
+#include "skin/ui/WindowImages.h"
 
 #include <map>
 
@@ -43,17 +44,9 @@ void EndSlide(HWND host)
     delete static_cast<TASKWNDMGR_TIMER_STRUCT*>(::RemovePropW(host, kTaskWndTimerProperty));
 }
 
-bool HasWindow(const TASKWNDINFO* entry)
+bool EntryHasWindow(const TASKWNDINFO* entry)
 {
     return entry && entry->window && entry->window->GetSafeHwnd();
-}
-
-RECT RectInParent(HWND parent, HWND child)
-{
-    RECT rect{};
-    ::GetWindowRect(child, &rect);
-    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 void MoveTo(CWnd& window, const RECT& rect)
@@ -66,13 +59,13 @@ void Tick(HWND host, TASKWNDMGR_TIMER_STRUCT& slide)
     // Read before the record goes with the end of the slide.
     TaskWndSwitch pair{slide.newEntry, slide.oldEntry};
     const WPARAM id = static_cast<WPARAM>(slide.manager->id);
-    if (!HasWindow(slide.oldEntry) || !HasWindow(slide.newEntry)) {
+    if (!EntryHasWindow(slide.oldEntry) || !EntryHasWindow(slide.newEntry)) {
         // Nothing left to move: the switch is as done as it gets.
         EndSlide(host);
         ::SendMessageW(host, WM_VXL_TASKWNDCHANGED, id, reinterpret_cast<LPARAM>(&pair));
         return;
     }
-    const RECT old = RectInParent(host, slide.oldEntry->window->GetSafeHwnd());
+    const RECT old = RectInParent(slide.oldEntry->window->GetSafeHwnd(), host);
     const int w = slide.target.right - slide.target.left;
     const int oldW = old.right - old.left;
     const int oldH = old.bottom - old.top;
@@ -201,7 +194,7 @@ int CTaskWndMgr::SwitchTo(int key, BOOL setFocus)
         entry.window->ShowWindow(SW_SHOW);
         if (setFocus)
             entry.window->SetFocus();
-        if (HasWindow(old))
+        if (EntryHasWindow(old))
             old->window->ShowWindow(SW_HIDE);
         p.currentKey = key;
         if (host)
@@ -215,7 +208,7 @@ int CTaskWndMgr::SwitchTo(int key, BOOL setFocus)
     if (!host)
         return 0;
     EndSlide(host);
-    const RECT now = RectInParent(host, entry.window->GetSafeHwnd());
+    const RECT now = RectInParent(entry.window->GetSafeHwnd(), host);
     if (!::EqualRect(&now, &target))
         MoveTo(*entry.window, target);
     ::SetPropW(host, kTaskWndTimerProperty, new TASKWNDMGR_TIMER_STRUCT{&entry, old, target, m_private.get()});
@@ -227,7 +220,7 @@ int CTaskWndMgr::SwitchTo(int key, BOOL setFocus)
 int CTaskWndMgr::MoveTaskWindows(const RECT& rect)
 {
     for (auto& entry : m_private->entries) {
-        if (HasWindow(&entry.second))
+        if (EntryHasWindow(&entry.second))
             MoveTo(*entry.second.window, rect);
     }
     return 0;

@@ -16,7 +16,7 @@
 namespace Vexel {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"SysThumbnailView32";
+constexpr wchar_t kThumbnailClass[] = L"SysThumbnailView32";
 constexpr wchar_t kDragFormat[] = L"DragItem";
 constexpr int kTipWidth = 1024;
 
@@ -63,9 +63,9 @@ BOOL CThumbnailCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id
     ThumbnailCtrlPrivate& p = *m_private;
     p.metrics.listMode = (style & kListStyle) == kListStyle;
     p.singleSelection = (style & kSingleSelection) != 0;
-    if (!RegisterSkinWindowClass(kWindowClass))
+    if (!RegisterSkinWindowClass(kThumbnailClass))
         return FALSE;
-    return CreateEx(0, kWindowClass, nullptr, style, rect, parent, id);
+    return CreateEx(0, kThumbnailClass, nullptr, style, rect, parent, id);
 }
 
 int CThumbnailCtrl::OnCreate(LPCREATESTRUCTW create)

@@ -17,14 +17,14 @@ constexpr COLORREF kListHot = 0x00FFFF;
 constexpr COLORREF kSelectedFrame = 0x6A240A;
 constexpr COLORREF kHotFrame = 0x640000;
 constexpr COLORREF kNormalFrame = 0xC8D0D4;
-constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kFrameFill = RGB(255, 255, 255);
 
 // Stands in for a missing item background: a frame 2 pixels wide, white inside.
 void DrawFrame(CDC& dc, int x, int y, int w, int h, COLORREF color)
 {
     dc.FillSolidRect(x, y, w, h, color);
     if (w > 4 && h > 4)
-        dc.FillSolidRect(x + 2, y + 2, w - 4, h - 4, kWhite);
+        dc.FillSolidRect(x + 2, y + 2, w - 4, h - 4, kFrameFill);
 }
 
 RECT Offset(RECT rect, int x, int y)

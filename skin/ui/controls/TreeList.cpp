@@ -12,9 +12,9 @@ IMPLEMENT_DYNAMIC(CTreeList, CTreeCtrl)
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kTreeBackground = RGB(255, 255, 255);
 
-bool IsMouseMessage(UINT message)
+bool IsMouseOrHoverMessage(UINT message)
 {
     return (message >= WM_MOUSEFIRST && message <= WM_MOUSEWHEEL) || message == WM_MOUSEHOVER;
 }
@@ -163,7 +163,7 @@ LRESULT CTreeList::SendToTreeList(UINT message, WPARAM wParam, LPARAM lParam) co
 
 LRESULT CTreeList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (IsMouseMessage(message)) {
+    if (IsMouseOrHoverMessage(message)) {
         SendToTreeList(WM_VXL_CHILDMOUSE, MAKEWPARAM(message, GetDlgCtrlID()), lParam);
         if (message == WM_MOUSEMOVE) {
             TRACKMOUSEEVENT track{sizeof(track), TME_HOVER, m_hWnd, m_hoverTime};
@@ -224,7 +224,7 @@ int CTreeList::OnCreateTree()
 {
     if (!m_columns.Create(0, RECT{0, 0, 0, 0}, this, kColumnListId))
         return -1;
-    SetBkColor(kWhite);
+    SetBkColor(kTreeBackground);
     return 0;
 }
 

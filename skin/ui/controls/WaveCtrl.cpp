@@ -18,7 +18,7 @@
 namespace Vexel {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"WaveView32";
+constexpr wchar_t kWaveClass[] = L"WaveView32";
 
 } // namespace
 
@@ -36,9 +36,9 @@ CWaveCtrl::~CWaveCtrl() = default;
 
 BOOL CWaveCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
 {
-    if (!RegisterSkinWindowClass(kWindowClass))
+    if (!RegisterSkinWindowClass(kWaveClass))
         return FALSE;
-    return CreateEx(0, kWindowClass, L"", style, rect, parent, id);
+    return CreateEx(0, kWaveClass, L"", style, rect, parent, id);
 }
 
 // --- Records -----------------------------------------------------------------------

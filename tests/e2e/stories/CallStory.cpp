@@ -35,14 +35,6 @@ std::string Texts(HWND page)
     return text;
 }
 
-std::string Lines(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
-}
-
 // Journal lines of `function` (every line for an empty name) after the first `from` lines.
 std::vector<std::string> CallsSince(const LumeoProcess& lumeo, size_t from, const std::string& function)
 {

@@ -11,14 +11,6 @@ using e2e::LumeoProcess;
 using e2e::ProgramCopy;
 using namespace e2e_test;
 
-std::string Lines(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
-}
-
 // The engine calls that carry the changed settings.
 const std::vector<std::string> kWatched = {"Tavik_enableCallForwarding", "Tavik_disableCallForwarding",
                                            "Tavik_enableAEC", "Tavik_addAudioCodec", "Tavik_addVideoCodec",
