@@ -21,7 +21,7 @@ std::unique_ptr<CSkinButton> MakeButton(CUIWnd& parent, const CTRLPROPERTIES& re
         style |= BS_MULTILINE;
     auto button = std::make_unique<CSkinButton>();
     if (!button->Create(Text(record, BtnBaseVar::Caption), StyleFromProperties(record) | style,
-                        Rect(record, CtrlVar::Rect), &parent, static_cast<UINT>(ControlIdOf(record))))
+                        parent.ControlRect(record), &parent, static_cast<UINT>(ControlIdOf(record))))
         return nullptr;
     return button;
 }
@@ -56,8 +56,7 @@ CreatedControl MakeToggle(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBa
         return {};
     ((*button).*apply)(&record);
     CBitmap parts[4];
-    const RECT rect = Rect(record, CtrlVar::Rect);
-    if (CutStateParts(record, rect, backgrounds, PartsFromNormal::CopyOne, parts)) {
+    if (CutStateParts(record, parent.ControlRect(record), backgrounds, PartsFromNormal::CopyOne, parts)) {
         CBitmap checked[4];
         const bool changes = Switch(record, CtrlVar::IsCanBackgroundChange);
         for (int i = 0; i < 4; ++i) {
@@ -84,7 +83,7 @@ CreatedControl CreatePushButton(CUIWnd& parent, CTRLPROPERTIES& record, const Pa
         TakeDefaultButton(parent, *button);
     button->ApplyPushButtonProperties(&record);
     CBitmap parts[4];
-    if (CutStateParts(record, Rect(record, CtrlVar::Rect), backgrounds, PartsFromNormal::CutEach, parts))
+    if (CutStateParts(record, parent.ControlRect(record), backgrounds, PartsFromNormal::CutEach, parts))
         HandParts(*button, parts);
     return HandToWindow(std::move(button));
 }

@@ -2,7 +2,6 @@
 
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/BitmapCopies.h"
-#include "skin/ui/DpiScaling.h"
 #include "skin/ui/RecordRead.h"
 
 namespace Vexel {
@@ -25,7 +24,6 @@ CreatedControl HandPlaceholderToWindow(std::unique_ptr<CRectCtrl> placeholder)
 bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentBackgrounds& backgrounds,
                    PartsFromNormal rule, CBitmap (&parts)[4])
 {
-    const bool scaled = rule == PartsFromNormal::CopyOne;
     if (Switch(record, CtrlVar::IsCanBackgroundChange)) {
         if (Switch(record, CtrlVar::IsSpecifyImages))
             return false;
@@ -42,10 +40,6 @@ bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentB
         CropBitmap(rect, backgrounds.normal, &parts[0]);
         for (int i = 1; i < 4; ++i)
             CopyBitmap(&parts[i], parts[0]);
-    }
-    if (scaled) {
-        for (CBitmap& part : parts)
-            ScaleBitmapToDpiInPlace(part);
     }
     return true;
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The common frame of the child-control factories. Every factory reads the record's id
-// and common style bits (StyleFromProperties, WindowStyle.h), makes its control's window as a child of the skinned window with
-// the record's Rect, lets the control apply the record and, for most kinds, hands it the
+// and common style bits (StyleFromProperties, WindowStyle.h), makes its control's window as a
+// child of the skinned window at the record's Rect scaled as the window's backgrounds are
+// (CUIWnd::ControlRect), lets the control apply the record and, for most kinds, hands it the
 // parts of the window's state backgrounds that lie under it, so that the control paints as
-// if it were transparent over the window. A factory that fails destroys what it had begun
+// if it were transparent over the window. The parts are cut from the scaled backgrounds at
+// the scaled rectangle: they need no scaling of their own. A factory that fails destroys what it had begun
 // and hands back nothing.
 #include "framework/Gdi.h"
 #include "skin/ui/ControlFactoryTable.h"
@@ -41,8 +43,7 @@ void ReleaseThroughControl(CObject& control)
 enum class PartsFromNormal {
     CutEach,   // push button, combo box: four separate cuts of the normal background
     CopyOne,   // check box, radio button, edit: one cut and three copies of it, and none
-               // at all without a normal background; parts are scaled to the screen's DPI
-               // when image scaling is on
+               // at all without a normal background
 };
 
 // The four state parts (normal, highlight, selected, disabled) under `rect` (the window's

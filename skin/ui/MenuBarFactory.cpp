@@ -3,6 +3,7 @@
 #include "skin/model/MenuProperties.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/ControlFactories.h"
+#include "skin/ui/DpiScaling.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinColors.h"
 #include "skin/ui/SkinFonts.h"
@@ -27,7 +28,7 @@ CreatedControl CreateMenuBar(CUIWnd& parent, CTRLPROPERTIES& record, const Paren
     LoadFourStateImages(&record, &images[0], &images[1], &images[2], &images[3]);
     bar->SetButtonImages(static_cast<HBITMAP>(images[0].Detach()), static_cast<HBITMAP>(images[1].Detach()),
                          static_cast<HBITMAP>(images[2].Detach()), static_cast<HBITMAP>(images[3].Detach()));
-    bar->SetResizePoint(Point(record, CtrlVar::ResizingPoint));
+    bar->SetResizePoint(ScalePoint(Point(record, CtrlVar::ResizingPoint), CurrentDpi()));   // as the images
     COLORREF colors[4] = {0, 0, 0, 0};
     GetFourStateColors(&record, &colors[0], &colors[1], &colors[2], &colors[3]);
     bar->SetButtonColors(colors[0], colors[1], colors[2], colors[3]);

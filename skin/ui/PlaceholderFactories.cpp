@@ -1,7 +1,6 @@
 #include "skin/ui/PlaceholderFactories.h"
 
 #include "skin/ui/ControlFactories.h"
-#include "skin/ui/RecordRead.h"
 #include "skin/ui/SplitterBar.h"
 #include "skin/ui/UIWnd.h"
 
@@ -12,7 +11,7 @@ template <class Placeholder>
 CreatedControl CreatePlaceholder(CUIWnd& parent, const CTRLPROPERTIES& record)
 {
     auto placeholder = std::make_unique<Placeholder>();
-    if (!placeholder->Create(nullptr, WS_CHILD, record_read::Rect(record, CtrlVar::Rect), &parent,
+    if (!placeholder->Create(nullptr, WS_CHILD, parent.ControlRect(record), &parent,
                              static_cast<UINT>(ControlIdOf(record))))
         return {};
     return HandPlaceholderToWindow(std::move(placeholder));

@@ -13,7 +13,7 @@ using namespace record_read;
 
 CreatedControl CreateStatic(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBackgrounds& backgrounds)
 {
-    const RECT rect = Rect(record, CtrlVar::Rect);
+    const RECT rect = parent.ControlRect(record);
     auto control = std::make_unique<CSkinStatic>();
     if (!control->Create(Text(record, TxtVar::Caption), StyleFromProperties(record) | SS_NOTIFY, rect, &parent,
                          static_cast<UINT>(ControlIdOf(record))))

@@ -4,7 +4,8 @@
 // last sign-in chosen whatever its letter case; at most 500 accounts and a NULL name kept in
 // step; what Login stores (enciphered password, address, auto sign-in, the Run value); the one
 // message for every missing field and bad port with the window left open; the close button's
-// 8 with the database still open; and Tab from an edit to the next window.
+// 8 with the database still open; Tab from an edit to the next window; and the whole layout
+// scaled alike on a screen of 120 DPI.
 #include "tests/config/ConfigWindowTestSupport.h"
 
 #include "config/AutoStart.h"
@@ -15,9 +16,11 @@
 #include "core/OptionsRecord.h"
 #include "core/TavikSQL.h"
 #include "resources/Resource.h"
+#include "skin/ui/SystemAnswers.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -34,6 +37,58 @@ std::string Cipher(const char* password)
     std::string hex;
     EXPECT_TRUE(Crypto().Encrypt(password, hex));
     return hex;
+}
+
+// A screen of `dpi` in both directions while the object lives; the other answers are the
+// system's.
+class LoginScreenDpi : public Vexel::SystemAnswers {
+public:
+    explicit LoginScreenDpi(int dpi) : m_dpi(dpi), m_previous(Vexel::SetSystemAnswers(this)) {}
+    ~LoginScreenDpi() override { Vexel::SetSystemAnswers(m_previous); }
+    LoginScreenDpi(const LoginScreenDpi&) = delete;
+    LoginScreenDpi& operator=(const LoginScreenDpi&) = delete;
+    SIZE GetScreenDpi() const override { return {m_dpi, m_dpi}; }
+
+private:
+    LONG m_dpi;
+    const Vexel::SystemAnswers* m_previous;
+};
+
+// Where a window's controls lie: each direct child's rectangle in the client area, in the
+// order the window made them, and whether it shows.
+struct LoginLayout {
+    SIZE window{};
+    struct Control {
+        int id;
+        bool visible;
+        bool combo;
+        RECT rect;
+    };
+    std::vector<Control> controls;
+};
+
+LoginLayout LoginLayoutOf(HWND window)
+{
+    LoginLayout layout;
+    RECT outer{};
+    ::GetWindowRect(window, &outer);
+    layout.window = {outer.right - outer.left, outer.bottom - outer.top};
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[32] = {};
+        ::GetClassNameW(child, className, 32);
+        RECT rect{};
+        ::GetWindowRect(child, &rect);
+        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+        layout.controls.push_back({::GetDlgCtrlID(child), ::IsWindowVisible(child) != FALSE,
+                                   std::wstring(className) == L"ComboBox", rect});
+    }
+    return layout;
+}
+
+bool ControlsOverlap(const RECT& a, const RECT& b)
+{
+    RECT both{};
+    return ::IntersectRect(&both, &a, &b) != FALSE;
 }
 
 class LoginWindow : public ConfigWindowTest {
@@ -319,6 +374,44 @@ TEST_F(LoginWindow, TabFromAnEditMovesToTheNextWindowWhateverItsKind)
         EXPECT_FALSE(MoveFocusOnEditTab(tabOnBox));
         EXPECT_EQ(box, ::GetFocus());
     });
+}
+
+TEST_F(LoginWindow, OnAScreenOf120DpiEveryControlKeepsItsPlaceSoNoneOverlapsAnotherThatItDoesNotAt96)
+{
+    const auto layoutAt = [this](int dpi) {
+        const LoginScreenDpi screen(dpi);
+        CLoginWnd login;
+        LoginLayout layout;
+        RunModal(login, [&layout](HWND window) { layout = LoginLayoutOf(window); });
+        return layout;
+    };
+    const LoginLayout designed = layoutAt(96);
+    const LoginLayout shown = layoutAt(120);
+    const auto scaled = [](LONG design) { return design * 120 / 96; };
+    EXPECT_NEAR(scaled(designed.window.cx), shown.window.cx, 1);
+    EXPECT_NEAR(scaled(designed.window.cy), shown.window.cy, 1);
+    ASSERT_EQ(designed.controls.size(), shown.controls.size());
+    ASSERT_GT(designed.controls.size(), 10u);
+    for (size_t i = 0; i < shown.controls.size(); ++i) {
+        const LoginLayout::Control& at96 = designed.controls[i];
+        const LoginLayout::Control& at120 = shown.controls[i];
+        ASSERT_EQ(at96.id, at120.id) << "control " << i;
+        // Where the skin put it, on the background scaled by 120/96: no band is left empty.
+        EXPECT_NEAR(scaled(at96.rect.left), at120.rect.left, 1) << "control " << at96.id;
+        EXPECT_NEAR(scaled(at96.rect.top), at120.rect.top, 1) << "control " << at96.id;
+        EXPECT_NEAR(scaled(at96.rect.right), at120.rect.right, 1) << "control " << at96.id;
+        if (!at96.combo) {   // a combo box's field is as high as its font and items make it
+            EXPECT_NEAR(scaled(at96.rect.bottom), at120.rect.bottom, 1) << "control " << at96.id;
+        }
+        for (size_t j = i + 1; j < shown.controls.size(); ++j) {
+            if (!at120.visible || !shown.controls[j].visible)
+                continue;
+            if (ControlsOverlap(at120.rect, shown.controls[j].rect)) {
+                EXPECT_TRUE(ControlsOverlap(at96.rect, designed.controls[j].rect))
+                    << "controls " << at96.id << " and " << designed.controls[j].id << " overlap only at 120 DPI";
+            }
+        }
+    }
 }
 
 } // namespace

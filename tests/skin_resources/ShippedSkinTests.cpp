@@ -92,7 +92,7 @@ TEST_F(ShippedSkin, NoWindowIsLayeredSoNoneDrawsThroughUpdateLayeredWindow)
 TEST_F(ShippedSkin, EveryControlIsOfTheKindItsIdNames)
 {
     ASSERT_EQ(0, openCode);
-    // The two label and check-box families the Parts spell out in full.
+    // Two label and check-box families whose ids the program spells out in full.
     struct Spelling {
         const wchar_t* prefix;
         const wchar_t* type;

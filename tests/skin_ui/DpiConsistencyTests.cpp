@@ -1,8 +1,10 @@
 // One factor for everything a window shows. A skin designed at 96 DPI, shown on screens of
 // 96, 120 and 144 DPI: the window's background, its client area, resizing point and title
 // band, its controls' rectangles and its fonts all scale alike, so the layout and the text
-// keep to the images, while the skin's own records keep their design values. A legacy skin
-// converted on such a screen is laid out the same way and written with its design values.
+// keep to the images, while the skin's own records keep their design values; a control's own
+// images stretch around its resizing point scaled with them. A legacy skin converted on such a
+// screen is laid out the same way and written with its design values.
+#include "ControlTestSupport.h"
 #include "FakeSystem.h"
 #include "UIWndTestSupport.h"
 
@@ -16,6 +18,8 @@
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/UIWndGeometry.h"
 #include "skin/ui/UIWndScaling.h"
+#include "skin/ui/controls/SkinButton.h"
+#include "skin/ui/controls/SkinStatic.h"
 
 #include "tests/support/ScriptedPrompts.h"
 
@@ -228,6 +232,51 @@ TEST_F(DpiConsistency, FontsScaleByTheFactorOfTheImages)
     LOGFONTW stored{};
     ASSERT_TRUE(FindSkinFont(L"IDR_FONT_1", stored));
     EXPECT_EQ(-12, stored.lfHeight) << "the skin keeps the design height";
+}
+
+// An 8 x 4 image of two columns A, the column B the skin repeats (resizing point x 2) and
+// columns C, on a screen of 192 DPI: loaded at 16 x 8, shown in a control of 32 x 8 (16 x 4 as
+// designed). Stretched around the point scaled with the image, the four columns of A stay
+// whole and B fills the middle.
+TEST_F(DpiConsistency, ControlsStretchTheirOwnImagesAroundTheirResizingPointScaledWithThem)
+{
+    constexpr COLORREF kA = RGB(200, 0, 0);
+    constexpr COLORREF kB = RGB(0, 200, 0);
+    constexpr COLORREF kC = RGB(0, 0, 200);
+    const ColorRule strip = [](int x, int) { return x < 2 ? kA : x == 2 ? kB : kC; };
+    const ColorRule stretched = [](int x, int) { return x < 4 ? kA : x < 22 ? kB : kC; };
+    constexpr RECT kShown{0, 0, 32, 8};
+    system.screenDpi = SIZE{192, 192};
+    UIWNDPROPERTIES& window = skin.AddWindow(L"IDW_POINTS", 3710);
+    skin.SetImage(window, CtrlVar::BackgroundNormal, L"points.bmp", 80, 40, &Grey);
+    ProbeWnd parent{3710};
+    ASSERT_TRUE(parent.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
+
+    TXTPROPERTIES labelRecord;
+    SetText(labelRecord, CtrlVar::Type, L"STATIC");
+    BTNPROPERTIES buttonRecord;
+    SetText(buttonRecord, CtrlVar::Type, L"PUSHBUTTON");
+    CTRLPROPERTIES* const records[] = {&labelRecord, &buttonRecord};
+    for (CTRLPROPERTIES* record : records) {
+        SetSwitch(*record, CtrlVar::IsCanBackgroundChange, true);
+        SetSwitch(*record, CtrlVar::IsSpecifyImages, true);
+        skin.SetImage(*record, CtrlVar::BackgroundNormal, L"strip.bmp", 8, 4, strip);
+        SetPoint(*record, CtrlVar::ResizingPoint, POINT{2, 1});
+    }
+
+    CSkinStatic label;
+    ASSERT_TRUE(label.Create(L"", WS_VISIBLE | SS_NOTIFY, kShown, &parent, 3711));
+    ASSERT_EQ(0, label.ApplyProperties(&labelRecord));
+    Canvas labelCanvas(32, 8);
+    PaintInto(label, labelCanvas);
+    EXPECT_EQ("", CompareArea(labelCanvas, 0, 0, 32, 8, stretched)) << "static";
+
+    CSkinButton button;
+    ASSERT_TRUE(button.Create(L"", WS_VISIBLE | BS_PUSHBUTTON, kShown, &parent, 3712));
+    ASSERT_EQ(0, button.ApplyPushButtonProperties(&buttonRecord));
+    Canvas buttonCanvas(32, 8);
+    PaintInto(button, buttonCanvas);
+    EXPECT_EQ("", CompareArea(buttonCanvas, 0, 0, 32, 8, stretched)) << "push button";
 }
 
 // --- A legacy skin converted on a 144 DPI screen -----------------------------------

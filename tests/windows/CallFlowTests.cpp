@@ -7,7 +7,9 @@
 // registration with calls up.
 #include "core/AccountRecord.h"
 #include "resources/Resource.h"
+#include "skin/ui/controls/TreeList.h"
 #include "tests/windows/CallPageTestSupport.h"
+#include "windows/history/HistoryList.h"
 
 namespace windows_test {
 namespace {
@@ -269,6 +271,27 @@ TEST_F(CallFlow, SignOutWithCallsOnLinesTwoAndFourEndsBothRecordsBothAndStopsThe
     EXPECT_EQ("00:00:10", rows[1].text.substr(rows[1].text.size() - 8));
     for (const std::wstring& label : Labels())
         EXPECT_EQ(L"", label);
+}
+
+TEST_F(CallFlow, SigningOutWithTwoCallsUpLeavesTheHistoryListEmptyAndBothRowsStored)
+{
+    SignInFrame();
+    frame->History()->passOn = true;
+    for (const int line : {1, 2}) {
+        Page().SwitchLine(line);
+        const int session = DialFromButton(line == 1 ? L"sip:bob@sip.example" : L"sip:carol@sip.example");
+        ASSERT_GT(session, 0) << line;
+        InjectEvent(6, session);
+        Advance(5);
+    }
+    frame->SignOut(false);
+    const std::vector<HistoryEntry> rows = HistoryRows();
+    ASSERT_EQ(2u, rows.size());
+    EXPECT_EQ("bob", rows[0].number);
+    EXPECT_EQ("carol", rows[1].number);
+    CHistoryList* const list = frame->History()->GetList();
+    ASSERT_NE(nullptr, list);
+    EXPECT_EQ(0u, list->GetTreeList()->GetCount()) << "the list is emptied after the calls' rows were added";
 }
 
 TEST_F(CallFlow, AFailedRegistrationWithCallsUpEndsAndRecordsThemBeforeSigningOut)

@@ -2,7 +2,8 @@
 // typed and sent reaches the engine with the peer's address and shows under the user's own
 // header; the stand-in's echo comes back as event 21 into the same window; a message from an
 // unknown peer opens a window of its own; non-ASCII text survives both ways; the 1024-byte
-// limit; closing, hiding and reopening; and a contact record freed while its chat is open.
+// limit, counted in the ANSI code page; closing, hiding and reopening; a chat that outlives a
+// sign-out; and a contact record freed while its chat is open.
 #include "tests/windows/MainFrameTestSupport.h"
 #include "tests/support/SkinnedWindowTestSupport.h"
 
@@ -240,12 +241,38 @@ TEST_F(ChatTest, ATextOfExactly1024BytesIsSentAndALongerOneIsRefusedWithAMessage
 {
     CChatWnd* const chat = Open();
     ASSERT_NE(nullptr, chat);
-    SendTyped(*chat, std::wstring(1024, L'a'));
-    Settle();
-    EXPECT_EQ(1u, JournalOf("Tavik_sendPagerMessage").size());
+    // 1024 bytes in the ANSI code page, whatever their length as UTF-8: 1024 letters "a", and
+    // 513 or 1024 Cyrillic letters (one byte each in a Cyrillic code page, and here, where
+    // the code page lacks them), which go to the engine as UTF-8 of twice that length.
+    const struct {
+        std::wstring text;
+        std::string sent;
+    } kSent[] = {
+        {std::wstring(1024, L'a'), std::string(1024, 'a')},
+        {std::wstring(513, L'\u0436'), [] {
+             std::string utf8;
+             for (int i = 0; i < 513; ++i)
+                 utf8 += "\xD0\xB6";
+             return utf8;
+         }()},
+        {std::wstring(1024, L'\u0436'), {}},
+    };
+    for (const auto& row : kSent) {
+        EngineControl_ClearJournal();
+        NoEcho();
+        ModalAnswers answers({IDOK});
+        SendTyped(*chat, row.text);
+        EXPECT_TRUE(answers.Windows().empty()) << row.text.size() << " letters";
+        const std::vector<std::string> sent = JournalOf("Tavik_sendPagerMessage");
+        ASSERT_EQ(1u, sent.size()) << row.text.size() << " letters";
+        if (!row.sent.empty()) {
+            EXPECT_EQ("Tavik_sendPagerMessage(H,\"sip:bob@example\",\"" + row.sent + "\")", sent[0]);
+        }
+        EXPECT_EQ(L"", SendBox(*chat));
+    }
 
-    // 1025 bytes, and 513 Cyrillic letters (1026 bytes as sent): each refused.
-    for (const std::wstring& text : {std::wstring(1025, L'b'), std::wstring(513, L'\u0436')}) {
+    // 1025 bytes, in either alphabet: each refused.
+    for (const std::wstring& text : {std::wstring(1025, L'b'), std::wstring(1025, L'\u0436')}) {
         EngineControl_ClearJournal();
         const std::wstring before = Transcript(*chat);
         std::wstring shown;
@@ -304,6 +331,51 @@ TEST_F(ChatTest, ClosingTakesTheWindowOffTheListAndReopeningMakesAFreshOne)
     SendTyped(*again, L"after");
     Settle();
     EXPECT_EQ(kOwnHeader + L"  after\r\n\r\nBob<bob@example> CHAT_WND/31002\r\n  after", Transcript(*again));
+}
+
+TEST_F(ChatTest, AChatAndItsTranscriptOutliveASignOutAndTakeTheNextSignInsMessages)
+{
+    const struct {
+        const char* name;
+        bool registrationFails;   // else the user signs out
+    } kWays[] = {{"signed out", false}, {"a failed registration, the sign-in window closed", true}};
+    for (const auto& way : kWays) {
+        SCOPED_TRACE(way.name);
+        CChatWnd* const chat = Open();
+        ASSERT_NE(nullptr, chat);
+        SendTyped(*chat, L"see you");
+        Settle();
+        const std::wstring before = Transcript(*chat);
+        const HWND window = chat->GetSafeHwnd();
+        if (way.registrationFails) {
+            ModalAnswers answers({IDCANCEL});
+            EngineEventSpec spec{};
+            spec.type = 2;
+            spec.statusCode = 403;
+            spec.statusText = "Forbidden";
+            const TavikHandle engine = frame->GetEngineHandle();
+            ASSERT_EQ(0, EngineControl_InjectEvent(engine, &spec, EngineDelivery_EngineThread));
+            ASSERT_EQ(0, EngineControl_WaitIdle(engine, 10000));
+            PumpPending();
+            EXPECT_THAT(answers.Windows(), ElementsAre(L"IDW_LOGINWINDOW"));
+        } else {
+            frame->SignOut(false);
+        }
+        EXPECT_FALSE(frame->HasEngine());
+        ASSERT_TRUE(::IsWindow(window));
+        ASSERT_EQ(chat, frame->FindChatWindow("sip:bob@example"));
+        EXPECT_EQ(before, Transcript(*chat));
+
+        UseAccount();   // the failed registration's sign-out forgot the account
+        ASSERT_TRUE(frame->SignIn());
+        Settle();
+        frame->SetSignedIn(1);
+        Arrive("bob@example", "Bob", "welcome back");
+        EXPECT_EQ(chat, frame->FindChatWindow("sip:bob@example"));
+        // Bob's echo was the last block: his next message joins it.
+        EXPECT_EQ(before + L"\r\n  welcome back", Transcript(*chat));
+        chat->SendMessage(WM_CLOSE);
+    }
 }
 
 TEST_F(ChatTest, AContactFreedWhileItsChatIsOpenLeavesTheWindowWorking)

@@ -198,6 +198,22 @@ TEST_F(ContactForm, EditStoresTheChangedFieldsAndKeepsTheAddress)
     EXPECT_EQ(Base64Encode("Friends", true), rows[0][9]) << "the default group is stored by its own name";
 }
 
+TEST_F(ContactForm, AnEditThatChangesOnlyAPhoneNumberKeepsTheStoredAvatar)
+{
+    CContactDetailsWnd form;
+    form.SetContactsTree(&tree);
+    form.SetMode(CContactDetailsWnd::kEditMode);
+    form.SetSipUri("sip:alice@sip.example");
+    EXPECT_EQ(IDOK, RunModal(form, [](HWND window) {
+                  Type(window, IDC_EDT_MOBILE, L"0799");
+                  Click(window, IDC_BTN_SAVECONTACT);
+              }));
+    TableRows expected = stored;
+    expected[0][4] = "0799";
+    EXPECT_EQ(expected, ContactsOf(g_database)) << "the avatar (column 10) and every other column stay as stored";
+    EXPECT_EQ(Base64Encode("C:\\avatars\\face02.ico", true), ContactsOf(g_database)[0][10]);
+}
+
 TEST_F(ContactForm, AddStoresTheCompletedAddressInTheDefaultGroup)
 {
     ASSERT_TRUE(g_database.Exec("delete from Groups"));   // the combo then offers only the default

@@ -177,7 +177,7 @@ private:
     int& m_deleted;
 };
 
-TEST_F(MainWindow, ChatWindowsAreFoundWithoutRegardToCaseAndDeletedOnce)
+TEST_F(MainWindow, ChatWindowsAreFoundWithoutRegardToCaseOutliveASignOutAndAreDeletedOnce)
 {
     CreateFrame();
     int deleted = 0;
@@ -192,6 +192,9 @@ TEST_F(MainWindow, ChatWindowsAreFoundWithoutRegardToCaseAndDeletedOnce)
     EXPECT_EQ(1, deleted);
     EXPECT_EQ(1u, frame->GetChatWindows().size());
     frame->SignOut(false);
+    EXPECT_EQ(1, deleted) << "a conversation lives only in its window";
+    EXPECT_EQ(1u, frame->GetChatWindows().size());
+    frame->DestroyWindow();
     EXPECT_EQ(2, deleted);
     EXPECT_TRUE(frame->GetChatWindows().empty());
 }

@@ -13,7 +13,9 @@ using Vexel::CUIWnd;
 
 namespace {
 
-constexpr size_t kLongestMessage = 1024;   // bytes as sent
+// Counted in the ANSI code page, one byte per letter of a Cyrillic or Western text; the
+// UTF-8 the engine gets is at most three times as long.
+constexpr size_t kLongestMessage = 1024;
 
 CString ChildText(const CWnd& window, int id)
 {
@@ -155,12 +157,12 @@ void CChatWnd::OnSend()
     const CString text = ChildText(*this, IDC_EDT_SENDMESSAGETEXT);
     if (text.IsEmpty())
         return;
-    // Sent as UTF-8 straight from the wide text: nothing is lost to the ANSI code page.
-    const std::string body = WideToUtf8(text);
-    if (body.size() > kLongestMessage) {
+    if (WideToAnsi(text).size() > kLongestMessage) {
         ShowMessageBox(g_uiTexts.chatWnd.t31000, this);
         return;
     }
+    // Sent as UTF-8 straight from the wide text: nothing is lost to the ANSI code page.
+    const std::string body = WideToUtf8(text);
     // The engine's answer is not looked at: the text shows as sent in every case.
     Tavik_sendPagerMessage(g_pMainFrame->GetEngineHandle(), GetPeerUri().c_str(), body.c_str());
 

@@ -29,7 +29,8 @@ public:
 
     // Sends the send box's text to the peer and adds it to the transcript. Nothing without a
     // peer, when not signed in or without an engine, or for an empty text; a text over 1024
-    // bytes as UTF-8 is not sent, and a message box says so.
+    // bytes in the ANSI code page is not sent, and a message box says so. The engine gets the
+    // text as UTF-8.
     void OnSend();
     // A message from the peer: `from` is the sender's address without "sip:" (ANSI), `body`
     // the message as it came (UTF-8), decoded here once.

@@ -57,7 +57,8 @@ private:
     void StoreContact(const Fields& fields);
 
     CContactsTree* m_tree = nullptr;   // not owned; null: nothing is saved
-    std::string m_avatarPath;          // the bitmap picked in this run (ANSI); empty: none
+    std::string m_avatarPath;          // the bitmap picked in this run (ANSI); empty: none, and
+                                       // an edit keeps the stored avatar
     std::string m_sipUri;              // ANSI
     int m_mode = kAddMode;
     bool m_shown = false;              // the fields were filled at the first show

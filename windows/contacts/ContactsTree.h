@@ -109,8 +109,9 @@ public:
                      std::string groupName, const std::string& avatarPath, bool updateIfExists, int accepted,
                      int subscribeId, bool subscribe);
     // Rewrites the stored contact of `sipUri` (never the address itself) and refreshes its
-    // node's name and icon; its node stays in its group until the tree is loaded again.
-    // False when no row is stored or the update is refused.
+    // node's name and icon; its node stays in its group until the tree is loaded again. An
+    // empty `avatarPath` keeps the stored avatar. False when no row is stored or the update is
+    // refused.
     bool UpdateContact(const std::string& firstName, const std::string& lastName, const std::string& nickName,
                        const std::string& jobTitle, const std::string& sipUri, const std::string& email,
                        const std::string& homePhone, const std::string& workPhone, const std::string& mobilePhone,

@@ -2,6 +2,7 @@
 // ContactsBackup.h, the choosers and messages ContactsBackupCommands.h.
 #include "windows/contacts/ContactsTree.h"
 
+#include "config/UiTextTable.h"
 #include "core/Base64.h"
 #include "core/TextConvert.h"
 #include "engine/TavikCore.h"
@@ -11,6 +12,15 @@
 
 namespace {
 
+// A group as the tree shows it: the default group's stored name, "Friends", under the
+// name of the current language, as the page's own load shows it.
+std::string ShownImportGroupName(const std::string& storedName)
+{
+    if (storedName == "Friends")
+        return WideToAnsi(g_uiTexts.contactDetailsWnd.t32000);
+    return storedName;
+}
+
 // Shows each imported contact in its group (made when the tree lacks it) and subscribes to
 // its presence when the row says so.
 class TreeImportSink : public ContactImportSink {
@@ -19,7 +29,7 @@ public:
 
     void ContactImported(const ContactRow& row) override
     {
-        const std::string group = Base64Decode(row.groupName);
+        const std::string group = ShownImportGroupName(Base64Decode(row.groupName));
         if (!m_tree.GroupExists(AnsiToWide(group)))
             m_tree.InsertItem(AnsiToWide(group), TVI_ROOT, TVI_LAST);
         m_tree.AddGroup(group.c_str());

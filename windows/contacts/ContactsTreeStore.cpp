@@ -252,19 +252,23 @@ bool CContactsTree::UpdateContact(const std::string& firstName, const std::strin
     SqlTable table;
     if (!g_database.GetTable("select SIPUri from Contacts" + WhereUri(sipUri), table) || table.Rows() < 1)
         return false;
-    const std::string iconPath = StoredIconPath(avatarPath);
-    const std::string sql = "Update Contacts set  FirstName = " + Encoded(firstName) +
-                            ", LastName = " + Encoded(lastName) + ", NickName = " + Encoded(nickName) +
-                            ", Email = " + SqlLiteral(email) + ", HomePhone = " + SqlLiteral(homePhone) +
-                            ", WorkPhone = " + SqlLiteral(workPhone) + ", MobilePhone = " + SqlLiteral(mobilePhone) +
-                            ", JobTitle = " + Encoded(jobTitle) + ", GroupName = " + Encoded(StoredGroupName(groupName)) +
-                            ", Icon = " + Encoded(iconPath) + WhereUri(sipUri);
+    // Without a newly picked picture the contact keeps the avatar it has, whoever chose it.
+    const bool newAvatar = !avatarPath.empty();
+    const std::string iconPath = newAvatar ? StoredIconPath(avatarPath) : std::string();
+    std::string sql = "Update Contacts set  FirstName = " + Encoded(firstName) + ", LastName = " + Encoded(lastName) +
+                      ", NickName = " + Encoded(nickName) + ", Email = " + SqlLiteral(email) +
+                      ", HomePhone = " + SqlLiteral(homePhone) + ", WorkPhone = " + SqlLiteral(workPhone) +
+                      ", MobilePhone = " + SqlLiteral(mobilePhone) + ", JobTitle = " + Encoded(jobTitle) +
+                      ", GroupName = " + Encoded(StoredGroupName(groupName));
+    if (newAvatar)
+        sql += ", Icon = " + Encoded(iconPath);
+    sql += WhereUri(sipUri);
     if (!g_database.Exec(sql))
         return false;
 
     ContactItemData* const record = GetContactData(FindContactItem(sipUri));
     if (record) {
-        if (record->icon)
+        if (record->icon && newAvatar)
             record->icon.Reset(LoadContactIcon(iconPath));
         record->displayName = AnsiToWide(DisplayName(firstName, lastName, nickName));
         Invalidate(TRUE);

@@ -106,7 +106,7 @@ CMainFrame::~CMainFrame()
     m_pCallPhonesWnd = nullptr;
     delete m_pHistoryWnd;
     m_pHistoryWnd = nullptr;
-    // The list's windows are not destroyed here: sign-out and exit do that.
+    // The list's windows went with this window (OnDestroy).
 }
 
 void CMainFrame::SetWindowID()
@@ -201,6 +201,8 @@ void CMainFrame::OnDestroy()
     ReleaseQueuedEngineEvents();
     RemoveTrayIcon();
     StopUpdateWorker();
+    // They outlive sign-outs, not the program's main window.
+    DeleteAllChatWindows();
     if (g_pMainFrame == this)
         g_pMainFrame = nullptr;
     Vexel::CUIWnd::OnDestroy();

@@ -58,7 +58,8 @@ public:
     // --- sign-in and sign-out (MainFrameSignIn.cpp)
     // Brings the engine up with g_account and starts the registration; true when it started.
     bool SignIn();
-    // Hangs up, unregisters and shuts the engine down; empties the pages' lists.
+    // Hangs up, unregisters and shuts the engine down; then empties the history list and the
+    // contacts tree. The chat windows stay open.
     void SignOut(bool clearAccount);
     // Sign out, ask for an account, sign in again.
     void ReSignIn();
@@ -199,6 +200,9 @@ private:
     void DispatchEngineEvent(SIPCallbackCommand* record);
     void ReleaseQueuedEngineEvents();
     void ShutDownEngine();
+    // The engine part of a sign-out, with a live handle: lines hung up, unregistered and shut
+    // down, the line texts emptied.
+    void ShutDownSession(bool clearAccount);
 
     Yealink m_handset;
     TavikHandle m_engineHandle = 0;

@@ -117,17 +117,21 @@ void CMainFrame::ShutDownEngine()
 
 void CMainFrame::SignOut(bool clearAccount)
 {
+    StopLocalVideo();
+    if (m_engineHandle != 0)
+        ShutDownSession(clearAccount);
+    // After the hang-ups, whose history rows would otherwise come back into the list. The chat
+    // windows stay: a conversation lives only in its window.
+    if (m_pHistoryWnd)
+        m_pHistoryWnd->DeleteAllItems(false);
     if (m_pContactsWnd) {
         m_pContactsWnd->FreeContactItemData();
         m_pContactsWnd->DeleteAllGroups();
     }
-    if (m_pHistoryWnd)
-        m_pHistoryWnd->DeleteAllItems(false);
-    StopLocalVideo();
-    DeleteAllChatWindows();
-    if (m_engineHandle == 0)
-        return;
+}
 
+void CMainFrame::ShutDownSession(bool clearAccount)
+{
     if (m_signedIn) {
         if (m_pCallPhonesWnd)
             m_pCallPhonesWnd->HangUpAllLines();

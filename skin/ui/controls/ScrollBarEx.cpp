@@ -106,7 +106,8 @@ int CScrollBarEx::ApplyBarRecord(const CTRLPROPERTIES& record)
     CBitmap background[kScrollLookCount];   // the parts are cut out of these, then they go
     LoadFourStateImages(&record, &background[0], &background[1], &background[2], &background[3]);
     SetImages(background[0], background[1], background[2], background[3], TRUE);
-    m_resizePoint = record_read::Point(record, CtrlVar::ResizingPoint);
+    // Both points lie in images scaled as they loaded.
+    m_resizePoint = ScalePoint(record_read::Point(record, CtrlVar::ResizingPoint), CurrentDpi());
 
     CBitmap thumbs[kScrollLookCount];
     LoadScrollBarStateImages(&record, &thumbs[0], &thumbs[1], &thumbs[2], &thumbs[3]);
@@ -114,7 +115,7 @@ int CScrollBarEx::ApplyBarRecord(const CTRLPROPERTIES& record)
         for (CBitmap& thumb : thumbs)
             thumb.Detach();   // the bar holds them now
     }
-    m_thumbResizePoint = record_read::Point(record, ScrollBarStyleVar::ThumbResizingPoint);
+    m_thumbResizePoint = ScalePoint(record_read::Point(record, ScrollBarStyleVar::ThumbResizingPoint), CurrentDpi());
     return 0;
 }
 

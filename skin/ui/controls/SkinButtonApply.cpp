@@ -3,6 +3,7 @@
 
 #include "skin/model/ButtonProperties.h"
 #include "skin/model/SkinGlobals.h"
+#include "skin/ui/DpiScaling.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinColors.h"
 #include "skin/ui/SkinFonts.h"
@@ -97,7 +98,8 @@ int CSkinButton::ApplyPushButtonProperties(CTRLPROPERTIES* record)
     if (LoadFourStateImages(record, &background[0], &background[1], &background[2], &background[3]) == 0)
         SetBitmaps(Take(background[0]), Take(background[1]), Take(background[2]), Take(background[3]), TRUE, TRUE);
     if (Switch(*record, CtrlVar::IsSpecifyImages)) {
-        const POINT point = Point(*record, CtrlVar::ResizingPoint);
+        // The images were scaled as they loaded: the point into them scales alike.
+        const POINT point = ScalePoint(Point(*record, CtrlVar::ResizingPoint), CurrentDpi());
         SetResizePoint(&point);
     }
     CBitmap foreground[kStateCount];
@@ -156,7 +158,8 @@ int CSkinButton::ApplyToggleProperties(CTRLPROPERTIES* record)
         SetCheckedBitmaps(Take(background[4]), Take(background[5]), Take(background[6]), Take(background[7]), TRUE);
     }
     if (Switch(*record, CtrlVar::IsSpecifyImages)) {
-        const POINT point = Point(*record, CtrlVar::ResizingPoint);
+        // The images were scaled as they loaded: the point into them scales alike.
+        const POINT point = ScalePoint(Point(*record, CtrlVar::ResizingPoint), CurrentDpi());
         SetResizePoint(&point);
     }
     CBitmap foreground[2 * kStateCount];

@@ -6,6 +6,7 @@
 #include "skin/model/TreeProperties.h"
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/ControlBase.h"
+#include "skin/ui/DpiScaling.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinColors.h"
 #include "skin/ui/SkinFonts.h"
@@ -84,7 +85,8 @@ int CSkinHeaderCtrl::ApplyProperties(CTRLPROPERTIES* record)
                     static_cast<HBITMAP>(images[kStateHighlight].Detach()),
                     static_cast<HBITMAP>(images[kStateSelected].Detach()),
                     static_cast<HBITMAP>(images[kStateDisabled].Detach()));
-    const POINT buttonPoint = Point(*record, CtrlVar::ResizingPoint);
+    // The button images were scaled as they loaded; the strip image was not.
+    const POINT buttonPoint = ScalePoint(Point(*record, CtrlVar::ResizingPoint), CurrentDpi());
     if (buttonPoint.x >= 0 && buttonPoint.y >= 0)
         p.buttonResizePoint = buttonPoint;
 

@@ -4,6 +4,7 @@
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/ControlBase.h"
 #include "skin/ui/DcScopes.h"
+#include "skin/ui/DpiScaling.h"
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/StateImages.h"
@@ -28,7 +29,7 @@ int CSkinHotKeyCtrl::ApplyProperties(CTRLPROPERTIES* record)
         return check;
     if (!record_read::Switch(*record, CtrlVar::IsSpecifyImages))
         return 0;
-    m_resizePoint = record_read::Point(*record, CtrlVar::ResizingPoint);
+    m_resizePoint = ScalePoint(record_read::Point(*record, CtrlVar::ResizingPoint), CurrentDpi());   // as the images
     m_parentResizePoint = false;
     CBitmap normal;
     CBitmap disabled;

@@ -96,7 +96,7 @@ int CSkinListCtrl::ApplyListRecord(CTRLPROPERTIES& record)
         CBitmap disabled;
         LoadTwoStateImages(&record, &normal, &disabled);
         SetBkImages(static_cast<HBITMAP>(normal.Detach()), static_cast<HBITMAP>(disabled.Detach()));
-        p.bkResizePoint = Point(record, CtrlVar::ResizingPoint);
+        p.bkResizePoint = ScalePoint(Point(record, CtrlVar::ResizingPoint), CurrentDpi());   // as the images
     }
 
     // 4. Fonts.

@@ -3,6 +3,7 @@
 
 #include "skin/model/EditProperties.h"
 #include "skin/model/SkinGlobals.h"
+#include "skin/ui/DpiScaling.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinColors.h"
 #include "skin/ui/SkinFonts.h"
@@ -110,7 +111,7 @@ int CSkinStatic::ApplyProperties(CTRLPROPERTIES* record)
         CBitmap background[kStaticLooks];
         LoadTwoStateImages(record, &background[kStaticNormal], &background[kStaticDisabled]);
         SetBackgroundImages(Take(background[kStaticNormal]), Take(background[kStaticDisabled]));
-        SetResizingPoint(Point(*record, CtrlVar::ResizingPoint));
+        SetResizingPoint(ScalePoint(Point(*record, CtrlVar::ResizingPoint), CurrentDpi()));   // as the images
     }
     CBitmap foreground[kStaticLooks];
     if (LoadTwoStateForegroundImages(text, &foreground[kStaticNormal], &foreground[kStaticDisabled]) == 0)

@@ -5,6 +5,7 @@
 #include "skin/model/TreeProperties.h"
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/ControlBase.h"
+#include "skin/ui/DpiScaling.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinColors.h"
 #include "skin/ui/SkinFonts.h"
@@ -133,7 +134,7 @@ int CSkinTreeCtrl::ApplyTreeRecord(const CTRLPROPERTIES& record)
         CBitmap disabled;
         LoadTwoStateImages(&record, &normal, &disabled);
         SetBackgroundImages(static_cast<HBITMAP>(normal.Detach()), static_cast<HBITMAP>(disabled.Detach()));
-        p.resizePoint = Point(record, CtrlVar::ResizingPoint);
+        p.resizePoint = ScalePoint(Point(record, CtrlVar::ResizingPoint), CurrentDpi());   // as the images
         p.useParentResizePoint = FALSE;
     }
 
