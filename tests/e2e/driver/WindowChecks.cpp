@@ -92,7 +92,7 @@ std::vector<std::wstring> ClippedTextFaults(HWND window)
         if (!::SendMessageTimeoutW(child, kGetTextExtent, kTextNeeded, 0, SMTO_BLOCK, kPatience, &needed) ||
             !::SendMessageTimeoutW(child, kGetTextExtent, kTextRoom, 0, SMTO_BLOCK, kPatience, &room) || !needed)
             continue;
-        const int margin = IsPushButton(child) ? 2 * kCaptionMargin : 0;
+        const int margin = IsButton(child) ? 2 * kCaptionMargin : 0;
         const int neededWidth = LOWORD(needed) + margin;
         const int neededHeight = HIWORD(needed);
         if (neededWidth > LOWORD(room) || neededHeight > HIWORD(room)) {

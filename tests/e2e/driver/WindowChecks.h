@@ -6,7 +6,7 @@
 //   - a push button without text, unless it is one that shows a picture instead;
 //   - a text that needs more room than its control gives it, measured by the control itself
 //     with its own font and the way it draws (WM_VXL_GETTEXTEXTENT: one line, or wrapped to
-//     its width); a push button's caption also keeps a margin from the button's edges;
+//     its width); a button's caption also keeps a margin from the button's edges;
 //   - a large solid-black area in the window's picture that its skin background lacks.
 #include "tests/support/PngWriter.h"
 
@@ -18,7 +18,7 @@
 
 namespace e2e {
 
-// What a push button's caption keeps free at its left and right edge.
+// What a button's caption keeps free at its left and right edge.
 constexpr int kCaptionMargin = 4;
 // A black square at least this wide is a large black area.
 constexpr int kBlackSide = 10;

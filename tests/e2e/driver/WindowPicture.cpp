@@ -3,6 +3,7 @@
 #include "tests/e2e/driver/LumeoProcess.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace e2e {
 
@@ -87,9 +88,21 @@ lumeo_test::RgbImage CaptureWindow(HWND window)
         ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, kPatience, &ignored);
         return !AwaitsPaint(window);
     });
+    // What the program painted reaches the screen a moment later: the picture counts once two
+    // in a row are the same.
     RECT placed{};
     ::GetWindowRect(window, &placed);
-    return ScreenPixels(placed);
+    lumeo_test::RgbImage picture = ScreenPixels(placed);
+    bool first = true;
+    WaitUntil([&] {
+        if (std::exchange(first, false))
+            return false;   // one poll interval between the two
+        lumeo_test::RgbImage again = ScreenPixels(placed);
+        const bool settled = again.pixels == picture.pixels;
+        picture = std::move(again);
+        return settled;
+    });
+    return picture;
 }
 
 std::wstring ScreenshotFolder(const std::wstring& relative)

@@ -1,7 +1,7 @@
 // Every window the real Lumeo.exe shows, in each of its six languages: the sign-in window and
 // its advanced pane, the main window on each page, the contact form with its message box, the
-// video window, a chat opened by a peer's message, a presence request, the settings dialog on
-// each page, about, the update window and the box of a second start. Each is kept as a picture
+// video window, the update window, a chat opened by a peer's message, a presence request, the
+// settings dialog on each page, about and the box of a second start. Each is kept as a picture
 // in the build tree (screenshots\program\<language>\, with a contact sheet), and each must
 // pass the checks of WindowChecks.h: a title, no blank push button, no clipped text and no
 // black area its skin lacks. One test per language, so the six run side by side.
@@ -9,6 +9,7 @@
 #include "tests/e2e/driver/WindowChecks.h"
 #include "tests/e2e/driver/WindowPicture.h"
 #include "tests/support/ContactSheet.h"
+#include "tests/support/LoopbackHttpServer.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +23,6 @@ using namespace e2e_test;
 
 // The settings dialog's pages and their tree entries.
 constexpr int kSettingsPages = 7;
-// Messages the main window takes from the update worker.
-constexpr UINT kNewVersionMessage = 0x805;
 
 // Push buttons that show a picture and no text: the windows' own minimise and close boxes,
 // the call keys, the main window's round buttons and the avatar chooser.
@@ -119,13 +118,20 @@ void TourEveryWindow(const char* code, const std::wstring& language)
     // An incomplete account: the sign-in window comes first.
     ASSERT_TRUE(e2e::ExecSql(copy, "update User set ProxyPort = 0"));
     ASSERT_TRUE(e2e::ExecSql(copy, std::string("update Options set Language = '") + code + "'"));
-    // A peer writes, then asks to see the user's presence.
+    // Right after the sign-in the update check finds a newer build; then a peer writes, and
+    // asks to see the user's presence.
+    const nettest::WinsockScope winsock;
+    ASSERT_TRUE(winsock.Started());
+    const std::string newer = "8.2, Build 02012015";
+    nettest::LoopbackHttpServer updates({"HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(newer.size()) +
+                                         "\r\nConnection: close\r\n\r\n" + newer});
     ASSERT_TRUE(e2e::WriteFileBytes(copy.Path(L"peer.txt"),
-                                    "event 1500 21 remote=\"carol@sip.example\" display=Carol body=\"Hello!\"\n"
-                                    "event 2500 30 remote=\"dave@sip.example\" subscribe=7\n"));
+                                    "event 4000 21 remote=\"carol@sip.example\" display=Carol body=\"Hello!\"\n"
+                                    "event 4500 30 remote=\"dave@sip.example\" subscribe=7\n"));
     // Message boxes are shown, not written to a file: they are windows to look at too.
     const LumeoProcess lumeo(copy, {{L"LUMEO_TEST_PROMPTS", L""},
-                                    {L"LUMEO_ENGINE_SCENARIO", copy.Path(L"peer.txt")}});
+                                    {L"LUMEO_ENGINE_SCENARIO", copy.Path(L"peer.txt")},
+                                    {L"LUMEO_UPDATE_SERVER", L"127.0.0.1:" + std::to_wstring(updates.Port())}});
     Tour tour(copy, language);
 
     const HWND login = lumeo.WaitForWindow(L"IDW_LOGINWINDOW");
@@ -140,6 +146,9 @@ void TourEveryWindow(const char* code, const std::wstring& language)
     const HWND main = lumeo.WaitForWindow(L"IDW_MAIN");
     ASSERT_NE(nullptr, main);
     ExpectSignedInWith(lumeo, account);
+    const HWND update = lumeo.WaitForWindow(L"IDW_UPDATE");
+    tour.Keep(update, L"update", L"IDW_UPDATE");
+    Dismiss(update);
     const HWND chat = lumeo.WaitForWindow(L"IDW_CHAT");
     tour.Keep(chat, L"chat", L"IDW_CHAT");
     ASSERT_TRUE(e2e::Click(chat, IDC_BTN_CLOSE));
@@ -186,11 +195,6 @@ void TourEveryWindow(const char* code, const std::wstring& language)
     const HWND about = lumeo.WaitForWindow(L"IDW_ABOUT");
     tour.Keep(about, L"about", L"IDW_ABOUT");
     Dismiss(about);
-
-    ASSERT_TRUE(::PostMessageW(main, kNewVersionMessage, 0, 0));
-    const HWND update = lumeo.WaitForWindow(L"IDW_UPDATE");
-    tour.Keep(update, L"update", L"IDW_UPDATE");
-    Dismiss(update);
 
     {
         // A second start says that Lumeo already runs, in a box of the system's.
