@@ -39,6 +39,16 @@ add_library(lumeo_pch OBJECT "${PROJECT_SOURCE_DIR}/cmake/empty.cpp")
 target_link_libraries(lumeo_pch PRIVATE lumeo_settings)
 target_precompile_headers(lumeo_pch PRIVATE ${LUMEO_PCH_HEADERS})
 
+# lumeo_pch_maker(TARGET): TARGET makes a precompiled header; through the compiler cache, it
+# also leaves the checksum the cache hashes in the header's place (cmake/pch-checksum).
+function(lumeo_pch_maker target)
+  if(LUMEO_CCACHE)
+    set_target_properties(${target} PROPERTIES
+      CXX_COMPILER_LAUNCHER "${PROJECT_SOURCE_DIR}/cmake/pch-checksum;${LUMEO_CCACHE}")
+  endif()
+endfunction()
+lumeo_pch_maker(lumeo_pch)
+
 # lumeo_use_pch(TARGET [TESTS]): TARGET's C++ files get the product's (or the test code's)
 # precompiled header.
 function(lumeo_use_pch target)
