@@ -82,6 +82,9 @@ BOOL CMerrowApp::InitInstance()
         return FALSE;
     }
     if (anotherCopyRuns) {
+        // A window hidden to the tray would otherwise stay hidden: the user started the
+        // program again to see it.
+        ::PostMessageW(HWND_BROADCAST, ShowRunningCopyMessage(), 0, 0);
         Refuse(g_uiTexts.appInstance.t37003);
         return FALSE;
     }

@@ -75,7 +75,7 @@ void CAdvancedWindow::InitTexts()
         {IDC_STA_TITLE, texts.t20009},      {IDC_STATIC_LINE7, texts.t20012},  {IDC_STATIC_LINE8, texts.t20013},
         {IDC_STATIC_LINE9, texts.t20014},   {IDC_STATIC_LINE10, texts.t20015}, {IDC_STATIC_LINE11, texts.t20023},
         {IDC_STATIC_LINE16, texts.t20024},  {IDC_STATIC_LINE12, texts.t20016}, {IDC_STATIC_LINE13, texts.t20017},
-        {IDC_STATIC_LINE14, texts.t20019},
+        {IDC_STATIC_LINE14, texts.t20019},  {IDC_BTN_OK, texts.t20025},
     });
 }
 

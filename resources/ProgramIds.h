@@ -27,6 +27,8 @@
 #define ID_MAIN_HELP 32784
 #define ID_MAIN_ABOUT 32785
 #define ID_MAIN_SUPPORT 32787
+// The tray menu's first item: the main window back.
+#define ID_TRAY_OPEN 32786
 #define ID_MAIN_RECOMMEND 32839
 #define ID_LANGUAGE_ENGLISH 32844
 #define ID_LANGUAGE_ITALIAN 32845

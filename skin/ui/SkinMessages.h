@@ -21,6 +21,7 @@ enum : UINT {
     WM_VXL_GETBKDC = 0x48F,            // the window's composed background bitmap
     WM_VXL_SETOWNOBJECTS = 0x4A0,      // wParam 0: a button's images are someone else's
     WM_VXL_GETOWNOBJECTS = 0x4A1,
+    WM_VXL_GETTEXTEXTENT = 0x4A2,      // a control's text: wParam kTextNeeded or kTextRoom
     WM_VXL_SPLITTERMOVING = 0x4C8,
     WM_VXL_SPLITTERMOVED = 0x4C9,
     WM_VXL_LISTTIPTEXT = 0x5F5,        // a list's tip text the parent may reword (wParam: CString*)
@@ -74,6 +75,15 @@ struct LISTTEXTCOLOR {
 enum : WORD {
     kGridHorizontal = 1,
     kGridVertical = 2,
+};
+
+// wParam of WM_VXL_GETTEXTEXTENT, answered by the controls that draw a text of their own
+// (buttons and statics) as MAKELRESULT(width, height), 0 for no text: the size the text takes
+// in the control's font and the way it draws it (one line, or wrapped to the room's width),
+// or the room its rectangle and text offsets give it. Other windows answer 0.
+enum : WPARAM {
+    kTextNeeded = 0,
+    kTextRoom = 1,
 };
 
 // wParam of WM_VXL_GETRESIZEPOINT.

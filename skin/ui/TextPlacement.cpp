@@ -1,5 +1,9 @@
 #include "skin/ui/TextPlacement.h"
 
+#include "skin/ui/SkinMessages.h"
+
+#include <algorithm>
+
 namespace Vexel {
 namespace {
 
@@ -12,44 +16,57 @@ int MeasuredHeight(CDC& dc, const CString& text, const RECT& rect, UINT format)
 
 } // namespace
 
+RECT TextRoom(RECT rect, int horAlign, int verAlign, int horOffset, int verOffset)
+{
+    if (horAlign == kTextFar)
+        rect.right -= horOffset;
+    else
+        rect.left += horOffset;
+    if (verAlign == kTextFar)
+        rect.bottom -= verOffset;
+    else
+        rect.top += verOffset;
+    return rect;
+}
+
 UINT PlaceText(CDC& dc, const CString& text, RECT& rect, UINT format, int horAlign, int verAlign, int horOffset,
                int verOffset)
 {
-    switch (horAlign) {
-    case kTextFar:
-        rect.right -= horOffset;
+    rect = TextRoom(rect, horAlign, verAlign, horOffset, verOffset);
+    if (horAlign == kTextFar)
         format |= DT_RIGHT;
-        break;
-    case kTextCenter:
-        rect.left += horOffset;
+    else if (horAlign == kTextCenter)
         format |= DT_CENTER;
-        break;
-    default:
-        rect.left += horOffset;
-        break;
-    }
 
     const bool singleLine = (format & DT_SINGLELINE) != 0;
     switch (verAlign) {
     case kTextFar:
-        rect.bottom -= verOffset;
         if (singleLine)
             format |= DT_BOTTOM;
         else
             rect.top = rect.bottom - MeasuredHeight(dc, text, rect, format);
         break;
     case kTextCenter:
-        rect.top += verOffset;
         if (singleLine)
             format |= DT_VCENTER;
         else
             rect.top += (rect.bottom - MeasuredHeight(dc, text, rect, format) - rect.top) / 2;
         break;
     default:
-        rect.top += verOffset;
         break;
     }
     return format;
+}
+
+LRESULT TextExtentAnswer(CDC& dc, const CString& text, const RECT& room, UINT format, WPARAM which)
+{
+    if (text.IsEmpty())
+        return 0;
+    RECT extent = room;
+    if (which != kTextRoom)
+        dc.DrawText(text, &extent, (format & ~(DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS)) | DT_CALCRECT);
+    const auto length = [](LONG from, LONG to) { return static_cast<WORD>(std::clamp<LONG>(to - from, 0, 0xFFFF)); };
+    return MAKELRESULT(length(extent.left, extent.right), length(extent.top, extent.bottom));
 }
 
 } // namespace Vexel

@@ -23,4 +23,11 @@ enum TextAlign : int {
 UINT PlaceText(CDC& dc, const CString& text, RECT& rect, UINT format, int horAlign, int verAlign, int horOffset,
                int verOffset);
 
+// The room PlaceText leaves a text in `rect`: its edges moved by the offsets alone.
+RECT TextRoom(RECT rect, int horAlign, int verAlign, int horOffset, int verOffset);
+
+// The answer to WM_VXL_GETTEXTEXTENT for a text drawn with `format` (its ellipses left out:
+// they hide what does not fit) in `room`, measured on `dc` with the control's font selected.
+LRESULT TextExtentAnswer(CDC& dc, const CString& text, const RECT& room, UINT format, WPARAM which);
+
 } // namespace Vexel

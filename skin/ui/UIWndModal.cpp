@@ -36,6 +36,12 @@ int CUIWnd::DoModal(DWORD style)
     int result = -1;
     if (RegisterSkinWindowClass(kDialogClass) &&
         CreateEx(0, kDialogClass, kDialogClass, style | kDialogStyle, 0, 0, 390, 390, owner, nullptr)) {
+        // A dialog that did not place itself while it was made opens over its owner, or in the
+        // middle of the screen, never in the screen's corner where it was created.
+        CRect placed;
+        GetWindowRect(&placed);
+        if (placed.left == 0 && placed.top == 0)
+            CenterWindow();
         DWORD flags = MLF_SHOWONIDLE;
         if (GetStyle() & DS_NOIDLEMSG)
             flags |= MLF_NOIDLEMSG;

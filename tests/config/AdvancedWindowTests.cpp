@@ -61,6 +61,8 @@ TEST_F(AdvancedAccount, ShowsItsTextsAndTheFourTransports)
             {IDC_STATIC_LINE10, L"DLG_LOGIN/20015"}, {IDC_STATIC_LINE11, L"DLG_LOGIN/20023"},
             {IDC_STATIC_LINE16, L"DLG_LOGIN/20024"}, {IDC_STATIC_LINE12, L"DLG_LOGIN/20016"},
             {IDC_STATIC_LINE13, L"DLG_LOGIN/20017"}, {IDC_STATIC_LINE14, L"DLG_LOGIN/20019"},
+            // The window's one button says what it does.
+            {IDC_BTN_OK, L"DLG_LOGIN/20025"},
         });
         EXPECT_EQ((std::vector<std::wstring>{L"UDP", L"TLS", L"TCP", L"PERS"}), Entries(window, IDC_CMB_TRANSPORT));
     });

@@ -57,6 +57,12 @@ std::vector<int> Items(HMENU popup)
     return items;
 }
 
+std::vector<int> Joined(std::vector<int> first, const std::vector<int>& then)
+{
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
 TEST(ProgramMenus, EachMenuHoldsItsCommandsInOrder)
 {
     const std::vector<int> kMain = {ID_MAIN_SIGNOUT, kSeparator, ID_MAIN_OPTIONS, kPopup, ID_LANGUAGE_ENGLISH,
@@ -70,7 +76,7 @@ TEST(ProgramMenus, EachMenuHoldsItsCommandsInOrder)
     };
     const Case kCases[] = {
         {IDM_MAIN, kMain},
-        {IDM_TRAY, kMain},
+        {IDM_TRAY, Joined({ID_TRAY_OPEN, kSeparator}, kMain)},
         {IDM_HISTORY, {ID_HISTORY_CALL, kSeparator, ID_CONTACT_ADD, kSeparator, ID_HISTORY_DELETE, ID_HISTORY_DELETEALL}},
         {IDM_STATUS, {ID_STATUS_AVAILABLE, ID_STATUS_BUSY, ID_STATUS_AWAY, ID_STATUS_BERIGHTBACK, ID_STATUS_INCALL,
                       kSeparator, ID_STATUS_SIGNOUT}},

@@ -139,6 +139,33 @@ TEST_F(ShippedSkin, EveryControlLiesInsideItsWindowsBackground)
     }
 }
 
+TEST_F(ShippedSkin, NoPushButtonIsLowerThanItsImageWhichWouldCutItsBottomEdgeOff)
+{
+    ASSERT_EQ(0, openCode);
+    const CString skinFolder = g_skinStore.GetSkinFolder();
+    int checked = 0;
+    for (const auto& window : g_skinStore.windows) {
+        for (const Vexel::CTRLPROPERTIES* control : window->Controls()) {
+            const std::wstring image = Text(*control, Vexel::CtrlVar::BkCombine);
+            if (Text(*control, Vexel::CtrlVar::Type) != L"PUSHBUTTON" || image.empty())
+                continue;
+            const HBITMAP strip = static_cast<HBITMAP>(
+                ::LoadImageW(nullptr, skinFolder + image.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+            ASSERT_NE(nullptr, strip) << image;
+            BITMAP size{};
+            ::GetObjectW(strip, sizeof size, &size);
+            ::DeleteObject(strip);
+            const RECT r = control->GetVar(Vexel::CtrlVar::Rect).GetRect();
+            // Drawn around its resizing point, an image grows with a taller button but is cut
+            // at the bottom in a lower one.
+            EXPECT_LE(size.bmHeight, r.bottom - r.top)
+                << Text(*window, Vexel::CtrlVar::ID) << "/" << Text(*control, Vexel::CtrlVar::ID) << " with " << image;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 50);
+}
+
 TEST_F(ShippedSkin, ResourceHIsTheWritersOwnNumberingOfTheSkin)
 {
     ASSERT_EQ(0, openCode);

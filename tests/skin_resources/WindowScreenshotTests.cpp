@@ -12,6 +12,7 @@
 #include "skin/ui/ControlKinds.h"
 #include "skin/ui/UIWnd.h"
 #include "tests/support/ProgramFolderScope.h"
+#include "tests/support/ContactSheet.h"
 #include "tests/support/PngWriter.h"
 #include "tests/skin_resources/WindowControls.h"
 
@@ -124,36 +125,6 @@ std::vector<std::pair<std::wstring, RgbImage>>& KeptPictures()
     return pictures;
 }
 
-// Every picture in rows on a grey ground, each row as high as its tallest picture, no row
-// wider than a screen.
-RgbImage ContactSheet(const std::vector<std::pair<std::wstring, RgbImage>>& pictures)
-{
-    constexpr int kGap = 16;
-    constexpr int kMaxWidth = 1600;
-    struct Place { int x, y; };
-    std::vector<Place> places;
-    int x = kGap, y = kGap, rowHeight = 0, width = 0;
-    for (const auto& [name, picture] : pictures) {
-        if (x > kGap && x + picture.width + kGap > kMaxWidth) {
-            x = kGap;
-            y += rowHeight + kGap;
-            rowHeight = 0;
-        }
-        places.push_back({x, y});
-        x += picture.width + kGap;
-        width = std::max(width, x);
-        rowHeight = std::max(rowHeight, picture.height);
-    }
-    RgbImage sheet(width, y + rowHeight + kGap);
-    std::fill(sheet.pixels.begin(), sheet.pixels.end(), std::uint8_t{0x60});
-    for (std::size_t i = 0; i < pictures.size(); ++i) {
-        const RgbImage& picture = pictures[i].second;
-        for (int row = 0; row < picture.height; ++row)
-            std::copy_n(picture.Row(row), picture.width * 3, sheet.Row(places[i].y + row) + places[i].x * 3);
-    }
-    return sheet;
-}
-
 // Writes the contact sheet once every test of the program has run, whichever ran.
 class ContactSheetWriter : public testing::Environment {
 public:
@@ -161,7 +132,10 @@ public:
     {
         if (KeptPictures().empty())
             return;
-        EXPECT_TRUE(lumeo_test::WritePngFile(ScreenshotFolder() + L"contact-sheet.png", ContactSheet(KeptPictures())));
+        std::vector<const RgbImage*> pictures;
+        for (const auto& [name, picture] : KeptPictures())
+            pictures.push_back(&picture);
+        EXPECT_TRUE(lumeo_test::WritePngFile(ScreenshotFolder() + L"contact-sheet.png", lumeo_test::ContactSheet(pictures)));
     }
 };
 // gtest owns the environment from here on.

@@ -135,6 +135,26 @@ TEST_F(SkinButtonTest, EachMouseStatePaintsItsImageAndTextColour)
     }
 }
 
+TEST_F(SkinButtonTest, ItTellsWhetherItsCaptionFitsOnOneLineOrWrapped)
+{
+    const auto button = MakeButton(BS_PUSHBUTTON, L"Go");
+    const LRESULT room = button->SendMessage(WM_VXL_GETTEXTEXTENT, kTextRoom);
+    EXPECT_EQ(MAKELRESULT(60, 24), room);
+    const LRESULT shortCaption = button->SendMessage(WM_VXL_GETTEXTEXTENT, kTextNeeded);
+    EXPECT_GT(LOWORD(shortCaption), 0);
+    EXPECT_LT(LOWORD(shortCaption), 60);
+
+    button->SetWindowText(L"A caption far too long for it");
+    EXPECT_GT(LOWORD(button->SendMessage(WM_VXL_GETTEXTEXTENT, kTextNeeded)), 60);
+    // A multi-line button wraps it instead, and then lacks the height.
+    button->ModifyStyle(0, BS_MULTILINE);
+    const LRESULT wrapped = button->SendMessage(WM_VXL_GETTEXTEXTENT, kTextNeeded);
+    EXPECT_LE(LOWORD(wrapped), 60);
+    EXPECT_GT(HIWORD(wrapped), 24);
+    button->SetWindowText(L"");
+    EXPECT_EQ(0, button->SendMessage(WM_VXL_GETTEXTEXTENT, kTextNeeded));
+}
+
 TEST_F(SkinButtonTest, APushButtonIsNeverChecked)
 {
     auto button = MakeButton(BS_PUSHBUTTON);

@@ -64,6 +64,37 @@ TEST_F(SkinStaticTest, ItTakesStaticRecordsAndStylesOnly)
     EXPECT_EQ(windowless.ApplyStyle(L"IDS_ANY"), -1);
 }
 
+TEST_F(SkinStaticTest, ItTellsHowMuchRoomItsTextTakesOnOneLineOrWrappedAndHowMuchItHas)
+{
+    const auto width = [](LRESULT answer) { return static_cast<int>(LOWORD(answer)); };
+    const auto height = [](LRESULT answer) { return static_cast<int>(HIWORD(answer)); };
+    const LRESULT room = label.SendMessage(WM_VXL_GETTEXTEXTENT, kTextRoom);
+    label.SetWindowText(L"");
+    EXPECT_EQ(0, label.SendMessage(WM_VXL_GETTEXTEXTENT, kTextNeeded));   // no text, nothing to fit
+    label.SetWindowText(L"Ab");
+    SetSwitch(record, TxtVar::Nowrap, false);
+    ASSERT_EQ(0, label.ApplyProperties(&record));
+    const LRESULT shortText = label.SendMessage(WM_VXL_GETTEXTEXTENT, kTextNeeded);
+    EXPECT_EQ(60, width(label.SendMessage(WM_VXL_GETTEXTEXTENT, kTextRoom)));
+    EXPECT_EQ(20, height(label.SendMessage(WM_VXL_GETTEXTEXTENT, kTextRoom)));
+    EXPECT_EQ(0, room);   // the room of no text is none either
+    EXPECT_GT(width(shortText), 0);
+    EXPECT_LE(width(shortText), 60);
+    EXPECT_LE(height(shortText), 20);
+
+    // Wrapped, a long text stays within the width and grows down past the room.
+    label.SetWindowText(L"A label much longer than its static");
+    const LRESULT wrapped = label.SendMessage(WM_VXL_GETTEXTEXTENT, kTextNeeded);
+    EXPECT_LE(width(wrapped), 60);
+    EXPECT_GT(height(wrapped), 20);
+    // On one line, it runs past the right edge instead.
+    SetSwitch(record, TxtVar::Nowrap, true);
+    ASSERT_EQ(0, label.ApplyProperties(&record));
+    const LRESULT oneLine = label.SendMessage(WM_VXL_GETTEXTEXTENT, kTextNeeded);
+    EXPECT_GT(width(oneLine), 60);
+    EXPECT_EQ(height(shortText), height(oneLine));
+}
+
 TEST_F(SkinStaticTest, WithoutImagesOfItsOwnItShowsTheParentsBackgroundUnderIt)
 {
     ASSERT_EQ(label.ApplyProperties(&record), 0);

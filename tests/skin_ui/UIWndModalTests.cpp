@@ -92,6 +92,40 @@ TEST_F(UIWndModal, SendsExactlyOneInitDialogEvenWhenItMovesTheWindow)
     EXPECT_EQ(dialog.initDialogs, 2);
 }
 
+TEST_F(UIWndModal, ADialogOpensOverItsOwnerOrInTheMiddleOfTheScreenUnlessItPlacedItself)
+{
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    struct Case {
+        const char* row;
+        CWnd* owner;
+        bool placesItself;
+        POINT expected;
+    };
+    const Case cases[] = {
+        // The owner spans (400,300)-(600,400); the dialog is 220 x 140.
+        {"over its owner", &owner, false, {390, 280}},
+        {"without an owner", nullptr, false,
+         {(work.left + work.right) / 2 - 110, (work.top + work.bottom) / 2 - 70}},
+        {"placed by itself", &owner, true, {50, 60}},
+    };
+    for (const Case& c : cases) {
+        TestUIWnd dialog(kModalWindowId, c.owner);
+        RECT shown{};
+        dialog.initDialogAction = [&](TestUIWnd& self) {
+            if (c.placesItself)
+                self.SetWindowPos(nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            self.PostAction([&](TestUIWnd& running) {
+                running.GetWindowRect(&shown);
+                running.EndDialog(IDOK);
+            });
+        };
+        EXPECT_EQ(dialog.DoModal(), IDOK) << c.row;
+        EXPECT_EQ(c.expected.x, shown.left) << c.row;
+        EXPECT_EQ(c.expected.y, shown.top) << c.row;
+    }
+}
+
 TEST_F(UIWndModal, ADialogEndedByItsInitDialogDoesNotRun)
 {
     TestUIWnd dialog(kModalWindowId, &owner);

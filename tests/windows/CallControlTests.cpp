@@ -223,6 +223,29 @@ TEST_F(CallControls, RecordingStartsInTheRecordFolderAndStops)
                             "Tavik_stopAudioRecording(H)"));
 }
 
+TEST_F(CallControls, RecordingStopsWhenTheLastCallIsOver)
+{
+    SignInFrame();
+    ConnectedCalls({1, 2});
+    Click(IDC_CHK_RECORD);
+    // One call ends, the other still runs: the recording goes on.
+    Command(IDC_BTN_HANGUP);
+    EXPECT_TRUE(IsChecked(IDC_CHK_RECORD));
+    EXPECT_THAT(Calls({"Tavik_stopAudioRecording"}), IsEmpty());
+    // The far end ends the last one.
+    InjectEvent(8, sessions[2]);
+    EXPECT_FALSE(IsChecked(IDC_CHK_RECORD));
+    EXPECT_THAT(Calls({"Tavik_stopAudioRecording"}), ElementsAre("Tavik_stopAudioRecording(H)"));
+
+    // Sign-out hangs up every line: a recording started meanwhile ends with them.
+    ConnectedCalls({1});
+    Click(IDC_CHK_RECORD);
+    frame->SignOut(false);
+    EXPECT_FALSE(IsChecked(IDC_CHK_RECORD));
+    // Before the engine went: its handle is no longer the frame's to name.
+    EXPECT_EQ(1u, Calls({"Tavik_stopAudioRecording"}).size());
+}
+
 TEST_F(CallControls, MuteTogglesTheMicrophoneAndTheSpeakerBothWays)
 {
     SignInFrame();

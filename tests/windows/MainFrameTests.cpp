@@ -78,9 +78,57 @@ TEST_F(MainWindow, TheMenusOpenLocalisedAtTheButtonsAndTheTray)
     EXPECT_EQ(L"MENU_MAIN/12000", s_firstItemDrawn);
     frame->Command(1010);
     EXPECT_EQ(L"MENU_STATUS/16000", s_firstItemDrawn);
-    frame->SendMessage(WM_TRAY_NOTIFY, 128, WM_RBUTTONDOWN);
+    EXPECT_THAT(s_menus, ElementsAre(130u, 254u));
+}
+
+TEST_F(MainWindow, ATrayClickOpensTheTrayMenuOnlyOnceNoDoubleClickCanFollow)
+{
+    CreateFrame();
+    // A press opens nothing: the release decides.
     frame->SendMessage(WM_TRAY_NOTIFY, 128, WM_LBUTTONDOWN);
-    EXPECT_THAT(s_menus, ElementsAre(130u, 254u, 130u, 130u));
+    frame->SendMessage(WM_TRAY_NOTIFY, 128, WM_RBUTTONDOWN);
+    EXPECT_TRUE(s_menus.empty());
+    frame->SendMessage(WM_TRAY_NOTIFY, 128, WM_RBUTTONUP);
+    EXPECT_THAT(s_menus, ElementsAre(131u));
+    EXPECT_EQ(L"MENU_MAIN/12005", s_firstItemDrawn);
+
+    // A left click: nothing until the double-click time has passed.
+    s_menus.clear();
+    frame->SendMessage(WM_TRAY_NOTIFY, 128, WM_LBUTTONUP);
+    EXPECT_TRUE(s_menus.empty());
+    frame->SendMessage(WM_TIMER, kTrayClickTimer);
+    EXPECT_THAT(s_menus, ElementsAre(131u));
+    // The timer ticks once.
+    frame->SendMessage(WM_TIMER, kTrayClickTimer);
+    EXPECT_THAT(s_menus, ElementsAre(131u));
+}
+
+TEST_F(MainWindow, ATrayDoubleClickRestoresTheWindowAndOpensNoMenu)
+{
+    CreateFrame();
+    frame->SendMessage(WM_CLOSE);
+    ASSERT_FALSE(frame->IsWindowVisible());
+    for (const UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        frame->SendMessage(WM_TRAY_NOTIFY, 128, mouse);
+    EXPECT_TRUE(frame->IsWindowVisible());
+    // The first release's timer was stopped by the double click, and the release that ends
+    // the double click starts none.
+    EXPECT_FALSE(frame->KillTimer(kTrayClickTimer));
+    PumpPending();
+    EXPECT_TRUE(s_menus.empty());
+}
+
+TEST_F(MainWindow, TheTrayMenusFirstItemBringsTheHiddenWindowBack)
+{
+    CreateFrame();
+    frame->SendMessage(WM_CLOSE);
+    ASSERT_FALSE(frame->IsWindowVisible());
+    s_menuAnswer = ID_TRAY_OPEN;
+    frame->SendMessage(WM_TRAY_NOTIFY, 128, WM_RBUTTONUP);
+    PumpPending();
+    EXPECT_THAT(s_menus, ElementsAre(131u));
+    EXPECT_TRUE(frame->IsWindowVisible());
+    EXPECT_TRUE(::IsWindow(frame->GetSafeHwnd()));
 }
 
 TEST_F(MainWindow, ChoosingALanguageStoresItAndChecksItNextTime)

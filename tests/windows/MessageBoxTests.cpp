@@ -56,19 +56,22 @@ TEST_F(MessageBoxTest, ShowsItsCaptionAndMessageAndOkEndsWithOne)
     CMessageBox box;
     box.m_caption = L"Lumeo Softphone";
     box.SetMessage(L"The export file could not be opened.");
-    std::wstring title, text, windowText;
+    std::wstring title, text, windowText, button;
     const int result = Run(
         box,
         [&](HWND window) {
             title = ChildText(window, IDC_STA_TITLE);
             text = ChildText(window, IDC_STA_TEXT);
             windowText = WindowText(window);
+            button = ChildText(window, IDC_BTN_OK);
         },
         &ClickOk);
     EXPECT_EQ(1, result);
     EXPECT_EQ(L"Lumeo Softphone", title);
     EXPECT_EQ(L"The export file could not be opened.", text);
     EXPECT_EQ(L"Lumeo Softphone", windowText);
+    // Its button is no blank.
+    EXPECT_EQ(L"MISC/38002", button);
     EXPECT_EQ(nullptr, box.GetSafeHwnd());
 }
 

@@ -248,7 +248,8 @@ TEST_F(SignIn, SignOutFromTheMenuWaitsThenAsksForAnAccountAndSignsInAgain)
     };
     frame->Command(ID_MAIN_SIGNOUT);
     EXPECT_THAT(s_pauses, ElementsAre(200u));
-    EXPECT_EQ(L"MENU_STATUS/16005", ControlText(1010));
+    // The status is offline: the command's own text is no status.
+    EXPECT_EQ(L"MISC/38008", ControlText(1010));
     EXPECT_EQ(1u, JournalOf("Tavik_unInitialize").size());
     const auto userInfo = JournalOf("Tavik_setUserInfo");
     ASSERT_EQ(1u, userInfo.size());

@@ -305,12 +305,14 @@ std::vector<NamedImage> PaintControlBitmaps()
 
     // Push buttons.
     add("CONTACT_OK_BUTTONS.bmp", FourStates(24, 32, 6, kPrimary, kSurface));
-    add("CONTACT_CANCEL_BUTTONS.bmp", FourStates(24, 32, 6, kSecondary, kSurface));
+    // As low as the lowest button that uses it: a button grows its image around the resizing
+    // point, but one lower than the image would cut the bottom edge off.
+    add("CONTACT_CANCEL_BUTTONS.bmp", FourStates(24, 28, 6, kSecondary, kSurface));
     add("LOGIN_BUTTONS.bmp", FourStates(24, 40, 8, kPrimary, kSurface));
     add("CallPhones_D.bmp", FourStates(24, 44, 10, kKey, kSurface));
     add("CallPhones_C.bmp", CallButton(false));
     add("CallPhones_S.bmp", CallButton(true));
-    add("SEND_VIDEO.bmp", FourStates(24, 32, 6, kOnBand, kAccent));
+    add("SEND_VIDEO.bmp", FourStates(24, 28, 6, kOnBand, kAccent));
     add("StopVideo_S.bmp", FourStates(24, 24, 12,
                                       {Look{kAccentDeep, kAccentDeep}, Look{kAccentPressed, kAccentHover},
                                        Look{Hex(0x1E3A8A), Hex(0x1E3A8A)}, Look{kAccentDeep, kAccentDeep}},

@@ -83,7 +83,7 @@ Image VideoWindow()
     image.FillRect(1, band, w - 2, bar - band, kVideoBody);
     image.FillRect(1, bar, w - 2, h - 1 - bar, kVideoBar);
     // The frame of the local preview.
-    FramedRoundRect(image, 10, 280, 140, 104, 4, 1, kMuted, kVideoBody);
+    FramedRoundRect(image, 10, 280, 104, 79, 4, 1, kMuted, kVideoBody);
     return image;
 }
 
@@ -132,13 +132,13 @@ std::vector<NamedImage> PaintWindowBackgrounds()
         {"NEW_VIDEO_N.bmp", VideoWindow()},
         {"ONLINE_WINDOW.bmp", WithFooter(Dialog(380, 260), 202)},
         {"New_Login.bmp", Dialog(340, 412)},
-        {"New_Advanced.bmp", WithFooter(Dialog(360, 388), 326)},
+        {"New_Advanced.bmp", WithFooter(Dialog(440, 388), 326)},
         {"NEW_MESSAGEBOX1.bmp", MessageBox()},
         {"Setting.bmp", SettingsDialog()},
         {"TaskBk.bmp", Image(444, 330, kSurface)},
         {"AudioCodecTaskBk.bmp", CodecPage()},
         {"VideoCodecTaskBk.bmp", CodecPage()},
-        {"NEW_UPDATEWINDOW.bmp", WithFooter(Dialog(400, 240), 178)},
+        {"NEW_UPDATEWINDOW.bmp", WithFooter(Dialog(460, 240), 178)},
     };
 }
 

@@ -95,6 +95,16 @@ void CCallPhonesWnd::OnRecord()
                               kRecordOptions[2]);
 }
 
+void CCallPhonesWnd::StopRecordingWithoutCalls()
+{
+    // The recording is the calls' sound: once the last call is over it would only grow.
+    if (!IsChecked(IDC_CHK_RECORD) || BusyLineCount() > 0)
+        return;
+    SetCheck(IDC_CHK_RECORD, false);
+    if (EngineRuns())
+        Tavik_stopAudioRecording(EngineHandle());
+}
+
 std::vector<int> CCallPhonesWnd::BusyLines(bool held) const
 {
     std::vector<int> lines;

@@ -222,6 +222,8 @@ private:
     void SetCheck(int id, bool checked);
     void EnableControl(int id, bool enable);
     int BusyLineCount() const;
+    // Recording switched off, and its check box cleared, once no line is busy.
+    void StopRecordingWithoutCalls();
     // The busy lines 1..5, in order, that are held (or not held).
     std::vector<int> BusyLines(bool held) const;
     // Text 2 of `line`, stored, and shown when it is the current line.

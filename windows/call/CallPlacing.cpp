@@ -165,6 +165,7 @@ void CCallPhonesWnd::HangUpAllLines()
         line.Reset();
     }
     StopRingTones();
+    StopRecordingWithoutCalls();
 }
 
 void CCallPhonesWnd::WriteHistory(int line)
@@ -207,6 +208,7 @@ void CCallPhonesWnd::OnLineReleased(int line, int sessionId)
     m_conference.Remove(sessionId);
     ShowConferenceText(CString());
     UpdateHoldTransferButtons();
+    StopRecordingWithoutCalls();
 }
 
 void CCallPhonesWnd::StartClock(int line)

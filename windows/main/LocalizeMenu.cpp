@@ -28,8 +28,10 @@ constexpr Language kLanguages[] = {
     {ID_LANGUAGE_PORTUGUESE, "SP_POR", L"portugu\u00eas"},
 };
 
-// The main menu's language popup sits at this position.
+// The main menu's language popup sits at this position; the tray menu has two items more
+// above it.
 constexpr UINT kLanguagePopupPosition = 3;
+constexpr UINT kTrayLanguagePopupPosition = kLanguagePopupPosition + 2;
 // The contacts menu's call popup.
 constexpr UINT kCallPopupPosition = 0;
 
@@ -61,13 +63,13 @@ void SetItemTexts(CMenu& menu, const ItemText (&items)[N])
         SetItemText(menu, entry.item, entry.byPosition, *entry.text);
 }
 
-void LocalizeMainMenu(CMenu& menu)
+void LocalizeMainMenu(CMenu& menu, UINT languagePopupPosition)
 {
     const UiMenuMainTexts& texts = g_uiTexts.menuMain;
     const ItemText items[] = {
         {ID_MAIN_SIGNOUT, &texts.t12000},
         {ID_MAIN_OPTIONS, &texts.t12001},
-        {kLanguagePopupPosition, &g_uiTexts.info.option, true},
+        {languagePopupPosition, &g_uiTexts.info.option, true},
         {ID_MAIN_AUDIORECORDS, &texts.t12006},
         {ID_MAIN_VIDEORECORDS, &texts.t12007},
         {ID_MAIN_RECOMMEND, &texts.t12008},
@@ -82,6 +84,15 @@ void LocalizeMainMenu(CMenu& menu)
         ::CheckMenuItem(menu.GetSafeHmenu(), language.command,
                         MF_BYCOMMAND | (language.command == current ? MF_CHECKED : MF_UNCHECKED));
     }
+}
+
+// The main menu's items under the way back to the window, which is the default item: bold,
+// and what the shell's double click would choose.
+void LocalizeTrayMenu(CMenu& menu)
+{
+    SetItemText(menu, ID_TRAY_OPEN, false, g_uiTexts.menuMain.t12005);
+    ::SetMenuDefaultItem(menu.GetSafeHmenu(), ID_TRAY_OPEN, FALSE);
+    LocalizeMainMenu(menu, kTrayLanguagePopupPosition);
 }
 
 void LocalizeContactMenu(CMenu& menu)
@@ -170,7 +181,10 @@ void LocalizeMenu(CMenu* menu, UINT menuId)
         return;
     switch (menuId) {
     case IDM_MAIN:
-        LocalizeMainMenu(*menu);
+        LocalizeMainMenu(*menu, kLanguagePopupPosition);
+        break;
+    case IDM_TRAY:
+        LocalizeTrayMenu(*menu);
         break;
     case IDM_CONTACTS_CONTACT:
         LocalizeContactMenu(*menu);

@@ -68,6 +68,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, Vexel::CUIWnd)
     ON_COMMAND(IDC_BTN_STATUSLIST, &CMainFrame::OnStatusList)
     ON_COMMAND(IDC_BTN_WEBCAM, &CMainFrame::OnWebcam)
     ON_COMMAND(IDC_BTN_LOGO, &CMainFrame::OnLogo)
+    ON_COMMAND(ID_TRAY_OPEN, &CMainFrame::OnTrayOpen)
     ON_COMMAND(ID_MAIN_EXIT, &CMainFrame::OnExit)
     ON_COMMAND(ID_MAIN_SIGNOUT, &CMainFrame::OnSignOut)
     ON_COMMAND(ID_MAIN_AUDIORECORDS, &CMainFrame::OnViewAudioRecords)
@@ -198,6 +199,7 @@ bool CMainFrame::CreatePages(const RECT& screenArea)
 void CMainFrame::OnDestroy()
 {
     KillTimer(kSignInTimer);
+    KillTimer(kTrayClickTimer);
     ReleaseQueuedEngineEvents();
     RemoveTrayIcon();
     StopUpdateWorker();
@@ -243,6 +245,8 @@ void CMainFrame::OnTimer(UINT_PTR id)
     if (id == kSignInTimer) {
         KillTimer(kSignInTimer);
         SignIn();
+    } else if (id == kTrayClickTimer) {
+        OnTrayClickTimer();
     }
     Vexel::CUIWnd::OnTimer(id);
 }

@@ -34,6 +34,13 @@ constexpr UINT WM_TRAY_NOTIFY = 0x464;
 constexpr UINT kTrayIconId = 128;
 // The timer whose one tick signs in after creation.
 constexpr UINT_PTR kSignInTimer = 11;
+// A click on the tray icon opens the tray menu when this timer, started for the double-click
+// time, ticks; a double click stops it.
+constexpr UINT_PTR kTrayClickTimer = 12;
+
+// The message a second start broadcasts to the copy already running: its main window comes
+// back from the tray (registered under one name by every copy).
+UINT ShowRunningCopyMessage();
 
 using ChatWindowList = std::list<CChatWnd*>;
 
@@ -117,6 +124,8 @@ public:
 
 protected:
     void SetWindowID() override;
+    // ShowRunningCopyMessage, which no message map entry can name.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // --- window messages (MainFrame.cpp, MainFrameTray.cpp)
     int OnCreate(LPCREATESTRUCT cs);
@@ -188,6 +197,9 @@ private:
     void StopUpdateWorker();
     // Popup menus at the cursor (MainFrameTray.cpp).
     void ShowMainMenu(bool fromTray);
+    void ShowTrayMenu();
+    void OnTrayClickTimer();
+    void OnTrayOpen();
     void ShowStatusMenu();
     void ShowMenu(UINT menuId, bool fromTray);
     // Commands in words.
@@ -217,6 +229,7 @@ private:
     std::uint8_t m_signedIn = 0;
     int m_closeToExit = 0;
     int m_localVideo = 0;
+    bool m_trayDoubleClicked = false;   // until the release that ends the double click
     // Engine events that arrived while another was being dispatched (a modal window inside
     // a handler pumps messages); they run, in order, once that dispatch has finished.
     bool m_dispatching = false;

@@ -161,7 +161,8 @@ void CMainFrame::PublishOffline()
 
 void CMainFrame::ReSignIn()
 {
-    SetStatusButtonText(g_uiTexts.menuStatus.t16005);
+    // Signed out is a status of its own ("Offline"), not the command that led to it.
+    SetStatusButtonText(g_uiTexts.misc.t38008);
     PublishOffline();
     // Lets the offline notices leave before the engine goes.
     Pause(kOfflineNoticeMs);

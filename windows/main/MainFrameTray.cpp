@@ -22,6 +22,21 @@ NOTIFYICONDATAW TrayIconData(HWND window)
 
 } // namespace
 
+UINT ShowRunningCopyMessage()
+{
+    static const UINT message = ::RegisterWindowMessageW(L"Lumeo.ShowRunningCopy");
+    return message;
+}
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != 0 && message == ShowRunningCopyMessage()) {
+        BringToFront();
+        return 0;
+    }
+    return Vexel::CUIWnd::WindowProc(message, wParam, lParam);
+}
+
 void CMainFrame::AddTrayIcon()
 {
     NOTIFYICONDATAW data = TrayIconData(m_hWnd);
@@ -44,19 +59,44 @@ LRESULT CMainFrame::OnTrayNotify(WPARAM wParam, LPARAM lParam)
     if (wParam != kTrayIconId)
         return 0;
     switch (static_cast<UINT>(lParam)) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-        ShowMainMenu(true);
+    case WM_LBUTTONUP:
+        // A menu opened at once would be under the pointer when the second click of a double
+        // click lands: it waits until no double click can follow. The release that ends a
+        // double click is no click of its own.
+        if (!m_trayDoubleClicked)
+            SetTimer(kTrayClickTimer, ::GetDoubleClickTime());
+        m_trayDoubleClicked = false;
+        break;
+    case WM_RBUTTONUP:
+        KillTimer(kTrayClickTimer);
+        ShowTrayMenu();
         break;
     case WM_LBUTTONDBLCLK:
-        ShowWindow(SW_RESTORE);
-        SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        SetWindowPos(&CWnd::wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        KillTimer(kTrayClickTimer);
+        m_trayDoubleClicked = true;
+        BringToFront();
         break;
     default:
         break;
     }
     return 0;
+}
+
+void CMainFrame::OnTrayClickTimer()
+{
+    // A tick of a timer already stopped by a double click opens nothing.
+    if (KillTimer(kTrayClickTimer))
+        ShowTrayMenu();
+}
+
+void CMainFrame::OnTrayOpen()
+{
+    BringToFront();
+}
+
+void CMainFrame::ShowTrayMenu()
+{
+    ShowMenu(IDM_TRAY, true);
 }
 
 void CMainFrame::ShowMainMenu(bool fromTray)

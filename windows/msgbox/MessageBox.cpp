@@ -31,6 +31,8 @@ int CMessageBox::OnCreate(LPCREATESTRUCT cs)
     SetDlgItemText(IDC_STA_TEXT, m_message);
     SetDlgItemText(IDC_STA_TITLE, m_caption);
     SetWindowText(m_caption);
+    // The one button says what it does, in the user's language.
+    SetDlgItemText(IDC_BTN_OK, g_uiTexts.misc.t38002);
     return 0;
 }
 

@@ -88,6 +88,8 @@ protected:
                                  const CString& caption, UINT format);
     // Offers the caption to the parent (NM_VXL_DRAWTEXT), else draws it.
     virtual int DrawButtonText(CDC& dc, const CString& caption, RECT& rect, UINT format);
+    // WM_VXL_GETTEXTEXTENT: the caption as the current state would draw it.
+    LRESULT TextExtent(WPARAM which);
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint();

@@ -75,6 +75,29 @@ int CSkinButton::DrawStateContent(CDC& dc, bool checked, int state, const RECT& 
     return 0;
 }
 
+LRESULT CSkinButton::TextExtent(WPARAM which)
+{
+    const SkinButtonPrivate& p = *m_pPrivate;
+    CString caption;
+    GetWindowText(caption);
+    CRect client;
+    GetClientRect(&client);
+    const bool checked = SendMessage(BM_GETCHECK) == BST_CHECKED;
+    const ButtonLook& look = p.looks[checked ? 1 : 0];
+    const int state = ChooseVisualState(IsWindowEnabled() != FALSE, false, p.pressed, p.hover);
+    const int hor = look.textHorAligns[state] == kTextDefault ? kTextCenter : look.textHorAligns[state];
+    const int ver = look.textVerAligns[state] == kTextDefault ? kTextCenter : look.textVerAligns[state];
+    const RECT room = TextRoom(client, hor, ver, look.textHorOffsets[state], look.textVerOffsets[state]);
+    CClientDC dc(this);
+    CFont* const font = look.fonts[state].get();
+    const HGDIOBJ previousFont = font && font->GetSafeHandle() ? dc.SelectObject(font) : nullptr;
+    const UINT format = (GetStyle() & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
+    const LRESULT answer = TextExtentAnswer(dc, caption, room, format, which);
+    if (previousFont)
+        dc.SelectObject(previousFont);
+    return answer;
+}
+
 int CSkinButton::DrawButtonText(CDC& dc, const CString& caption, RECT& rect, UINT format)
 {
     NMVXLDRAWTEXT info{};

@@ -77,6 +77,8 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (lParam)
             std::wcscpy(reinterpret_cast<LPWSTR>(lParam), TypeWordOf(GetStyle()));
         break;
+    case WM_VXL_GETTEXTEXTENT:
+        return TextExtent(wParam);
     default:
         break;
     }

@@ -35,6 +35,14 @@ int CSkinProgressCtrl::ApplyProperties(CTRLPROPERTIES* record)
         LoadTwoStateImages(record, &loaded[kNormal], &loaded[kDisabled]);
         SetBackgroundBitmaps(static_cast<HBITMAP>(loaded[kNormal].Detach()),
                              static_cast<HBITMAP>(loaded[kDisabled].Detach()));
+        // A bar's own images are laid out around their own point: the parent's point, taken
+        // from the window's background, lies outside them and left the bar's rest unpainted.
+        const POINT point = Point(*record, CtrlVar::ResizingPoint);
+        if (point.x >= 0 && point.y >= 0) {
+            m_resizePoint = ScalePoint(point, CurrentDpi());
+            m_progressPoint = m_resizePoint;
+            m_followParent = false;
+        }
     }
     CBitmap progress[kStates];
     LoadSkinImage(record->GetVar(PrgVar::ThumbN), progress[kNormal]);

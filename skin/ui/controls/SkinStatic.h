@@ -59,6 +59,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // WM_VXL_GETTEXTEXTENT: the text as DrawStatic draws it.
+    LRESULT TextExtent(WPARAM which);
 
     std::unique_ptr<SkinStaticPrivate> m_pPrivate;
 };

@@ -70,6 +70,26 @@ int CSkinStatic::DrawStatic(CDC* dc)
     return 0;
 }
 
+LRESULT CSkinStatic::TextExtent(WPARAM which)
+{
+    const SkinStaticPrivate& p = *m_pPrivate;
+    const int look = IsWindowEnabled() ? kStaticNormal : kStaticDisabled;
+    CString text;
+    GetWindowText(text);
+    CRect client;
+    GetClientRect(&client);
+    const RECT room =
+        TextRoom(client, p.textHorAlign[look], p.textVerAlign[look], p.textOffsetX[look], p.textOffsetY[look]);
+    CClientDC dc(this);
+    CFont* const font = p.fonts[look].get();
+    const HGDIOBJ previousFont = font && font->GetSafeHandle() ? dc.SelectObject(font) : nullptr;
+    const LRESULT answer =
+        TextExtentAnswer(dc, text, room, p.singleLine > 0 ? DT_SINGLELINE : DT_WORDBREAK, which);
+    if (previousFont)
+        dc.SelectObject(previousFont);
+    return answer;
+}
+
 void CSkinStatic::OnPaint()
 {
     CPaintDC paint(this);
@@ -127,6 +147,8 @@ LRESULT CSkinStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         DrawStatic(&dc);
         break;
     }
+    case WM_VXL_GETTEXTEXTENT:
+        return TextExtent(wParam);
     default:
         break;
     }
