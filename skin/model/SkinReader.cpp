@@ -12,6 +12,7 @@
 #include "skin/model/SkinLifecycle.h"
 #include "skin/model/SkinWriter.h"
 #include "skin/model/SkinXmlFormat.h"
+#include "skin/model/XmlDeclaration.h"
 #include "skin/model/XmlDom.h"
 #include "skin/model/XmlRead.h"
 
@@ -78,6 +79,9 @@ void DiscardLoadedRecords()
 
 int LoadSkinDocument()
 {
+    // Some declarations crash the parser itself: those never reach it.
+    if (!XmlFileHeadIsSafe(g_skinStore.uiFilePath))
+        return kSkinFileNotParsed;
     ComPtr<IXMLDOMDocument> document = XmlDom::CreateDocument();
     if (!document)
         _com_issue_error(E_POINTER);
