@@ -29,6 +29,9 @@ constexpr wchar_t kConvertSkinFormat[] =
     L"The project\r\n\r\n'%ls'\r\n\r\nmust be converted to the current project format. After it has been "
     L"converted,\r\nyou will not be able to edit this project in previous versions of Korvath.\r\nConvert and "
     L"open this project?";
+constexpr wchar_t kNoWindowsFormat[] =
+    L"The file\r\n\r\n'%ls'\r\n\r\nholds no skin windows and was not converted.";
+constexpr wchar_t kUnreadableFormat[] = L"The file\r\n\r\n'%ls'\r\n\r\ncould not be read and was not converted.";
 constexpr wchar_t kLegacyExtension[] = L".ui";
 constexpr wchar_t kSkinExtension[] = L".xui";
 constexpr wchar_t kResourceHName[] = L"Resource.h";
@@ -36,6 +39,13 @@ constexpr wchar_t kResourceHName[] = L"Resource.h";
 void ShowNewerSkinMessage()
 {
     AfxMessageBox(kNewerSkinText, MB_OK);
+}
+
+void ShowNotConvertedMessage(LPCWSTR format, LPCWSTR path)
+{
+    CString text;
+    text.Format(format, path);
+    AfxMessageBox(text, MB_OK);
 }
 
 // The version gate: 0 lets the load go on, anything else is the result.
@@ -126,11 +136,50 @@ public:
     ConvertingSkinScope& operator=(const ConvertingSkinScope&) = delete;
 };
 
+void DiscardStagedRecords()
+{
+    g_legacyImport.stagedWindows.clear();
+    g_legacyImport.stagedFonts.clear();
+    g_legacyImport.stagedColors.clear();
+}
+
+// The converted skin as written, read back before it may replace anything: it parses, it
+// carries the current version and it holds every window of the store.
+bool ConvertedSkinReadsBack(LPCWSTR path)
+{
+    if (!XmlFileHeadIsSafe(path))
+        return false;
+    try {
+        ComPtr<IXMLDOMDocument> document = XmlDom::CreateDocument();
+        if (!document)
+            return false;
+        CheckHr(document->put_async(VARIANT_FALSE));
+        VARIANT_BOOL loaded = VARIANT_FALSE;
+        CheckHr(document->load(_variant_t(path), &loaded));
+        ComPtr<IXMLDOMElement> root;
+        CheckHr(document->get_documentElement(root.Out()));
+        int version = 0;
+        int build = 0;
+        if (!root || ReadVersion(root.Get(), version, build) != 0 ||
+            version != CURRENT_SKIN_MAJOR * 100 + CURRENT_SKIN_MINOR || build != CURRENT_SKIN_BUILD)
+            return false;
+        ComPtr<IXMLDOMElement> windows = XmlRead::SelectChildElement(root.Get(), SkinXml::kWindows);
+        if (!windows)
+            return false;
+        size_t count = 0;
+        for (ComPtr<IXMLDOMNode> child = XmlDom::FirstChild(windows.Get()); child; child = XmlDom::NextSibling(child.Get()))
+            ++count;
+        return count == g_skinStore.windows.size();
+    } catch (const _com_error&) {
+        return false;
+    }
+}
+
 int SaveConvertedSkin()
 {
     const ConvertingSkinScope converting;
     try {
-        return SaveUIFile();
+        return SaveUIFile(&ConvertedSkinReadsBack);
     } catch (const _com_error&) {
         return -1;
     }
@@ -214,7 +263,18 @@ int ConvertLegacySkin()
 {
     if (ConfirmSkinConversion() != 0)
         return kSkinNoVersion;
-    ImportLegacySkin(g_skinStore.uiFilePath);
+    // A file that gives no window is no skin (an empty file, plain text, random bytes): it is
+    // refused as the XML reader refuses a skin without windows, and nothing is written.
+    if (ImportLegacySkin(g_skinStore.uiFilePath) != kLegacyImportOk) {
+        DiscardStagedRecords();
+        ShowNotConvertedMessage(kUnreadableFormat, g_skinStore.uiFilePath);
+        return kSkinFileNotParsed;
+    }
+    if (g_legacyImport.stagedWindows.empty()) {
+        DiscardStagedRecords();
+        ShowNotConvertedMessage(kNoWindowsFormat, g_skinStore.uiFilePath);
+        return kSkinNoWindows;
+    }
     DesignDpi.LogPixelsX = g_legacyImport.designDpiX;
     DesignDpi.LogPixelsY = g_legacyImport.designDpiY;
     g_skinStore.versionMajor = CURRENT_SKIN_MAJOR;
@@ -233,8 +293,8 @@ int ConvertLegacySkin()
     if (CheckFileWritable(skinPath) != 0)
         return kSkinLegacyNotWritable;
     if (SaveConvertedSkin() != 0) {
-        // Nothing was written: the empty file made for the check goes again; a file
-        // that was there before is left as the writer left it, untouched.
+        // Nothing replaced it: the empty file made for the check goes again; a file that
+        // was there before is left as the writer left it, untouched.
         if (!existed)
             DeleteFileW(skinPath);
         return kSkinLegacyNotWritable;

@@ -284,19 +284,19 @@ ComPtr<IXMLDOMDocument> BuildSkinDocument(const SkinStore& store, int dpiX, int 
     return document;
 }
 
-int SaveSkinDocument(IXMLDOMDocument* document, LPCWSTR path)
+int SaveSkinDocument(IXMLDOMDocument* document, LPCWSTR path, FinishedFileCheck readsBack)
 {
     const CString temporary = CString(path) + L"~";
     if (!SaveXmlDocument(document, temporary))
         return -1;
-    if (FinishUtf8File(path, temporary) != 0) {
+    if (const int finished = FinishUtf8File(path, temporary, readsBack)) {
         DeleteFileW(temporary);
-        return -2;
+        return finished == -3 ? -3 : -2;
     }
     return 0;
 }
 
-int SaveUIFile()
+int SaveUIFile(FinishedFileCheck readsBack)
 {
     if (!ConvertingSkin) {
         const CWindowDC screen(nullptr);
@@ -304,7 +304,7 @@ int SaveUIFile()
         DesignDpi.LogPixelsY = screen.GetDeviceCaps(LOGPIXELSY);
     }
     ComPtr<IXMLDOMDocument> document = BuildSkinDocument(g_skinStore, DesignDpi.LogPixelsX, DesignDpi.LogPixelsY);
-    const int result = SaveSkinDocument(document.Get(), g_skinStore.uiFilePath);
+    const int result = SaveSkinDocument(document.Get(), g_skinStore.uiFilePath, readsBack);
     if (result != 0)
         return result;
     WriteResourceH(g_skinStore);

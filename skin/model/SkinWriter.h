@@ -9,6 +9,7 @@
 #include "framework/ComPtr.h"
 #include "skin/model/CtrlProperties.h"
 #include "skin/model/SkinStore.h"
+#include "skin/model/Utf8File.h"
 
 #include <windows.h>
 #include <msxml2.h>
@@ -21,15 +22,17 @@ namespace Vexel {
 // 0 when the skin file was written. -1 when the temporary file (uiFilePath + "~") could
 // not be written and -2 when it could not be moved over uiFilePath: the file there is
 // left as it was, the temporary file is removed and Resource.h is not touched.
-int SaveUIFile();
+// With `readsBack`, the written file replaces uiFilePath only when it passes that check
+// (read under its temporary name); -3 when it does not, with the same clean-up.
+int SaveUIFile(FinishedFileCheck readsBack = nullptr);
 
 // The whole document of a skin, indented, with the given design DPI.
 ComPtr<IXMLDOMDocument> BuildSkinDocument(const SkinStore& store, int dpiX, int dpiY);
 
 // Saves a built document to `path` + "~" and moves it over `path` with exactly one
-// byte-order mark. 0, or -1 / -2 as SaveUIFile; a failure leaves `path` untouched and
-// no temporary file behind.
-int SaveSkinDocument(IXMLDOMDocument* document, LPCWSTR path);
+// byte-order mark, once `readsBack` (when given) has passed it. 0, or -1 / -2 / -3 as
+// SaveUIFile; a failure leaves `path` untouched and no temporary file behind.
+int SaveSkinDocument(IXMLDOMDocument* document, LPCWSTR path, FinishedFileCheck readsBack = nullptr);
 
 // --- The steps, each on the document being built ------------------------------------
 

@@ -33,7 +33,7 @@ bool WriteWholeFile(LPCWSTR path, const std::string& first, const std::string& r
 
 } // namespace
 
-int FinishUtf8File(LPCWSTR destination, LPCWSTR temporary)
+int FinishUtf8File(LPCWSTR destination, LPCWSTR temporary, FinishedFileCheck check)
 {
     // Windows refuses to replace a read-only file, Wine does not: refuse it on both.
     const DWORD attributes = GetFileAttributesW(destination);
@@ -46,6 +46,8 @@ int FinishUtf8File(LPCWSTR destination, LPCWSTR temporary)
     // replaced in one step and never left half written.
     if ((bytes.size() < 3 || memcmp(bytes.data(), kUtf8Mark, 3) != 0) && !WriteWholeFile(temporary, kUtf8Mark, bytes))
         return -2;
+    if (check && !check(temporary))
+        return -3;
     if (!MoveFileExW(temporary, destination, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
         return -2;
     return 0;

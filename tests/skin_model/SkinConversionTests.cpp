@@ -147,24 +147,72 @@ TEST_F(SkinConversionTest, FailedSaveRemovesTheFileItMadeAndKeepsAnOldOne)
     RemoveDirectoryW((target + L"~").c_str());
 }
 
-TEST_F(SkinConversionTest, ALegacyFileOfHeadersOnlyBecomesAnEmptySkin)
+// A legacy file that gives no window is no skin: it is refused with its message, as the XML
+// reader refuses a skin without windows, and an earlier skin of that name stays as it was.
+TEST_F(SkinConversionTest, ALegacyFileWithoutWindowsIsRefusedAndReplacesNothing)
 {
-    const std::wstring legacy = WriteSkin(legacy_test::FileBytes(L"[Settings]\r\n[Main]\r\n[Main_OK]\r\n[",
-                                                                 legacy_test::Encoding::Utf16),
-                                          L"headers.ui");
-    // The design DPI of an import lasts for the process: an earlier test's must go.
-    g_legacyImport.designDpiX = g_legacyImport.designDpiY = -1;
-    ASSERT_EQ(0, OpenSkin(legacy.c_str(), 1));
-    EXPECT_TRUE(skin_test::StoreHoldsNoRecord());
-    EXPECT_EQ(-1, DesignDpi.LogPixelsX);
-    const std::string xui = lumeo_test::ReadFileBytes(folder.File(L"headers.xui"));
-    EXPECT_NE(std::string::npos, xui.find("\r\n\t<Windows/>\r\n"));
-    EXPECT_NE(std::string::npos, xui.find("<DPI LogPixelsX=\"-1\" LogPixelsY=\"-1\"/>"));
+    std::string randomBytes;
+    unsigned seed = 46;
+    for (int i = 0; i < 512; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        randomBytes += static_cast<char>(seed >> 24);
+    }
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"empty", ""},
+        {"plain text", "Lumeo skin, version 7\r\nnothing else\r\n"},
+        {"random bytes", randomBytes},
+        {"headers only", legacy_test::FileBytes(L"[Settings]\r\n[Main]\r\n[Main_OK]\r\n[", legacy_test::Encoding::Utf16)},
+        {"a control without its window", "[Main_OK]\r\nType=PUSHBUTTON\r\nIDs=IDOK\r\n"},
+    };
+    const std::string earlier = LegacySkin() + " stands for an earlier conversion";
+    const std::wstring target = folder.File(L"old.xui");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ReleaseSkin();
+        const size_t shown = prompts.Prompts().size();
+        DesignDpi = DesignDpiPair{};
+        ASSERT_TRUE(lumeo_test::WriteFileBytes(target, earlier));
+        const std::wstring legacy = WriteSkin(c.bytes, L"old.ui");
 
-    // The converted skin opens again, as empty.
-    ReleaseSkin();
-    EXPECT_EQ(0, OpenSkin(folder.File(L"headers.xui").c_str(), 1));
+        EXPECT_EQ(kSkinNoWindows, OpenSkin(legacy.c_str(), 1));
+        ASSERT_EQ(shown + 2, prompts.Prompts().size());   // the question, then why it failed
+        EXPECT_EQ(L"The file\r\n\r\n'" + legacy + L"'\r\n\r\nholds no skin windows and was not converted.",
+                  prompts.Prompts()[shown + 1].text);
+        EXPECT_TRUE(skin_test::StoreHoldsNoRecord());
+        EXPECT_TRUE(g_legacyImport.stagedWindows.empty() && g_legacyImport.stagedFonts.empty() &&
+                    g_legacyImport.stagedColors.empty());
+        EXPECT_EQ(-1, DesignDpi.LogPixelsX);
+        EXPECT_EQ(legacy, std::wstring(GetUIFilePath()));
+        EXPECT_EQ(earlier, lumeo_test::ReadFileBytes(target));
+        EXPECT_EQ(c.bytes, lumeo_test::ReadFileBytes(legacy));
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((target + L"~").c_str()));
+
+        // Without an earlier skin none is made.
+        ASSERT_TRUE(DeleteFileW(target.c_str()));
+        ReleaseSkin();
+        EXPECT_EQ(kSkinNoWindows, OpenSkin(legacy.c_str(), 1));
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(target.c_str()));
+    }
+}
+
+TEST_F(SkinConversionTest, AnUnreadableLegacyFileIsRefusedWithItsMessage)
+{
+    const std::wstring legacy = WriteLegacy();
+    const std::wstring target = folder.File(L"old.xui");
+    ASSERT_TRUE(lumeo_test::WriteFileBytes(target, "kept"));
+    const HANDLE locked = CreateFileW(legacy.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, locked);
+
+    EXPECT_EQ(kSkinFileNotParsed, OpenSkin(legacy.c_str(), 1));
+    CloseHandle(locked);
+    ASSERT_EQ(2u, prompts.Prompts().size());
+    EXPECT_EQ(L"The file\r\n\r\n'" + legacy + L"'\r\n\r\ncould not be read and was not converted.",
+              prompts.Prompts()[1].text);
     EXPECT_TRUE(skin_test::StoreHoldsNoRecord());
+    EXPECT_EQ("kept", lumeo_test::ReadFileBytes(target));
 }
 
 } // namespace

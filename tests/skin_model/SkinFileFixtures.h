@@ -65,6 +65,7 @@ private:
     {
         Vexel::ReleaseSkin();
         Vexel::DesignDpi = Vexel::DesignDpiPair{};
+        Vexel::g_legacyImport.designDpiX = Vexel::g_legacyImport.designDpiY = -1;
         Vexel::g_skinStore.versionMajor = Vexel::g_skinStore.versionMinor = Vexel::g_skinStore.versionBuild = -1;
     }
 };

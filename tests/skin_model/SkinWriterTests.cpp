@@ -431,6 +431,35 @@ TEST_F(SkinWriterTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile)
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(temporary.c_str()));
 }
 
+// The check sees the file as it would replace the target, mark and all, before anything is
+// replaced; a refusal keeps the old file and leaves no temporary one.
+std::string g_checkedBytes;
+bool RefuseAfterLooking(LPCWSTR temporary)
+{
+    g_checkedBytes = ReadFileBytes(temporary);
+    return false;
+}
+
+bool AcceptAfterLooking(LPCWSTR temporary)
+{
+    g_checkedBytes = ReadFileBytes(temporary);
+    return true;
+}
+
+TEST_F(SkinWriterTest, AWrittenFileReplacesTheOldOneOnlyWhenItReadsBack)
+{
+    ComPtr<IXMLDOMDocument> document = BuildSkinDocument(store, 96, 96);
+    ASSERT_TRUE(WriteFileBytes(target, "old skin"));
+
+    EXPECT_EQ(-3, SaveSkinDocument(document.Get(), target.c_str(), &RefuseAfterLooking));
+    EXPECT_EQ("\xEF\xBB\xBF<?xml", g_checkedBytes.substr(0, 8));
+    EXPECT_EQ("old skin", ReadFileBytes(target));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((target + L"~").c_str()));
+
+    EXPECT_EQ(0, SaveSkinDocument(document.Get(), target.c_str(), &AcceptAfterLooking));
+    EXPECT_EQ(g_checkedBytes, ReadFileBytes(target));
+}
+
 // SaveUIFile works on the process-wide skin; each case puts the globals back.
 class SaveUIFileTest : public SkinWriterTest {
 protected:
