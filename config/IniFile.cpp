@@ -1,12 +1,13 @@
 #include "config/IniFile.h"
 
-#include <windows.h>
+#include <algorithm>
 
 bool IniReader::SetPath(const CString& newPath)
 {
     if (newPath.IsEmpty())
         return false;
     path = newPath;
+    text = IniText::FromFile(path);
     return true;
 }
 
@@ -14,12 +15,10 @@ bool IniReader::Read(const CString& section, const CString& key, CString& out) c
 {
     if (path.IsEmpty() || section.IsEmpty() || key.IsEmpty())
         return false;
-    wchar_t buffer[kBufferLength] = {};
-    if (GetPrivateProfileStringW(section, key, L"", buffer, kBufferLength, path) == 0)
+    const std::wstring* value = text.Find(section, key);
+    if (!value || value->empty())
         return false;
-    // Up to the first zero: a deciphered file may end in zero padding, which the platform can
-    // hand back as part of a last line that has no line end.
-    out = buffer;
+    out = CString(value->c_str(), static_cast<int>(std::min<size_t>(value->size(), kMaxValueLength)));
     return true;
 }
 

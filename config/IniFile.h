@@ -1,15 +1,17 @@
 #pragma once
-// The language file's reader: one value at a time through the platform's profile-file service,
-// which matches section and key names without regard to case and takes either the ANSI code
-// page or UTF-16 with a byte-order mark. No copy of the file is kept.
+// The language file's reader. The file is read and parsed once, when its path is set
+// (IniText.h says how it reads: as the platform's profile-file service does, from the ANSI
+// code page or UTF-16 with a byte-order mark); every value then comes from memory.
+#include "config/IniText.h"
 #include "framework/String.h"
 
-// The part that calls the platform.
+// The part that holds the file's text.
 class IniReader {
 public:
-    // false, and nothing stored, for an empty path.
+    // false, and nothing stored, for an empty path. Otherwise the file is read (a missing or
+    // unreadable one reads as empty) and true.
     bool SetPath(const CString& path);
-    // false when the path, section or key is empty, or when the platform finds no characters
+    // false when the path, section or key is empty, or when the file gives no characters
     // (key or section absent, empty value, file missing or unreadable); out is then untouched.
     // Otherwise out is the value, cut to its first kMaxValueLength characters, and true.
     bool Read(const CString& section, const CString& key, CString& out) const;
@@ -19,6 +21,7 @@ public:
 
 private:
     CString path;
+    IniText text;
 };
 
 // The reader bound to one file.

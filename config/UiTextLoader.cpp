@@ -7,10 +7,13 @@ bool LoadUiTexts(const CString& path, UiTextTable& texts)
     if (path.IsEmpty())
         return false;
     const IniFile file(path);
-    ForEachUiText(texts, [&file](const wchar_t* section, const wchar_t* key, CString& text) {
+    int filled = 0;
+    ForEachUiText(texts, [&file, &filled](const wchar_t* section, const wchar_t* key, CString& text) {
         file.ReadString(section, key, text);
+        if (!text.IsEmpty())
+            ++filled;
     });
-    return true;
+    return filled > 0;
 }
 
 bool LoadUiTexts(const CString& path)

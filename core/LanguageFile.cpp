@@ -28,21 +28,23 @@ bool WriteAll(HANDLE file, const unsigned char* bytes, DWORD size)
     return ::WriteFile(file, bytes, size, &written, nullptr) && written == size;
 }
 
-// Deciphers every whole 8-byte block of `source` into `plain`; a shorter tail gives nothing.
-bool Decipher(HANDLE source, HANDLE plain)
+// Deciphers `source`, whole 8-byte blocks, into `plain`. A file cut short is refused: one that
+// ends inside a block, or one shorter than the program's own copy of it (`wholeSize`, when it
+// has one), which start-up could not write again.
+bool Decipher(HANDLE source, HANDLE plain, DWORD wholeSize)
 {
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(source, &size) || size.QuadPart <= 0 || size.QuadPart > 0x7FFFFFF8)
         return false;   // an empty file cannot be mapped; a huge one is no language file
+    if (size.QuadPart % kDesBlockSize != 0 || size.QuadPart < wholeSize)
+        return false;
     const FileHandle mapping(::CreateFileMappingW(source, nullptr, PAGE_READONLY, 0, 0, nullptr));
     if (!mapping)
         return false;
     const MappedView view(::MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0));
     if (!view)
         return false;
-    const int whole = static_cast<int>(size.QuadPart) / kDesBlockSize * kDesBlockSize;
-    if (whole == 0)
-        return true;
+    const int whole = static_cast<int>(size.QuadPart);
     std::vector<unsigned char> text(static_cast<size_t>(whole));
     int produced = 0;
     Des3EcbDecryptFixedKey(static_cast<const unsigned char*>(view.get()), whole, text.data(), &produced);
@@ -81,7 +83,7 @@ bool LoadLanguageFile(UiTextLoader loadTexts)
         // Only read: the enciphered file is never changed here.
         const FileHandle cipher = OwnCreatedFile(::CreateFileW(cipherPath, GENERIC_READ, FILE_SHARE_READ, nullptr,
                                                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!cipher || !Decipher(cipher.get(), plain.get()))
+        if (!cipher || !Decipher(cipher.get(), plain.get(), LanguageResourceSize(code)))
             return false;
     }
     if (::GetFileAttributesW(plainPath) == INVALID_FILE_ATTRIBUTES || !loadTexts)

@@ -15,7 +15,8 @@ CString LanguageCodeForFiles(const std::string& storedCode);
 
 // Deciphers Language\Lumeo\<code>.txt into <code>.INI, where the code is
 // LanguageCodeForFiles of the options' Language, and hands the .INI to `loadTexts`. False when the plain
-// file cannot be made, the enciphered one cannot be opened or read, or the loader fails.
+// file cannot be made, the enciphered one cannot be opened or read or is cut short (it ends inside a
+// cipher block, or is shorter than the program's own copy), or the loader fails.
 bool LoadLanguageFile(UiTextLoader loadTexts);
 // Deletes the six .INI and six .txt files of the language folder; failures are ignored.
 void DeleteLanguageFiles();

@@ -156,6 +156,19 @@ void WriteLanguageResources(const CString& folder)
     }
 }
 
+DWORD LanguageResourceSize(const CString& code)
+{
+    const CString file = code + L".txt";
+    for (const LanguageResource& language : kLanguageResources) {
+        if (file.CompareNoCase(language.file) != 0)
+            continue;
+        const HMODULE module = AfxGetResourceHandle();
+        const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(language.id), kLanguageFileType);
+        return found ? ::SizeofResource(module, found) : 0;
+    }
+    return 0;
+}
+
 bool CreateRecordFolder()
 {
     CreateFolder(GetProgramFolder() + L"RecordFiles");

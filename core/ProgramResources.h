@@ -29,6 +29,9 @@ void WriteProgramResources();
 // Writes the six LGFILE resources into `folder` (with a trailing backslash) as <code>.txt,
 // stopping at the first that is missing, empty or cannot be written.
 void WriteLanguageResources(const CString& folder);
+// The size of the program's own enciphered language file of `code` ("SP_ENG" ...), found
+// without reading it; 0 when the program carries none of that code.
+DWORD LanguageResourceSize(const CString& code);
 // Creates <program>\RecordFiles; always true.
 bool CreateRecordFolder();
 

@@ -1,6 +1,7 @@
 // The INI reader and LoadUiTexts: what reaches the table for empty paths, missing files,
 // sections and keys, empty values, long values, names in other letter case, the MISC gap,
-// quoted values and files that end in zero padding.
+// quoted values and files that end in zero padding; the text forms the reader takes; and that a
+// file filling no text fails.
 #include "config/IniFile.h"
 #include "config/UiTextLoader.h"
 #include "core/CoreUiTexts.h"
@@ -39,10 +40,10 @@ TEST_F(UiTextLoader, AnEmptyPathIsRefusedAndTouchesNoText)
         EXPECT_EQ(slot.section + L"/" + slot.key, slot.text);
 }
 
-TEST_F(UiTextLoader, AMissingFileLoadsEveryTextEmpty)
+TEST_F(UiTextLoader, AMissingFileLoadsEveryTextEmptyAndFails)
 {
     config_test::MarkEveryText(*table);
-    EXPECT_TRUE(LoadUiTexts(CString(dir.File(L"absent.INI").c_str()), *table));
+    EXPECT_FALSE(LoadUiTexts(CString(dir.File(L"absent.INI").c_str()), *table));
     for (const TextSlot& slot : Slots(*table))
         EXPECT_TRUE(slot.text.empty()) << slot.section << L" " << slot.key;
 }
@@ -164,6 +165,71 @@ TEST_F(UiTextLoader, LoadingIntoTheProgramsTableBindsTheCoreTexts)
     EXPECT_STREQ(L"Duration:", g_uiTexts.callWnd.t30046.GetString());
     EXPECT_STREQ(L"Duration:", CallDurationPrefixText().GetString());
     EXPECT_STREQ(L"Friends", DefaultGroupNameText().GetString());
+}
+
+// A file that fills no text of the table is no language file: start-up must say so rather than
+// go on with blank windows.
+TEST_F(UiTextLoader, AFileThatFillsNoTextFails)
+{
+    std::string garbled;
+    unsigned seed = 46;
+    for (int i = 0; i < 4096; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        garbled += static_cast<char>(seed >> 24);
+    }
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"empty", ""},
+        {"garbled", garbled},
+        {"only empty values", Utf16File(L"[MAIN_WND]\r\n35012=\r\n35013=  \r\n")},
+        {"only sections beyond the table", Utf16File(L"[EXTRA]\r\n35012=Contacts\r\n")},
+        {"keys before any section", Utf16File(L"35012=Contacts\r\n")},
+        {"zeros", std::string(64, '\0')},
+    };
+    for (const auto& c : cases) {
+        const std::wstring path = dir.File(L"texts.INI");
+        ASSERT_TRUE(lumeo_test::WriteFileBytes(path, c.bytes));
+        EXPECT_FALSE(LoadUiTexts(CString(path.c_str()), *table)) << c.name;
+    }
+    EXPECT_TRUE(LoadUiTexts(WriteIni(L"[MAIN_WND]\r\n35012=Contacts\r\n"), *table));
+}
+
+// The forms the platform's profile service reads: UTF-16 in either byte order or UTF-8 behind a
+// byte-order mark, else the ANSI code page; any line end; comments and lines without "=".
+TEST_F(UiTextLoader, TheReaderTakesEveryTextFormAndLineEnd)
+{
+    const std::wstring text = L"; a comment=not a key\n[CHAT_WND]\r31000=caf\x00e9\n  31001  =  two words \r\n"
+                              L"a line without an equals sign\r\n31002=a=b\r\n[CHAT_WND]\r\n31000=second section\r\n";
+    std::string utf16be = "\xFE\xFF";
+    std::string utf8 = "\xEF\xBB\xBF";
+    std::string ansi;
+    for (const wchar_t ch : text) {
+        utf16be += static_cast<char>((ch >> 8) & 0xFF);
+        utf16be += static_cast<char>(ch & 0xFF);
+        if (ch == L'\x00e9') {
+            utf8 += "\xC3\xA9";
+            ansi += '\xE9';
+        } else {
+            utf8 += static_cast<char>(ch);
+            ansi += static_cast<char>(ch);
+        }
+    }
+    const struct {
+        const char* name;
+        std::string bytes;
+    } forms[] = {{"UTF-16LE", Utf16File(text)}, {"UTF-16BE", utf16be}, {"UTF-8", utf8}, {"ANSI", ansi}};
+    for (const auto& form : forms) {
+        SCOPED_TRACE(form.name);
+        *table = UiTextTable();
+        const std::wstring path = dir.File(L"texts.INI");
+        ASSERT_TRUE(lumeo_test::WriteFileBytes(path, form.bytes));
+        EXPECT_TRUE(LoadUiTexts(CString(path.c_str()), *table));
+        EXPECT_STREQ(L"caf\x00e9", table->chatWnd.t31000.GetString());
+        EXPECT_STREQ(L"two words", table->chatWnd.t31001.GetString());
+        EXPECT_STREQ(L"a=b", table->chatWnd.t31002.GetString());
+    }
 }
 
 // --- the reader underneath

@@ -261,6 +261,28 @@ TEST_F(StartUpFiles, TheEncipheredFileIsOnlyReadSoAReadOnlyCopyStillLoads)
     EXPECT_EQ(before, ReadFileBytes(cipher));
 }
 
+// A language file that start-up could not write again and that was cut short is refused, so
+// start-up says the language failed rather than signing in with blank texts.
+TEST_F(StartUpFiles, ALanguageFileCutShortIsRefused)
+{
+    WriteProgramResources();
+    g_options.Language = "SP_FRE";
+    const std::wstring cipher = Language(L"SP_FRE.txt");
+    const std::string whole = ReadFileBytes(cipher);
+    ASSERT_GE(whole.size(), 16u);
+    const size_t cuts[] = {1, 3, 7, 8, 16};   // inside the last block, and whole blocks off
+    for (const size_t cut : cuts) {
+        SCOPED_TRACE(cut);
+        ASSERT_TRUE(WriteFileBytes(cipher, whole.substr(0, whole.size() - cut)));
+        g_loaded = LoaderCall{};
+        EXPECT_FALSE(LoadLanguageFile(&RecordingLoader));
+        EXPECT_EQ(0, g_loaded.calls);
+    }
+    ASSERT_TRUE(WriteFileBytes(cipher, whole));
+    EXPECT_TRUE(LoadLanguageFile(&RecordingLoader));
+    DeleteLanguageFiles();
+}
+
 TEST_F(StartUpFiles, AStoredLanguageOutsideTheSixLoadsEnglish)
 {
     WriteProgramResources();
