@@ -12,8 +12,10 @@
 #include "core/ProgramResources.h"
 #include "core/TavikSQL.h"
 #include "framework/Prompt.h"
+#include "skin/model/SkinGlobals.h"
 #include "skin/model/SkinLifecycle.h"
 #include "skin/ui/ControlKinds.h"
+#include "skin/ui/RecordRead.h"
 #include "skin/ui/controls/SkinMenuClass.h"
 #include "windows/main/MainFrame.h"
 
@@ -43,6 +45,24 @@ void Refuse(const CString& text)
     AfxMessageBox(text, MB_ICONINFORMATION);
 }
 
+// A text of the table followed, on a line of its own, by the file it is about.
+CString NamingFile(const CString& text, const CString& path)
+{
+    return text + L"\r\n" + path;
+}
+
+// Why the skinned window base refused the main window; its own creation, which would have
+// said why, never ran.
+CString MainFrameFailureText(const Vexel::CUIWnd& frame)
+{
+    // 1: neither of the window's background image files could be read.
+    if (frame.GetLastCreateError() == 1) {
+        const CString file = Vexel::record_read::Text(frame.GetWindowProperties(), Vexel::CtrlVar::BackgroundNormal);
+        return NamingFile(g_uiTexts.mainWnd.t35019, Vexel::g_skinStore.GetSkinFolder() + file);
+    }
+    return g_uiTexts.mainWnd.t35000;
+}
+
 } // namespace
 
 CMerrowApp theApp;
@@ -64,7 +84,7 @@ BOOL CMerrowApp::InitInstance()
     m_hInstanceEvent = ::CreateEventA(nullptr, FALSE, FALSE, kInstanceEventName);
     const bool anotherCopyRuns = ::GetLastError() == ERROR_ALREADY_EXISTS;
     RegisterSipUrlProtocol();
-    WriteProgramResources();
+    const CString unwrittenSkinFile = WriteProgramResources();
     CreateRecordFolder();
     const bool databaseReady = OpenDatabase();
     // A failed query sets the flag itself; a table without a row leaves it clear, which
@@ -90,6 +110,11 @@ BOOL CMerrowApp::InitInstance()
     }
     if (!databaseReady || !m_bOptionsLoaded) {
         Refuse(g_uiTexts.appInstance.t37000);
+        return FALSE;
+    }
+    if (!unwrittenSkinFile.IsEmpty()) {
+        // A skin older than the program, or half written, is not opened.
+        Refuse(NamingFile(g_uiTexts.appInstance.t37005, unwrittenSkinFile));
         return FALSE;
     }
     if (!LoadSkin(&RegisterMenuClass)) {
@@ -124,7 +149,8 @@ bool CMerrowApp::ShowMainFrame()
     m_pMainFrame = std::make_unique<CMainFrame>();
     m_pMainWnd = m_pMainFrame.get();
     if (!m_pMainFrame->Create(kMainFrameResource, kMainFrameStyle, nullptr, 1, 1)) {
-        // The window has reported its own failure.
+        if (!m_pMainFrame->HasReportedCreateFailure())
+            Refuse(MainFrameFailureText(*m_pMainFrame));
         g_database.Close();
         return false;
     }

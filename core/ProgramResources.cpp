@@ -128,7 +128,7 @@ CString LanguageFolder()
     return GetProgramFolder() + L"Language\\Lumeo\\";
 }
 
-void WriteProgramResources()
+CString WriteProgramResources()
 {
     const CString program = GetProgramFolder();
     for (const wchar_t* folder : {L"Skins", L"Skins\\Lumeo", L"Skins\\Lumeo\\avatars", L"Language", L"Language\\Lumeo"})
@@ -141,11 +141,14 @@ void WriteProgramResources()
             image.SaveUnlessSame(skin + bitmap.file);
     }
 
+    // The skin's id table first: a skin file written without its ids would not open.
+    CString unwritten;
     if (!WriteResourceFile(kSkinFilesType, IDR_SKIN_RESOURCE_H, skin + L"Resource.h"))
-        return;
-    if (!WriteResourceFile(kSkinFilesType, IDR_SKIN_XUI, skin + L"the.xui"))
-        return;
+        unwritten = skin + L"Resource.h";
+    else if (!WriteResourceFile(kSkinFilesType, IDR_SKIN_XUI, skin + L"the.xui"))
+        unwritten = skin + L"the.xui";
     WriteLanguageResources(LanguageFolder());
+    return unwritten;
 }
 
 void WriteLanguageResources(const CString& folder)

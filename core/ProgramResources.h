@@ -23,9 +23,11 @@ CString LanguageFolder();
 // Creates Skins, Skins\Lumeo, Skins\Lumeo\avatars, Language and Language\Lumeo, saves every
 // skin bitmap, then writes Resource.h, the.xui and the six language files as they are
 // stored; existing files are replaced, but one that already holds those very bytes is left
-// untouched. Stops quietly at the first skin file or language file that is missing or
-// cannot be written: a missing skin shows later, when it is opened.
-void WriteProgramResources();
+// untouched. The language files are written whatever became of the skin files. Answers the
+// path of the first skin file (Resource.h, then the.xui) that the program lacks or that
+// cannot be written, so start-up can name it; empty when both are in place. A language file
+// that cannot be written shows when the language is loaded.
+CString WriteProgramResources();
 // Writes the six LGFILE resources into `folder` (with a trailing backslash) as <code>.txt,
 // stopping at the first that is missing, empty or cannot be written.
 void WriteLanguageResources(const CString& folder);

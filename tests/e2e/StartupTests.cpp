@@ -93,6 +93,21 @@ bool BreakLanguageFile(const ProgramCopy& copy)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// A folder stands where a skin file goes, so it can be neither read nor written.
+bool BlockSkinFile(const ProgramCopy& copy, const wchar_t* file)
+{
+    for (const std::wstring& folder : {std::wstring(L"Skins"), std::wstring(L"Skins\\Lumeo"),
+                                      std::wstring(L"Skins\\Lumeo\\") + file})
+        ::CreateDirectoryW(copy.Path(folder).c_str(), nullptr);
+    const DWORD attributes = ::GetFileAttributesW(copy.Path(std::wstring(L"Skins\\Lumeo\\") + file).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::wstring NamingSkinFile(const ProgramCopy& copy, const std::wstring& text, const wchar_t* file)
+{
+    return text + L"\r\n" + copy.Path(std::wstring(L"Skins\\Lumeo\\") + file);
+}
+
 const std::wstring kLanguageFailed = L"Load language file failed, Softphone will exit.";
 const std::wstring kAlreadyRunning = L"Lumeo is already running.";
 
@@ -102,6 +117,7 @@ TEST(Startup, EachFailedCheckShowsItsTextAndEndsTheProgram)
         const char* row;
         std::function<bool(const ProgramCopy&)> breakIt;
         std::wstring text;
+        const wchar_t* file = nullptr;   // the skin file named on the text's next line
     };
     const Case cases[] = {
         {"a skin that cannot be read",
@@ -120,12 +136,24 @@ TEST(Startup, EachFailedCheckShowsItsTextAndEndsTheProgram)
          },
          L"The database could not be opened. Lumeo will close."},
         {"a language file that cannot be written out", &BreakLanguageFile, kLanguageFailed},
+        // Mended: these were reported as a failed language file.
+        {"a skin file that cannot be written out", [](const ProgramCopy& copy) { return BlockSkinFile(copy, L"the.xui"); },
+         L"A skin file could not be written. Lumeo will close.", L"the.xui"},
+        {"a skin id table that cannot be written out",
+         [](const ProgramCopy& copy) { return BlockSkinFile(copy, L"Resource.h"); },
+         L"A skin file could not be written. Lumeo will close.", L"Resource.h"},
+        // Mended: the program ended without a word.
+        {"a main window image that can be neither read nor written out",
+         [](const ProgramCopy& copy) {
+             return e2e::StoreAccount(copy, e2e::TypedAccount()) && BlockSkinFile(copy, L"Main.bmp");
+         },
+         L"The main window's skin image could not be read.", L"Main.bmp"},
     };
     for (const Case& c : cases) {
         const ProgramCopy copy;
         ASSERT_TRUE(copy.Ready());
         ASSERT_TRUE(c.breakIt(copy)) << c.row;
-        ExpectRefused(copy, c.text, c.row);
+        ExpectRefused(copy, c.file ? NamingSkinFile(copy, c.text, c.file) : c.text, c.row);
     }
 }
 

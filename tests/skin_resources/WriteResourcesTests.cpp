@@ -145,6 +145,27 @@ TEST_F(StartUpFiles, ASecondStartReplacesFilesTheUserEdited)
     EXPECT_EQ(ResourceBytes(L"LGFILE", IDR_LANGUAGE_ENG), ReadFileBytes(Language(L"SP_ENG.txt")));
 }
 
+// A skin file that cannot be written is named, so start-up can say what failed, and the
+// language files are written all the same (they used to be skipped, and start-up then blamed
+// the language).
+TEST_F(StartUpFiles, ASkinFileThatCannotBeWrittenIsNamedAndTheLanguagesAreStillWritten)
+{
+    WriteProgramResources();
+    ASSERT_TRUE(WriteFileBytes(Skin(L"the.xui"), "a skin of an older program"));
+    for (const wchar_t* blocked : {L"Resource.h", L"the.xui"}) {
+        SCOPED_TRACE(testing::Message() << std::wstring(blocked));
+        ASSERT_TRUE(::DeleteFileW(Skin(blocked).c_str()));
+        ASSERT_TRUE(::CreateDirectoryW(Skin(blocked).c_str(), nullptr));   // neither readable nor writable
+        DeleteLanguageFiles();
+
+        EXPECT_EQ(Skin(blocked), std::wstring(WriteProgramResources()));
+        for (const wchar_t* code : {L"SP_ENG.txt", L"SP_FRE.txt", L"SP_ITA.txt", L"SP_RUS.txt", L"SP_SPA.txt", L"SP_POR.txt"})
+            EXPECT_TRUE(Exists(Language(code))) << std::wstring(code);
+        ASSERT_TRUE(::RemoveDirectoryW(Skin(blocked).c_str()));
+    }
+    EXPECT_TRUE(WriteProgramResources().IsEmpty());
+}
+
 FILETIME WriteTime(const std::wstring& path)
 {
     FILETIME written{};

@@ -119,6 +119,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs)
 {
     if (Vexel::CUIWnd::OnCreate(cs) == -1) {
         AfxMessageBox(g_uiTexts.mainWnd.t35000, MB_ICONINFORMATION);
+        m_createFailureReported = true;
         return -1;
     }
     g_pMainFrame = this;
@@ -190,6 +191,7 @@ bool CMainFrame::CreatePages(const RECT& screenArea)
             continue;
         if (!spec.page->Create(nullptr, spec.name, kPageStyle, area, this, spec.id)) {
             AfxMessageBox(*spec.failure, MB_ICONINFORMATION);
+            m_createFailureReported = true;
             return false;
         }
     }

@@ -61,6 +61,8 @@ public:
     // The Outlook import's handle, kept here between its initialise and uninitialise.
     void* GetOstrelHandle() const { return m_ostrelHandle; }
     void SetOstrelHandle(void* handle) { m_ostrelHandle = handle; }
+    // Whether a failed creation has told the user why (start-up says it otherwise).
+    bool HasReportedCreateFailure() const { return m_createFailureReported; }
 
     // --- sign-in and sign-out (MainFrameSignIn.cpp)
     // Brings the engine up with g_account and starts the registration; true when it started.
@@ -227,6 +229,7 @@ private:
     CWnd* m_tabButtons[3] = {nullptr, nullptr, nullptr};
     std::unique_ptr<__VOIP_EVENT> m_pVoipEvent;
     std::uint8_t m_signedIn = 0;
+    bool m_createFailureReported = false;
     int m_closeToExit = 0;
     int m_localVideo = 0;
     bool m_trayDoubleClicked = false;   // until the release that ends the double click
