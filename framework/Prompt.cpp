@@ -1,5 +1,7 @@
 #include "framework/Prompt.h"
 
+#include "framework/ActiveBoxCaption.h"
+
 #include <atomic>
 #include <mutex>
 
@@ -7,6 +9,7 @@ namespace {
 
 int SystemPrompt(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)
 {
+    const ActiveBoxCaptionScope activeCaption;
     return ::MessageBoxW(owner, text, caption, type);
 }
 

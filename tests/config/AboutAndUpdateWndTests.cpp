@@ -36,9 +36,19 @@ TEST_F(AboutWindow, ShowsItsTextsAndTheOkTextOfTheSettings)
             {IDC_STA_TITLE, L"DLG_ABOUT/21000"},      {IDC_STA_LINE1, L"DLG_ABOUT/21001"},
             {IDC_STA_LINE2, L"DLG_ABOUT/21002"},      {IDC_STA_LINE3, L"DLG_ABOUT/21003"},
             {IDC_BTN_OK, L"DLG_AUDIOCODEC/22009"},
-            {IDC_BTN_URL, L"Lumeo on the web"},   // the skin's caption
         });
     });
+}
+
+// The web button has no text slot: the skin's caption is the address it opens, the same in
+// every language.
+TEST_F(AboutWindow, TheWebButtonShowsTheAddressItOpens)
+{
+    std::wstring shown = kMakerSite;
+    shown = shown.substr(shown.find(L"//") + 2);
+    shown.pop_back();   // the closing slash
+    AboutWnd about;
+    RunModal(about, [&](HWND window) { EXPECT_EQ(shown, ChildText(window, IDC_BTN_URL)); });
 }
 
 TEST_F(AboutWindow, InEnglishItShowsTheRunningBuild)

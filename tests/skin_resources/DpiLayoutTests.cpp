@@ -1,7 +1,8 @@
 // Lumeo's own skin, designed at 96 DPI, on screens of 96, 120 and 144 DPI, made through the real
 // control factories: in every window, every control of every kind the skin uses lies where its
 // design rectangle lies on the window's scaled background, so no two controls overlap that do
-// not overlap as designed and no band of a window is left empty.
+// not overlap as designed and no band of a window is left empty; and every one-line edit shows
+// its text in the middle of its box, as the combo boxes beside it do.
 #include "core/ProgramResources.h"
 #include "skin/model/CtrlProperties.h"
 #include "skin/model/SkinGlobals.h"
@@ -11,6 +12,7 @@
 #include "skin/ui/RectCtrl.h"
 #include "skin/ui/SystemAnswers.h"
 #include "skin/ui/UIWnd.h"
+#include "tests/support/EditLine.h"
 #include "tests/support/ProgramFolderScope.h"
 
 #include <gtest/gtest.h>
@@ -179,6 +181,34 @@ TEST_F(DpiLayout, EveryControlOfEveryWindowLiesOnTheScaledBackgroundWhereItWasDe
                                        L"SLIDEREX", L"STATIC", L"TREECTRL"}),
               kinds)
         << "every kind of control the skin uses was placed";
+}
+
+TEST_F(DpiLayout, EveryOneLineEditShowsItsTextInTheMiddleOfItsBox)
+{
+    int edits = 0;
+    for (const LONG dpi : kScreenDpis) {
+        const ScreenOfDpi screen(dpi);
+        for (const auto& record : g_skinStore.windows) {
+            const std::wstring name = static_cast<LPCWSTR>(record->GetVar(Vexel::CtrlVar::ID).GetString());
+            DpiShownWindow window(g_skinStore.GetIDByName(name.c_str()));
+            ASSERT_TRUE(window.Create(0, WS_POPUP, nullptr, 1, 0)) << Narrow(name);
+            for (const Vexel::ChildControlRecord& child : window.GetChildControls()) {
+                if (std::wstring(child.type) != L"EDIT" || !child.window || (child.window->GetStyle() & ES_MULTILINE))
+                    continue;
+                const std::string what = Narrow(name) + " " +
+                                         Narrow(static_cast<LPCWSTR>(child.properties->GetVar(Vexel::CtrlVar::ID).GetString())) +
+                                         " at " + std::to_string(dpi) + " DPI";
+                child.window->SetWindowText(L"Mg");
+                lumeo_test::EditLine line;
+                ASSERT_TRUE(lumeo_test::LineOfEdit(child.window->GetSafeHwnd(), &line)) << what;
+                EXPECT_GT(line.SpaceAbove(), 0) << what;
+                EXPECT_NEAR(line.SpaceAbove(), line.SpaceBelow(), 1) << what;
+                ++edits;
+            }
+            window.DestroyWindow();
+        }
+    }
+    EXPECT_GT(edits, 0) << "the skin has one-line edits";
 }
 
 } // namespace

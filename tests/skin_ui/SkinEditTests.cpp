@@ -1,7 +1,8 @@
 // The skinned edit: which state image lies behind the text (a read-only edit shows the
 // disabled one, and its own drawing is keyed out on the button-face colour), the text
-// margins, the width it gives up at the right, the hover image switching once each way,
-// applying a record, and its factory in a skinned window.
+// margins, a single-line edit's text in the middle of its box with the band above it
+// painted from the same image, the width it gives up at the right, the hover image
+// switching once each way, applying a record, and its factory in a skinned window.
 #include "ControlParent.h"
 #include "ControlTestSupport.h"
 #include "GdiCount.h"
@@ -11,6 +12,8 @@
 #include "skin/ui/ControlKinds.h"
 #include "skin/ui/SkinFonts.h"
 #include "skin/ui/controls/SkinEdit.h"
+
+#include "tests/support/EditLine.h"
 
 #include <gtest/gtest.h>
 
@@ -161,6 +164,93 @@ TEST_F(SkinEditTest, MarginsGoWhereTheAlignmentPutsThem)
         EXPECT_EQ(format.right, plain.right - (right ? 7 : 0)) << right;
         edit.DestroyWindow();
     }
+}
+
+// A font of a known height, so that the room left in the box is known.
+HFONT FontOfHeight(int height)
+{
+    LOGFONTW font = DefaultSkinFont();
+    font.lfHeight = height;
+    return ::CreateFontIndirectW(&font);
+}
+
+TEST_F(SkinEditTest, ASingleLineEditsTextSitsInTheMiddleOfItsBoxMovedByTheVerticalOffset)
+{
+    struct Case {
+        const char* what;
+        DWORD style;
+        int boxHeight;
+        int vertical;
+        int expectedAboveMinusBelow;   // with `tolerance`, or the band when it is fixed
+        bool centred;
+    };
+    // With no offset the room splits evenly (an odd pixel goes below); an offset moves the
+    // line that far down, but never out of the box.
+    const Case cases[] = {
+        {"no offset", 0, 28, 0, 0, true},
+        {"right-aligned", ES_RIGHT, 28, 0, 0, true},
+        {"three lower", 0, 28, 3, 6, true},
+        {"two higher", 0, 28, -2, -4, true},
+        {"an offset past the bottom", 0, 28, 100, 0, true},
+        {"an offset past the top", 0, 28, -100, 0, true},
+        {"a box lower than the line", 0, 8, 0, 0, false},
+        {"multi-line", ES_MULTILINE, 28, 0, 0, false},
+        {"framed", WS_BORDER, 28, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        CSkinEdit edit;
+        ASSERT_TRUE(edit.Create(c.style | WS_VISIBLE, RECT{10, 10, 10 + kEditWidth, 10 + c.boxHeight}, &host, 105))
+            << c.what;
+        edit.SetTextFont(FontOfHeight(-13));
+        edit.SetTextMargins(4, c.vertical);
+        edit.SetWindowText(L"Mg");
+        lumeo_test::EditLine line;
+        ASSERT_TRUE(lumeo_test::LineOfEdit(edit, &line)) << c.what;
+        if (!c.centred) {
+            EXPECT_EQ(edit.GetTextInset(), 0) << c.what;
+            if (!(c.style & WS_BORDER)) {
+                CRect client;
+                edit.GetClientRect(&client);
+                EXPECT_EQ(client.Height(), c.boxHeight) << c.what << ": no band above the client area";
+            }
+        } else if (c.vertical >= 100) {
+            EXPECT_EQ(line.SpaceBelow(), 0) << c.what;
+        } else if (c.vertical <= -100) {
+            EXPECT_EQ(line.SpaceAbove(), 0) << c.what;
+        } else {
+            EXPECT_GT(edit.GetTextInset(), 0) << c.what;
+            EXPECT_NEAR(line.SpaceAbove() - line.SpaceBelow(), c.expectedAboveMinusBelow, 1) << c.what;
+            EXPECT_EQ(line.SpaceAbove(), edit.GetTextInset()) << c.what << ": the line starts right below the band";
+        }
+        edit.DestroyWindow();
+    }
+}
+
+// The band above the client area and the client area show one picture: each row of the
+// box shows that row of the image, whatever its state, and a click on the band is a
+// click on the text.
+TEST_F(SkinEditTest, TheBandAboveACentredLineShowsTheStateImageAndTakesClicks)
+{
+    const auto image = [](int x, int y) { return RGB(40 + x, 10 + 8 * y, 90); };
+    const auto hoverImage = [](int x, int y) { return RGB(140 + x, 10 + 8 * y, 30); };
+    CSkinEdit edit;
+    ASSERT_TRUE(edit.Create(WS_VISIBLE, RECT{10, 10, 10 + kEditWidth, 10 + 28}, &host, 106));
+    edit.SetImages(MakeBitmap(kEditWidth, 28, image), MakeBitmap(kEditWidth, 28, hoverImage), nullptr, nullptr);
+    edit.SetResizePoint(POINT{2, 2});
+    edit.SetTextFont(FontOfHeight(-13));
+    edit.SetTextMargins(4, 0);
+    const int band = edit.GetTextInset();
+    ASSERT_GT(band, 0);
+    for (int y = 0; y < 28; ++y)
+        EXPECT_EQ(WholeWindowPixel(edit, 50, y), image(50, y)) << "row " << y;
+
+    edit.SendMessage(WM_MOUSEMOVE, 0, At(50, 5));
+    for (const int y : {0, band - 1, band, 27})
+        EXPECT_EQ(WholeWindowPixel(edit, 50, y), hoverImage(50, y)) << "hover, row " << y;
+
+    CRect window;
+    edit.GetWindowRect(&window);
+    EXPECT_EQ(edit.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(window.left + 20, window.top + 1)), HTCLIENT);
 }
 
 TEST_F(SkinEditTest, TheRightReserveNarrowsTheEditInPlace)
@@ -335,9 +425,10 @@ TEST_F(EditFactoryTest, WithoutImagesOfItsOwnTheEditShowsTheWindowUnderIt)
     ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
     const CWnd* edit = Child(wnd, 0).window;
     ASSERT_NE(edit, nullptr);
-    // The state images are the part of the window's background under the edit.
+    // The state images are the part of the window's background under the edit, the band
+    // above its centred line included.
     for (const POINT at : {POINT{50, 10}, POINT{59, 0}, POINT{40, 19}})
-        EXPECT_EQ(WindowPixel(*edit, at.x, at.y), Tag(30 + at.x, 40 + at.y)) << at.x << "," << at.y;
+        EXPECT_EQ(WholeWindowPixel(*edit, at.x, at.y), Tag(30 + at.x, 40 + at.y)) << at.x << "," << at.y;
     wnd.DestroyWindow();
 }
 

@@ -115,6 +115,8 @@ int CSkinEdit::SetTextMargins(int horizontal, int vertical)
     if (IsSingleLine()) {
         SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
                     right ? MAKELONG(0, horizontal) : MAKELONG(horizontal, 0));
+        m_centred = true;
+        ApplyTextInset();
         return 0;
     }
     // From the client area each time, so that applying the margins again gives the same.
@@ -135,8 +137,10 @@ int CSkinEdit::SetTextFont(HFONT font)
         m_font.Attach(font);
     else
         m_font.DeleteObject();
-    if (m_hWnd)
+    if (m_hWnd) {
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), TRUE);
+        ApplyTextInset();
+    }
     return 0;
 }
 
@@ -199,6 +203,7 @@ int CSkinEdit::UpdateBackgroundBrush()
     }
     m_background.Attach(brush.Detach());
     Invalidate(TRUE);
+    RepaintTextInset();
     return 0;
 }
 
@@ -213,6 +218,14 @@ LRESULT CSkinEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_WINDOWPOSCHANGED:
         RepaintOverLayeredParent(m_hWnd, *reinterpret_cast<const WINDOWPOS*>(lParam));
         break;
+    case WM_NCCALCSIZE:
+        return OnNcCalcSize(wParam, lParam);
+    case WM_NCHITTEST:
+        return OnNcHitTest(wParam, lParam);
+    case WM_NCPAINT:
+        CEdit::WindowProc(message, wParam, lParam);
+        PaintTextInset();
+        return 0;
     case WM_CREATE:
         m_framed = (reinterpret_cast<const CREATESTRUCTW*>(lParam)->style & WS_BORDER) != 0;
         break;
@@ -313,7 +326,8 @@ HBRUSH CSkinEdit::CtlColor(CDC* dc, UINT)
     wchar_t parentClass[32] = {};
     ::GetClassNameW(::GetParent(m_hWnd), parentClass, ARRAYSIZE(parentClass));
     const bool inAddressBox = ::lstrcmpW(parentClass, WC_IPADDRESSW) == 0;
-    ::SetBrushOrgEx(*dc, inAddressBox ? -2 : 0, inAddressBox ? -2 : 0, nullptr);
+    // A centred line's client area starts below the band that shows the image's top.
+    ::SetBrushOrgEx(*dc, inAddressBox ? -2 : 0, (inAddressBox ? -2 : 0) - m_textInset, nullptr);
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(m_textColor);
     return static_cast<HBRUSH>(m_background.GetSafeHandle());

@@ -38,9 +38,14 @@ public:
     // around the parent window's resizing point; rebuilds the brush; 0.
     int SetResizePoint(POINT point);
     // Text margins: a single-line edit takes `horizontal` as its left margin (its right
-    // one with ES_RIGHT); a multi-line edit's formatting rectangle is the client area with
-    // `vertical` off its top and `horizontal` off its left (its right with ES_RIGHT). 0.
+    // one with ES_RIGHT), and from now on its line of text sits in the middle of its box,
+    // `vertical` pixels lower (never out of the box); a multi-line edit's formatting
+    // rectangle is the client area with `vertical` off its top and `horizontal` off its
+    // left (its right with ES_RIGHT). 0.
     int SetTextMargins(int horizontal, int vertical);
+    // The band above a centred single-line edit's client area, in pixels; 0 when its text
+    // is not centred or the box has no room to spare.
+    int GetTextInset() const { return m_textInset; }
     // Takes over the font (null: the system font), deleting the one held before, and
     // hands it to the edit with a redraw; 0.
     int SetTextFont(HFONT font);
@@ -78,10 +83,22 @@ private:
     bool PaintsItself() const;
     void PaintSkinned();
 
+    // The centred single-line text (SkinEditInset.cpp): the room above the line is given to
+    // the non-client area, which shows the skin's image as the client area does.
+    bool CentresText() const;
+    int LineHeight() const;
+    void ApplyTextInset();
+    LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+    void PaintTextInset();
+    void RepaintTextInset();
+
     CFont m_font;                     // owned
     COLORREF m_textColor = 0;
     int m_horizontalOffset = 0;
     int m_verticalOffset = 0;
+    bool m_centred = false;           // set by SetTextMargins on a single-line edit
+    int m_textInset = 0;              // the band above the client area
     bool m_hover = false;
     CBitmap m_images[kStates];        // owned
     CBrush m_background;              // owned: the current state's image as a pattern
