@@ -11,6 +11,7 @@
 #include "core/OptionsRecord.h"
 #include "core/ProgramResources.h"
 #include "core/TavikSQL.h"
+#include "core/TextConvert.h"
 #include "framework/Prompt.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/model/SkinLifecycle.h"
@@ -86,7 +87,8 @@ BOOL CMerrowApp::InitInstance()
     RegisterSipUrlProtocol();
     const CString unwrittenSkinFile = WriteProgramResources();
     CreateRecordFolder();
-    const bool databaseReady = OpenDatabase();
+    std::string keptCopy;   // where stored data was set aside, when it was
+    const bool databaseReady = OpenDatabase(&keptCopy);
     // A failed query sets the flag itself; a table without a row leaves it clear, which
     // would leave start-up waiting for ever, so it counts as a database that cannot be used.
     LoadOptions(m_bOptionsLoaded);
@@ -112,6 +114,8 @@ BOOL CMerrowApp::InitInstance()
         Refuse(g_uiTexts.appInstance.t37000);
         return FALSE;
     }
+    if (!keptCopy.empty())   // start-up goes on, but the user learns where the old data went
+        AfxMessageBox(g_uiTexts.appInstance.t37010 + L"\n" + AnsiToWide(keptCopy), MB_ICONINFORMATION);
     if (!unwrittenSkinFile.IsEmpty()) {
         // A skin older than the program, or half written, is not opened.
         Refuse(NamingFile(g_uiTexts.appInstance.t37005, unwrittenSkinFile));

@@ -8,7 +8,6 @@
 #include "core/AccountRecord.h"
 #include "core/Crypto.h"
 #include "core/OptionsRecord.h"
-#include "core/SqlText.h"
 #include "core/TavikSQL.h"
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
@@ -157,7 +156,7 @@ void CLoginWnd::LoadSelectedAccount()
     if (uri.IsEmpty())
         return;
     SqlTable table;
-    if (!g_database.GetTable("select * from User where SIPUri = " + SqlLiteral(WideToAnsi(uri)), table))
+    if (!g_database.Query("select * from User where SIPUri = ?", {WideToAnsi(uri)}, table))
         return;
     for (int row = 0; row < table.Rows(); ++row)
         OnAccountRow(table, row);

@@ -1,6 +1,6 @@
 #pragma once
 // UiTextTable: every text the program's own windows show in the user's language, one wide string
-// per (section, key) of the language file, 366 in 25 section records (UiTextKeys.h lists them in
+// per (section, key) of the language file, 367 in 25 section records (UiTextKeys.h lists them in
 // order). g_uiTexts is the one instance: built empty before start-up, filled once by
 // LoadUiTexts, then only read, on the user-interface thread. A text the file lacks stays empty;
 // there is no fall-back text and no lookup by name at run time: a window names the field.
@@ -30,7 +30,7 @@ constexpr int kUiTextCount = 0 LUMEO_UI_TEXT_SECTIONS(LUMEO_UI_COUNT_SECTION);
 #undef LUMEO_UI_COUNT_SECTION
 #undef LUMEO_UI_COUNT_KEY
 
-static_assert(kUiTextCount == 366, "the language file has 366 texts");
+static_assert(kUiTextCount == 367, "the language file has 367 texts");
 static_assert(sizeof(UiTextTable) == kUiTextCount * sizeof(CString), "the table holds its texts and nothing else");
 
 extern UiTextTable g_uiTexts;

@@ -4,13 +4,12 @@
 #include "core/CoreUiTexts.h"
 #include "core/DatabaseSchema.h"
 #include "core/OptionsRecord.h"
-#include "core/SqlText.h"
+#include "core/SqlTransaction.h"
 #include "core/StoredNumber.h"
 #include "core/TavikSQL.h"
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
 
-#include <string_view>
 
 AccountRecord g_account;
 
@@ -110,110 +109,55 @@ const ColumnField* FindColumn(const char* name)
     return nullptr;
 }
 
-void AppendValue(std::string& sql, std::string_view text)
-{
-    sql += ", ";
-    AppendSqlLiteral(sql, text);
-}
-
-void AppendValue(std::string& sql, int number)
-{
-    AppendValue(sql, std::to_string(number));
-}
-
 std::string AccountKey(const AccountRecord& account)
 {
     return "sip:" + account.UserName + "@" + account.ProxyServer + ":" + std::to_string(account.ProxyPort);
 }
 
-std::string InsertStatement(const AccountRecord& account, const std::string& key)
+bool InsertUserRow(TavikSQL& database, const AccountRecord& account, const std::string& key)
 {
-    std::string sql =
+    return database.Run(
         "insert into User(SIPUri, UserName, AuthName, Password, ProxyServer, ProxyPort, UserDomain, StunServer, "
         " StunServerPort, RegVal, KeepLive, rport, XMPPUserName, XMPPPassword, XMPPServer, XMPPServerPort, "
-        "XMPPTLS, XMPPResource, Tls, Srtp, displayName, Transport, OutboundServer, OutboundPort, ipv6) values(";
-    AppendSqlLiteral(sql, key);
-    AppendValue(sql, account.UserName);
-    AppendValue(sql, account.AuthName);
-    AppendValue(sql, account.Password);
-    AppendValue(sql, account.ProxyServer);
-    AppendValue(sql, account.ProxyPort);
-    AppendValue(sql, account.UserDomain);
-    AppendValue(sql, account.StunServer);
-    AppendValue(sql, account.StunServerPort);
-    AppendValue(sql, account.RegVal);
-    AppendValue(sql, 1);  // KeepLive
-    AppendValue(sql, 1);  // rport
-    AppendValue(sql, account.XMPPUserName);
-    AppendValue(sql, account.XMPPPassword);
-    AppendValue(sql, account.XMPPServer);
-    AppendValue(sql, account.XMPPServerPort);
-    AppendValue(sql, account.XMPPTLS ? 1 : 0);
-    AppendValue(sql, account.XMPPResource);
-    AppendValue(sql, account.Tls ? 1 : 0);
-    AppendValue(sql, account.Srtp ? 1 : 0);
-    AppendValue(sql, account.displayName);
-    AppendValue(sql, account.Transport);
-    AppendValue(sql, account.OutboundServer);
-    AppendValue(sql, account.OutboundPort);
-    AppendValue(sql, account.ipv6);
-    sql += ")";
-    return sql;
+        "XMPPTLS, XMPPResource, Tls, Srtp, displayName, Transport, OutboundServer, OutboundPort, ipv6) "
+        "values(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1, 1, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+        {key, account.UserName, account.AuthName, account.Password, account.ProxyServer, account.ProxyPort,
+         account.UserDomain, account.StunServer, account.StunServerPort, account.RegVal, account.XMPPUserName,
+         account.XMPPPassword, account.XMPPServer, account.XMPPServerPort, account.XMPPTLS ? 1 : 0,
+         account.XMPPResource, account.Tls ? 1 : 0, account.Srtp ? 1 : 0, account.displayName, account.Transport,
+         account.OutboundServer, account.OutboundPort, account.ipv6});
 }
 
 // Replaces the account's row in one transaction, so a refused insert leaves the old row.
 bool StoreUserRow(TavikSQL& database, const AccountRecord& account)
 {
+    if (!database.TableExists("User") && !database.Run(kCreateUserTable))
+        return false;
     const std::string key = AccountKey(account);
-    std::string error;
-    const bool tableExisted = !database.Exec(kCreateUserTable, nullptr, nullptr, &error) &&
-                              TavikUtility::CompareNoCase(error, "table User already exists") == 0;
-    if (!database.Exec("begin transaction"))
-        return false;
-    if (tableExisted)
-        database.Exec("delete from User where SIPUri = " + SqlLiteral(key));
-    if (!database.Exec(InsertStatement(account, key)) || !database.Exec("commit transaction")) {
-        database.Exec("rollback transaction");
-        return false;
-    }
-    return true;
-}
-
-void RecordAutoSignIn(TavikSQL& database, const AccountRecord& account, const OptionsRecord& options)
-{
-    database.Exec(AutoSignInStatement(account, options));
+    SqlTransaction transaction(database);
+    return transaction.Began() && database.Run("delete from User where SIPUri = ?", {key}) &&
+           InsertUserRow(database, account, key) && transaction.Commit();
 }
 
 // The first account saved into an empty Groups table brings the default group along.
-void AddDefaultGroupIfNone(TavikSQL& database)
+bool AddDefaultGroupIfNone(TavikSQL& database)
 {
     SqlTable groups;
-    if (!database.GetTable("select * from Groups", groups) || groups.Rows() != 0 || groups.Columns() != 0)
-        return;
+    if (!database.GetTable("select * from Groups", groups))
+        return false;
+    if (groups.Rows() != 0 || groups.Columns() != 0)
+        return true;
     const std::string name = WideToAnsi(DefaultGroupNameText());
-    std::string sql = "insert into Groups(GroupName, GroupKey) values(";
-    AppendSqlLiteral(sql, Base64Encode(name, true));
-    sql += ", 10)";
-    database.Exec(sql);
+    return database.Run("insert into Groups(GroupName, GroupKey) values(?, 10)", {Base64Encode(name, true)});
 }
 
 } // namespace
 
-std::string AutoSignInStatement(const AccountRecord& account, const OptionsRecord& options)
+bool RecordAutoSignIn(TavikSQL& database, const AccountRecord& account, const OptionsRecord& options)
 {
-    std::string sql = "update Options set AutoLoginSIPUri = ";
-    if (account.AutoSignIn) {
-        AppendSqlLiteral(sql, account.SIPUri);
-        sql += ", NetworkInterface = ";
-    } else {
-        // Two blanks before NetworkInterface: they belong to the statement's fixed text.
-        sql += "'',  NetworkInterface = ";
-    }
-    AppendSqlLiteral(sql, options.NetworkInterface);
-    sql += ", LastLoginUri = ";
-    AppendSqlLiteral(sql, options.LastLoginUri);
-    sql += " where ID = 1";
-    return sql;
+    return database.Run("update Options set AutoLoginSIPUri = ?, NetworkInterface = ?, LastLoginUri = ? where ID = 1",
+                        {account.AutoSignIn ? account.SIPUri : std::string(), options.NetworkInterface,
+                         options.LastLoginUri});
 }
 
 void AccountRecord::Clear()
@@ -232,7 +176,7 @@ bool AccountRecord::IsComplete() const
 void LoadAccount()
 {
     SqlTable table;
-    if (!g_database.GetTable("select * from User where SIPUri = " + SqlLiteral(g_options.AutoLoginSIPUri), table))
+    if (!g_database.Query("select * from User where SIPUri = ?", {g_options.AutoLoginSIPUri}, table))
         return;
     if (table.Rows() < 1 || table.Columns() < 1)
         return;
@@ -255,7 +199,10 @@ bool SaveAccount()
         return false;
     if (!StoreUserRow(g_database, g_account))
         return false;
-    RecordAutoSignIn(g_database, g_account, g_options);
-    AddDefaultGroupIfNone(g_database);
+    // The account is stored: what follows is told apart, but does not undo the sign-in.
+    if (!RecordAutoSignIn(g_database, g_account, g_options))
+        g_database.ReportFailure("automatic sign-in choice", "not stored");
+    if (!AddDefaultGroupIfNone(g_database))
+        g_database.ReportFailure("default group", "not stored");
     return true;
 }

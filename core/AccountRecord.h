@@ -4,6 +4,7 @@
 #include <string>
 
 struct OptionsRecord;
+class TavikSQL;
 
 struct AccountRecord {
     std::string SIPUri;
@@ -55,7 +56,7 @@ bool StoreAccountColumn(const char* name, const char* value, AccountRecord& acco
 // (the old row then stays).
 bool SaveAccount();
 
-// The statement SaveAccount runs to record the auto-sign-in choice in the Options row: the
-// account's address (or an empty one when it does not sign in automatically) with the
-// options' network interface and last sign-in address, each value quoted as SQL text.
-std::string AutoSignInStatement(const AccountRecord& account, const OptionsRecord& options);
+// What SaveAccount records of the auto-sign-in choice in the Options row: the account's
+// address (or an empty one when it does not sign in automatically) with the options' network
+// interface and last sign-in address, each stored as it is. False when refused.
+bool RecordAutoSignIn(TavikSQL& database, const AccountRecord& account, const OptionsRecord& options);

@@ -1,7 +1,6 @@
 #include "core/Database.h"
 
 #include "core/DatabaseSchema.h"
-#include "core/SqlText.h"
 #include "core/TavikSQL.h"
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
@@ -10,6 +9,8 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <cwchar>
+#include <vector>
 
 namespace {
 
@@ -19,58 +20,106 @@ constexpr int kVersionColumns = 7; // MainVer, then one per data table below
 constexpr const char* kVersionedTables[kVersionColumns - 1] = {"Options",  "User",     "Contacts",
                                                                "History",  "Messages", "Groups"};
 
-void DropTable(TavikSQL& database, const char* name)
-{
-    database.Exec(std::string("drop table ") + name);
-}
+// What the stored versions ask for: the tables to drop, and whether the Version table itself
+// has to be rebuilt (unreadable, or another main version).
+struct StaleTables {
+    std::vector<std::string> tables;
+    bool version = false;
+};
 
-// Compares the stored versions with the program's and drops what is stale. False when the
-// Version table has to be rebuilt (unreadable, or another main version).
-bool CheckVersions(TavikSQL& database)
+StaleTables CompareVersions(TavikSQL& database)
 {
+    StaleTables stale;
     SqlTable table;
+    stale.version = true;
     if (!database.GetTable(
             "select MainVer, OptionsVer, UserVer, ContactsVer, HistoryVer, MessagesVer, GroupsVer from Version",
             table))
-        return false;
+        return stale;
     // A table without a row, or with a NULL version, cannot be read either.
     if (table.Rows() < 1 || table.Columns() != kVersionColumns)
-        return false;
+        return stale;
     for (int c = 0; c < kVersionColumns; ++c) {
         if (!table.Value(0, c))
-            return false;
+            return stale;
     }
     for (int t = 0; t < kVersionColumns - 1; ++t) {
         if (std::strcmp(table.Value(0, t + 1), kTableVersion) != 0)
-            DropTable(database, kVersionedTables[t]);
+            stale.tables.push_back(kVersionedTables[t]);
     }
-    return std::strcmp(table.Value(0, 0), kMainVersion) == 0;
+    stale.version = std::strcmp(table.Value(0, 0), kMainVersion) != 0;
+    return stale;
 }
 
-std::string UpdateVersionStatement()
+// "<folder>\Data-<date>-<time>.db", with "-2", "-3" ... when that name is taken.
+std::wstring KeptCopyPath(const std::wstring& folder)
 {
-    std::string sql = "update Version set MainVer = ";
-    AppendSqlLiteral(sql, kMainVersion);
-    static const char* const columns[] = {", OptionsVer = ", ", UserVer = ", ", ContactsVer = ",
-                                          ", HistoryVer = ", ", MessagesVer = ", ", GroupsVer ="};
-    for (const char* column : columns) {
-        sql += column;
-        AppendSqlLiteral(sql, kTableVersion);
-    }
-    return sql;
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    wchar_t stamp[32];
+    std::swprintf(stamp, sizeof stamp / sizeof stamp[0], L"Data-%04u%02u%02u-%02u%02u%02u", now.wYear, now.wMonth,
+                  now.wDay, now.wHour, now.wMinute, now.wSecond);
+    std::wstring path = folder + L"\\" + stamp + L".db";
+    for (int n = 2; ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; ++n)
+        path = folder + L"\\" + stamp + L"-" + std::to_wstring(n) + L".db";
+    return path;
 }
 
-std::string InsertVersionStatement()
+// Copies the database file, as it is, to a new file in `folder` (created when missing). The
+// connection is closed meanwhile, so the copy holds every byte the file has, and opened again.
+bool KeepCopy(TavikSQL& database, const std::string& file, const std::string& folder, std::string& copy)
 {
-    std::string sql = "insert into Version (ID, MainVer, OptionsVer, UserVer, ContactsVer, HistoryVer, MessagesVer, "
-                      "GroupsVer)  values(1,";
-    AppendSqlLiteral(sql, kMainVersion);
-    for (int t = 0; t < kVersionColumns - 1; ++t) {
-        sql += ',';
-        AppendSqlLiteral(sql, kTableVersion);
+    const CString wideFolder = AnsiToWide(folder);
+    const CString wideFile = AnsiToWide(file);
+    ::CreateDirectoryW(wideFolder, nullptr);
+    const std::wstring target = KeptCopyPath(static_cast<LPCWSTR>(wideFolder));
+    database.Close();
+    const bool copied = ::CopyFileW(wideFile, target.c_str(), TRUE) != FALSE;
+    if (!database.Reopen() || !copied) {
+        if (copied)
+            ::DeleteFileW(target.c_str());
+        return false;
     }
-    sql += ')';
-    return sql;
+    copy = WideToAnsi(CString(target.c_str()));
+    return true;
+}
+
+// Drops those of `names` that exist, once a copy of the file is kept; nothing is dropped when
+// the copy fails. False when the copy or a drop failed.
+bool DropKeepingACopy(TavikSQL& database, const std::vector<std::string>& names, const std::string& file,
+                      const std::string& folder, std::string& copy)
+{
+    std::vector<std::string> present;
+    for (const std::string& name : names) {
+        if (database.TableExists(name))
+            present.push_back(name);
+    }
+    if (present.empty())
+        return true;
+    if (copy.empty() && !KeepCopy(database, file, folder, copy))
+        return false;
+    for (const std::string& name : present) {
+        // The names are the program's own tables, never a value.
+        if (!database.Run("drop table " + name))
+            return false;
+    }
+    return true;
+}
+
+bool UpdateVersions(TavikSQL& database)
+{
+    return database.Run("update Version set MainVer = ?, OptionsVer = ?, UserVer = ?, ContactsVer = ?, "
+                        "HistoryVer = ?, MessagesVer = ?, GroupsVer =?",
+                        {kMainVersion, kTableVersion, kTableVersion, kTableVersion, kTableVersion, kTableVersion,
+                         kTableVersion});
+}
+
+bool InsertVersions(TavikSQL& database)
+{
+    return database.Run("insert into Version (ID, MainVer, OptionsVer, UserVer, ContactsVer, HistoryVer, "
+                        "MessagesVer, GroupsVer)  values(1, ?, ?, ?, ?, ?, ?, ?)",
+                        {kMainVersion, kTableVersion, kTableVersion, kTableVersion, kTableVersion, kTableVersion,
+                         kTableVersion});
 }
 
 // <local application data>\Lumeo\RecordFiles, created along the way.
@@ -96,52 +145,69 @@ bool GetDatabaseFolders(DatabaseFolders& folders)
     return true;
 }
 
-bool OpenDatabase(TavikSQL& database, const DatabaseFolders& folders)
+bool OpenDatabase(TavikSQL& database, const DatabaseFolders& folders, std::string* keptCopy)
 {
-    std::string path = folders.program + "\\data\\";
-    CreateDirectoryA(path.c_str(), nullptr);
-    path += "Data.db";
+    const std::string folder = folders.program + "\\data";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string path = folder + "\\Data.db";
     // Only the path goes to SQLite as UTF-8; statements stay in the program's ANSI text.
     if (!database.Open(AnsiToUtf8(path)))
         return false;
 
+    // No table goes before the file as it was is kept beside it.
+    const std::string copyFolder = folders.keptCopies.empty() ? folder : folders.keptCopies;
+    std::string copy;
+    bool updateVersions = false;
+    std::vector<std::string> drops;
     if (database.TableExists("Version")) {
-        if (CheckVersions(database)) {
-            if (!database.Exec(UpdateVersionStatement()))
-                return false;
-        } else {
-            DropTable(database, "Version");
-        }
+        const StaleTables stale = CompareVersions(database);
+        drops = stale.tables;
+        if (stale.version)
+            drops.push_back("Version");
+        updateVersions = !stale.version;
     } else {
         // A file without versions: every table but the accounts is rebuilt.
-        for (const char* name : {"Options", "Contacts", "History", "Messages", "Groups"})
-            DropTable(database, name);
+        drops = {"Options", "Contacts", "History", "Messages", "Groups"};
     }
+    const bool dropped = DropKeepingACopy(database, drops, path, copyFolder, copy);
+    if (keptCopy)
+        *keptCopy = copy;
+    if (!dropped)
+        return false;
+    if (updateVersions && !UpdateVersions(database))
+        return false;
 
     if (!database.TableExists("Version")) {
-        if (!database.Exec(kCreateVersionTable) || !database.Exec(InsertVersionStatement()))
+        if (!database.Run(kCreateVersionTable) || !InsertVersions(database))
             return false;
     }
 
-    std::string error;
-    if (database.Exec(CreateOptionsTableStatement(), nullptr, nullptr, &error)) {
+    if (!database.TableExists("Options")) {
+        if (!database.Run(CreateOptionsTableStatement()))
+            return false;
         const std::string recordFolder = MakeDefaultRecordFolder(folders.localAppData);
-        if (!database.Exec(InsertDefaultOptionsStatement(folders.program, recordFolder)))
+        if (!InsertDefaultOptions(database, folders.program, recordFolder))
             return false;
-    } else if (TavikUtility::CompareNoCase(error, "table Options already exists") != 0) {
-        return false;
     }
 
-    // These fail harmlessly when the table is there already.
-    for (const char* create : {kCreateGroupsTable, kCreateHistoryTable, kCreateContactsTable, kCreateUserTable})
-        database.Exec(create);
+    const struct {
+        const char* name;
+        const char* create;
+    } kDataTables[] = {{"Groups", kCreateGroupsTable},
+                       {"History", kCreateHistoryTable},
+                       {"Contacts", kCreateContactsTable},
+                       {"User", kCreateUserTable}};
+    for (const auto& table : kDataTables) {
+        if (!database.TableExists(table.name) && !database.Run(table.create))
+            return false;
+    }
     return true;
 }
 
-bool OpenDatabase()
+bool OpenDatabase(std::string* keptCopy)
 {
     DatabaseFolders folders;
     if (!GetDatabaseFolders(folders))
         return false;
-    return OpenDatabase(g_database, folders);
+    return OpenDatabase(g_database, folders, keptCopy);
 }

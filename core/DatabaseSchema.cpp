@@ -1,14 +1,17 @@
 #include "core/DatabaseSchema.h"
 
 #include "core/Base64.h"
-#include "core/SqlText.h"
+#include "core/SqlStatement.h"
+
+#include <cstdlib>
+#include <vector>
 
 namespace {
 
 // What the default row holds in a column.
 enum class Default {
     Number,        // the value as written
-    Text,          // the value as an SQL text literal
+    Text,          // the value as text
     ProgramFolder, // the program folder in URL-safe Base64
     RecordWord,    // "RecordFiles" in URL-safe Base64
     RecordFolder,  // the default record folder in URL-safe Base64
@@ -126,37 +129,40 @@ std::string CreateOptionsTableStatement()
     return sql;
 }
 
-std::string InsertDefaultOptionsStatement(const std::string& programFolder, const std::string& recordFolder)
+bool InsertDefaultOptions(TavikSQL& database, const std::string& programFolder, const std::string& recordFolder)
 {
     const std::string encodedProgram = Base64Encode(programFolder, true);
     const std::string encodedWord = Base64Encode(kRecordWord, true);
     const std::string encodedRecord = Base64Encode(recordFolder, true);
 
     std::string names;
-    std::string values;
+    std::string places;
+    std::vector<SqlValue> values;
     for (const OptionsColumn& column : kOptionsColumns) {
         if (!names.empty()) {
             names += ", ";
-            values += ", ";
+            places += ", ";
         }
         names += column.name;
+        places += '?';
         switch (column.kind) {
         case Default::Number:
-            values += column.value;
+            values.emplace_back(std::atoi(column.value));
             break;
         case Default::Text:
-            AppendSqlLiteral(values, column.value);
+            values.emplace_back(column.value);
             break;
         case Default::ProgramFolder:
-            AppendSqlLiteral(values, encodedProgram);
+            values.emplace_back(encodedProgram);
             break;
         case Default::RecordWord:
-            AppendSqlLiteral(values, encodedWord);
+            values.emplace_back(encodedWord);
             break;
         case Default::RecordFolder:
-            AppendSqlLiteral(values, encodedRecord);
+            values.emplace_back(encodedRecord);
             break;
         }
     }
-    return "insert into Options(" + names + ") values(" + values + ")";
+    SqlStatement insert(database, "insert into Options(" + names + ") values(" + places + ")");
+    return insert.Run(values);
 }

@@ -3,6 +3,8 @@
 // Options row.
 #include <string>
 
+class TavikSQL;
+
 // Versions built into the program, compared with the Version row.
 constexpr char kMainVersion[] = "1.8";
 constexpr char kTableVersion[] = "1.8.2014.0.06";
@@ -29,6 +31,6 @@ constexpr char kCreateUserTable[] =
 // "create table Options(...)" with every column of the Options row.
 std::string CreateOptionsTableStatement();
 
-// The insert of the default Options row. The folders are ANSI texts without a trailing
-// backslash; they are stored in URL-safe Base64.
-std::string InsertDefaultOptionsStatement(const std::string& programFolder, const std::string& recordFolder);
+// Inserts the default Options row. The folders are ANSI texts without a trailing backslash;
+// they are stored in URL-safe Base64. False when refused.
+bool InsertDefaultOptions(TavikSQL& database, const std::string& programFolder, const std::string& recordFolder);

@@ -1,9 +1,11 @@
 #include "core/TavikSQL.h"
 
-#include "core/SqlText.h"
+#include "core/SqlStatement.h"
 
 #include <sqlite3.h>
+#include <windows.h>
 
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -19,28 +21,30 @@ void TakeMessage(char* message, int code, std::string* error)
 } // namespace
 
 SqlTable::SqlTable(SqlTable&& other) noexcept
-    : cells_(std::exchange(other.cells_, nullptr)),
+    : cells_(std::move(other.cells_)),
+      nulls_(std::move(other.nulls_)),
       rows_(std::exchange(other.rows_, 0)),
       columns_(std::exchange(other.columns_, 0))
 {
+    other.Reset();
 }
 
 SqlTable& SqlTable::operator=(SqlTable&& other) noexcept
 {
     if (this != &other) {
-        Reset();
-        cells_ = std::exchange(other.cells_, nullptr);
+        cells_ = std::move(other.cells_);
+        nulls_ = std::move(other.nulls_);
         rows_ = std::exchange(other.rows_, 0);
         columns_ = std::exchange(other.columns_, 0);
+        other.Reset();
     }
     return *this;
 }
 
 void SqlTable::Reset()
 {
-    if (cells_)
-        sqlite3_free_table(cells_);
-    cells_ = nullptr;
+    cells_.clear();
+    nulls_.clear();
     rows_ = 0;
     columns_ = 0;
 }
@@ -48,9 +52,33 @@ void SqlTable::Reset()
 void SqlTable::Adopt(char** cells, int rows, int columns)
 {
     Reset();
-    cells_ = cells;
-    rows_ = rows;
+    if (cells) {
+        try {
+            Begin(columns);
+            const int count = (rows + 1) * columns;
+            for (int i = 0; i < count; ++i)
+                Add(cells[i]);
+        } catch (...) {
+            sqlite3_free_table(cells);
+            Reset();
+            throw;
+        }
+    }
+    sqlite3_free_table(cells);
+}
+
+void SqlTable::Begin(int columns)
+{
+    Reset();
     columns_ = columns;
+}
+
+void SqlTable::Add(const char* cell)
+{
+    cells_.emplace_back(cell ? cell : "");
+    nulls_.push_back(cell == nullptr);
+    if (columns_ > 0 && cells_.size() > static_cast<size_t>(columns_) && cells_.size() % columns_ == 0)
+        ++rows_;
 }
 
 TavikSQL::~TavikSQL()
@@ -90,6 +118,11 @@ bool TavikSQL::Reopen()
     return !path_.empty() && OpenWithFlags(path_, flags_);
 }
 
+bool TavikSQL::InTransaction() const
+{
+    return connection_ && sqlite3_get_autocommit(connection_) == 0;
+}
+
 void TavikSQL::Close()
 {
     if (connection_) {
@@ -113,6 +146,7 @@ bool TavikSQL::Exec(const std::string& sql, SqlRowCallback callback, void* argum
         sqlite3_free(message);
         return true;
     }
+    NoteResult(code);
     TakeMessage(message, code, error);
     return false;
 }
@@ -128,6 +162,7 @@ bool TavikSQL::GetTable(const std::string& sql, char*** table, int* rows, int* c
     const int code = sqlite3_get_table(connection_, sql.c_str(), &cells, &rowCount, &columnCount, &message);
     if (code != SQLITE_OK) {
         sqlite3_free_table(cells);
+        NoteResult(code);
         TakeMessage(message, code, error);
         return false;
     }
@@ -155,16 +190,50 @@ void TavikSQL::FreeTable(char** table)
         sqlite3_free_table(table);
 }
 
+bool TavikSQL::Run(std::string_view sql, std::initializer_list<SqlValue> values, std::string* error)
+{
+    if (sql.empty() || !EnsureOpen())
+        return false;
+    SqlStatement statement(*this, sql);
+    return statement.Run(values, error);
+}
+
+bool TavikSQL::Query(std::string_view sql, std::initializer_list<SqlValue> values, SqlTable& table,
+                     std::string* error)
+{
+    if (sql.empty() || !EnsureOpen())
+        return false;
+    SqlStatement statement(*this, sql);
+    return statement.Bind(values) ? statement.Fetch(table, error) : statement.Told(error);
+}
+
+bool TavikSQL::Query(std::string_view sql, std::initializer_list<SqlValue> values, SqlRowCallback callback,
+                     void* argument, std::string* error)
+{
+    if (sql.empty() || !EnsureOpen())
+        return false;
+    SqlStatement statement(*this, sql);
+    return statement.Bind(values) ? statement.Each(callback, argument, error) : statement.Told(error);
+}
+
 bool TavikSQL::TableExists(const std::string& name)
 {
     if (name.empty())
         return false;
-    std::string sql = "select * from sqlite_master where type = 'table' and name = ";
-    AppendSqlLiteral(sql, name);
     SqlTable table;
-    if (!GetTable(sql, table))
+    if (!Query("select * from sqlite_master where type = 'table' and name = ?", {name}, table))
         return false;
     return table.Rows() > 0 || table.Columns() > 0;
+}
+
+void TavikSQL::ReportFailure(const char* what, const std::string& error)
+{
+    ++reportedFailures_;
+    lastReportedFailure_ = std::string(what) + ": " + error;
+    const std::string line = "Lumeo: database " + lastReportedFailure_ + "\n";
+    OutputDebugStringA(line.c_str());
+    std::fputs(line.c_str(), stderr);
+    std::fflush(stderr);
 }
 
 TavikSQL g_database;

@@ -3,7 +3,7 @@
 #include "config/settings/SettingDlg.h"
 #include "core/Base64.h"
 #include "core/OptionsRecord.h"
-#include "core/SqlText.h"
+#include "core/SqlStatement.h"
 #include "core/TavikSQL.h"
 #include "resources/ProgramIds.h"
 #include "resources/Resource.h"
@@ -295,13 +295,15 @@ void SettingsTest::TearDown()
 void SettingsTest::StoreOptions(const std::map<std::string, std::string>& columns)
 {
     std::string sql;
+    std::vector<SqlValue> values;
     for (const auto& [column, value] : columns) {
         sql += sql.empty() ? "update Options set " : ", ";
-        sql += column + " = ";
-        // A number in quotes still goes into an integer column as a number.
-        AppendSqlLiteral(sql, value);
+        sql += column + " = ?";
+        // Digits as text still go into an integer column as a number.
+        values.emplace_back(value);
     }
-    ASSERT_TRUE(g_database.Exec(sql)) << sql;
+    SqlStatement update(g_database, sql);
+    ASSERT_TRUE(update.Run(values)) << sql << ": " << update.Error();
     g_options = OptionsRecord();
     bool loaded = false;
     ASSERT_TRUE(LoadOptions(loaded));

@@ -135,7 +135,7 @@ TEST_F(AccountRecordTest, AutoSignInChoosesWhatTheNextStartLoads)
     EXPECT_EQ("", g_options.AutoLoginSIPUri) << "the record itself is not changed";
 }
 
-TEST(AutoSignInStatement, IsTheExactStatementForEitherChoice)
+TEST_F(AccountRecordTest, TheAutoSignInChoiceStoresItsValuesAsTheyAreForEitherChoice)
 {
     OptionsRecord options;
     options.NetworkInterface = "eth0";
@@ -144,17 +144,17 @@ TEST(AutoSignInStatement, IsTheExactStatementForEitherChoice)
     account.SIPUri = "sip:alice@proxy.example.org:5060";
     const struct {
         bool autoSignIn;
-        const char* statement;
-    } kCases[] = {
-        {true, "update Options set AutoLoginSIPUri = 'sip:alice@proxy.example.org:5060', NetworkInterface = 'eth0', "
-               "LastLoginUri = 'sip:o''neil@example.org' where ID = 1"},
-        {false, "update Options set AutoLoginSIPUri = '',  NetworkInterface = 'eth0', "
-                "LastLoginUri = 'sip:o''neil@example.org' where ID = 1"},
-    };
+        const char* address;
+    } kCases[] = {{true, "sip:alice@proxy.example.org:5060"}, {false, ""}};
     for (const auto& c : kCases) {
         account.AutoSignIn = c.autoSignIn;
-        EXPECT_EQ(c.statement, AutoSignInStatement(account, options)) << "automatic sign-in " << c.autoSignIn;
+        EXPECT_TRUE(RecordAutoSignIn(g_database, account, options)) << "automatic sign-in " << c.autoSignIn;
+        EXPECT_EQ((Rows{{c.address, "eth0", "sip:o'neil@example.org"}}),
+                  Query("select AutoLoginSIPUri, NetworkInterface, LastLoginUri from Options where ID = 1"))
+            << "automatic sign-in " << c.autoSignIn;
     }
+    Exec("drop table Options");
+    EXPECT_FALSE(RecordAutoSignIn(g_database, account, options));
 }
 
 TEST_F(AccountRecordTest, FirstSaveAddsTheDefaultGroupOnce)

@@ -1,6 +1,5 @@
 #include "core/Base64.h"
 #include "core/Database.h"
-#include "core/SqlText.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
 
@@ -147,7 +146,10 @@ TEST(OpenDatabase, TablesAreCreatedWithTheirExactStatements)
     const std::string create = "create table";
     for (const auto& c : cases) {
         const std::string expected = "CREATE TABLE" + std::string(c.sql).substr(create.size());
-        EXPECT_EQ(QueryValue(db, "select sql from sqlite_master where name = " + SqlLiteral(c.table)), expected)
+        SqlTable stored;
+        ASSERT_TRUE(db.Query("select sql from sqlite_master where name = ?", {c.table}, stored)) << c.table;
+        ASSERT_EQ(1, stored.Rows()) << c.table;
+        EXPECT_EQ(stored.Value(0, 0), expected)
             << c.table;
     }
 }
@@ -188,8 +190,10 @@ TEST_P(VersionRules, DropOnlyWhatIsStale)
         }
     }
 
+    const std::string before = lumeo_test::ReadFileBytes(std::wstring(AnsiToWide(f.DataFile())));
     TavikSQL db;
-    ASSERT_TRUE(OpenDatabase(db, f.folders));
+    std::string keptCopy = "unchanged";
+    ASSERT_TRUE(OpenDatabase(db, f.folders, &keptCopy));
     ExpectCurrentVersionRow(db);
     EXPECT_FALSE(db.TableExists("Messages"));
     for (const char* table : {"Groups", "History", "Contacts", "User"}) {
@@ -199,6 +203,63 @@ TEST_P(VersionRules, DropOnlyWhatIsStale)
     const bool optionsRebuilt = std::find(c.emptied.begin(), c.emptied.end(), "Options") != c.emptied.end();
     EXPECT_EQ(CountRows(db, "Options"), 1);
     EXPECT_EQ(QueryValue(db, "select DTMFPayload from Options"), optionsRebuilt ? "101" : "99");
+
+    // Whatever was dropped (a data table or Version itself) is in a copy of the file as it was,
+    // beside it.
+    if (!*c.tamper) {
+        EXPECT_EQ("", keptCopy);
+        return;
+    }
+    ASSERT_EQ(f.folders.program + "\\data\\", keptCopy.substr(0, f.folders.program.size() + 6)) << keptCopy;
+    EXPECT_EQ(before, lumeo_test::ReadFileBytes(std::wstring(AnsiToWide(keptCopy))));
+}
+
+TEST(OpenDatabase, ADamagedUserVersionKeepsTheAccountInACopyAndASecondCopyGetsANameOfItsOwn)
+{
+    DatabaseFixtureFolders f;
+    std::vector<std::string> copies;
+    for (int start = 0; start < 2; ++start) {
+        {
+            TavikSQL db;
+            ASSERT_TRUE(OpenDatabase(db, f.folders));
+            ASSERT_TRUE(db.Run("insert into User(SIPUri, UserName) values(?, ?)", {"sip:u@p:5060", "u"}));
+            // One damaged byte: 1.8 read as 0.8.
+            ASSERT_TRUE(db.Exec("update Version set UserVer = '0.8.2014.0.06'"));
+        }
+        TavikSQL db;
+        std::string keptCopy;
+        ASSERT_TRUE(OpenDatabase(db, f.folders, &keptCopy));
+        EXPECT_EQ(0, CountRows(db, "User"));
+        ASSERT_FALSE(keptCopy.empty());
+        TavikSQL copy;
+        ASSERT_TRUE(copy.OpenReadOnly(AnsiToUtf8(keptCopy)));
+        EXPECT_EQ(QueryValue(copy, "select UserName from User where SIPUri = 'sip:u@p:5060'"), "u");
+        EXPECT_EQ(QueryValue(copy, "select UserVer from Version"), "0.8.2014.0.06");
+        copies.push_back(keptCopy);
+    }
+    EXPECT_NE(copies[0], copies[1]);
+}
+
+TEST(OpenDatabase, ACopyThatCannotBeMadeDropsNothing)
+{
+    DatabaseFixtureFolders f;
+    {
+        TavikSQL db;
+        ASSERT_TRUE(OpenDatabase(db, f.folders));
+        ASSERT_TRUE(db.Exec("insert into Contacts(SIPUri) values('sip:a@b')"));
+        ASSERT_TRUE(db.Exec("update Version set ContactsVer = '1.7', MainVer = '1.7'"));
+    }
+    const std::string before = lumeo_test::ReadFileBytes(std::wstring(AnsiToWide(f.DataFile())));
+    DatabaseFolders noRoom = f.folders;
+    noRoom.keptCopies = f.DataFile() + "\\copies";   // below a file: no folder, no copy
+    TavikSQL db;
+    std::string keptCopy;
+    EXPECT_FALSE(OpenDatabase(db, noRoom, &keptCopy));
+    EXPECT_EQ("", keptCopy);
+    EXPECT_EQ(1, CountRows(db, "Contacts"));
+    EXPECT_EQ(QueryValue(db, "select ContactsVer from Version"), "1.7");
+    db.Close();
+    EXPECT_EQ(before, lumeo_test::ReadFileBytes(std::wstring(AnsiToWide(f.DataFile()))));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -224,7 +285,7 @@ TEST(OpenDatabase, SecondOpenOnlyRewritesTheVersion)
     TavikSQL db;
     ASSERT_TRUE(OpenDatabase(db, f.folders));
     const std::string edited = "O'Neil 100% \xE9t\xE9";
-    ASSERT_TRUE(db.Exec("update Options set ForwardTo = " + SqlLiteral(edited) + ", Language = 'SP_FRE'"));
+    ASSERT_TRUE(db.Run("update Options set ForwardTo = ?, Language = 'SP_FRE'", {edited}));
     ASSERT_TRUE(OpenDatabase(db, f.folders)); // the same object: Open closes and reopens
     EXPECT_EQ(QueryValue(db, "select ForwardTo from Options"), edited);
     EXPECT_EQ(QueryValue(db, "select Language from Options"), "SP_FRE");

@@ -1,7 +1,6 @@
 #include "core/Base64.h"
 #include "core/Database.h"
 #include "core/OptionsRecord.h"
-#include "core/SqlText.h"
 #include "core/TavikSQL.h"
 
 #include "tests/core/CoreTestSupport.h"
@@ -74,8 +73,8 @@ TEST_F(LoadOptionsTest, DefaultRowLoads)
 TEST_F(LoadOptionsTest, StoredValuesAndQuotedText)
 {
     const std::string forward = "sip:O'Brien@100%.example \xC4rger";
-    ASSERT_TRUE(g_database.Exec("update Options set AutoUpgrade = 2, AGC = 2, Language = NULL, ForwardTo = " +
-                                SqlLiteral(forward) + ", logPath = " + SqlLiteral(Base64Encode(forward, false))));
+    ASSERT_TRUE(g_database.Run("update Options set AutoUpgrade = 2, AGC = 2, Language = NULL, ForwardTo = ?, logPath = ?",
+                               {forward, Base64Encode(forward, false)}));
     g_options.Language = "SP_FRE";
     ASSERT_TRUE(LoadOptions(loaded));
     EXPECT_TRUE(loaded);

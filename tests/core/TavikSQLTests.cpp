@@ -1,4 +1,3 @@
-#include "core/SqlText.h"
 #include "core/TavikSQL.h"
 
 #include "tests/core/CoreTestSupport.h"

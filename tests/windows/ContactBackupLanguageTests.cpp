@@ -5,7 +5,6 @@
 
 #include "config/UiTextTable.h"
 #include "core/Base64.h"
-#include "core/SqlText.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
 #include "tests/support/TempDir.h"
@@ -63,8 +62,8 @@ protected:
 
     static void StoreGroupRow(const std::string& name, int key)
     {
-        ASSERT_TRUE(g_database.Exec("insert into Groups(GroupName, GroupKey) values(" +
-                                    SqlLiteral(Base64Encode(name, true)) + ", " + std::to_string(key) + ")"));
+        ASSERT_TRUE(g_database.Run("insert into Groups(GroupName, GroupKey) values(?, ?)",
+                                   {Base64Encode(name, true), key}));
     }
     static void StoreContactIn(const std::string& sipUri, const std::string& name, const std::string& storedGroup)
     {

@@ -1,8 +1,9 @@
 // The contacts backup against real SQLite files: export then import into a fresh database
 // gives the same rows byte for byte; a second export replaces the first; a row the backup
 // refuses keeps the earlier backup and says how many failed; import skips stored addresses,
-// tells the tree only of rows it stored, and refuses a truncated, foreign or half-shaped file
-// with a message, leaving the database and the file as they were.
+// tells the tree only of rows it stored, and refuses a truncated, foreign or half-shaped file,
+// a view in place of the table and a file past the row limit with a message, leaving the
+// database and the file as they were.
 #include "tests/windows/ContactTestSupport.h"
 
 #include "core/Base64.h"
@@ -239,6 +240,23 @@ bool MakeSchema(const std::wstring& path, const char* sql)
     return file.Open(WideToUtf8(CString(path.c_str()))) && file.Exec(sql);
 }
 
+// The fifteen columns of a backup row, as a view's select list would name them.
+constexpr char kViewColumns[] =
+    "SIPUri, Email, HomePhone, WorkPhone, MobilePhone, FirstName, LastName, NickName, JobTitle, GroupName, Icon, "
+    "blocked, subscribed, acceptedsubscribed, subscribeid";
+
+// A backup row per number n of a recursive select; `limit` empty gives no end.
+std::string NumberedRows(const std::string& limit)
+{
+    return "with recursive n(i) as (select 1 union all select i + 1 from n" + limit +
+           ") select 'sip:n' || i || '@sip.example', '', '', '', '', '', '', '', '', '', '', 0, 0, 0, 0 from n";
+}
+
+bool MakeContactsView(const std::wstring& path, const std::string& limit)
+{
+    return MakeSchema(path, (std::string("create view Contacts(") + kViewColumns + ") as " + NumberedRows(limit)).c_str());
+}
+
 const Refused kRefused[] = {
     {"truncated to its header", [](const std::wstring& path, const std::string& backup) {
          return WriteFileBytes(path, backup.substr(0, 60));
@@ -256,6 +274,19 @@ const Refused kRefused[] = {
     {"a Contacts table of another shape", [](const std::wstring& path, const std::string&) {
          return MakeSchema(path, "create table Contacts(SIPUri char(128), Email char(128));"
                                  "insert into Contacts values('sip:dave@sip.example', 'd@x')");
+     }},
+    // Reading a view runs its query, which need not end.
+    {"a recursive view without end", [](const std::wstring& path, const std::string&) {
+         return MakeContactsView(path, "");
+     }},
+    {"a view of three rows", [](const std::wstring& path, const std::string&) {
+         return MakeContactsView(path, " limit 3");
+     }},
+    {"one row more than the limit", [](const std::wstring& path, const std::string&) {
+         return MakeSchema(path, (std::string(kContactsBackupTableSql) +
+                                  "; insert into Contacts(SIPUri) with recursive n(i) as (select 1 union all "
+                                  "select i + 1 from n limit " + std::to_string(kMaxBackupRows + 1) +
+                                  ") select 'sip:n' || i from n").c_str());
      }},
 };
 

@@ -1,7 +1,7 @@
 #include "tests/windows/ContactTestSupport.h"
 
 #include "core/Base64.h"
-#include "core/SqlText.h"
+#include "core/SqlStatement.h"
 #include "core/TavikSQL.h"
 
 #include <shlobj.h>
@@ -101,13 +101,14 @@ void ContactTest::TearDown()
 
 void ContactTest::Store(const ContactRow& row)
 {
-    ASSERT_TRUE(g_database.Exec(ContactInsertSql(row))) << row.sipUri;
+    SqlStatement insert(g_database, kContactInsertSql);
+    std::string error;
+    ASSERT_TRUE(InsertContact(insert, row, &error)) << row.sipUri << ": " << error;
 }
 
 void ContactTest::StoreGroup(const std::string& name)
 {
-    ASSERT_TRUE(g_database.Exec("insert into Groups(GroupName, GroupKey) values(" +
-                                SqlLiteral(Base64Encode(name, true)) + ", 0)"))
+    ASSERT_TRUE(g_database.Run("insert into Groups(GroupName, GroupKey) values(?, 0)", {Base64Encode(name, true)}))
         << name;
 }
 

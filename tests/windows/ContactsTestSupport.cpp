@@ -1,7 +1,6 @@
 #include "tests/windows/ContactsTestSupport.h"
 
 #include "core/Base64.h"
-#include "core/SqlText.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
 #include "engine/TavikControl.h"
@@ -35,30 +34,26 @@ void ContactsTest::TearDown()
 
 void ContactsTest::StoreGroup(const std::string& name)
 {
-    std::string sql = "insert into Groups(GroupName, GroupKey) values(";
-    AppendSqlLiteral(sql, Base64Encode(name, true));
-    sql += ", 0)";
-    ASSERT_TRUE(g_database.Exec(sql)) << name;
+    ASSERT_TRUE(g_database.Run("insert into Groups(GroupName, GroupKey) values(?, 0)", {Base64Encode(name, true)}))
+        << name;
 }
 
 void ContactsTest::StoreDefaultGroup()
 {
-    const std::string sql = "insert into Groups(GroupName, GroupKey) values(" +
-                            SqlLiteral(Base64Encode(WideToAnsi(kDefaultGroup.c_str()), true)) + ", 10)";
-    ASSERT_TRUE(g_database.Exec(sql));
+    ASSERT_TRUE(g_database.Run("insert into Groups(GroupName, GroupKey) values(?, 10)",
+                               {Base64Encode(WideToAnsi(kDefaultGroup.c_str()), true)}));
 }
 
 void ContactsTest::StoreContact(const ContactRowSpec& contact)
 {
-    const auto encoded = [](const std::string& text) { return SqlLiteral(Base64Encode(text, true)); };
-    const std::string sql =
+    const auto encoded = [](const std::string& text) { return Base64Encode(text, true); };
+    ASSERT_TRUE(g_database.Run(
         "insert into Contacts(SIPUri, Email, HomePhone, WorkPhone, MobilePhone, FirstName, LastName, NickName, "
-        "JobTitle, GroupName, Icon, blocked, subscribed, acceptedsubscribed, subscribeid) values(" +
-        SqlLiteral(contact.sipUri) + ", '', '', '', '', " + encoded(contact.firstName) + ", " +
-        encoded(contact.lastName) + ", " + encoded(contact.nickName) + ", '', " + encoded(contact.group) + ", " +
-        encoded(contact.icon) + ", 0, " + std::to_string(contact.subscribed) + ", " +
-        std::to_string(contact.accepted) + ", " + std::to_string(contact.subscribeId) + ")";
-    ASSERT_TRUE(g_database.Exec(sql)) << contact.sipUri;
+        "JobTitle, GroupName, Icon, blocked, subscribed, acceptedsubscribed, subscribeid) "
+        "values(?, '', '', '', '', ?, ?, ?, '', ?, ?, 0, ?, ?, ?)",
+        {contact.sipUri, encoded(contact.firstName), encoded(contact.lastName), encoded(contact.nickName),
+         encoded(contact.group), encoded(contact.icon), contact.subscribed, contact.accepted, contact.subscribeId}))
+        << contact.sipUri;
 }
 
 void ContactsTest::SignIn()
@@ -99,7 +94,7 @@ std::vector<ShownContact> ContactsTest::ContactsOf(const std::wstring& group)
 int ContactsTest::StoredSubscribeId(const std::string& sipUri)
 {
     SqlTable table;
-    if (!g_database.GetTable("select subscribeid from Contacts where SIPUri = " + SqlLiteral(sipUri), table) ||
+    if (!g_database.Query("select subscribeid from Contacts where SIPUri = ?", {sipUri}, table) ||
         table.Rows() != 1 || !table.Value(0, 0))
         return -1;
     return std::atoi(table.Value(0, 0));

@@ -2,7 +2,6 @@
 
 #include "config/UiTextTable.h"
 #include "core/Base64.h"
-#include "core/SqlText.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
 
@@ -70,10 +69,8 @@ void ContactsTreeTest::SetUp()
                             RECT{0, 0, 320, 480}, &host, 1111));
     tree.SetItemHeight(32);
     ASSERT_TRUE(g_database.Exec("delete from Groups"));
-    std::string sql = "insert into Groups(GroupName, GroupKey) values(";
-    AppendSqlLiteral(sql, Base64Encode(DefaultGroup(), true));
-    sql += ", 10)";
-    ASSERT_TRUE(g_database.Exec(sql));
+    ASSERT_TRUE(g_database.Run("insert into Groups(GroupName, GroupKey) values(?, 10)",
+                               {Base64Encode(DefaultGroup(), true)}));
     ASSERT_NE(nullptr, tree.InsertItem(AnsiToWide(DefaultGroup()), TVI_ROOT, TVI_LAST));
 }
 

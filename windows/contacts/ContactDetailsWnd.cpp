@@ -7,7 +7,6 @@
 #include "core/AvatarPaths.h"
 #include "core/Base64.h"
 #include "core/ProgramFolder.h"
-#include "core/SqlText.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
 #include "framework/FileDialog.h"
@@ -109,7 +108,7 @@ void CContactDetailsWnd::OnShowWindow(BOOL show, UINT status)
 void CContactDetailsWnd::LoadContact()
 {
     SqlTable table;
-    if (!g_database.GetTable("select * from Contacts where SIPUri = " + SqlLiteral(m_sipUri), table) ||
+    if (!g_database.Query("select * from Contacts where SIPUri = ?", {m_sipUri}, table) ||
         table.Rows() < 1)
         return;
     for (int c = 0; c < table.Columns(); ++c) {

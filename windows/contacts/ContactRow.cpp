@@ -1,6 +1,6 @@
 #include "windows/contacts/ContactRow.h"
 
-#include "core/SqlText.h"
+#include "core/SqlStatement.h"
 #include "core/TavikUtility.h"
 
 #include <cstdlib>
@@ -10,6 +10,11 @@ const char kContactsBackupTableSql[] =
     "WorkPhone char(128), MobilePhone char(128), FirstName char(128), LastName char(128), "
     "NickName char(128), JobTitle char(128), GroupName char(128), Icon varchar(1024), blocked integer, "
     "subscribed integer, acceptedsubscribed integer, subscribeid integer)";
+
+const char kContactInsertSql[] =
+    "insert into Contacts(SIPUri, Email, HomePhone, WorkPhone, MobilePhone, FirstName, LastName, NickName, "
+    "JobTitle, GroupName, Icon, blocked, subscribed, acceptedsubscribed, subscribeid) "
+    "values(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 
 const char* const kContactColumns[15] = {
     "SIPUri",   "Email",     "HomePhone", "WorkPhone", "MobilePhone", "FirstName",          "LastName",   "NickName",
@@ -46,18 +51,10 @@ ContactRow ReadContactRow(int columns, char* const* values, char* const* names)
     return row;
 }
 
-std::string ContactInsertSql(const ContactRow& row)
+bool InsertContact(SqlStatement& insert, const ContactRow& row, std::string* error)
 {
-    std::string sql =
-        "insert into Contacts(SIPUri, Email, HomePhone, WorkPhone, MobilePhone, FirstName, LastName, NickName, "
-        "JobTitle, GroupName, Icon, blocked, subscribed, acceptedsubscribed, subscribeid) values(";
-    for (const std::string* text : {&row.sipUri, &row.email, &row.homePhone, &row.workPhone, &row.mobilePhone,
-                                    &row.firstName, &row.lastName, &row.nickName, &row.jobTitle, &row.groupName,
-                                    &row.icon}) {
-        AppendSqlLiteral(sql, *text);
-        sql += ", ";
-    }
-    sql += std::to_string(row.blocked) + ", " + std::to_string(row.subscribed) + ", " +
-           std::to_string(row.acceptedSubscribed) + ", " + std::to_string(row.subscribeId) + ")";
-    return sql;
+    return insert.Run({row.sipUri, row.email, row.homePhone, row.workPhone, row.mobilePhone, row.firstName,
+                       row.lastName, row.nickName, row.jobTitle, row.groupName, row.icon, row.blocked, row.subscribed,
+                       row.acceptedSubscribed, row.subscribeId},
+                      error);
 }

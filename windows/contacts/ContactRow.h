@@ -3,6 +3,8 @@
 // as stored (the name, job title, group and icon columns stay URL-safe Base64).
 #include <string>
 
+class SqlStatement;
+
 struct ContactRow {
     std::string sipUri;
     std::string email;
@@ -25,9 +27,11 @@ struct ContactRow {
 // as empty, a null number keeps the default above; numbers by plain decimal conversion.
 ContactRow ReadContactRow(int columns, char* const* values, char* const* names);
 
-// The statement that stores `row` in table Contacts, every text as an SQL literal: text
-// without a quote is written byte for byte, text with one cannot break the statement.
-std::string ContactInsertSql(const ContactRow& row);
+// The insert of one row into table Contacts, the fifteen columns' values bound in table order.
+extern const char kContactInsertSql[];
+// Stores `row` through `insert`, a statement prepared from kContactInsertSql: every text byte
+// for byte, whatever it holds. False when refused, with SQLite's text in *error.
+bool InsertContact(SqlStatement& insert, const ContactRow& row, std::string* error = nullptr);
 
 // The backup file's table: the application table's fifteen columns.
 extern const char kContactsBackupTableSql[];

@@ -1,6 +1,7 @@
 #include "windows/contacts/ContactsBackup.h"
 
-#include "core/SqlText.h"
+#include "core/SqlStatement.h"
+#include "core/SqlTransaction.h"
 #include "core/TavikSQL.h"
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
@@ -8,7 +9,12 @@
 
 #include <windows.h>
 
+#include <cstring>
+#include <unordered_set>
+
 const wchar_t kContactsBackupName[] = L"Lumeo_Back.db";
+const int kMaxBackupRows = 50000;
+const size_t kMaxBackupBytes = 64u << 20;
 
 namespace {
 
@@ -23,7 +29,7 @@ CString InFolder(const CString& folder, LPCWSTR name)
 }
 
 struct ExportRun {
-    TavikSQL* backup;
+    SqlStatement* insert;
     BackupExport* outcome;
 };
 
@@ -39,7 +45,7 @@ int ExportRowCallback(void* argument, int columns, char** values, char** names)
     try {
         ++run.outcome->rows;
         std::string error;
-        if (!run.backup->Exec(ContactInsertSql(ReadContactRow(columns, values, names)), nullptr, nullptr, &error)) {
+        if (!InsertContact(*run.insert, ReadContactRow(columns, values, names), &error)) {
             ++run.outcome->failedRows;
             NoteFailure(run.outcome->error, error);
         }
@@ -51,20 +57,17 @@ int ExportRowCallback(void* argument, int columns, char** values, char** names)
     return 0;
 }
 
-int ReadRowCallback(void* argument, int columns, char** values, char** names)
-{
-    try {
-        static_cast<std::vector<ContactRow>*>(argument)->push_back(ReadContactRow(columns, values, names));
-        return 0;
-    } catch (...) {
-        AfxReportCallbackException("contacts import row");
-        return 1;   // the read fails as a whole
-    }
-}
-
 // Every column the table must have, by name ignoring letter case.
 bool HasContactColumns(TavikSQL& file, std::string& error)
 {
+    // A view would be read by running its query, which may never end (a recursive one).
+    SqlTable kind;
+    if (!file.Query("select type from sqlite_master where name = 'Contacts' collate nocase", {}, kind, &error))
+        return false;
+    if (kind.Rows() != 1 || !kind.Value(0, 0) || std::string(kind.Value(0, 0)) != "table") {
+        error = "no table Contacts";
+        return false;
+    }
     SqlTable table;
     if (!file.GetTable("pragma table_info(Contacts)", table, &error))
         return false;
@@ -93,14 +96,6 @@ bool HasContactColumns(TavikSQL& file, std::string& error)
 
 } // namespace
 
-bool IsContactStored(TavikSQL& database, const std::string& sipUri)
-{
-    SqlTable table;
-    if (!database.GetTable("select SIPUri from Contacts where SIPUri = " + SqlLiteral(sipUri), table))
-        return true;
-    return table.Rows() > 0;
-}
-
 BackupExport ExportContactsBackup(TavikSQL& source, const CString& folder)
 {
     BackupExport outcome;
@@ -113,19 +108,23 @@ BackupExport ExportContactsBackup(TavikSQL& source, const CString& folder)
         if (!backup.Open(WideToUtf8(partPath)))
             return outcome;
         outcome.opened = true;
-        // One transaction: the rows are written together, and much faster.
-        bool written = backup.Exec(kContactsBackupTableSql, nullptr, nullptr, &outcome.error) &&
-                       backup.Exec("begin", nullptr, nullptr, &outcome.error);
+        bool written = backup.Exec(kContactsBackupTableSql, nullptr, nullptr, &outcome.error);
         if (written) {
-            ExportRun run{&backup, &outcome};
-            std::string error;
-            if (!source.Exec("select * from Contacts", &ExportRowCallback, &run, &error))
-                NoteFailure(outcome.error, error);
-            written = outcome.error.empty() && outcome.failedRows == 0 &&
-                      backup.Exec("commit", nullptr, nullptr, &outcome.error);
+            // One transaction: the rows are written together, and much faster.
+            SqlTransaction transaction(backup);
+            SqlStatement insert(backup, kContactInsertSql);
+            written = transaction.Began() && insert.Ok();
+            if (written) {
+                ExportRun run{&insert, &outcome};
+                std::string error;
+                if (!source.Exec("select * from Contacts", &ExportRowCallback, &run, &error))
+                    NoteFailure(outcome.error, error);
+                written = outcome.error.empty() && outcome.failedRows == 0 && transaction.Commit(&outcome.error);
+            } else {
+                NoteFailure(outcome.error, insert.Error());
+            }
         }
         if (!written) {
-            backup.Exec("rollback");
             backup.Close();
             ::DeleteFileW(partPath);
             return outcome;
@@ -140,6 +139,62 @@ BackupExport ExportContactsBackup(TavikSQL& source, const CString& folder)
     return outcome;
 }
 
+namespace {
+
+// Reads at most kMaxBackupRows rows and kMaxBackupBytes of text, or refuses the file.
+bool ReadBackupRows(TavikSQL& file, std::vector<ContactRow>& rows, std::string& error)
+{
+    SqlStatement select(file, "select * from Contacts limit ?");
+    if (!select.Bind({kMaxBackupRows + 1})) {
+        error = select.Error();
+        return false;
+    }
+    std::vector<char*> values;
+    std::vector<char*> names;
+    size_t bytes = 0;
+    while (select.Next()) {
+        if (rows.size() == static_cast<size_t>(kMaxBackupRows)) {
+            error = "more than " + std::to_string(kMaxBackupRows) + " rows";
+            return false;
+        }
+        const int columns = select.Columns();
+        values.resize(static_cast<size_t>(columns));
+        names.resize(static_cast<size_t>(columns));
+        for (int c = 0; c < columns; ++c) {
+            values[c] = const_cast<char*>(select.Text(c));
+            names[c] = const_cast<char*>(select.Name(c));
+            bytes += values[c] ? std::strlen(values[c]) : 0;
+        }
+        if (bytes > kMaxBackupBytes) {
+            error = "more than " + std::to_string(kMaxBackupBytes) + " bytes";
+            return false;
+        }
+        rows.push_back(ReadContactRow(columns, values.data(), names.data()));
+    }
+    if (select.Failed()) {
+        error = select.Error();
+        return false;
+    }
+    return true;
+}
+
+// Every address `database` holds, exactly as typed; false when they cannot be read.
+bool ReadStoredAddresses(TavikSQL& database, std::unordered_set<std::string>& addresses, std::string& error)
+{
+    SqlStatement select(database, "select SIPUri from Contacts");
+    while (select.Next()) {
+        if (const char* const address = select.Text(0))
+            addresses.insert(address);
+    }
+    if (!select.Ok() || select.Failed()) {
+        error = select.Error();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 BackupImport ImportContactsBackup(const CString& path, TavikSQL& target, ContactImportSink* sink)
 {
     BackupImport outcome;
@@ -150,27 +205,54 @@ BackupImport ImportContactsBackup(const CString& path, TavikSQL& target, Contact
             outcome.error = "not opened";
             return outcome;
         }
-        if (!HasContactColumns(file, outcome.error))
-            return outcome;
-        if (!file.Exec("select * from Contacts", &ReadRowCallback, &rows, &outcome.error))
+        if (!HasContactColumns(file, outcome.error) || !ReadBackupRows(file, rows, outcome.error))
             return outcome;
     }
     outcome.isBackup = true;
     outcome.rows = static_cast<int>(rows.size());
-    for (const ContactRow& row : rows) {
-        if (IsContactStored(target, row.sipUri)) {
-            ++outcome.skipped;
-            continue;
+
+    // The stored addresses are read once; the file's own are added as they are stored, so an
+    // address the file holds twice is stored once.
+    std::unordered_set<std::string> stored;
+    if (!ReadStoredAddresses(target, stored, outcome.error))
+        return outcome;
+    std::vector<const ContactRow*> added;
+    {
+        SqlTransaction transaction(target);
+        SqlStatement insert(target, kContactInsertSql);
+        if (!transaction.Began() || !insert.Ok()) {
+            NoteFailure(outcome.error, insert.Ok() ? "no transaction" : insert.Error());
+            return outcome;
+        }
+        for (const ContactRow& row : rows) {
+            if (row.sipUri.empty()) {
+                ++outcome.refused;
+                continue;
+            }
+            if (stored.count(row.sipUri) != 0) {
+                ++outcome.skipped;
+                continue;
+            }
+            std::string error;
+            if (!InsertContact(insert, row, &error)) {
+                ++outcome.failedRows;
+                NoteFailure(outcome.error, error);
+                continue;
+            }
+            stored.insert(row.sipUri);
+            added.push_back(&row);
         }
         std::string error;
-        if (!target.Exec(ContactInsertSql(row), nullptr, nullptr, &error)) {
-            ++outcome.failedRows;
+        if (!added.empty() && !transaction.Commit(&error)) {
+            outcome.failedRows += static_cast<int>(added.size());
             NoteFailure(outcome.error, error);
-            continue;
+            return outcome;
         }
-        ++outcome.stored;
-        if (sink)
-            sink->ContactImported(row);
+    }
+    outcome.stored = static_cast<int>(added.size());
+    if (sink) {
+        for (const ContactRow* row : added)
+            sink->ContactImported(*row);
     }
     return outcome;
 }

@@ -11,6 +11,10 @@
 class TavikSQL;
 
 extern const wchar_t kContactsBackupName[];   // "Lumeo_Back.db"
+// What an import reads at the most: a file with more rows, or more text, is refused whole, so
+// that no file can keep the window waiting or fill the memory.
+extern const int kMaxBackupRows;
+extern const size_t kMaxBackupBytes;
 
 struct BackupExport {
     bool opened = false;     // the new backup file could be made
@@ -26,12 +30,14 @@ struct BackupExport {
 BackupExport ExportContactsBackup(TavikSQL& source, const CString& folder);
 
 struct BackupImport {
-    bool isBackup = false;   // the file opened and holds a readable table Contacts with all
-                             // fifteen columns; when false, nothing was stored
+    bool isBackup = false;   // the file opened and holds a readable table (not a view)
+                             // Contacts with all fifteen columns, within the limits above;
+                             // when false, nothing was stored
     int rows = 0;            // rows of the file
+    int refused = 0;         // rows without an address, never stored
     int skipped = 0;         // rows whose address was stored already (the stored row wins)
     int stored = 0;          // rows inserted
-    int failedRows = 0;      // rows the insert refused
+    int failedRows = 0;      // rows the insert refused, and every row when the commit failed
     std::string error;
 };
 
@@ -45,11 +51,9 @@ protected:
 };
 
 // Reads the backup file at `path` for reading only, whole, before anything is stored: a file
-// that is no contacts backup (no table Contacts, a column missing, damaged) stores nothing.
-// Then each row whose address `target` does not hold is inserted into `target`, and `sink`
-// (may be null) hears of it once it is stored.
+// that is no contacts backup (no table Contacts, a view in its place, a column missing,
+// damaged, past the limits) stores nothing. Then each row with an address that `target` does
+// not hold is inserted into `target`, all in one transaction, and `sink` (may be null) hears
+// of each row once the transaction is committed. Addresses that `target` holds already are
+// read once, before the rows are stored; when they cannot be read, nothing is stored.
 BackupImport ImportContactsBackup(const CString& path, TavikSQL& target, ContactImportSink* sink);
-
-// Whether `database`'s table Contacts holds the address, exactly as typed; a failing query
-// counts as held, so that it never leads to an insert.
-bool IsContactStored(TavikSQL& database, const std::string& sipUri);

@@ -17,6 +17,19 @@ HWND WindowOf(CWnd* window)
     return window ? window->GetSafeHwnd() : nullptr;
 }
 
+// The wait cursor while a large book is stored and shown: the window answers no input
+// meanwhile, and this says why.
+class BusyCursor {
+public:
+    BusyCursor() : m_previous(::SetCursor(::LoadCursorW(nullptr, IDC_WAIT))) {}
+    ~BusyCursor() { ::SetCursor(m_previous); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    HCURSOR m_previous;
+};
+
 } // namespace
 
 BackupExport RunContactsExport(CWnd* owner)
@@ -46,7 +59,11 @@ BackupImport RunContactsImport(CWnd* owner, ContactImportSink* sink)
     dialog.m_ofn.lpstrInitialDir = L"c:\\";
     if (dialog.DoModal() != IDOK)
         return {};
-    BackupImport outcome = ImportContactsBackup(dialog.GetPathName(), g_database, sink);
+    BackupImport outcome;
+    {
+        const BusyCursor busy;
+        outcome = ImportContactsBackup(dialog.GetPathName(), g_database, sink);
+    }
     if (!outcome.isBackup)
         AfxPrompt(WindowOf(owner), g_uiTexts.contactTreeWnd.t33010, g_uiTexts.dlgLogin.t20000, MB_ICONINFORMATION);
     return outcome;

@@ -96,7 +96,9 @@ void CContactsWnd::LoadGroups()
     if (!HasTree())
         return;
     const HeldTree held(m_tree);
-    g_database.Exec("select * from Groups", &CContactsWnd::GroupRowCallback, this);
+    std::string error;
+    if (!g_database.Exec("select * from Groups", &CContactsWnd::GroupRowCallback, this, &error))
+        g_database.ReportFailure("groups read", error);
 }
 
 void CContactsWnd::LoadContacts()
@@ -105,9 +107,12 @@ void CContactsWnd::LoadContacts()
         return;
     // Subscriptions the contacts made before this sign-in are gone with the old registration.
     // Rows already at 0 are left alone, so that a load with nothing to reset writes nothing.
-    g_database.Exec("update Contacts set subscribeid = 0 where subscribeid is not 0");
+    std::string error;
+    if (!g_database.Exec("update Contacts set subscribeid = 0 where subscribeid is not 0", nullptr, nullptr, &error))
+        g_database.ReportFailure("subscription ids reset", error);
     const HeldTree held(m_tree);
-    g_database.Exec("select * from Contacts", &CContactsWnd::ContactRowCallback, this);
+    if (!g_database.Exec("select * from Contacts", &CContactsWnd::ContactRowCallback, this, &error))
+        g_database.ReportFailure("contacts read", error);
 }
 
 int CContactsWnd::GroupRowCallback(void* page, int columns, char** values, char** names)

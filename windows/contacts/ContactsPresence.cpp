@@ -32,12 +32,16 @@ bool AcceptedSubscription(int columns, char** values, char** names, int& subscri
 void CContactsWnd::NotifyPresenceOnline(const std::string& status)
 {
     std::string text = status;
-    g_database.Exec(kSubscribersQuery, &CContactsWnd::OnlineRowCallback, &text);
+    std::string error;
+    if (!g_database.Exec(kSubscribersQuery, &CContactsWnd::OnlineRowCallback, &text, &error))
+        g_database.ReportFailure("presence to subscribers", error);
 }
 
 void CContactsWnd::NotifyPresenceOffline()
 {
-    g_database.Exec(kSubscribersQuery, &CContactsWnd::OfflineRowCallback, nullptr);
+    std::string error;
+    if (!g_database.Exec(kSubscribersQuery, &CContactsWnd::OfflineRowCallback, nullptr, &error))
+        g_database.ReportFailure("offline notice to subscribers", error);
 }
 
 // Neither allocates nor throws: SQLite calls them from C.

@@ -10,7 +10,7 @@
 // contact engine events the page passes on.
 //
 // A node is added only once its row is stored, and a row change that takes several
-// statements runs in one transaction. Every text reaches SQL as a literal (core/SqlText.h).
+// statements runs in one transaction. Every value is bound to its statement (core/SqlStatement.h).
 //
 // The operations are split by concern: ContactsTree.cpp (nodes, look-ups, selection),
 // ContactsTreePaint.cpp (row drawing), ContactsTreeStore.cpp (tables Contacts and Groups),

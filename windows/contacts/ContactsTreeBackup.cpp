@@ -10,6 +10,9 @@
 #include "windows/contacts/ContactsBackupCommands.h"
 #include "windows/contacts/PresenceTexts.h"
 
+#include <set>
+#include <string>
+
 namespace {
 
 // A group as the tree shows it: the default group's stored name, "Friends", under the
@@ -22,17 +25,23 @@ std::string ShownImportGroupName(const std::string& storedName)
 }
 
 // Shows each imported contact in its group (made when the tree lacks it) and subscribes to
-// its presence when the row says so.
+// its presence when the row says so. The groups are laid out once, at the end, and each group
+// is looked for in table Groups once, not once per contact.
 class TreeImportSink : public ContactImportSink {
 public:
-    explicit TreeImportSink(CContactsTree& tree) : m_tree(tree) {}
+    explicit TreeImportSink(CContactsTree& tree) : m_tree(tree) { m_tree.HoldGroupLayout(); }
+    ~TreeImportSink() { m_tree.ReleaseGroupLayout(); }
+    TreeImportSink(const TreeImportSink&) = delete;
+    TreeImportSink& operator=(const TreeImportSink&) = delete;
 
     void ContactImported(const ContactRow& row) override
     {
         const std::string group = ShownImportGroupName(Base64Decode(row.groupName));
-        if (!m_tree.GroupExists(AnsiToWide(group)))
-            m_tree.InsertItem(AnsiToWide(group), TVI_ROOT, TVI_LAST);
-        m_tree.AddGroup(group.c_str());
+        if (m_groupsSeen.insert(group).second) {
+            if (!m_tree.GroupExists(AnsiToWide(group)))
+                m_tree.InsertItem(AnsiToWide(group), TVI_ROOT, TVI_LAST);
+            m_tree.AddGroup(group.c_str());
+        }
         std::string name = Base64Decode(row.nickName);
         if (name.empty())
             name = Base64Decode(row.firstName) + " " + Base64Decode(row.lastName);
@@ -43,6 +52,7 @@ public:
 
 private:
     CContactsTree& m_tree;
+    std::set<std::string> m_groupsSeen;
 };
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "windows/contacts/ContactsTree.h"
 
 #include "config/UiTextTable.h"
-#include "core/SqlText.h"
 #include "core/TavikSQL.h"
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
@@ -100,9 +99,9 @@ void CContactsTree::OnPresenceNotice(SIPCallbackCommand* record)
 void CContactsTree::OnSubscriptionEnded(SIPCallbackCommand* record)
 {
     const std::string key = SenderKey(*record);
-    std::string sql = "update Contacts set subscribeid = 0 where SIPUri = ";
-    AppendSqlLiteral(sql, key);
-    g_database.Exec(sql);
+    std::string error;
+    if (!g_database.Run("update Contacts set subscribeid = 0 where SIPUri = ?", {key}, &error))
+        g_database.ReportFailure("ended subscription", error);
     if (g_pMainFrame)
         g_pMainFrame->RemoveChatWindow(key);
     std::string name;

@@ -6,7 +6,6 @@
 
 #include "config/UiTextTable.h"
 #include "core/Base64.h"
-#include "core/SqlText.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
 #include "framework/Prompt.h"
@@ -17,9 +16,8 @@ namespace {
 bool GroupRowStored(const std::string& groupName)
 {
     SqlTable table;
-    return g_database.GetTable("select GroupName from Groups where GroupName = " +
-                                   SqlLiteral(Base64Encode(groupName, true)),
-                               table) &&
+    return g_database.Query("select GroupName from Groups where GroupName = ?", {Base64Encode(groupName, true)},
+                            table) &&
            table.Rows() > 0;
 }
 

@@ -1,20 +1,23 @@
 // CContactsTree: the rows of tables Contacts and Groups behind the tree's nodes. Names, job
 // titles, group names and icon paths are stored as URL-safe Base64; addresses and phone
-// numbers as typed. Every text value goes into SQL as a literal.
+// numbers as typed. Every value is bound to its statement.
 #include "windows/contacts/ContactsTree.h"
 
 #include "config/UiTextTable.h"
 #include "core/AvatarPaths.h"
 #include "core/Base64.h"
-#include "core/SqlText.h"
+#include "core/SqlStatement.h"
+#include "core/SqlTransaction.h"
 #include "core/TavikSQL.h"
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
 #include "skin/model/SkinReader.h"
 #include "windows/call/EngineOperations.h"
+#include "windows/contacts/ContactRow.h"
 
 #include <cstdlib>
-#include <initializer_list>
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -22,7 +25,7 @@ constexpr char kDefaultGroupStoredName[] = "Friends";
 
 std::string Encoded(const std::string& text)
 {
-    return SqlLiteral(Base64Encode(text, true));
+    return Base64Encode(text, true);
 }
 
 // The name contacts store for a group shown as `shownName`: the default group's shown name
@@ -47,11 +50,6 @@ std::string DisplayName(const std::string& firstName, const std::string& lastNam
     return nickName.empty() ? firstName + " " + lastName : nickName;
 }
 
-std::string WhereUri(const std::string& sipUri)
-{
-    return " where SIPUri = " + SqlLiteral(sipUri);
-}
-
 // The column of `table` named `name` ignoring case; -1 when none.
 int ColumnOf(const SqlTable& table, const char* name)
 {
@@ -62,12 +60,12 @@ int ColumnOf(const SqlTable& table, const char* name)
     return -1;
 }
 
-// The first row's value of column `name`; empty when the query fails, has no row or no such
-// column, or the value is NULL.
-std::string FirstValue(const std::string& sql, const char* name)
+// The first row's value of column `name` of `sql` on the contact `sipUri`; empty when the
+// query fails, has no row or no such column, or the value is NULL.
+std::string FirstValue(const char* sql, const std::string& sipUri, const char* name)
 {
     SqlTable table;
-    if (!g_database.GetTable(sql, table) || table.Rows() < 1)
+    if (!g_database.Query(sql, {sipUri}, table) || table.Rows() < 1)
         return {};
     const int column = ColumnOf(table, name);
     const char* const value = column >= 0 ? table.Value(0, column) : nullptr;
@@ -79,24 +77,6 @@ int IntegerOf(const char* value)
     return value ? static_cast<int>(std::strtol(value, nullptr, 10)) : 0;
 }
 
-// Runs `statements` in one transaction; false, with everything rolled back, when one is
-// refused.
-bool RunInTransaction(std::initializer_list<std::string> statements)
-{
-    if (!g_database.Exec("begin transaction"))
-        return false;
-    for (const std::string& sql : statements) {
-        if (!g_database.Exec(sql)) {
-            g_database.Exec("rollback transaction");
-            return false;
-        }
-    }
-    if (g_database.Exec("commit transaction"))
-        return true;
-    g_database.Exec("rollback transaction");
-    return false;
-}
-
 } // namespace
 
 // --- look-ups
@@ -104,7 +84,7 @@ bool RunInTransaction(std::initializer_list<std::string> statements)
 bool CContactsTree::ContactExists(const std::string& sipUri)
 {
     SqlTable table;
-    if (!g_database.GetTable("select SIPUri from Contacts" + WhereUri(sipUri), table))
+    if (!g_database.Query("select SIPUri from Contacts where SIPUri = ?", {sipUri}, table))
         return true;
     return table.Rows() > 0;
 }
@@ -113,15 +93,15 @@ std::string CContactsTree::GetContactIcon(const std::string& sipUri)
 {
     if (sipUri.empty())
         return {};
-    return Base64Decode(FirstValue("select Icon from Contacts" + WhereUri(sipUri), "Icon"));
+    return Base64Decode(FirstValue("select Icon from Contacts where SIPUri = ?", sipUri, "Icon"));
 }
 
 void CContactsTree::GetSubscriptionState(const std::string& sipUri, int& subscribeId, bool& accepted,
                                          bool& subscribed)
 {
     SqlTable table;
-    if (!g_database.GetTable("select subscribed, acceptedsubscribed, subscribeid from Contacts" + WhereUri(sipUri),
-                             table) ||
+    if (!g_database.Query("select subscribed, acceptedsubscribed, subscribeid from Contacts where SIPUri = ?",
+                          {sipUri}, table) ||
         table.Rows() < 1)
         return;
     for (int c = 0; c < table.Columns(); ++c) {
@@ -140,26 +120,23 @@ void CContactsTree::GetSubscriptionState(const std::string& sipUri, int& subscri
 
 namespace {
 
-std::string PhonesQuery(const std::string& sipUri)
-{
-    return "select HomePhone, WorkPhone, MobilePhone from Contacts" + WhereUri(sipUri);
-}
+constexpr char kPhonesQuery[] = "select HomePhone, WorkPhone, MobilePhone from Contacts where SIPUri = ?";
 
 } // namespace
 
 std::string CContactsTree::GetHomePhone(const std::string& sipUri)
 {
-    return FirstValue(PhonesQuery(sipUri), "HomePhone");
+    return FirstValue(kPhonesQuery, sipUri, "HomePhone");
 }
 
 std::string CContactsTree::GetWorkPhone(const std::string& sipUri)
 {
-    return FirstValue(PhonesQuery(sipUri), "WorkPhone");
+    return FirstValue(kPhonesQuery, sipUri, "WorkPhone");
 }
 
 std::string CContactsTree::GetMobilePhone(const std::string& sipUri)
 {
-    return FirstValue(PhonesQuery(sipUri), "MobilePhone");
+    return FirstValue(kPhonesQuery, sipUri, "MobilePhone");
 }
 
 // --- groups
@@ -170,14 +147,14 @@ bool CContactsTree::AddGroup(const char* groupName)
         return false;
     const std::string name = Encoded(groupName);
     SqlTable table;
-    if (!g_database.GetTable("select * from Groups where GroupName = " + name, table) || table.Rows() > 0)
+    if (!g_database.Query("select * from Groups where GroupName = ?", {name}, table) || table.Rows() > 0)
         return false;
-    return g_database.Exec("insert into Groups(GroupName, GroupKey) values(" + name + ", 0)");
+    return g_database.Run("insert into Groups(GroupName, GroupKey) values(?, 0)", {name});
 }
 
 bool CContactsTree::DeleteGroupRow(const std::string& groupName)
 {
-    return g_database.Exec("delete from Groups where GroupName = " + Encoded(groupName));
+    return g_database.Run("delete from Groups where GroupName = ?", {Encoded(groupName)});
 }
 
 bool CContactsTree::RenameGroupRows(const std::string& oldName, const std::string& newName)
@@ -185,13 +162,17 @@ bool CContactsTree::RenameGroupRows(const std::string& oldName, const std::strin
     // The row keeps its key (the default group's included); a group shown without a row
     // gets one.
     SqlTable table;
-    if (!g_database.GetTable("select GroupName from Groups where GroupName = " + Encoded(oldName), table))
+    if (!g_database.Query("select GroupName from Groups where GroupName = ?", {Encoded(oldName)}, table))
         return false;
-    const std::string groupRow =
-        table.Rows() > 0 ? "update Groups set GroupName = " + Encoded(newName) + " where GroupName = " + Encoded(oldName)
-                         : "insert into Groups(GroupName, GroupKey) values(" + Encoded(newName) + ", 0)";
-    return RunInTransaction({groupRow, "update Contacts set GroupName = " + Encoded(StoredGroupName(newName)) +
-                                           " where GroupName = " + Encoded(StoredGroupName(oldName))});
+    SqlTransaction transaction(g_database);
+    const bool groupRow =
+        table.Rows() > 0
+            ? g_database.Run("update Groups set GroupName = ? where GroupName = ?", {Encoded(newName), Encoded(oldName)})
+            : g_database.Run("insert into Groups(GroupName, GroupKey) values(?, 0)", {Encoded(newName)});
+    return transaction.Began() && groupRow &&
+           g_database.Run("update Contacts set GroupName = ? where GroupName = ?",
+                          {Encoded(StoredGroupName(newName)), Encoded(StoredGroupName(oldName))}) &&
+           transaction.Commit();
 }
 
 // --- contacts
@@ -202,27 +183,30 @@ bool CContactsTree::SaveContact(const std::string& firstName, const std::string&
                                 const std::string& mobilePhone, std::string groupName, const std::string& avatarPath,
                                 bool updateIfExists, int accepted, int subscribeId, bool subscribe)
 {
-    const std::string acceptedValue = accepted == 1 ? "1" : "0";
+    const int acceptedValue = accepted == 1 ? 1 : 0;
     if (ContactExists(sipUri)) {
         if (!updateIfExists)
             return false;
-        return g_database.Exec("Update Contacts set  acceptedsubscribed = " + acceptedValue +
-                               ",  subscribeid = " + std::to_string(subscribeId) + WhereUri(sipUri));
+        return g_database.Run("Update Contacts set  acceptedsubscribed = ?,  subscribeid = ? where SIPUri = ?",
+                              {acceptedValue, subscribeId, sipUri});
     }
     const std::string iconPath = StoredIconPath(avatarPath);
-    std::string sql = "insert into Contacts(SIPUri, Email, HomePhone, WorkPhone, MobilePhone, FirstName, LastName, "
-                      "NickName, JobTitle, GroupName, Icon, blocked, subscribed, acceptedsubscribed, subscribeid) "
-                      "values(";
-    for (const std::string* text : {&sipUri, &email, &homePhone, &workPhone, &mobilePhone}) {
-        AppendSqlLiteral(sql, *text);
-        sql += ", ";
-    }
-    for (const std::string& text : {firstName, lastName, nickName, jobTitle, StoredGroupName(groupName), iconPath}) {
-        sql += Encoded(text);
-        sql += ", ";
-    }
-    sql += "0, 1, " + acceptedValue + ", " + std::to_string(subscribeId) + ")";
-    if (!g_database.Exec(sql))
+    ContactRow row;
+    row.sipUri = sipUri;
+    row.email = email;
+    row.homePhone = homePhone;
+    row.workPhone = workPhone;
+    row.mobilePhone = mobilePhone;
+    row.firstName = Encoded(firstName);
+    row.lastName = Encoded(lastName);
+    row.nickName = Encoded(nickName);
+    row.jobTitle = Encoded(jobTitle);
+    row.groupName = Encoded(StoredGroupName(groupName));
+    row.icon = Encoded(iconPath);
+    row.acceptedSubscribed = acceptedValue;
+    row.subscribeId = subscribeId;
+    SqlStatement insert(g_database, kContactInsertSql);
+    if (!InsertContact(insert, row))
         return false;
 
     const HTREEITEM group = FindGroupItem(groupName);
@@ -250,20 +234,22 @@ bool CContactsTree::UpdateContact(const std::string& firstName, const std::strin
                                   const std::string& mobilePhone, std::string groupName, const std::string& avatarPath)
 {
     SqlTable table;
-    if (!g_database.GetTable("select SIPUri from Contacts" + WhereUri(sipUri), table) || table.Rows() < 1)
+    if (!g_database.Query("select SIPUri from Contacts where SIPUri = ?", {sipUri}, table) || table.Rows() < 1)
         return false;
     // Without a newly picked picture the contact keeps the avatar it has, whoever chose it.
     const bool newAvatar = !avatarPath.empty();
     const std::string iconPath = newAvatar ? StoredIconPath(avatarPath) : std::string();
-    std::string sql = "Update Contacts set  FirstName = " + Encoded(firstName) + ", LastName = " + Encoded(lastName) +
-                      ", NickName = " + Encoded(nickName) + ", Email = " + SqlLiteral(email) +
-                      ", HomePhone = " + SqlLiteral(homePhone) + ", WorkPhone = " + SqlLiteral(workPhone) +
-                      ", MobilePhone = " + SqlLiteral(mobilePhone) + ", JobTitle = " + Encoded(jobTitle) +
-                      ", GroupName = " + Encoded(StoredGroupName(groupName));
-    if (newAvatar)
-        sql += ", Icon = " + Encoded(iconPath);
-    sql += WhereUri(sipUri);
-    if (!g_database.Exec(sql))
+    const std::string update = "Update Contacts set  FirstName = ?, LastName = ?, NickName = ?, Email = ?, "
+                               "HomePhone = ?, WorkPhone = ?, MobilePhone = ?, JobTitle = ?, GroupName = ?" +
+                               std::string(newAvatar ? ", Icon = ?" : "") + " where SIPUri = ?";
+    const std::string texts[] = {Encoded(firstName), Encoded(lastName), Encoded(nickName), email, homePhone,
+                                 workPhone, mobilePhone, Encoded(jobTitle), Encoded(StoredGroupName(groupName)),
+                                 Encoded(iconPath), sipUri};
+    std::vector<SqlValue> values(std::begin(texts), std::end(texts));
+    if (!newAvatar)
+        values.erase(values.end() - 2);   // no Icon column
+    SqlStatement statement(g_database, update);
+    if (!statement.Run(values))
         return false;
 
     ContactItemData* const record = GetContactData(FindContactItem(sipUri));
@@ -278,15 +264,16 @@ bool CContactsTree::UpdateContact(const std::string& firstName, const std::strin
 
 bool CContactsTree::SetSubscribeId(const std::string& sipUri, int subscribeId)
 {
-    return g_database.Exec("update Contacts set subscribeId = " + std::to_string(subscribeId) + WhereUri(sipUri));
+    return g_database.Run("update Contacts set subscribeId = ? where SIPUri = ?", {subscribeId, sipUri});
 }
 
 bool CContactsTree::DeleteContactRow(const std::string& sipUri)
 {
-    return g_database.Exec("delete from Contacts" + WhereUri(sipUri));
+    return g_database.Run("delete from Contacts where SIPUri = ?", {sipUri});
 }
 
 bool CContactsTree::SetContactGroupRow(const std::string& sipUri, const std::string& groupName)
 {
-    return g_database.Exec("update Contacts set GroupName = " + Encoded(StoredGroupName(groupName)) + WhereUri(sipUri));
+    return g_database.Run("update Contacts set GroupName = ? where SIPUri = ?",
+                          {Encoded(StoredGroupName(groupName)), sipUri});
 }

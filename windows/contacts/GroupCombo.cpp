@@ -35,7 +35,9 @@ void FillGroupCombo(CWnd* combo)
 {
     if (!combo)
         return;
-    g_database.Exec("select * from Groups", &GroupRowCallback, combo);
+    std::string error;
+    if (!g_database.Exec("select * from Groups", &GroupRowCallback, combo, &error))
+        g_database.ReportFailure("groups read", error);   // the default group is offered still
     if (combo->SendMessage(CB_GETCOUNT) <= 0)
         AddEntry(*combo, g_uiTexts.contactDetailsWnd.t32000);
     combo->SendMessage(CB_SETCURSEL, 0);

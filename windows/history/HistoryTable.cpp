@@ -1,19 +1,13 @@
 #include "windows/history/HistoryTable.h"
 
-#include "core/SqlText.h"
+#include "core/SqlStatement.h"
+#include "core/SqlTransaction.h"
 #include "core/TavikSQL.h"
 #include "core/TavikUtility.h"
 
 #include <cstdlib>
 
 namespace {
-
-std::string DeleteStatement(const std::string& key)
-{
-    std::string sql = "delete from History where History = ";
-    AppendSqlLiteral(sql, key);
-    return sql;
-}
 
 struct ReadContext {
     HistoryRowVisitor visit;
@@ -48,33 +42,23 @@ int OnHistoryRow(void* argument, int columns, char** values, char** names)
 
 bool InsertHistoryRow(const std::string& history, const std::string& number, int callType)
 {
-    std::string sql = "insert into History(History, Number, CallType) values(";
-    AppendSqlLiteral(sql, history);
-    sql += ", ";
-    AppendSqlLiteral(sql, number);
-    sql += ", " + std::to_string(callType) + ")";
-    return g_database.Exec(sql);
+    return g_database.Run("insert into History(History, Number, CallType) values(?, ?, ?)",
+                          {history, number, callType});
 }
 
 bool DeleteHistoryRows(const std::vector<std::string>& keys)
 {
     if (keys.empty())
         return true;
-    if (keys.size() == 1)
-        return g_database.Exec(DeleteStatement(keys.front()));
-    if (!g_database.Exec("begin transaction"))
+    SqlTransaction transaction(g_database);
+    SqlStatement remove(g_database, "delete from History where History = ?");
+    if (!transaction.Began() || !remove.Ok())
         return false;
     for (const std::string& key : keys) {
-        if (!g_database.Exec(DeleteStatement(key))) {
-            g_database.Exec("rollback transaction");
+        if (!remove.Run({key}))
             return false;
-        }
     }
-    if (!g_database.Exec("commit transaction")) {
-        g_database.Exec("rollback transaction");
-        return false;
-    }
-    return true;
+    return transaction.Commit();
 }
 
 bool ReadHistoryRows(HistoryRowVisitor visit, void* argument)

@@ -1,6 +1,6 @@
 #pragma once
 // Table History on the program's database (g_database): one row per call shown in the
-// history list, keyed by its history text. Every text goes into SQL as a literal, so a text
+// history list, keyed by its history text. Every value is bound to its statement, so a text
 // holding a quote is stored as it is.
 #include <string>
 #include <vector>
@@ -9,7 +9,7 @@
 // broken database), and then the table is as it was.
 bool InsertHistoryRow(const std::string& history, const std::string& number, int callType);
 
-// Deletes the rows of these keys, each by its own statement, all or none: false when one
+// Deletes the rows of these keys in one transaction, all or none: false when one
 // was refused, and then the table is as it was. No keys: true.
 bool DeleteHistoryRows(const std::vector<std::string>& keys);
 

@@ -3,7 +3,6 @@
 #include "config/ProvisionThread.h"
 #include "config/UiTextTable.h"
 #include "core/Base64.h"
-#include "core/SqlText.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
 #include "framework/Prompt.h"
@@ -157,10 +156,10 @@ void CMainFrame::InitFrame()
 
 void CMainFrame::NameDefaultGroup()
 {
-    std::string sql = "update Groups set GroupName = ";
-    AppendSqlLiteral(sql, Base64Encode(WideToAnsi(g_uiTexts.contactDetailsWnd.t32000), true));
-    sql += " where GroupKey = 10";
-    g_database.Exec(sql);
+    std::string error;
+    if (!g_database.Run("update Groups set GroupName = ? where GroupKey = 10",
+                        {Base64Encode(WideToAnsi(g_uiTexts.contactDetailsWnd.t32000), true)}, &error))
+        g_database.ReportFailure("default group name", error);
 }
 
 bool CMainFrame::CreatePages(const RECT& screenArea)

@@ -9,7 +9,6 @@
 #include "config/settings/SettingDlg.h"
 #include "core/AccountRecord.h"
 #include "core/OptionsRecord.h"
-#include "core/SqlText.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
 #include "framework/FileDialog.h"
@@ -199,7 +198,11 @@ void CMainFrame::OnStatusInCall()
 void CMainFrame::SetLanguage(const char* code)
 {
     // The texts on show stay: the language file is read at the next start.
-    g_database.Exec("update Options set Language = " + SqlLiteral(code) + " where ID = 1");
+    std::string error;
+    if (!g_database.Run("update Options set Language = ? where ID = 1", {code}, &error)) {
+        g_database.ReportFailure("language choice", error);   // not kept: nothing to restart for
+        return;
+    }
     g_options.Language = code;
     AfxMessageBox(g_uiTexts.menuMain.t12012, MB_ICONINFORMATION);
 }
