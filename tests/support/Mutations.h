@@ -11,6 +11,16 @@
 
 namespace lumeo_test {
 
+// `count` bytes of noise, the same for the same seed.
+inline std::string RandomBytes(std::uint32_t seed, std::size_t count)
+{
+    std::mt19937 random(seed);
+    std::string bytes(count, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random());
+    return bytes;
+}
+
 class Mutations {
 public:
     // `tokens`: texts worth splicing in (markup, separators, long numbers).
