@@ -4,6 +4,7 @@
 #include "core/ProgramFolder.h"
 #include "core/SameFileBytes.h"
 #include "core/TavikSQL.h"
+#include "core/WrittenFiles.h"
 #include "framework/File.h"
 #include "framework/WinApp.h"
 #include "resources/ProgramIds.h"
@@ -11,6 +12,7 @@
 
 #include <cstring>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -59,10 +61,10 @@ bool WriteResourceFile(LPCWSTR type, UINT id, const CString& path)
 
 // A bottom-up 24-bit bitmap resource without compression is saved by the DIB object exactly
 // as its own pixels after a normalised header; such a resource is written straight from the
-// program's image, sparing the decoding and the copy (a failed write is not reported, as a
-// failed save is not). False, with nothing written, for any other kind of bitmap, and for one
-// whose row padding is not zero, which the copy would clear.
-bool WritePlainBitmap(UINT id, const CString& path)
+// program's image, sparing the decoding and the copy; `written` then says whether the file
+// holds it. False, with nothing written, for any other kind of bitmap, and for one whose row
+// padding is not zero, which the copy would clear.
+bool WritePlainBitmap(UINT id, const CString& path, bool& written)
 {
     const HMODULE module = AfxGetResourceHandle();
     const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), RT_BITMAP);
@@ -102,8 +104,19 @@ bool WritePlainBitmap(UINT id, const CString& path)
     file.bfOffBits = sizeof file + sizeof header;
     file.bfSize = file.bfOffBits + imageSize;
     const FileBytesPart parts[] = {{&file, sizeof file}, {&header, sizeof header}, {pixels, imageSize}};
-    WriteFileUnlessSame(path, parts, std::size(parts));
+    written = WriteFileUnlessSame(path, parts, std::size(parts));
     return true;
+}
+
+// Every file of the skin folder that comes out of the program, bitmaps first.
+std::vector<CString> SkinFileNames()
+{
+    std::vector<CString> names;
+    for (const SkinBitmapFile& bitmap : kSkinBitmaps)
+        names.emplace_back(bitmap.file);
+    names.emplace_back(L"Resource.h");
+    names.emplace_back(L"the.xui");
+    return names;
 }
 
 void CreateFolder(const CString& path)
@@ -135,18 +148,30 @@ CString WriteProgramResources()
         CreateFolder(program + folder);
 
     const CString skin = SkinFolder();
-    CDIBSectionLite image;   // one object serves every bitmap not written straight
-    for (const SkinBitmapFile& bitmap : kSkinBitmaps) {
-        if (!WritePlainBitmap(bitmap.id, skin + bitmap.file) && image.LoadResourceId(bitmap.id))
-            image.SaveUnlessSame(skin + bitmap.file);
-    }
-
-    // The skin's id table first: a skin file written without its ids would not open.
     CString unwritten;
-    if (!WriteResourceFile(kSkinFilesType, IDR_SKIN_RESOURCE_H, skin + L"Resource.h"))
-        unwritten = skin + L"Resource.h";
-    else if (!WriteResourceFile(kSkinFilesType, IDR_SKIN_XUI, skin + L"the.xui"))
-        unwritten = skin + L"the.xui";
+    // A later start of the same program finds the skin folder as it left it: nothing of it
+    // is read or compared, and the bitmaps, most of the program's image, stay on disk.
+    const WrittenFilesRecord record(program + L"Skins\\Lumeo.written", skin);
+    const std::vector<CString> skinFiles = SkinFileNames();
+    if (!record.StillHolds(skinFiles)) {
+        record.Forget();   // while the files change, no record may vouch for them
+        bool everyBitmap = true;
+        CDIBSectionLite image;   // one object serves every bitmap not written straight
+        for (const SkinBitmapFile& bitmap : kSkinBitmaps) {
+            bool written = false;
+            if (!WritePlainBitmap(bitmap.id, skin + bitmap.file, written))
+                written = image.LoadResourceId(bitmap.id) && image.SaveUnlessSame(skin + bitmap.file);
+            everyBitmap = everyBitmap && written;
+        }
+
+        // The skin's id table first: a skin file written without its ids would not open.
+        if (!WriteResourceFile(kSkinFilesType, IDR_SKIN_RESOURCE_H, skin + L"Resource.h"))
+            unwritten = skin + L"Resource.h";
+        else if (!WriteResourceFile(kSkinFilesType, IDR_SKIN_XUI, skin + L"the.xui"))
+            unwritten = skin + L"the.xui";
+        if (everyBitmap && unwritten.IsEmpty())
+            record.Save(skinFiles);
+    }
     WriteLanguageResources(LanguageFolder());
     return unwritten;
 }

@@ -23,7 +23,9 @@ CString LanguageFolder();
 // Creates Skins, Skins\Lumeo, Skins\Lumeo\avatars, Language and Language\Lumeo, saves every
 // skin bitmap, then writes Resource.h, the.xui and the six language files as they are
 // stored; existing files are replaced, but one that already holds those very bytes is left
-// untouched. The language files are written whatever became of the skin files. Answers the
+// untouched; when Skins\Lumeo.written shows that this program wrote the skin folder and no
+// file of it changed since, the skin folder is left without a look (WrittenFiles.h). The
+// language files are written whatever became of the skin files. Answers the
 // path of the first skin file (Resource.h, then the.xui) that the program lacks or that
 // cannot be written, so start-up can name it; empty when both are in place. A language file
 // that cannot be written shows when the language is loaded.

@@ -7,6 +7,7 @@
 #include "core/CoreUiTexts.h"
 
 #include "tests/config/UiTextTestSupport.h"
+#include "tests/support/Mutations.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -171,12 +172,7 @@ TEST_F(UiTextLoader, LoadingIntoTheProgramsTableBindsTheCoreTexts)
 // go on with blank windows.
 TEST_F(UiTextLoader, AFileThatFillsNoTextFails)
 {
-    std::string garbled;
-    unsigned seed = 46;
-    for (int i = 0; i < 4096; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        garbled += static_cast<char>(seed >> 24);
-    }
+    const std::string garbled = lumeo_test::RandomBytes(46, 4096);
     const struct {
         const char* name;
         std::string bytes;

@@ -4,6 +4,7 @@
 
 #include "tests/skin_model/LegacyImportFixtures.h"
 #include "tests/skin_model/SkinFileFixtures.h"
+#include "tests/support/Mutations.h"
 
 #include <string>
 
@@ -151,12 +152,7 @@ TEST_F(SkinConversionTest, FailedSaveRemovesTheFileItMadeAndKeepsAnOldOne)
 // reader refuses a skin without windows, and an earlier skin of that name stays as it was.
 TEST_F(SkinConversionTest, ALegacyFileWithoutWindowsIsRefusedAndReplacesNothing)
 {
-    std::string randomBytes;
-    unsigned seed = 46;
-    for (int i = 0; i < 512; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        randomBytes += static_cast<char>(seed >> 24);
-    }
+    const std::string randomBytes = lumeo_test::RandomBytes(46, 512);
     const struct {
         const char* name;
         std::string bytes;

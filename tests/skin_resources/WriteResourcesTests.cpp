@@ -223,6 +223,49 @@ TEST_F(StartUpFiles, AFileAlreadyHoldingTheSameBytesIsLeftAndAnyOtherReplaced)
     }
 }
 
+// A later start of the same program checks the skin folder against the record of what it
+// wrote, not against the program's resources: files as written stay untouched, an edit that
+// keeps the size and the write time is still found and replaced, and a record of another
+// program, or a file that could not be written, brings the full compare back.
+TEST_F(StartUpFiles, ALaterStartChecksTheSkinFolderAgainstTheRecordOfWhatItWrote)
+{
+    ASSERT_TRUE(WriteProgramResources().IsEmpty());
+    const std::wstring record = folder.Path(L"Skins\\Lumeo.written");
+    ASSERT_TRUE(Exists(record));
+    const std::string written = ReadFileBytes(record);
+    const std::wstring image = Skin(L"Main.bmp");
+    const std::string original = ReadFileBytes(image);
+    ASSERT_GT(original.size(), 100u);
+    const FILETIME kOld{0x12345678, 0x01D00000};
+    ASSERT_TRUE(SetWriteTime(image, kOld));
+
+    ASSERT_TRUE(WriteProgramResources().IsEmpty());
+    const FILETIME now = WriteTime(image);
+    EXPECT_EQ(0, CompareFileTime(&kOld, &now)) << "a file as written is left untouched";
+    EXPECT_EQ(written, ReadFileBytes(record));
+
+    std::string disguised = original;
+    disguised[disguised.size() / 2] = static_cast<char>(disguised[disguised.size() / 2] ^ 0x5A);
+    ASSERT_TRUE(WriteFileBytes(image, disguised));
+    ASSERT_TRUE(SetWriteTime(image, kOld));
+    ASSERT_TRUE(WriteProgramResources().IsEmpty());
+    EXPECT_EQ(original, ReadFileBytes(image)) << "an edit that kept the size and the time";
+
+    std::string other = ReadFileBytes(record);
+    other[std::string("program ").size()] = '9';
+    ASSERT_TRUE(WriteFileBytes(record, other));
+    ASSERT_TRUE(WriteProgramResources().IsEmpty());
+    EXPECT_EQ(written.substr(written.find('\n')), ReadFileBytes(record).substr(ReadFileBytes(record).find('\n')))
+        << "a record of another program is made again";
+
+    // A file that cannot be written leaves no record behind.
+    ASSERT_TRUE(::DeleteFileW(image.c_str()));
+    ASSERT_TRUE(::CreateDirectoryW(image.c_str(), nullptr));
+    WriteProgramResources();
+    EXPECT_FALSE(Exists(record));
+    ASSERT_TRUE(::RemoveDirectoryW(image.c_str()));
+}
+
 // What the text loader was handed, for the test to look at.
 struct LoaderCall {
     int calls = 0;
