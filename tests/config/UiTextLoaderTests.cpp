@@ -1,9 +1,9 @@
 // The INI reader and LoadUiTexts: what reaches the table for empty paths, missing files,
 // sections and keys, empty values, long values, names in other letter case, the MISC gap,
 // quoted values and files that end in zero padding.
-#include "config/IniFile.h"
-#include "config/UiTextLoader.h"
 #include "core/CoreUiTexts.h"
+#include "texts/IniFile.h"
+#include "texts/UiTextLoader.h"
 
 #include "tests/config/UiTextTestSupport.h"
 #include "tests/support/TempDir.h"

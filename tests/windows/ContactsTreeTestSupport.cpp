@@ -1,10 +1,10 @@
 #include "tests/windows/ContactsTreeTestSupport.h"
 
-#include "config/UiTextTable.h"
 #include "core/Base64.h"
 #include "core/SqlText.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
+#include "texts/UiTextTable.h"
 
 #include <cstdlib>
 #include <ostream>

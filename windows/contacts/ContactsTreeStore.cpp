@@ -3,7 +3,6 @@
 // numbers as typed. Every text value goes into SQL as a literal.
 #include "windows/contacts/ContactsTree.h"
 
-#include "config/UiTextTable.h"
 #include "core/AvatarPaths.h"
 #include "core/Base64.h"
 #include "core/SqlText.h"
@@ -11,6 +10,7 @@
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
 #include "skin/model/SkinReader.h"
+#include "texts/UiTextTable.h"
 #include "windows/call/EngineOperations.h"
 
 #include <cstdlib>

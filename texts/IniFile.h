@@ -1,7 +1,8 @@
 #pragma once
 // The language file's reader: one value at a time through the platform's profile-file service,
 // which matches section and key names without regard to case and takes either the ANSI code
-// page or UTF-16 with a byte-order mark. No copy of the file is kept.
+// page or UTF-16 with a byte-order mark. No copy of the file is kept. In texts/, under the
+// text table's loader, its one user.
 #include "framework/String.h"
 
 // The part that calls the platform.
