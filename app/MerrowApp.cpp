@@ -3,8 +3,6 @@
 #include "app/EnvironmentSeams.h"
 #include "config/LoginWnd.h"
 #include "config/SipUrlProtocol.h"
-#include "config/UiTextLoader.h"
-#include "config/UiTextTable.h"
 #include "core/AccountRecord.h"
 #include "core/Database.h"
 #include "core/LanguageFile.h"
@@ -18,6 +16,8 @@
 #include "skin/ui/ControlKinds.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/controls/SkinMenuClass.h"
+#include "texts/UiTextLoader.h"
+#include "texts/UiTextTable.h"
 #include "windows/main/MainFrame.h"
 
 namespace {

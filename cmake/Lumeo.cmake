@@ -117,13 +117,17 @@ function(lumeo_unity_sources target out_var)
   set(${out_var} ${result} PARENT_SCOPE)
 endfunction()
 
-# lumeo_area_library(NAME [SUBDIRS ...] [DEPS ...]): a static library of every .cpp at the top
-# of the calling folder and of each named subfolder (skin/ui keeps its controls in controls/).
+# lumeo_area_library(NAME [SUBDIRS ...] [FOLDERS ...] [DEPS ...]): a static library of every .cpp
+# at the top of the calling folder and of each named subfolder (skin/ui keeps its controls in
+# controls/), and of each named folder of the project (FOLDERS, from the project's root).
 function(lumeo_area_library name)
-  cmake_parse_arguments(A "" "" "DEPS;SUBDIRS" ${ARGN})
+  cmake_parse_arguments(A "" "" "DEPS;SUBDIRS;FOLDERS" ${ARGN})
   set(patterns "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.c")
   foreach(subdir IN LISTS A_SUBDIRS)
     list(APPEND patterns "${CMAKE_CURRENT_SOURCE_DIR}/${subdir}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/${subdir}/*.c")
+  endforeach()
+  foreach(folder IN LISTS A_FOLDERS)
+    list(APPEND patterns "${PROJECT_SOURCE_DIR}/${folder}/*.cpp" "${PROJECT_SOURCE_DIR}/${folder}/*.c")
   endforeach()
   file(GLOB sources CONFIGURE_DEPENDS ${patterns})
   if(NOT sources)

@@ -2,8 +2,8 @@
 
 #include "config/ControlValues.h"
 #include "config/ProductInfo.h"
-#include "config/UiTextTable.h"
 #include "resources/Resource.h"
+#include "texts/UiTextTable.h"
 #include "windows/main/ShellActions.h"
 
 BEGIN_MESSAGE_MAP(AboutWnd, Vexel::CUIWnd)

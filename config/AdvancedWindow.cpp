@@ -2,10 +2,10 @@
 
 #include "config/ControlValues.h"
 #include "config/EditTab.h"
-#include "config/UiTextTable.h"
 #include "core/AccountRecord.h"
 #include "core/TextConvert.h"
 #include "resources/Resource.h"
+#include "texts/UiTextTable.h"
 
 #include <iterator>
 #include <string>

@@ -4,7 +4,6 @@
 #include "config/AutoStart.h"
 #include "config/ControlValues.h"
 #include "config/EditTab.h"
-#include "config/UiTextTable.h"
 #include "core/AccountRecord.h"
 #include "core/Crypto.h"
 #include "core/OptionsRecord.h"
@@ -12,6 +11,7 @@
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
 #include "resources/Resource.h"
+#include "texts/UiTextTable.h"
 #include "windows/msgbox/MessageBox.h"
 
 #include <string>

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr AudioCodecInfo kAudioCodecs[] = {
+constexpr AudioCodecInfo kAudioCodecInfos[] = {
     {"g.729", L"G.279 codec", L"24000 - 24000", L"8000", 7},
     {"g.711 uLaw", L"G.711 uLaw codec", L"80000 - 80000", L"8000", 8},
     {"g.711 aLaw", L"G.711 aLaw codec", L"80000 - 80000", L"8000", 8},
@@ -18,7 +18,7 @@ constexpr AudioCodecInfo kAudioCodecs[] = {
     {"g.722.1", L"G.722.1 codec", L"240000 - 320000", L"16000", 10},
 };
 
-constexpr VideoCodecInfo kVideoCodecs[] = {
+constexpr VideoCodecInfo kVideoCodecInfos[] = {
     {"H.264", L"H.264 codec", 7, 10},
     {"H.263+(1998)", L"H.263+(1998) codec", 5, 7},
     {"H.263", L"H.263 codec", 3, 5},
@@ -38,10 +38,10 @@ const Info* Find(const Info (&table)[N], std::string_view name)
 
 const AudioCodecInfo* FindAudioCodecInfo(std::string_view name)
 {
-    return Find(kAudioCodecs, name);
+    return Find(kAudioCodecInfos, name);
 }
 
 const VideoCodecInfo* FindVideoCodecInfo(std::string_view name)
 {
-    return Find(kVideoCodecs, name);
+    return Find(kVideoCodecInfos, name);
 }

@@ -1,12 +1,12 @@
 #include "config/settings/SettingDlg.h"
 
-#include "config/UiTextTable.h"
 #include "resources/Resource.h"
 #include "skin/ui/controls/SkinTreeCtrl.h"
+#include "texts/UiTextTable.h"
 
 namespace {
 
-constexpr DWORD kPageStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+constexpr DWORD kSettingPageStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
 // The pages' skin windows, by page index.
 constexpr UINT kPageWindows[CSettingDlg::kPageCount] = {
@@ -55,7 +55,7 @@ int CSettingDlg::OnCreate(LPCREATESTRUCT cs)
     GetOrigRect(&pageArea);
     m_pageManager.SetTaskWndRect(pageArea);
     for (int index = 0; index < kPageCount; ++index)
-        m_pageManager.AddTaskWindow(index, Page(index), kPageWindows[index], nullptr, kPageStyle);
+        m_pageManager.AddTaskWindow(index, Page(index), kPageWindows[index], nullptr, kSettingPageStyle);
 
     FillPageTree();
     SetTexts();

@@ -2,12 +2,12 @@
 
 #include "config/AutoStart.h"
 #include "config/SipUrlProtocol.h"
-#include "config/UiTextTable.h"
 #include "core/Base64.h"
 #include "core/OptionsRecord.h"
 #include "core/TextConvert.h"
 #include "framework/FolderBrowser.h"
 #include "resources/Resource.h"
+#include "texts/UiTextTable.h"
 #include "windows/main/ShellActions.h"
 
 namespace {

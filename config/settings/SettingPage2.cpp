@@ -1,16 +1,16 @@
 #include "config/settings/SettingPage2.h"
 
-#include "config/UiTextTable.h"
 #include "core/OptionsRecord.h"
 #include "core/TextConvert.h"
 #include "resources/Resource.h"
 #include "skin/ui/controls/SliderCtrlEx.h"
+#include "texts/UiTextTable.h"
+#include "windows/main/EngineSettings.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr int kMaxVolume = 255;
 constexpr int kCameraDialogX = 200;
 constexpr int kCameraDialogY = 200;
 

@@ -1,9 +1,9 @@
 #include "config/settings/SettingPage3.h"
 
-#include "config/UiTextTable.h"
 #include "config/settings/CodecInfo.h"
 #include "core/TextConvert.h"
 #include "resources/Resource.h"
+#include "texts/UiTextTable.h"
 
 #include <iterator>
 

@@ -1,8 +1,8 @@
 #include "config/settings/SettingPage5.h"
 
-#include "config/UiTextTable.h"
 #include "core/OptionsRecord.h"
 #include "resources/Resource.h"
+#include "texts/UiTextTable.h"
 
 #include <algorithm>
 

@@ -1,13 +1,13 @@
 #include "config/settings/SettingPage6.h"
 
-#include "config/UiTextTable.h"
 #include "core/OptionsRecord.h"
 #include "resources/Resource.h"
+#include "texts/UiTextTable.h"
 
 namespace {
 
 constexpr const wchar_t* kResolutions[] = {L"QCIF", L"CIF", L"VGA", L"SVGA", L"XVGA", L"720P"};
-constexpr const wchar_t* kBitrates[] = {L"128", L"256", L"512", L"640", L"1024", L"1500", L"2000"};
+constexpr const wchar_t* kBitrateTexts[] = {L"128", L"256", L"512", L"640", L"1024", L"1500", L"2000"};
 
 // The audio processing switches, in the order they are saved.
 struct Switch {
@@ -58,7 +58,7 @@ void CSettingPage6::LoadValues()
     // Filled from the stored values alone, signed in or not, so that a save keeps them.
     for (const wchar_t* resolution : kResolutions)
         AddRow(IDC_CMB_RESOLUTION, resolution);
-    for (const wchar_t* bitrate : kBitrates)
+    for (const wchar_t* bitrate : kBitrateTexts)
         AddRow(IDC_CMB_BITRATE, bitrate);
     for (const Switch& box : kSwitches)
         SetChecked(box.id, g_options.*box.field);

@@ -1,9 +1,9 @@
 #include "config/settings/SettingPage7.h"
 
-#include "config/UiTextTable.h"
 #include "core/OptionsRecord.h"
 #include "core/TextConvert.h"
 #include "resources/Resource.h"
+#include "texts/UiTextTable.h"
 
 namespace {
 

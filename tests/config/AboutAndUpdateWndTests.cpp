@@ -7,13 +7,13 @@
 
 #include "config/AboutWnd.h"
 #include "config/ProductInfo.h"
-#include "config/UiTextLoader.h"
 #include "config/UpdateWnd.h"
 #include "core/AccountRecord.h"
 #include "core/LanguageFile.h"
 #include "core/OptionsRecord.h"
 #include "core/ProgramResources.h"
 #include "resources/Resource.h"
+#include "texts/UiTextLoader.h"
 
 #include <gtest/gtest.h>
 

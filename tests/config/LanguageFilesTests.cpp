@@ -1,12 +1,12 @@
 // The six language files the program carries, through start-up's own chain: written out of the
 // program's resources, deciphered and read into the text table. Every slot has a non-empty text
 // in every language, and the start-up loader binds the core's two texts to the program's table.
-#include "config/UiTextLoader.h"
 #include "core/CoreUiTexts.h"
 #include "core/LanguageFile.h"
 #include "core/OptionsRecord.h"
 #include "core/ProgramResources.h"
 #include "resources/ProgramIds.h"
+#include "texts/UiTextLoader.h"
 
 #include "tests/config/UiTextTestSupport.h"
 #include "tests/support/ProgramFolderScope.h"

@@ -2,10 +2,10 @@
 // file, and of the program's own enciphered one through start-up's whole chain, from fixed
 // seeds. None may crash or hang the process; a file that is accepted must fill a text; and the
 // file read is never changed.
-#include "config/UiTextLoader.h"
 #include "core/LanguageFile.h"
 #include "core/OptionsRecord.h"
 #include "core/ProgramResources.h"
+#include "texts/UiTextLoader.h"
 
 #include "tests/config/UiTextTestSupport.h"
 #include "tests/support/Mutations.h"

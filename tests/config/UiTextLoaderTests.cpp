@@ -2,9 +2,9 @@
 // sections and keys, empty values, long values, names in other letter case, the MISC gap,
 // quoted values and files that end in zero padding; the text forms the reader takes; and that a
 // file filling no text fails.
-#include "config/IniFile.h"
-#include "config/UiTextLoader.h"
 #include "core/CoreUiTexts.h"
+#include "texts/IniFile.h"
+#include "texts/UiTextLoader.h"
 
 #include "tests/config/UiTextTestSupport.h"
 #include "tests/support/Mutations.h"

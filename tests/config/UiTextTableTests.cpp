@@ -1,7 +1,7 @@
 // The text table: its 25 sections and 367 slots in the language file's order, empty until
 // loaded, each slot its own field, and the core's two texts bound to the right slots.
-#include "config/UiTextTable.h"
 #include "core/CoreUiTexts.h"
+#include "texts/UiTextTable.h"
 
 #include "tests/config/UiTextTestSupport.h"
 

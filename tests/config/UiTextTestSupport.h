@@ -1,7 +1,7 @@
 #pragma once
 // Helpers for the text table tests: language files written on the spot in the form the program
 // reads (UTF-16 little-endian with a byte-order mark), and the table seen as a list.
-#include "config/UiTextTable.h"
+#include "texts/UiTextTable.h"
 
 #include <string>
 #include <vector>

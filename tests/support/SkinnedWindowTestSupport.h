@@ -2,10 +2,10 @@
 // What the tests of the program's skinned windows share: the shipped skin written into a
 // temporary program folder and opened, with every control kind registered and every UI text
 // set to "<section>/<key>"; and actions run from inside a modal window's own loop.
-#include "config/UiTextTable.h"
 #include "framework/Wnd.h"
 #include "skin/ui/ControlFactoryTable.h"
 #include "tests/support/ProgramFolderScope.h"
+#include "texts/UiTextTable.h"
 
 #include <gtest/gtest.h>
 

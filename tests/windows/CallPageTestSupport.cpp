@@ -1,9 +1,9 @@
 #include "tests/windows/CallPageTestSupport.h"
 
-#include "config/UiTextTable.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
 #include "resources/Resource.h"
+#include "texts/UiTextTable.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -7,9 +7,9 @@
 #include "tests/windows/MainFrameTestSupport.h"
 #include "tests/support/SkinnedWindowTestSupport.h"
 
-#include "config/UiTextTable.h"
 #include "engine/TavikControl.h"
 #include "resources/Resource.h"
+#include "texts/UiTextTable.h"
 #include "windows/chat/ChatWindows.h"
 #include "windows/chat/ChatWnd.h"
 

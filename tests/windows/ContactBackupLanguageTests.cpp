@@ -3,11 +3,11 @@
 // so the import makes no group beside it, neither at once nor at the next sign-in.
 #include "tests/windows/ContactTestSupport.h"
 
-#include "config/UiTextTable.h"
 #include "core/Base64.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
 #include "tests/support/TempDir.h"
+#include "texts/UiTextTable.h"
 #include "windows/contacts/ContactsBackup.h"
 #include "windows/contacts/ContactsTree.h"
 

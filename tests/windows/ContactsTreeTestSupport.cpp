@@ -1,9 +1,9 @@
 #include "tests/windows/ContactsTreeTestSupport.h"
 
-#include "config/UiTextTable.h"
 #include "core/Base64.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
+#include "texts/UiTextTable.h"
 
 #include <cstdlib>
 #include <ostream>

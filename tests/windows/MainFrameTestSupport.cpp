@@ -1,6 +1,5 @@
 #include "tests/windows/MainFrameTestSupport.h"
 
-#include "config/UiTextTable.h"
 #include "core/AccountRecord.h"
 #include "core/Crypto.h"
 #include "core/Database.h"
@@ -15,6 +14,7 @@
 #include "skin/ui/controls/SkinMenu.h"
 #include "skin/ui/controls/SkinMenuItem.h"
 #include "tests/config/UiTextTestSupport.h"
+#include "texts/UiTextTable.h"
 
 #include <ole2.h>
 

@@ -2,13 +2,13 @@
 // it back; Exit publishes offline, signs out, closes the database, ends the worker, removes the
 // tray icon and really closes; the tray icon as added; the menus it opens and what choosing a
 // language or a presence does; the shell actions; and the chat-window list and small services.
-#include "config/UiTextTable.h"
 #include "config/UpdateWnd.h"
 #include "core/AccountRecord.h"
 #include "core/OptionsRecord.h"
 #include "core/TavikSQL.h"
 #include "resources/ProgramIds.h"
 #include "tests/windows/MainFrameTestSupport.h"
+#include "texts/UiTextTable.h"
 #include "windows/chat/ChatWnd.h"
 
 #include <windows.h>

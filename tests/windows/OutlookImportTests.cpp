@@ -5,13 +5,13 @@
 // Without Outlook the user is told so, nothing is stored and nothing is held.
 #include "tests/windows/ContactsTreeTestSupport.h"
 
-#include "config/UiTextTable.h"
 #include "core/AccountRecord.h"
 #include "core/TextConvert.h"
 #include "resources/ProgramIds.h"
 #include "skin/model/SkinReader.h"
 #include "tests/ostrel/OstrelTestSupport.h"
 #include "tests/ostrel/outlook/OutlookStandIn.h"
+#include "texts/UiTextTable.h"
 #include "windows/msgbox/MessageBox.h"
 
 #include <gtest/gtest.h>

@@ -3,19 +3,18 @@
 // current line, and the controls' state at creation.
 #include "windows/call/CallPhonesWnd.h"
 
-#include "config/UiTextTable.h"
 #include "config/WindowsVersion.h"
 #include "core/OptionsRecord.h"
 #include "core/TextConvert.h"
 #include "resources/Resource.h"
 #include "skin/ui/controls/SliderCtrlEx.h"
+#include "texts/UiTextTable.h"
 #include "windows/call/EngineOperations.h"
 #include "windows/main/EngineSettings.h"
 #include "windows/main/MainFrame.h"
 
 namespace {
 
-constexpr int kMaxVolume = 255;
 // The engine's recording: its file name and the three settings passed with it.
 constexpr wchar_t kRecordFileName[] = L"record_audio_file";
 constexpr int kRecordOptions[] = {1, 1, 3};

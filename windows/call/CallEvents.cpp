@@ -2,9 +2,9 @@
 // by the record's session id and does nothing more when no line holds that session.
 #include "windows/call/CallPhonesWnd.h"
 
-#include "config/UiTextTable.h"
 #include "core/AccountRecord.h"
 #include "core/TextConvert.h"
+#include "texts/UiTextTable.h"
 #include "windows/call/CallTimers.h"
 #include "windows/call/EngineOperations.h"
 #include "windows/main/MainFrame.h"

@@ -2,8 +2,8 @@
 // transfer boxes that follow the lines, and the conference's status line.
 #include "windows/call/CallPhonesWnd.h"
 
-#include "config/UiTextTable.h"
 #include "resources/Resource.h"
+#include "texts/UiTextTable.h"
 #include "windows/call/EngineOperations.h"
 #include "windows/main/MainFrame.h"
 

@@ -2,11 +2,11 @@
 // and the number field.
 #include "windows/call/CallPhonesWnd.h"
 
-#include "config/UiTextTable.h"
 #include "core/TextConvert.h"
 #include "resources/Resource.h"
 #include "skin/ui/controls/SkinButton.h"
 #include "skin/ui/controls/SliderCtrlEx.h"
+#include "texts/UiTextTable.h"
 #include "windows/call/CallTimers.h"
 #include "windows/call/EngineOperations.h"
 #include "windows/call/KeyTones.h"

@@ -2,9 +2,9 @@
 // finished call leaves.
 #include "windows/call/CallPhonesWnd.h"
 
-#include "config/UiTextTable.h"
 #include "core/AccountRecord.h"
 #include "core/TextConvert.h"
+#include "texts/UiTextTable.h"
 #include "windows/call/CallHistoryRow.h"
 #include "windows/call/CallTimers.h"
 #include "windows/call/EngineOperations.h"

@@ -1,10 +1,10 @@
 #include "windows/chat/ChatWnd.h"
 
-#include "config/UiTextTable.h"
 #include "core/AccountRecord.h"
 #include "core/TextConvert.h"
 #include "engine/TavikCore.h"
 #include "resources/Resource.h"
+#include "texts/UiTextTable.h"
 #include "windows/chat/ChatTranscript.h"
 #include "windows/main/MainFrame.h"
 #include "windows/msgbox/MessageBox.h"

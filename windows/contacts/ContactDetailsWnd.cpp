@@ -2,7 +2,6 @@
 
 #include "config/ControlValues.h"
 #include "config/EditTab.h"
-#include "config/UiTextTable.h"
 #include "core/AccountRecord.h"
 #include "core/AvatarPaths.h"
 #include "core/Base64.h"
@@ -12,6 +11,7 @@
 #include "framework/FileDialog.h"
 #include "resources/Resource.h"
 #include "skin/ui/controls/SkinButton.h"
+#include "texts/UiTextTable.h"
 #include "windows/contacts/ContactRow.h"
 #include "windows/contacts/GroupCombo.h"
 #include "windows/contacts/SipAddress.h"

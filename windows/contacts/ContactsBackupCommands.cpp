@@ -1,11 +1,11 @@
 #include "windows/contacts/ContactsBackupCommands.h"
 
-#include "config/UiTextTable.h"
 #include "core/TavikSQL.h"
 #include "framework/FileDialog.h"
 #include "framework/FolderBrowser.h"
 #include "framework/Prompt.h"
 #include "framework/Wnd.h"
+#include "texts/UiTextTable.h"
 #include "windows/msgbox/MessageBox.h"
 
 #include <string>

@@ -1,11 +1,11 @@
 // Filling the contacts tree from tables Groups and Contacts after the user signed in.
 #include "windows/contacts/ContactsWnd.h"
 
-#include "config/UiTextTable.h"
 #include "core/Base64.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
 #include "framework/CallbackGuard.h"
+#include "texts/UiTextTable.h"
 #include "windows/call/EngineOperations.h"
 #include "windows/contacts/ContactRow.h"
 #include "windows/contacts/PresenceTexts.h"

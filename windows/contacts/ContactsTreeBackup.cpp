@@ -2,10 +2,10 @@
 // ContactsBackup.h, the choosers and messages ContactsBackupCommands.h.
 #include "windows/contacts/ContactsTree.h"
 
-#include "config/UiTextTable.h"
 #include "core/Base64.h"
 #include "core/TextConvert.h"
 #include "engine/TavikCore.h"
+#include "texts/UiTextTable.h"
 #include "windows/call/EngineOperations.h"
 #include "windows/contacts/ContactsBackupCommands.h"
 #include "windows/contacts/PresenceTexts.h"

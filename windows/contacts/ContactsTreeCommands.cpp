@@ -3,10 +3,10 @@
 // node under the pointer before the menu opens).
 #include "windows/contacts/ContactsTree.h"
 
-#include "config/UiTextTable.h"
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
 #include "resources/ProgramIds.h"
+#include "texts/UiTextTable.h"
 #include "windows/chat/ChatWindows.h"
 #include "windows/main/MainFrame.h"
 #include "windows/main/PopupMenus.h"

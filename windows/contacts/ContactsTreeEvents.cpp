@@ -2,10 +2,10 @@
 // presence notices and ended subscriptions.
 #include "windows/contacts/ContactsTree.h"
 
-#include "config/UiTextTable.h"
 #include "core/TavikSQL.h"
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
+#include "texts/UiTextTable.h"
 #include "windows/chat/ChatWindows.h"
 #include "windows/contacts/PresenceNotice.h"
 #include "windows/contacts/PresenceTexts.h"

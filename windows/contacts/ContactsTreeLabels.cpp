@@ -4,11 +4,11 @@
 // changes the Groups row and its contacts' rows together, only once the name is confirmed.
 #include "windows/contacts/ContactsTree.h"
 
-#include "config/UiTextTable.h"
 #include "core/Base64.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
 #include "framework/Prompt.h"
+#include "texts/UiTextTable.h"
 #include "windows/msgbox/MessageBox.h"
 
 namespace {

@@ -3,7 +3,6 @@
 // numbers as typed. Every value is bound to its statement.
 #include "windows/contacts/ContactsTree.h"
 
-#include "config/UiTextTable.h"
 #include "core/AvatarPaths.h"
 #include "core/Base64.h"
 #include "core/SqlStatement.h"
@@ -12,6 +11,7 @@
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
 #include "skin/model/SkinReader.h"
+#include "texts/UiTextTable.h"
 #include "windows/call/EngineOperations.h"
 #include "windows/contacts/ContactRow.h"
 

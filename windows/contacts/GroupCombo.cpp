@@ -1,12 +1,12 @@
 #include "windows/contacts/GroupCombo.h"
 
-#include "config/UiTextTable.h"
 #include "core/Base64.h"
 #include "core/TavikSQL.h"
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
 #include "framework/CallbackGuard.h"
 #include "framework/Wnd.h"
+#include "texts/UiTextTable.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "windows/contacts/OnlineRequestWnd.h"
 
 #include "config/ControlValues.h"
-#include "config/UiTextTable.h"
 #include "core/TextConvert.h"
 #include "resources/Resource.h"
+#include "texts/UiTextTable.h"
 #include "windows/contacts/GroupCombo.h"
 
 using Vexel::CUIWnd;

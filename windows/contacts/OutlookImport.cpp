@@ -3,10 +3,10 @@
 // alone; when Outlook cannot be reached the user is told so.
 #include "windows/contacts/ContactsTree.h"
 
-#include "config/UiTextTable.h"
 #include "core/AccountRecord.h"
 #include "core/TextConvert.h"
 #include "skin/model/SkinReader.h"
+#include "texts/UiTextTable.h"
 #include "windows/contacts/OutlookContacts.h"
 #include "windows/main/MainFrame.h"
 #include "windows/msgbox/MessageBox.h"

@@ -16,5 +16,7 @@ int GetVideoResolutionCode(int resolutionRow);
 // The same for the options' current row.
 int GetVideoResolutionCode();
 
+// The top of the engine's microphone and speaker volumes (0..kMaxVolume).
+constexpr int kMaxVolume = 255;
 // The engine's telephone-event payload, always offered last.
 constexpr int kTelephoneEventCodec = 101;

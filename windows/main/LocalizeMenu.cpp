@@ -1,10 +1,10 @@
 #include "windows/main/LocalizeMenu.h"
 
-#include "config/UiTextTable.h"
 #include "core/OptionsRecord.h"
 #include "resources/ProgramIds.h"
 #include "skin/ui/controls/SkinMenu.h"
 #include "skin/ui/controls/SkinMenuItem.h"
+#include "texts/UiTextTable.h"
 
 
 namespace {

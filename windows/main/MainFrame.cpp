@@ -1,7 +1,6 @@
 #include "windows/main/MainFrame.h"
 
 #include "config/ProvisionThread.h"
-#include "config/UiTextTable.h"
 #include "core/Base64.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
@@ -10,6 +9,7 @@
 #include "resources/Resource.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/controls/SkinButton.h"
+#include "texts/UiTextTable.h"
 #include "windows/call/CallPhonesWnd.h"
 #include "windows/chat/ChatWnd.h"
 #include "windows/contacts/ContactsWnd.h"

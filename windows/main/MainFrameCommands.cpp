@@ -4,7 +4,6 @@
 #include "config/AboutWnd.h"
 #include "config/ProductInfo.h"
 #include "config/ProvisionThread.h"
-#include "config/UiTextTable.h"
 #include "config/UpdateWnd.h"
 #include "config/settings/SettingDlg.h"
 #include "core/AccountRecord.h"
@@ -16,6 +15,7 @@
 #include "resources/ProgramIds.h"
 #include "resources/Resource.h"
 #include "skin/ui/controls/SkinButton.h"
+#include "texts/UiTextTable.h"
 #include "windows/contacts/ContactsWnd.h"
 #include "windows/main/ShellActions.h"
 

@@ -2,10 +2,10 @@
 #include "windows/main/MainFrame.h"
 
 #include "config/ProvisionThread.h"
-#include "config/UiTextTable.h"
 #include "core/OptionsRecord.h"
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
+#include "texts/UiTextTable.h"
 #include "windows/call/CallPhonesWnd.h"
 #include "windows/chat/ChatWnd.h"
 #include "windows/contacts/ContactsWnd.h"

@@ -1,9 +1,9 @@
 // The main window's tray icon and its popup menus at the cursor.
 #include "windows/main/MainFrame.h"
 
-#include "config/UiTextTable.h"
 #include "framework/WinApp.h"
 #include "resources/ProgramIds.h"
+#include "texts/UiTextTable.h"
 #include "windows/main/PopupMenus.h"
 #include "windows/main/ShellActions.h"
 

@@ -1,7 +1,7 @@
 #include "windows/msgbox/MessageBox.h"
 
-#include "config/UiTextTable.h"
 #include "resources/Resource.h"
+#include "texts/UiTextTable.h"
 
 using Vexel::CUIWnd;
 

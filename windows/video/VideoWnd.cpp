@@ -1,8 +1,8 @@
 #include "windows/video/VideoWnd.h"
 
-#include "config/UiTextTable.h"
 #include "core/OptionsRecord.h"
 #include "resources/Resource.h"
+#include "texts/UiTextTable.h"
 #include "windows/main/MainFrame.h"
 #include "windows/video/VideoLayout.h"
 

@@ -4,8 +4,9 @@
 // order). g_uiTexts is the one instance: built empty before start-up, filled once by
 // LoadUiTexts, then only read, on the user-interface thread. A text the file lacks stays empty;
 // there is no fall-back text and no lookup by name at run time: a window names the field.
-#include "config/UiTextKeys.h"
+// It lives in texts/, below every window of windows/ and config/ that reads it.
 #include "framework/String.h"
+#include "texts/UiTextKeys.h"
 
 #define LUMEO_UI_TEXT_FIELD(field, key) CString field;
 #define LUMEO_UI_TEXT_RECORD(Type, member, section, KEYS) \

@@ -1,6 +1,6 @@
-#include "config/UiTextLoader.h"
+#include "texts/UiTextLoader.h"
 
-#include "config/IniFile.h"
+#include "texts/IniFile.h"
 
 bool LoadUiTexts(const CString& path, UiTextTable& texts)
 {

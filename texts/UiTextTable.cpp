@@ -1,4 +1,4 @@
-#include "config/UiTextTable.h"
+#include "texts/UiTextTable.h"
 
 #include "core/CoreUiTexts.h"
 

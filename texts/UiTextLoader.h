@@ -1,7 +1,8 @@
 #pragma once
 // LoadUiTexts: fills the text table from a plain (deciphered) language file, read and parsed once,
 // in table order. Sections and keys the file has beyond the table's are never looked at.
-#include "config/UiTextTable.h"
+// Beside the table in texts/; start-up (app/) calls it.
+#include "texts/UiTextTable.h"
 
 // false for an empty path, with no text touched. Otherwise every text of `texts` becomes its
 // value in the file, or empty when the file lacks it; the result is true when at least one text

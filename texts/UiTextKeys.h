@@ -7,6 +7,7 @@
 //
 // A window reads a text as g_uiTexts.<member>.<field>, e.g. g_uiTexts.callWnd.t30046 for
 // CALL_WND 30046. MISC skips 38004 and 38005 on purpose: they are neither read nor stored.
+// In texts/ with the table and its loader.
 
 #define LUMEO_UI_KEYS_INFO(X) \
     X(language, "language") X(option, "option") X(version, "version")

@@ -1,4 +1,4 @@
-#include "config/IniFile.h"
+#include "texts/IniFile.h"
 
 #include <algorithm>
 

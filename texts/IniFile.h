@@ -2,7 +2,8 @@
 // The language file's reader. The file is read and parsed once, when its path is set
 // (IniText.h says how it reads: as the platform's profile-file service does, from the ANSI
 // code page or UTF-16 with a byte-order mark); every value then comes from memory.
-#include "config/IniText.h"
+// In texts/, under the text table's loader, its one user.
+#include "texts/IniText.h"
 #include "framework/String.h"
 
 // The part that holds the file's text.

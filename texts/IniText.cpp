@@ -1,4 +1,4 @@
-#include "config/IniText.h"
+#include "texts/IniText.h"
 
 #include "framework/File.h"
 
