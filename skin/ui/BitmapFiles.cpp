@@ -1,15 +1,13 @@
 #include "skin/ui/BitmapFiles.h"
 
 #include "framework/ResourceModule.h"
+#include "skin/ui/BitmapFileCache.h"
 
 namespace Vexel {
 
 HBITMAP LoadBitmapFromFile(LPCWSTR path)
 {
-    if (!path)
-        return nullptr;
-    return static_cast<HBITMAP>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    return MakeBitmapFromKeptFile(path);
 }
 
 HICON LoadIconFromFile(LPCWSTR path)

@@ -7,7 +7,8 @@
 
 namespace Vexel {
 
-// The bitmap file at `path` at its own size; null when it cannot be loaded.
+// The bitmap file at `path` at its own size; null when it cannot be loaded. The file is read
+// once per process (BitmapFileCache.h); each call makes a new bitmap.
 HBITMAP LoadBitmapFromFile(LPCWSTR path);
 // The icon file at `path` at its own size; null when it cannot be loaded.
 HICON LoadIconFromFile(LPCWSTR path);

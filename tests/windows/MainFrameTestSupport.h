@@ -93,8 +93,9 @@ class TestMainFrame : public CMainFrame {
 public:
     explicit TestMainFrame(PageLog& log, bool withWorker = true);
     RecordingContacts* Contacts() { return static_cast<RecordingContacts*>(m_pContactsWnd); }
-    RecordingCalls* Calls() { return static_cast<RecordingCalls*>(m_pCallPhonesWnd); }
-    RecordingHistory* History() { return static_cast<RecordingHistory*>(m_pHistoryWnd); }
+    // As the window hands them out: made when not yet.
+    RecordingCalls* Calls() { return static_cast<RecordingCalls*>(GetCallPage()); }
+    RecordingHistory* History() { return static_cast<RecordingHistory*>(GetHistoryPage()); }
     void Command(UINT id) { SendMessage(WM_COMMAND, id, 0); }
 };
 

@@ -254,6 +254,18 @@ TEST_F(VideoWindow, CloseHidesAtOnceAndStopsThePreviewWhenItsTimerFires)
     EXPECT_THAT(VideoJournal(), ElementsAre("Tavik_viewLocalVideo(H,0)"));
 }
 
+TEST_F(VideoWindow, FinishingAHideStopsThePreviewAtOnceAndOnlyOnce)
+{
+    ShowAndStartPreview();
+    VideoCommand(IDC_BTN_CLOSE);
+    EngineControl_ClearJournal();
+    Video().FinishHide();
+    EXPECT_THAT(VideoJournal(), ElementsAre("Tavik_viewLocalVideo(H,0)"));
+    EXPECT_FALSE(TakeVideoTimer(kHideTimer)) << "the stop is still to come";
+    Video().FinishHide();
+    EXPECT_THAT(VideoJournal(), ElementsAre("Tavik_viewLocalVideo(H,0)"));
+}
+
 TEST_F(VideoWindow, AHideBeforeThePreviewStartedCancelsItAndAShowAfterStartsANewOne)
 {
     frame->Command(IDC_BTN_WEBCAM);

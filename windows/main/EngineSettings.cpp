@@ -92,15 +92,16 @@ void CMainFrame::ApplyDevices()
 {
     Tavik_setAudioDeviceId(m_engineHandle, g_options.AudioInputDeviceId, g_options.AudioOutputDeviceId);
     Tavik_setVideoDeviceId(m_engineHandle, g_options.VideoDeviceId);
-    if (m_pCallPhonesWnd)
-        m_pCallPhonesWnd->InitVolumeSliders();
+    if (CCallPhonesWnd* const page = CallPage())
+        page->InitVolumeSliders();
 }
 
 void CMainFrame::ApplyMediaOptions()
 {
-    if (m_videoWnd.GetSafeHwnd()) {
-        m_videoWnd.UpdateWindow();
-        m_videoWnd.RepaintVideo();
+    CVideoWnd& video = VideoWnd();
+    if (video.GetSafeHwnd()) {
+        video.UpdateWindow();
+        video.RepaintVideo();
     }
     if (const int bitrate = GetVideoBitrate(g_options.VideoImageQualityLevel))
         Tavik_setVideoBitrate(m_engineHandle, bitrate);
@@ -113,7 +114,7 @@ void CMainFrame::ApplyMediaOptions()
         const bool previewRunning = m_localVideo != 0;
         if (previewRunning)
             Tavik_viewLocalVideo(m_engineHandle, 0);
-        m_videoWnd.LayoutVideo();
+        video.LayoutVideo();
         if (previewRunning)
             Tavik_viewLocalVideo(m_engineHandle, 1);
         g_options.VideoResolutionChanged = false;
@@ -132,8 +133,8 @@ void CMainFrame::ApplyMediaOptions()
     Tavik_setRtpKeepAlive(m_engineHandle, g_options.RtpKeepLive ? 1 : 0, g_options.RtpKeepAlivePayload,
                           g_options.DeltaTransmitTimeMS);
     Tavik_enableCheckMwi(m_engineHandle, g_options.EnableMwi ? 1 : 0);
-    if (m_pCallPhonesWnd)
-        m_pCallPhonesWnd->InitVolumeSliders();
+    if (CCallPhonesWnd* const page = CallPage())
+        page->InitVolumeSliders();
 }
 
 void CMainFrame::ApplyAudioCodecs()

@@ -127,10 +127,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs)
 
     for (int i = 0; i < 3; ++i)
         m_tabButtons[i] = GetDlgItem(kTabButtons[i]);
-    RECT area{};
-    if (const HWND label = ::GetDlgItem(m_hWnd, IDC_STA_TASKWND))
-        ::GetWindowRect(label, &area);
-    if (!CreatePages(area))
+    if (!MakePage(kContactsPage))
         return -1;
 
     if (m_tabButtons[0])
@@ -140,18 +137,29 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs)
     CenterWindow();
     SetFlag(0);
     DressPageButtons();
-    if (m_pCallPhonesWnd)
-        m_pCallPhonesWnd->SetLineButtonTexts();
     SetTimer(kSignInTimer, kSignInDelayMs);
+    // What the first screen does not show is made once it has painted: a timer ticks only when
+    // nothing is left to paint.
+    SetTimer(kUnseenWindowsTimer, USER_TIMER_MINIMUM);
     return 0;
 }
 
 void CMainFrame::InitFrame()
 {
     StartUpdateWorker();
-    EnsureVideoWindow();
-    SetToolTips();
     NameDefaultGroup();
+}
+
+void CMainFrame::MakeUnseenWindows()
+{
+    KillTimer(kUnseenWindowsTimer);
+    if (!CallPage() || !HistoryPage())
+        return;
+    EnsureVideoWindow();
+    if (!m_tipsSet) {
+        m_tipsSet = true;
+        SetToolTips();
+    }
 }
 
 void CMainFrame::NameDefaultGroup()
@@ -162,45 +170,87 @@ void CMainFrame::NameDefaultGroup()
         g_database.ReportFailure("default group name", error);
 }
 
-bool CMainFrame::CreatePages(const RECT& screenArea)
+bool CMainFrame::MakePage(int page)
 {
-    // The pages are made over the page area as it lies on the screen, then laid out by
-    // OnSize in client coordinates.
-    RECT area = screenArea;
-    ScreenToClient(&area);
     struct PageSpec {
-        Vexel::CUIWnd* page;
         const wchar_t* name;
         UINT id;
         const CString* failure;
     };
-    if (!m_pContactsWnd)
-        m_pContactsWnd = new CContactsWnd;
-    if (!m_pCallPhonesWnd)
-        m_pCallPhonesWnd = new CCallPhonesWnd;
-    if (!m_pHistoryWnd)
-        m_pHistoryWnd = new CHistoryWnd;
-    const PageSpec pages[] = {
-        {m_pContactsWnd, L"Contacts Window", 1013, &g_uiTexts.mainWnd.t35001},
-        {m_pCallPhonesWnd, L"Call Phones Window", 1015, &g_uiTexts.mainWnd.t35002},
-        {m_pHistoryWnd, L"History Window", 1051, &g_uiTexts.mainWnd.t35003},
+    static const PageSpec kPages[] = {
+        {L"Contacts Window", 1013, &g_uiTexts.mainWnd.t35001},
+        {L"Call Phones Window", 1015, &g_uiTexts.mainWnd.t35002},
+        {L"History Window", 1051, &g_uiTexts.mainWnd.t35003},
     };
-    for (const PageSpec& spec : pages) {
-        if (spec.page->GetSafeHwnd())
-            continue;
-        if (!spec.page->Create(nullptr, spec.name, kPageStyle, area, this, spec.id)) {
-            AfxMessageBox(*spec.failure, MB_ICONINFORMATION);
-            m_createFailureReported = true;
-            return false;
-        }
+    Vexel::CUIWnd* made = nullptr;
+    switch (page) {
+    case kContactsPage:
+        if (!m_pContactsWnd)
+            m_pContactsWnd = new CContactsWnd;
+        made = m_pContactsWnd;
+        break;
+    case kCallPage:
+        if (!m_pCallPhonesWnd)
+            m_pCallPhonesWnd = new CCallPhonesWnd;
+        made = m_pCallPhonesWnd;
+        break;
+    case kHistoryPage:
+        if (!m_pHistoryWnd)
+            m_pHistoryWnd = new CHistoryWnd;
+        made = m_pHistoryWnd;
+        break;
+    default:
+        return false;
     }
+    if (made->GetSafeHwnd())
+        return true;
+    if (m_pageFailed || !m_hWnd)
+        return false;
+    // Made over the page area as it lies on the screen, then laid out in client coordinates.
+    RECT area{};
+    if (const HWND label = ::GetDlgItem(m_hWnd, IDC_STA_TASKWND))
+        ::GetWindowRect(label, &area);
+    ScreenToClient(&area);
+    const PageSpec& spec = kPages[page];
+    if (!made->Create(nullptr, spec.name, kPageStyle, area, this, spec.id)) {
+        m_pageFailed = true;
+        AfxMessageBox(*spec.failure, MB_ICONINFORMATION);
+        m_createFailureReported = true;
+        if (page != kContactsPage) {
+            // Made after the window's creation, a failure ends the program as it would have
+            // ended that creation.
+            m_closeToExit = 1;
+            PostMessage(WM_CLOSE);
+        }
+        return false;
+    }
+    if (page == kCallPage)
+        m_pCallPhonesWnd->SetLineButtonTexts();
+    LayoutPages();
     return true;
+}
+
+CCallPhonesWnd* CMainFrame::CallPage()
+{
+    return MakePage(kCallPage) ? m_pCallPhonesWnd : nullptr;
+}
+
+CHistoryWnd* CMainFrame::HistoryPage()
+{
+    return MakePage(kHistoryPage) ? m_pHistoryWnd : nullptr;
+}
+
+CVideoWnd& CMainFrame::VideoWnd()
+{
+    EnsureVideoWindow();
+    return m_videoWnd;
 }
 
 void CMainFrame::OnDestroy()
 {
     KillTimer(kSignInTimer);
     KillTimer(kTrayClickTimer);
+    KillTimer(kUnseenWindowsTimer);
     ReleaseQueuedEngineEvents();
     RemoveTrayIcon();
     StopUpdateWorker();
@@ -223,6 +273,11 @@ void CMainFrame::OnClose()
 void CMainFrame::OnSize(UINT type, int cx, int cy)
 {
     Vexel::CUIWnd::OnSize(type, cx, cy);
+    LayoutPages();
+}
+
+void CMainFrame::LayoutPages()
+{
     RECT area{};
     if (!PageArea(*this, area))
         return;
@@ -245,7 +300,13 @@ void CMainFrame::OnTimer(UINT_PTR id)
 {
     if (id == kSignInTimer) {
         KillTimer(kSignInTimer);
+        MakeUnseenWindows();
+        // A video window made late still has its first hide to finish, which must not reach
+        // the engine once it is signed in.
+        m_videoWnd.FinishHide();
         SignIn();
+    } else if (id == kUnseenWindowsTimer) {
+        MakeUnseenWindows();
     } else if (id == kTrayClickTimer) {
         OnTrayClickTimer();
     }
@@ -282,6 +343,7 @@ void CMainFrame::ShowPage(int page)
 {
     if (page < 0 || page > 2)
         return;
+    MakePage(page);
     CWnd* const pages[] = {m_pContactsWnd, m_pCallPhonesWnd, m_pHistoryWnd};
     for (int i = 0; i < 3; ++i) {
         if (pages[i] && pages[i]->GetSafeHwnd())

@@ -37,6 +37,9 @@ constexpr UINT_PTR kSignInTimer = 11;
 // A click on the tray icon opens the tray menu when this timer, started for the double-click
 // time, ticks; a double click stops it.
 constexpr UINT_PTR kTrayClickTimer = 12;
+// The timer whose one tick, once the first screen has painted, makes what it does not show:
+// the call and history pages, the video window and the tool tips.
+constexpr UINT_PTR kUnseenWindowsTimer = 13;
 
 // The message a second start broadcasts to the copy already running: its main window comes
 // back from the tray (registered under one name by every copy).
@@ -87,14 +90,17 @@ public:
     void ApplyQos();
 
     // --- pages (MainFrame.cpp)
-    // 0 contacts, 1 call, 2 history; any other value does nothing.
+    // 0 contacts, 1 call, 2 history (made first when not yet); any other value does nothing.
     void ShowPage(int page);
     void ShowCallPage();
     void SetStatusText(const CString& text);
+    // The contacts page is made with the window. The call and history pages and the video
+    // window are made once the window has first painted, or at their first use before that:
+    // these make them; null when a page could not be made.
     CContactsWnd* GetContactsPage() const { return m_pContactsWnd; }
-    CCallPhonesWnd* GetCallPage() const { return m_pCallPhonesWnd; }
-    CHistoryWnd* GetHistoryPage() const { return m_pHistoryWnd; }
-    CVideoWnd& GetVideoWnd() { return m_videoWnd; }
+    CCallPhonesWnd* GetCallPage() { return CallPage(); }
+    CHistoryWnd* GetHistoryPage() { return HistoryPage(); }
+    CVideoWnd& GetVideoWnd() { return VideoWnd(); }
 
     // --- services for the pages (MainFrameEvents.cpp)
     bool MakeCall(const CString& number);
@@ -103,7 +109,7 @@ public:
     void RefreshLists();
     void PlaySoundFile(const std::string& name);
     void BringToFront();
-    HWND GetRemoteVideoHwnd() const;
+    HWND GetRemoteVideoHwnd();
     void SetVideoToggleState(bool on);
     bool SetVideoSending(bool on);
     void StartLocalVideo();
@@ -187,9 +193,18 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    enum Page { kContactsPage, kCallPage, kHistoryPage };
     // Creation steps.
     void InitFrame();
-    bool CreatePages(const RECT& area);
+    // The page's window, made over the page area when it has none yet; false when it could not
+    // be made (a message box has said so; made after creation, the program then ends).
+    bool MakePage(int page);
+    // The call and history pages, the video window and the tool tips, each made once.
+    void MakeUnseenWindows();
+    CCallPhonesWnd* CallPage();
+    CHistoryWnd* HistoryPage();
+    CVideoWnd& VideoWnd();
+    void LayoutPages();
     void AddTrayIcon();
     void RemoveTrayIcon();
     void DressPageButtons();
@@ -233,6 +248,8 @@ private:
     int m_closeToExit = 0;
     int m_localVideo = 0;
     bool m_trayDoubleClicked = false;   // until the release that ends the double click
+    bool m_tipsSet = false;
+    bool m_pageFailed = false;          // a page could not be made: none is tried again
     // Engine events that arrived while another was being dispatched (a modal window inside
     // a handler pumps messages); they run, in order, once that dispatch has finished.
     bool m_dispatching = false;

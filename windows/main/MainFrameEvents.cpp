@@ -72,8 +72,8 @@ void CMainFrame::DispatchEngineEvent(SIPCallbackCommand* record)
             m_pContactsWnd->OnSipEvent(record);
         return;
     }
-    if (m_pCallPhonesWnd)
-        m_pCallPhonesWnd->OnSipEvent(record);
+    if (CCallPhonesWnd* const page = CallPage())
+        page->OnSipEvent(record);
 }
 
 void CMainFrame::ReleaseQueuedEngineEvents()
@@ -96,15 +96,14 @@ void CMainFrame::ReleaseQueuedEngineEvents()
 
 bool CMainFrame::MakeCall(const CString& number)
 {
-    if (number.IsEmpty() || !m_pCallPhonesWnd)
-        return false;
-    return m_pCallPhonesWnd->Dial(number);
+    CCallPhonesWnd* const page = number.IsEmpty() ? nullptr : CallPage();
+    return page && page->Dial(number);
 }
 
 void CMainFrame::AddHistoryRecord(const std::string& text, const std::string& number, int callType)
 {
-    if (m_pHistoryWnd)
-        m_pHistoryWnd->AddHistory(text, number, callType);
+    if (CHistoryWnd* const page = HistoryPage())
+        page->AddHistory(text, number, callType);
 }
 
 void CMainFrame::AddContact(const CString& number)
@@ -119,8 +118,8 @@ void CMainFrame::RefreshLists()
         m_pContactsWnd->LoadGroups();
         m_pContactsWnd->LoadContacts();
     }
-    if (m_pHistoryWnd)
-        m_pHistoryWnd->LoadHistory();
+    if (CHistoryWnd* const page = HistoryPage())
+        page->LoadHistory();
 }
 
 void CMainFrame::PlaySoundFile(const std::string& name)
@@ -141,32 +140,32 @@ void CMainFrame::BringToFront()
     SetWindowPos(&CWnd::wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-HWND CMainFrame::GetRemoteVideoHwnd() const
+HWND CMainFrame::GetRemoteVideoHwnd()
 {
-    return m_videoWnd.GetRemoteVideoHwnd();
+    return VideoWnd().GetRemoteVideoHwnd();
 }
 
 void CMainFrame::SetVideoToggleState(bool on)
 {
-    m_videoWnd.SetSendVideoState(on);
+    VideoWnd().SetSendVideoState(on);
 }
 
 bool CMainFrame::SetVideoSending(bool on)
 {
-    if (!IsSignedIn() || !m_pCallPhonesWnd)
-        return false;
-    return m_pCallPhonesWnd->UpdateVideoSending(on);
+    CCallPhonesWnd* const page = IsSignedIn() ? CallPage() : nullptr;
+    return page && page->UpdateVideoSending(on);
 }
 
 void CMainFrame::StartLocalVideo()
 {
-    m_videoWnd.RepaintVideo();
-    if (!IsSignedIn() || !m_pCallPhonesWnd)
+    CVideoWnd& video = VideoWnd();
+    video.RepaintVideo();
+    CCallPhonesWnd* const page = IsSignedIn() ? CallPage() : nullptr;
+    if (!page)
         return;
-    const HWND area = m_pCallPhonesWnd->IsCurrentLineVideo() ? m_videoWnd.GetLocalVideoHwnd()
-                                                              : m_videoWnd.GetRemoteVideoHwnd();
+    const HWND area = page->IsCurrentLineVideo() ? video.GetLocalVideoHwnd() : video.GetRemoteVideoHwnd();
     Tavik_setLocalVideoWindow(m_engineHandle, area);
-    if (m_videoWnd.IsShowPending()) {
+    if (video.IsShowPending()) {
         Tavik_viewLocalVideo(m_engineHandle, 1);
         m_localVideo = 1;
     }
@@ -174,8 +173,8 @@ void CMainFrame::StartLocalVideo()
 
 void CMainFrame::StopLocalVideo()
 {
-    m_videoWnd.RepaintVideo();
-    if (!IsSignedIn() || !m_pCallPhonesWnd)
+    VideoWnd().RepaintVideo();
+    if (!IsSignedIn() || !CallPage())
         return;
     Tavik_viewLocalVideo(m_engineHandle, 0);
     m_localVideo = 0;

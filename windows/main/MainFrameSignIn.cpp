@@ -52,8 +52,8 @@ bool CMainFrame::SignIn()
     // The status line and every line's text 2 follow each step.
     const auto report = [&](const CString& text, bool withUser) {
         SetStatusText(text);
-        if (m_pCallPhonesWnd)
-            m_pCallPhonesWnd->SetInfoTextAllLines(withUser ? userPrefix + text : text, 2);
+        if (CCallPhonesWnd* const page = CallPage())
+            page->SetInfoTextAllLines(withUser ? userPrefix + text : text, 2);
     };
     report(g_uiTexts.mainWnd.t35005, true);
 
@@ -76,8 +76,8 @@ bool CMainFrame::SignIn()
         report(g_uiTexts.mainWnd.t35006, false);
         return false;
     }
-    if (m_pCallPhonesWnd)
-        m_pCallPhonesWnd->InitVolumeSliders();
+    if (CCallPhonesWnd* const page = CallPage())
+        page->InitVolumeSliders();
 
     char localAddress[kLocalAddressSize] = {};
     if (g_account.ProxyServer.find(':') != std::string::npos)
@@ -122,8 +122,8 @@ void CMainFrame::SignOut(bool clearAccount)
         ShutDownSession(clearAccount);
     // After the hang-ups, whose history rows would otherwise come back into the list. The chat
     // windows stay: a conversation lives only in its window.
-    if (m_pHistoryWnd)
-        m_pHistoryWnd->DeleteAllItems(false);
+    if (CHistoryWnd* const page = HistoryPage())
+        page->DeleteAllItems(false);
     if (m_pContactsWnd) {
         m_pContactsWnd->FreeContactItemData();
         m_pContactsWnd->DeleteAllGroups();
@@ -133,19 +133,19 @@ void CMainFrame::SignOut(bool clearAccount)
 void CMainFrame::ShutDownSession(bool clearAccount)
 {
     if (m_signedIn) {
-        if (m_pCallPhonesWnd)
-            m_pCallPhonesWnd->HangUpAllLines();
+        if (CCallPhonesWnd* const page = CallPage())
+            page->HangUpAllLines();
         Tavik_unRegisterServer(m_engineHandle);
     }
     Tavik_unInitialize(m_engineHandle);
     m_engineHandle = 0;
     SetSignedIn(0);
     SetStatusText(g_uiTexts.mainWnd.t35004);
-    if (m_pCallPhonesWnd) {
-        m_pCallPhonesWnd->ResetConference();
+    if (CCallPhonesWnd* const page = CallPage()) {
+        page->ResetConference();
         for (int n = 1; n <= 3; ++n) {
             for (int line = 1; line <= CCallPhonesWnd::kLineCount; ++line)
-                m_pCallPhonesWnd->SetLineInfoText(CString(), line, n, true, true);
+                page->SetLineInfoText(CString(), line, n, true, true);
         }
     }
     if (clearAccount)

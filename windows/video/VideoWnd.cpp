@@ -78,6 +78,12 @@ void CVideoWnd::StartHideTimer()
     ShowWindow(SW_HIDE);
 }
 
+void CVideoWnd::FinishHide()
+{
+    if (m_hWnd && KillTimer(kHideTimer) && g_pMainFrame)
+        g_pMainFrame->StopLocalVideo();
+}
+
 void CVideoWnd::OnTimer(UINT_PTR id)
 {
     if (id == kShowTimer) {

@@ -19,6 +19,8 @@ public:
     // Hides the window at once and stops the preview 150 ms later; a show asked for in
     // between starts a new show, and the stop still runs.
     void StartHideTimer();
+    // The stop a hide has still to run, run now (nothing when none is due).
+    void FinishHide();
     // 1 from a show request until a hide request.
     int IsShowPending() const { return m_showPending; }
 

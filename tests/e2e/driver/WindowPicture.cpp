@@ -15,18 +15,6 @@ BOOL CALLBACK AddPictureChild(HWND window, LPARAM context)
     return TRUE;
 }
 
-// Whether `window` or a child of it still waits for its paint.
-bool AwaitsPaint(HWND window)
-{
-    std::vector<HWND> windows{window};
-    ::EnumChildWindows(window, &AddPictureChild, reinterpret_cast<LPARAM>(&windows));
-    for (const HWND each : windows) {
-        if (::IsWindowVisible(each) && ::GetUpdateRect(each, nullptr, FALSE))
-            return true;
-    }
-    return false;
-}
-
 // Moves `window` so that all of it lies on the screen, as far as it fits.
 void BringOntoScreen(HWND window)
 {
@@ -74,6 +62,17 @@ lumeo_test::RgbImage ScreenPixels(const RECT& rect)
 }
 
 } // namespace
+
+bool AwaitsPaint(HWND window)
+{
+    std::vector<HWND> windows{window};
+    ::EnumChildWindows(window, &AddPictureChild, reinterpret_cast<LPARAM>(&windows));
+    for (const HWND each : windows) {
+        if (::IsWindowVisible(each) && ::GetUpdateRect(each, nullptr, FALSE))
+            return true;
+    }
+    return false;
+}
 
 lumeo_test::RgbImage CaptureWindow(HWND window)
 {

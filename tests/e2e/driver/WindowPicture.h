@@ -10,6 +10,10 @@
 
 namespace e2e {
 
+// Whether `window` or a visible child of it, at any depth, still waits for its paint (works
+// across processes: the update regions are the window server's).
+bool AwaitsPaint(HWND window);
+
 // The window's picture as it stands on the screen; empty when it could not be taken.
 lumeo_test::RgbImage CaptureWindow(HWND window);
 
