@@ -7,10 +7,10 @@
 
 #include "core/Base64.h"
 #include "core/Database.h"
-#include "core/ProgramFolder.h"
 #include "core/ProgramResources.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
+#include "framework/SystemAnswers.h"
 #include "skin/model/SkinLifecycle.h"
 #include "skin/model/SkinReader.h"
 #include "skin/ui/ControlKinds.h"
@@ -35,10 +35,12 @@ constexpr int kRuns = 7;
 
 CString g_folder;
 
-CString BenchFolder()
-{
-    return g_folder;
-}
+// The program folder is the bench's own.
+class BenchFolder : public SystemAnswers {
+public:
+    CString GetProgramFolder() const override { return g_folder; }
+};
+const BenchFolder g_benchFolder;
 
 std::string B(const std::string& text)
 {
@@ -135,7 +137,7 @@ int main(int argc, char** argv)
     ::GetTempPathW(MAX_PATH, temp);
     g_folder = CString(temp) + L"lumeo_bench_contacts\\";
     ::CreateDirectoryW(g_folder, nullptr);
-    SetProgramFolderSource(&BenchFolder);
+    SetSystemAnswers(&g_benchFolder);
     WriteProgramResources();
     Vexel::RegisterSkinControlKinds();
     if (Vexel::OpenSkin(g_folder + L"Skins\\Lumeo\\the.xui", 1) != 0) {

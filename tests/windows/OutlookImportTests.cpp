@@ -12,10 +12,12 @@
 #include "skin/model/SkinReader.h"
 #include "tests/ostrel/OstrelTestSupport.h"
 #include "tests/ostrel/outlook/OutlookStandIn.h"
+#include "tests/support/SystemAnswersScope.h"
 #include "windows/msgbox/MessageBox.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,11 +39,14 @@ const char kFolder[] =
 
 std::vector<std::wstring> g_messages;
 
-int RecordMessage(const CString&, const CString& message, CWnd*)
-{
-    g_messages.push_back(static_cast<LPCWSTR>(message));
-    return IDOK;
-}
+class RecordMessages : public lumeo_test::SystemAnswersScope {
+public:
+    std::optional<int> AnswerMessageBox(const CString&, const CString& message, CWnd*) const override
+    {
+        g_messages.push_back(static_cast<LPCWSTR>(message));
+        return IDOK;
+    }
+};
 
 class OutlookImportTest : public ContactsTreeTest {
 protected:
@@ -51,11 +56,11 @@ protected:
         g_account.ProxyServer = "sip.example.net";
         g_account.ProxyPort = 5070;
         g_messages.clear();
-        m_previousRunner = SetMessageBoxRunner(&RecordMessage);
+        m_messages.emplace();
     }
     void TearDown() override
     {
-        SetMessageBoxRunner(m_previousRunner);
+        m_messages.reset();
         ContactsTreeTest::TearDown();
     }
 
@@ -64,7 +69,7 @@ protected:
 
     static std::string Avatar(const char* face) { return WideToAnsi(Vexel::GetSkinFolder()) + "avatars\\" + face; }
 
-    MessageBoxRunner m_previousRunner = nullptr;
+    std::optional<RecordMessages> m_messages;
 };
 
 TEST_F(OutlookImportTest, EveryContactWithAnAddressIsStoredInTheDefaultGroupAndShownUnderIt)

@@ -1,5 +1,6 @@
 #include "skin/ui/controls/SkinComboBox.h"
 
+#include "framework/SystemAnswers.h"
 #include "framework/WndDC.h"
 #include "skin/model/EditProperties.h"
 #include "skin/model/SkinGlobals.h"
@@ -12,7 +13,6 @@
 #include "skin/ui/SkinColors.h"
 #include "skin/ui/SkinFonts.h"
 #include "skin/ui/StateImages.h"
-#include "skin/ui/SystemAnswers.h"
 #include "skin/ui/UIWnd.h"
 #include "skin/ui/WindowImages.h"
 #include "skin/ui/controls/LayeredParent.h"
