@@ -92,26 +92,18 @@ int CSkinComboBox::ApplyProperties(CTRLPROPERTIES* record)
 
 int CSkinComboBox::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::ComboBox, styleId));
+    return ApplyNamedStyle(*this, StyleKind::ComboBox, styleId);
 }
 
 int CSkinComboBox::ReleaseImages()
 {
     m_font.DeleteObject();
-    for (CBitmap& image : m_images)
-        image.DeleteObject();
-    return 0;
+    return DeleteImages(m_images);
 }
 
 int CSkinComboBox::SetImages(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled)
 {
-    const HBITMAP given[kStates] = {normal, hover, pressed, disabled};
-    for (int state = 0; state < kStates; ++state) {
-        if (given[state])
-            HandBitmap(m_images[state], given[state]);
-    }
+    HandImages(m_images, {normal, hover, pressed, disabled}, true);
     CutEditImages();
     return 0;
 }
