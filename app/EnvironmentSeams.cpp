@@ -1,21 +1,16 @@
 #include "app/EnvironmentSeams.h"
 
 #include "core/TextConvert.h"
-#include "framework/Prompt.h"
-#include "windows/contacts/PresenceNotice.h"
-#include "windows/main/ShellActions.h"
-#include "windows/msgbox/MessageBox.h"
+#include "framework/SystemAnswers.h"
 
 #include <windows.h>
 
 #include <cwchar>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace {
-
-std::wstring g_promptFile;
-std::wstring g_shellFile;
-int g_promptAnswer = IDOK;
 
 std::wstring Environment(const wchar_t* name)
 {
@@ -61,52 +56,73 @@ void AppendLine(const std::wstring& path, const std::string& kind, const std::st
     ::CloseHandle(file);
 }
 
-int AnswerPrompt(HWND, LPCWSTR text, LPCWSTR, UINT type)
-{
-    AppendLine(g_promptFile, "prompt", std::to_string(type), Field(text));
-    return g_promptAnswer;
-}
+// The environment's answers; whatever it does not name is the system's.
+class EnvironmentAnswers : public SystemAnswers {
+public:
+    EnvironmentAnswers(std::wstring shellFile, std::wstring promptFile, int promptAnswer)
+        : m_shellFile(std::move(shellFile)), m_promptFile(std::move(promptFile)), m_promptAnswer(promptAnswer)
+    {
+    }
 
-int AnswerMessageBox(const CString&, const CString& message, CWnd*)
-{
-    AppendLine(g_promptFile, "msgbox", "0", Field(message));
-    return g_promptAnswer;
-}
+    int Prompt(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) const override
+    {
+        if (m_promptFile.empty())
+            return SystemAnswers::Prompt(owner, text, caption, type);
+        AppendLine(m_promptFile, "prompt", std::to_string(type), Field(text));
+        return m_promptAnswer;
+    }
 
-BOOL RecordTrayCall(DWORD message, NOTIFYICONDATAW* data)
-{
-    AppendLine(g_shellFile, "tray", std::to_string(message), std::to_string(data ? data->uID : 0));
-    return TRUE;
-}
+    std::optional<int> AnswerMessageBox(const CString& caption, const CString& message, CWnd* owner) const override
+    {
+        if (m_promptFile.empty())
+            return SystemAnswers::AnswerMessageBox(caption, message, owner);
+        AppendLine(m_promptFile, "msgbox", "0", Field(message));
+        return m_promptAnswer;
+    }
 
-void RecordShellOpen(HWND, LPCWSTR verb, LPCWSTR file, int)
-{
-    AppendLine(g_shellFile, "shell", Field(verb), Field(file));
-}
+    BOOL TrayIcon(DWORD message, NOTIFYICONDATAW* data) const override
+    {
+        if (m_shellFile.empty())
+            return SystemAnswers::TrayIcon(message, data);
+        AppendLine(m_shellFile, "tray", std::to_string(message), std::to_string(data ? data->uID : 0));
+        return TRUE;
+    }
 
-// The notice still pops up: only its text, drawn on a bitmap, could not be read otherwise.
-void RecordPresenceNotice(CWnd* owner, const CString& text)
-{
-    AppendLine(g_shellFile, "notice", "0", Escaped(WideToUtf8(text)));
-    ShowTaskbarNotice(owner, text);
-}
+    void ShellOpen(HWND owner, LPCWSTR verb, LPCWSTR file, int show) const override
+    {
+        if (m_shellFile.empty())
+            return SystemAnswers::ShellOpen(owner, verb, file, show);
+        AppendLine(m_shellFile, "shell", Field(verb), Field(file));
+    }
+
+    // The notice still pops up: only its text, drawn on a bitmap, could not be read otherwise.
+    bool TakePresenceNotice(CWnd* owner, const CString& text) const override
+    {
+        if (!m_shellFile.empty())
+            AppendLine(m_shellFile, "notice", "0", Escaped(WideToUtf8(text)));
+        return SystemAnswers::TakePresenceNotice(owner, text);
+    }
+
+private:
+    const std::wstring m_shellFile;
+    const std::wstring m_promptFile;
+    const int m_promptAnswer;
+};
 
 } // namespace
 
 void InstallEnvironmentSeams()
 {
-    g_shellFile = Environment(L"LUMEO_TEST_SHELL");
-    if (!g_shellFile.empty()) {
-        SetTrayIconHandler(&RecordTrayCall);
-        SetShellOpenHandler(&RecordShellOpen);
-        SetPresenceNoticeShower(&RecordPresenceNotice);
-    }
-    g_promptFile = Environment(L"LUMEO_TEST_PROMPTS");
-    if (g_promptFile.empty())
+    const std::wstring shellFile = Environment(L"LUMEO_TEST_SHELL");
+    const std::wstring promptFile = Environment(L"LUMEO_TEST_PROMPTS");
+    if (shellFile.empty() && promptFile.empty())
         return;
+    int promptAnswer = IDOK;
     const std::wstring answer = Environment(L"LUMEO_TEST_PROMPT_ANSWER");
-    if (!answer.empty())
-        g_promptAnswer = static_cast<int>(std::wcstol(answer.c_str(), nullptr, 10));
-    AfxSetPromptHandler(&AnswerPrompt);
-    SetMessageBoxRunner(&AnswerMessageBox);
+    if (!promptFile.empty() && !answer.empty())
+        promptAnswer = static_cast<int>(std::wcstol(answer.c_str(), nullptr, 10));
+    // Installed once for the whole run, and never taken down: windows may still prompt
+    // while the process ends.
+    static const EnvironmentAnswers answers(shellFile, promptFile, promptAnswer);
+    SetSystemAnswers(&answers);
 }

@@ -15,5 +15,6 @@
 //   notice TAB 0 TAB <text>            a presence notice (still shown)
 // Without the values nothing is replaced.
 
-// Installs what the environment asks for; called first thing at start-up.
+// Installs what the environment asks for as the system table (framework/SystemAnswers.h);
+// called first thing at start-up.
 void InstallEnvironmentSeams();

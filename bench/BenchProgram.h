@@ -2,8 +2,8 @@
 // What the benchmarks of the program's pages share: a program folder of their own under the
 // temporary folder, Lumeo's resources written out there, its skin open and a fresh Data.db on
 // g_database; and the count of the contacts a tree shows.
+#include "bench/BenchFolderAnswers.h"
 #include "core/Database.h"
-#include "core/ProgramFolder.h"
 #include "core/ProgramResources.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
@@ -22,11 +22,6 @@ namespace bench {
 // "<temp>\<name>\", once PrepareProgramFolder has run.
 inline CString g_programFolder;
 
-inline CString BenchProgramFolder()
-{
-    return g_programFolder;
-}
-
 // Makes the folder ready; false, with the reason printed, when anything failed.
 inline bool PrepareProgramFolder(const wchar_t* name)
 {
@@ -34,7 +29,8 @@ inline bool PrepareProgramFolder(const wchar_t* name)
     ::GetTempPathW(MAX_PATH, temp);
     g_programFolder = CString(temp) + name + L"\\";
     ::CreateDirectoryW(g_programFolder, nullptr);
-    SetProgramFolderSource(&BenchProgramFolder);
+    static const FolderAnswers answers(g_programFolder);
+    SetSystemAnswers(&answers);
     WriteProgramResources();
     Vexel::RegisterSkinControlKinds();
     if (Vexel::OpenSkin(g_programFolder + L"Skins\\Lumeo\\the.xui", 1) != 0) {

@@ -3,10 +3,10 @@
 // Lumeo's resources written out, its skin open and a fresh database filled by the benchmark;
 // a plain tree view of the system to measure against; and timings taken in interleaved rounds,
 // so that a page and its floor see the same machine load.
+#include "bench/BenchFolderAnswers.h"
 #include "bench/BenchHarness.h"
 
 #include "core/Database.h"
-#include "core/ProgramFolder.h"
 #include "core/ProgramResources.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
@@ -32,11 +32,6 @@ inline CString& PageBenchFolder()
     return folder;
 }
 
-inline CString PageBenchFolderSource()
-{
-    return PageBenchFolder();
-}
-
 // The program folder `name` in the temporary folder, with the resources, the skin and an empty
 // database that `storeRows` fills; closes what it opened when it goes. Check Ready() first.
 class PageBench {
@@ -48,7 +43,8 @@ public:
         CString& folder = PageBenchFolder();
         folder = CString(temp) + name + L"\\";
         ::CreateDirectoryW(folder, nullptr);
-        SetProgramFolderSource(&PageBenchFolderSource);
+        static const FolderAnswers answers(folder);
+        SetSystemAnswers(&answers);
         WriteProgramResources();
         Vexel::RegisterSkinControlKinds();
         if (Vexel::OpenSkin(folder + L"Skins\\Lumeo\\the.xui", 1) != 0) {

@@ -26,11 +26,16 @@ constexpr int kImportGroups = 50;
 
 CString g_backupPath;
 
-BOOL AnswerBackupFile(OPENFILENAMEW* ofn, BOOL)
-{
-    std::wcsncpy(ofn->lpstrFile, g_backupPath, ofn->nMaxFile - 1);
-    return TRUE;
-}
+// The bench's folder, and the backup as the file the user picks.
+class ImportAnswers : public bench::FolderAnswers {
+public:
+    using FolderAnswers::FolderAnswers;
+    BOOL ChooseFile(OPENFILENAMEW* ofn, BOOL) const override
+    {
+        std::wcsncpy(ofn->lpstrFile, g_backupPath, ofn->nMaxFile - 1);
+        return TRUE;
+    }
+};
 
 // The backup file as the export writes it, its values bound one by one.
 bool WriteBackup(const std::string& utf8Path)
@@ -81,7 +86,8 @@ int main(int argc, char** argv)
         std::printf("could not make the backup\n");
         return 1;
     }
-    const AfxFileDialogHandler previous = AfxSetFileDialogHandler(&AnswerBackupFile);
+    const ImportAnswers answers(bench::g_programFolder);
+    const SystemAnswers* const previous = SetSystemAnswers(&answers);
 
     int status = 1;
     CContactsWnd page;
@@ -101,7 +107,7 @@ int main(int argc, char** argv)
             status = 0;
         page.DestroyWindow();
     }
-    AfxSetFileDialogHandler(previous);
+    SetSystemAnswers(previous);
     g_database.Close();
     Vexel::ReleaseSkin();
     return status;

@@ -1,8 +1,8 @@
 // What start-up spends writing the program's resources out: a first start in a fresh folder,
 // a later start that finds its record of what it wrote, and a later start without that record
 // (every file compared with the resource it came from, as before the record existed).
+#include "bench/BenchFolderAnswers.h"
 #include "bench/BenchHarness.h"
-#include "core/ProgramFolder.h"
 #include "core/ProgramResources.h"
 
 #include <windows.h>
@@ -15,10 +15,6 @@
 namespace {
 
 CString g_folder;
-CString Folder()
-{
-    return g_folder;
-}
 
 // A fresh folder below the temporary one, with a trailing backslash.
 CString FreshFolder(int number)
@@ -55,7 +51,8 @@ double WorkingSetMb()
 
 int main()
 {
-    SetProgramFolderSource(&Folder);
+    static const bench::FolderAnswers answers(g_folder);
+    SetSystemAnswers(&answers);
     int folders = 0;
     g_folder = FreshFolder(folders++);
     const double before = WorkingSetMb();

@@ -2,9 +2,9 @@
 
 #include "config/ControlValues.h"
 #include "config/ProductInfo.h"
+#include "framework/SystemAnswers.h"
 #include "resources/Resource.h"
 #include "texts/UiTextTable.h"
-#include "windows/main/ShellActions.h"
 
 BEGIN_MESSAGE_MAP(AboutWnd, Vexel::CUIWnd)
     ON_WM_CREATE()
@@ -42,5 +42,5 @@ void AboutWnd::InitTexts()
 
 void AboutWnd::OnUrl()
 {
-    ShellOpen(m_hWnd, L"OPEN", kMakerSite, SW_SHOWNORMAL);
+    GetSystemAnswers().ShellOpen(m_hWnd, L"OPEN", kMakerSite, SW_SHOWNORMAL);
 }

@@ -4,9 +4,9 @@
 #include "config/ProductInfo.h"
 #include "core/AccountRecord.h"
 #include "core/TextConvert.h"
+#include "framework/SystemAnswers.h"
 #include "resources/Resource.h"
 #include "texts/UiTextTable.h"
-#include "windows/main/ShellActions.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ void CUpdateWnd::InitTexts()
 
 void CUpdateWnd::OnWebsite()
 {
-    ShellOpen(m_hWnd, L"OPEN", kDownloadPage, SW_SHOWNORMAL);
+    GetSystemAnswers().ShellOpen(m_hWnd, L"OPEN", kDownloadPage, SW_SHOWNORMAL);
 }
 
 bool OfferNewVersion(const std::string& version)

@@ -1,6 +1,6 @@
 #include "config/WindowsVersion.h"
 
-#include "skin/ui/SystemAnswers.h"
+#include "framework/SystemAnswers.h"
 
 namespace {
 
@@ -11,5 +11,5 @@ constexpr DWORD kVistaMajorVersion = 6;
 bool IsVistaOrLater()
 {
     OSVERSIONINFOW info = {};
-    return Vexel::GetSystemAnswers().GetVersion(info) && info.dwMajorVersion >= kVistaMajorVersion;
+    return GetSystemAnswers().GetVersion(info) && info.dwMajorVersion >= kVistaMajorVersion;
 }

@@ -1,57 +1,31 @@
 #include "core/Session.h"
 
 #include "core/CoreUiTexts.h"
-
-#include <windows.h>
-#include <mmsystem.h>
+#include "framework/SystemAnswers.h"
 
 #include <ctime>
 
-namespace {
-
-std::uint32_t SystemTicks()
-{
-    return timeGetTime();
-}
-
-std::int64_t SystemNow()
-{
-    return _time64(nullptr);
-}
-
-SessionClock g_clock{&SystemTicks, &SystemNow};
-
-} // namespace
-
-SessionClock SetSessionClock(SessionClock clock)
-{
-    const SessionClock previous = g_clock;
-    g_clock.ticks = clock.ticks ? clock.ticks : &SystemTicks;
-    g_clock.now = clock.now ? clock.now : &SystemNow;
-    return previous;
-}
-
 std::uint32_t SessionInfo::MarkStartTick()
 {
-    startTick = g_clock.ticks();
+    startTick = GetSystemAnswers().GetTicks();
     return startTick;
 }
 
 std::uint32_t SessionInfo::MarkEndTick()
 {
-    endTick = g_clock.ticks();
+    endTick = GetSystemAnswers().GetTicks();
     return endTick;
 }
 
 void SessionInfo::MarkStartTime()
 {
-    startTime = g_clock.now();
+    startTime = GetSystemAnswers().GetNow();
     started = 1;
 }
 
 void SessionInfo::MarkEndTime()
 {
-    endTime = g_clock.now();
+    endTime = GetSystemAnswers().GetNow();
 }
 
 void SessionInfo::Reset()

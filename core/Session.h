@@ -1,26 +1,18 @@
 #pragma once
 // One call line: its engine session, flags, texts and running clock (Session), and the timing
-// and parties of its call (SessionInfo). The call page keeps one per line.
+// and parties of its call (SessionInfo). The call page keeps one per line. A call's timing
+// reads the system table's two clocks (framework/SystemAnswers.h: millisecond ticks and the
+// wall clock), so tests give a call an exact start and duration.
 #include "framework/String.h"
 
 #include <cstdint>
-
-// The two clocks a call's timing reads: millisecond ticks (timeGetTime) and the wall clock in
-// seconds since 1970 (_time64). A seam shaped like AfxSetPromptHandler: SetSessionClock
-// installs a replacement (a null member puts that real clock back) and answers the clocks it
-// replaced, so tests can give a call an exact start and duration.
-struct SessionClock {
-    std::uint32_t (*ticks)() = nullptr;
-    std::int64_t (*now)() = nullptr;
-};
-SessionClock SetSessionClock(SessionClock clock);
 
 class SessionInfo {
 public:
     SessionInfo() = default;
     virtual ~SessionInfo() = default;
 
-    // Tick = timeGetTime(), which is also returned.
+    // Tick = the millisecond clock's, which is also returned.
     std::uint32_t MarkStartTick();
     std::uint32_t MarkEndTick();
     // Wall-clock time now; the start also sets `started`.

@@ -1,24 +1,13 @@
 #include "framework/FileDialog.h"
 
+#include "framework/SystemAnswers.h"
 #include "framework/Wnd.h"
 
-#include <atomic>
 #include <iterator>
 
-namespace {
-
-BOOL SystemFileDialog(OPENFILENAMEW* ofn, BOOL openFileDialog)
+BOOL SystemAnswers::ChooseFile(OPENFILENAMEW* ofn, BOOL openFileDialog) const
 {
     return openFileDialog ? ::GetOpenFileNameW(ofn) : ::GetSaveFileNameW(ofn);
-}
-
-std::atomic<AfxFileDialogHandler> g_fileDialogHandler{&SystemFileDialog};
-
-} // namespace
-
-AfxFileDialogHandler AfxSetFileDialogHandler(AfxFileDialogHandler handler)
-{
-    return g_fileDialogHandler.exchange(handler ? handler : &SystemFileDialog);
 }
 
 IMPLEMENT_DYNAMIC(CFileDialog, CObject)
@@ -47,8 +36,8 @@ INT_PTR CFileDialog::DoModal()
     if (!m_ofn.hwndOwner)
         m_ofn.hwndOwner = CWnd::GetSafeOwner_(m_parent ? m_parent->GetSafeHwnd() : nullptr, nullptr);
     m_file[std::size(m_file) - 1] = L'\0';
-    const BOOL chosen = g_fileDialogHandler.load()(&m_ofn, m_openFileDialog);
-    m_file[std::size(m_file) - 1] = L'\0';   // a handler that overran its buffer still ends here
+    const BOOL chosen = GetSystemAnswers().ChooseFile(&m_ofn, m_openFileDialog);
+    m_file[std::size(m_file) - 1] = L'\0';   // an answer that overran its buffer still ends here
     if (!chosen || m_file[0] == L'\0') {
         m_file[0] = L'\0';
         return IDCANCEL;

@@ -1,9 +1,9 @@
 #pragma once
-// CFileDialog: the system's open-file and save-file dialogs. The dialog itself is a
-// replaceable seam shaped like AfxSetPromptHandler: by default GetOpenFileNameW or
-// GetSaveFileNameW; a test installs its own handler, which sees the OPENFILENAMEW as the
-// system would (owner, filter, initial folder, flags) and answers as the system does, by
-// writing the chosen path into lpstrFile and returning TRUE, or FALSE for Cancel.
+// CFileDialog: the system's open-file and save-file dialogs. The dialog itself is asked of
+// the system table (framework/SystemAnswers.h, ChooseFile): GetOpenFileNameW or
+// GetSaveFileNameW, unless a test's table answers; it sees the OPENFILENAMEW as the system
+// would (owner, filter, initial folder, flags) and answers as the system does, by writing
+// the chosen path into lpstrFile and returning TRUE, or FALSE for Cancel.
 #include "framework/Object.h"
 #include "framework/String.h"
 
@@ -11,11 +11,6 @@
 #include <commdlg.h>
 
 class CWnd;
-
-// Shows (or answers) one file dialog; `openFileDialog` TRUE for open, FALSE for save.
-using AfxFileDialogHandler = BOOL (*)(OPENFILENAMEW* ofn, BOOL openFileDialog);
-// Installs `handler` (null: the system's dialogs again); answers the previous one.
-AfxFileDialogHandler AfxSetFileDialogHandler(AfxFileDialogHandler handler);
 
 class CFileDialog : public CObject {
     DECLARE_DYNAMIC(CFileDialog)

@@ -1,16 +1,10 @@
 #include "framework/FolderBrowser.h"
 
-#include <atomic>
+#include "framework/SystemAnswers.h"
+
 #include <memory>
 
 namespace {
-
-PIDLIST_ABSOLUTE SystemFolderBrowser(BROWSEINFOW* info)
-{
-    return ::SHBrowseForFolderW(info);
-}
-
-std::atomic<AfxFolderBrowserHandler> g_folderBrowserHandler{&SystemFolderBrowser};
 
 struct ShellFree {
     void operator()(ITEMIDLIST_ABSOLUTE* items) const { ::CoTaskMemFree(items); }
@@ -18,9 +12,9 @@ struct ShellFree {
 
 } // namespace
 
-AfxFolderBrowserHandler AfxSetFolderBrowserHandler(AfxFolderBrowserHandler handler)
+PIDLIST_ABSOLUTE SystemAnswers::BrowseForFolder(BROWSEINFOW* info) const
 {
-    return g_folderBrowserHandler.exchange(handler ? handler : &SystemFolderBrowser);
+    return ::SHBrowseForFolderW(info);
 }
 
 BOOL AfxBrowseForFolder(HWND owner, LPCWSTR title, UINT flags, CString& path)
@@ -31,7 +25,7 @@ BOOL AfxBrowseForFolder(HWND owner, LPCWSTR title, UINT flags, CString& path)
     info.pszDisplayName = displayName;
     info.lpszTitle = title;
     info.ulFlags = flags;
-    const std::unique_ptr<ITEMIDLIST_ABSOLUTE, ShellFree> chosen(g_folderBrowserHandler.load()(&info));
+    const std::unique_ptr<ITEMIDLIST_ABSOLUTE, ShellFree> chosen(GetSystemAnswers().BrowseForFolder(&info));
     if (!chosen)
         return FALSE;
     wchar_t folder[MAX_PATH] = {};

@@ -1,17 +1,12 @@
 #pragma once
-// The shell's folder chooser. The chooser itself is a replaceable seam shaped like
-// AfxSetPromptHandler: by default SHBrowseForFolderW; a test installs its own handler,
-// which sees the BROWSEINFOW as the shell would and answers as the shell does, with an
+// The shell's folder chooser. The chooser itself is asked of the system table
+// (framework/SystemAnswers.h, BrowseForFolder): SHBrowseForFolderW, unless a test's table
+// answers; it sees the BROWSEINFOW as the shell would and answers as the shell does, with an
 // item list from the shell's allocator for the chosen folder, or null for Cancel.
 #include "framework/String.h"
 
 #include <windows.h>
 #include <shlobj.h>
-
-// Shows (or answers) the chooser. The caller frees what it returns.
-using AfxFolderBrowserHandler = PIDLIST_ABSOLUTE (*)(BROWSEINFOW* info);
-// Installs `handler` (null: the shell's chooser again); answers the previous one.
-AfxFolderBrowserHandler AfxSetFolderBrowserHandler(AfxFolderBrowserHandler handler);
 
 // Asks for a folder under the desktop, with `owner`, `title` and BIF_* `flags`. TRUE with
 // the folder's file-system path in `path`; FALSE, leaving `path` as it was, on Cancel or

@@ -201,3 +201,13 @@ public:
 
     HDC m_hDC = nullptr;
 };
+
+// A CDC over a DC that belongs to someone else (a message's or a caller's): it is neither
+// deleted nor released here.
+class BorrowedDC : public CDC {
+public:
+    explicit BorrowedDC(HDC dc) { Attach(dc); }
+    ~BorrowedDC() override { Detach(); }
+    BorrowedDC(const BorrowedDC&) = delete;
+    BorrowedDC& operator=(const BorrowedDC&) = delete;
+};

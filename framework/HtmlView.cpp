@@ -1,6 +1,7 @@
 #include "framework/HtmlView.h"
 
 #include "framework/HtmlHostSite.h"
+#include "framework/SystemAnswers.h"
 
 #include <cstring>
 
@@ -16,20 +17,6 @@ bool HtmlEngineAvailable()
     return SUCCEEDED(document.CreateInstance(kHtmlDocumentClass, IID_IUnknown));
 }
 
-// The system's web browser, when its HTML engine is there.
-HRESULT MakeSystemBrowser(IOleObject** browser)
-{
-    *browser = nullptr;
-    if (!HtmlEngineAvailable())
-        return REGDB_E_CLASSNOTREG;
-    ComPtr<IOleObject> made;
-    const HRESULT hr = made.CreateInstance(CLSID_WebBrowser, IID_IOleObject);
-    if (SUCCEEDED(hr))
-        *browser = made.Detach();
-    return hr;
-}
-
-HtmlBrowserMaker g_browserMaker = &MakeSystemBrowser;
 
 // A VARIANT for an optional browser argument: text, bytes, or left out.
 class OptionalArgument {
@@ -75,11 +62,17 @@ private:
 
 } // namespace
 
-HtmlBrowserMaker AfxSetHtmlBrowserMaker(HtmlBrowserMaker maker)
+// The system's web browser, when its HTML engine is there.
+HRESULT SystemAnswers::MakeHtmlBrowser(IOleObject** browser) const
 {
-    const HtmlBrowserMaker previous = g_browserMaker;
-    g_browserMaker = maker ? maker : &MakeSystemBrowser;
-    return previous;
+    *browser = nullptr;
+    if (!HtmlEngineAvailable())
+        return REGDB_E_CLASSNOTREG;
+    ComPtr<IOleObject> made;
+    const HRESULT hr = made.CreateInstance(CLSID_WebBrowser, IID_IOleObject);
+    if (SUCCEEDED(hr))
+        *browser = made.Detach();
+    return hr;
 }
 
 IMPLEMENT_DYNAMIC(CHtmlView, CWnd)
@@ -114,7 +107,7 @@ HRESULT CHtmlView::CreateBrowser()
     if (!m_hWnd)
         return E_UNEXPECTED;
     ReleaseBrowser();
-    HRESULT hr = g_browserMaker(m_object.Out());
+    HRESULT hr = GetSystemAnswers().MakeHtmlBrowser(m_object.Out());
     if (SUCCEEDED(hr) && !m_object)
         hr = E_NOINTERFACE;
     if (FAILED(hr)) {

@@ -8,21 +8,14 @@
 // Create answers FALSE and leaves no window behind; the object may try again or go.
 // The browser is let go when the view's window is destroyed.
 //
-// The browser object comes from the process's browser maker: the system's web browser by
-// default; tests put in a browser of their own with AfxSetHtmlBrowserMaker.
+// The browser object comes from the system table (framework/SystemAnswers.h,
+// MakeHtmlBrowser): the system's web browser, unless a test's table makes one of its own.
 #include "framework/ComPtr.h"
 #include "framework/Wnd.h"
 
 #include <windows.h>
 #include <exdisp.h>
 #include <mshtmhst.h>
-
-// Makes a new browser object (its IOleObject, with a reference for the caller); a failure
-// HRESULT (and null) when there is none to be had.
-using HtmlBrowserMaker = HRESULT (*)(IOleObject** browser);
-// Puts `maker` in place of the browser maker and answers the one it replaces; null puts
-// back the system's.
-HtmlBrowserMaker AfxSetHtmlBrowserMaker(HtmlBrowserMaker maker);
 
 class CHtmlView : public CWnd {
     DECLARE_DYNAMIC(CHtmlView)

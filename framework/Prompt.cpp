@@ -1,49 +1,38 @@
 #include "framework/Prompt.h"
 
 #include "framework/ActiveBoxCaption.h"
+#include "framework/SystemAnswers.h"
+#include "framework/Wnd.h"
 
-#include <atomic>
 #include <mutex>
 
 namespace {
-
-int SystemPrompt(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)
-{
-    const ActiveBoxCaptionScope activeCaption;
-    return ::MessageBoxW(owner, text, caption, type);
-}
-
-HWND ActiveWindowOwner()
-{
-    return ::GetActiveWindow();
-}
-
-std::atomic<AfxPromptHandler> g_promptHandler{&SystemPrompt};
-std::atomic<AfxPromptOwnerSource> g_ownerSource{&ActiveWindowOwner};
 
 std::mutex g_titleLock;
 CString g_title;
 
 } // namespace
 
-AfxPromptHandler AfxSetPromptHandler(AfxPromptHandler handler)
+int SystemAnswers::Prompt(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) const
 {
-    return g_promptHandler.exchange(handler ? handler : &SystemPrompt);
+    const ActiveBoxCaptionScope activeCaption;
+    return ::MessageBoxW(owner, text, caption, type);
+}
+
+HWND SystemAnswers::GetPromptOwner() const
+{
+    const HWND owner = CWnd::GetSafeOwner_(nullptr, nullptr);
+    return owner ? owner : ::GetActiveWindow();
 }
 
 int AfxPrompt(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)
 {
-    return g_promptHandler.load()(owner, text ? text : L"", caption ? caption : L"", type);
-}
-
-AfxPromptOwnerSource AfxSetPromptOwnerSource(AfxPromptOwnerSource source)
-{
-    return g_ownerSource.exchange(source ? source : &ActiveWindowOwner);
+    return GetSystemAnswers().Prompt(owner, text ? text : L"", caption ? caption : L"", type);
 }
 
 HWND AfxGetPromptOwner()
 {
-    return g_ownerSource.load()();
+    return GetSystemAnswers().GetPromptOwner();
 }
 
 void AfxSetAppTitle(LPCWSTR title)

@@ -1,27 +1,20 @@
 #pragma once
-// Modal prompts. Every message box the framework shows goes through one replaceable
-// seam, AfxPrompt, which by default is the system's MessageBoxW. A test installs its own
-// handler with AfxSetPromptHandler to script the answer (IDOK, IDYES ...) and to see
-// what would have been shown; nothing then waits for a person.
+// Modal prompts. Every message box the framework shows goes through AfxPrompt, which asks
+// the system table (framework/SystemAnswers.h): the system's MessageBoxW, unless a test's
+// table scripts the answer (IDOK, IDYES ...) and sees what would have been shown; nothing
+// then waits for a person.
 //
 // The caption of AfxMessageBox is the application title (AfxGetAppTitle). Its owner
-// window comes from the owner source that the application installs
-// (AfxSetPromptOwnerSource), by default the thread's active window.
+// window is the table's prompt owner: the main window's active popup, else the thread's
+// active window.
 #include "framework/String.h"
 
 #include <windows.h>
 
-// Shows (or answers) one prompt; returns the button id chosen.
-using AfxPromptHandler = int (*)(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
-// Installs `handler` (null: the system message box again); answers the previous one.
-AfxPromptHandler AfxSetPromptHandler(AfxPromptHandler handler);
-// The seam itself.
+// Shows (or answers) one prompt; returns the button id chosen. Null texts are shown empty.
 int AfxPrompt(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 
 // The window that owns framework prompts.
-using AfxPromptOwnerSource = HWND (*)();
-// Null restores the default (GetActiveWindow); answers the previous source.
-AfxPromptOwnerSource AfxSetPromptOwnerSource(AfxPromptOwnerSource source);
 HWND AfxGetPromptOwner();
 
 // The string resource that holds the application title.

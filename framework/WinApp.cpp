@@ -14,13 +14,6 @@ namespace {
 CWinApp* g_app = nullptr;
 thread_local bool t_oleStarted = false;
 
-// Prompts are owned by the main window's active popup, or the active window without one.
-HWND AppPromptOwner()
-{
-    const HWND owner = CWnd::GetSafeOwner_(nullptr, nullptr);
-    return owner ? owner : GetActiveWindow();
-}
-
 CString ProgramName(HINSTANCE instance)
 {
     wchar_t path[MAX_PATH];
@@ -82,7 +75,6 @@ int AfxWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int show)
         app->m_pszAppName = app->m_appName;
     }
     AfxSetAppTitle(app->m_pszAppName);
-    const AfxPromptOwnerSource previousOwner = AfxSetPromptOwnerSource(&AppPromptOwner);
     AfxSetThreadObject(app);
 
     int code = -1;
@@ -98,7 +90,6 @@ int AfxWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int show)
         AfxReportCallbackException("application");
     }
     AfxEndThreadState();
-    AfxSetPromptOwnerSource(previousOwner);
     return code;
 }
 

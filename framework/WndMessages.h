@@ -6,19 +6,6 @@
 
 namespace afxmap {
 
-// A device context handed to a handler for the length of one call; the caller keeps it.
-class BorrowedDC {
-public:
-    explicit BorrowedDC(WPARAM dc) { m_dc.Attach(reinterpret_cast<HDC>(dc)); }
-    ~BorrowedDC() { m_dc.Detach(); }
-    BorrowedDC(const BorrowedDC&) = delete;
-    BorrowedDC& operator=(const BorrowedDC&) = delete;
-    CDC* get() { return &m_dc; }
-
-private:
-    CDC m_dc;
-};
-
 // Signed coordinates packed in lParam (points left of or above a monitor are negative).
 inline CPoint PointOf(LPARAM lParam)
 {
@@ -29,8 +16,8 @@ template <class T, auto Pmf>
 bool EraseBkgnd(CCmdTarget* t, AFX_MSGCALL& c)
 {
     LUMEO_CHECK_HANDLER(BOOL(CDC*), "WM_ERASEBKGND");
-    BorrowedDC dc(c.wParam);
-    c.result = (static_cast<T*>(t)->*Pmf)(dc.get());
+    BorrowedDC dc(reinterpret_cast<HDC>(c.wParam));
+    c.result = (static_cast<T*>(t)->*Pmf)(&dc);
     return true;
 }
 
@@ -48,9 +35,9 @@ template <class T, auto Pmf>
 bool CtlColor(CCmdTarget* t, AFX_MSGCALL& c)
 {
     LUMEO_CHECK_HANDLER(HBRUSH(CDC*, CWnd*, UINT), "WM_CTLCOLOR");
-    BorrowedDC dc(c.wParam);
+    BorrowedDC dc(reinterpret_cast<HDC>(c.wParam));
     c.result = reinterpret_cast<LRESULT>((static_cast<T*>(t)->*Pmf)(
-        dc.get(), CWnd::FromHandle(reinterpret_cast<HWND>(c.lParam)), c.message - WM_CTLCOLORMSGBOX));
+        &dc, CWnd::FromHandle(reinterpret_cast<HWND>(c.lParam)), c.message - WM_CTLCOLORMSGBOX));
     return true;
 }
 
@@ -59,8 +46,8 @@ template <class T, auto Pmf>
 bool CtlColorReflect(CCmdTarget* t, AFX_MSGCALL& c)
 {
     LUMEO_CHECK_HANDLER(HBRUSH(CDC*, UINT), "reflected WM_CTLCOLOR");
-    BorrowedDC dc(c.wParam);
-    const HBRUSH brush = (static_cast<T*>(t)->*Pmf)(dc.get(), c.message - WM_CTLCOLORMSGBOX);
+    BorrowedDC dc(reinterpret_cast<HDC>(c.wParam));
+    const HBRUSH brush = (static_cast<T*>(t)->*Pmf)(&dc, c.message - WM_CTLCOLORMSGBOX);
     c.result = reinterpret_cast<LRESULT>(brush);
     return brush != nullptr;
 }

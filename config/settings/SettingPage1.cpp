@@ -6,9 +6,9 @@
 #include "core/OptionsRecord.h"
 #include "core/TextConvert.h"
 #include "framework/FolderBrowser.h"
+#include "framework/SystemAnswers.h"
 #include "resources/Resource.h"
 #include "texts/UiTextTable.h"
-#include "windows/main/ShellActions.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ void CSettingPage1::OnBrowse()
 
 void CSettingPage1::OnOpenFolder()
 {
-    ShellOpen(m_hWnd, nullptr, ItemText(IDC_EDT_FILEFOLDER), SW_SHOWNORMAL);
+    GetSystemAnswers().ShellOpen(m_hWnd, nullptr, ItemText(IDC_EDT_FILEFOLDER), SW_SHOWNORMAL);
 }
 
 void CSettingPage1::SaveValues()

@@ -10,6 +10,10 @@
 #include "framework/Wnd.h"
 #include "framework/ToolTipCtrl.h"
 #include "skin/model/CtrlProperties.h"
+#include "skin/model/SkinGlobals.h"
+#include "skin/ui/BitmapFiles.h"
+
+#include <cstddef>
 
 namespace Vexel {
 
@@ -64,5 +68,39 @@ bool HasWindow(const CWnd* control);
 // area under it is invalidated here; shown over one, true tells the control to repaint
 // itself. False in every other case.
 bool HandleLayeredParentShowHide(HWND control, const WINDOWPOS* position);
+
+// ApplyStyle as the skinned controls do it: -1 when `control` has no window, -2 for a null
+// style id, else what `control`'s ApplyProperties answers for style `styleId` of `kind` in
+// the skin store (-2 when the skin has no such style).
+template <class Control>
+int ApplyNamedStyle(Control& control, StyleKind kind, LPCWSTR styleId)
+{
+    if (!HasWindow(&control))
+        return -1;
+    if (!styleId)
+        return -2;
+    return control.ApplyProperties(g_skinStore.FindStyle(kind, styleId));
+}
+
+// Frees every one of a control's state images; an empty slot deletes nothing, so a second
+// call is harmless. 0.
+template <std::size_t N>
+int DeleteImages(CBitmap (&images)[N])
+{
+    for (CBitmap& image : images)
+        image.DeleteObject();
+    return 0;
+}
+
+// Hands each slot of `images` the bitmap given for it, which it then owns. A null bitmap
+// empties its slot, or, with `keepMissing`, leaves the image the slot had.
+template <std::size_t N>
+void HandImages(CBitmap (&images)[N], const HBITMAP (&given)[N], bool keepMissing)
+{
+    for (std::size_t state = 0; state < N; ++state) {
+        if (given[state] || !keepMissing)
+            HandBitmap(images[state], given[state]);
+    }
+}
 
 } // namespace Vexel

@@ -1,17 +1,10 @@
 #pragma once
-// Device contexts that put themselves back: a DC borrowed from a caller, a window's DC
-// handed back to its window, a memory DC holding a bitmap for its lifetime, and an object
-// selected into a DC for the length of a scope.
+// Device contexts that put themselves back: a window's DC handed back to its window, a
+// memory DC holding a bitmap for its lifetime, and an object selected into a DC for the
+// length of a scope. A DC borrowed from a caller is framework/Gdi.h's BorrowedDC.
 #include "framework/Gdi.h"
 
 namespace Vexel {
-
-// A CDC over a DC that belongs to someone else: it is neither deleted nor released here.
-class BorrowedDC : public CDC {
-public:
-    explicit BorrowedDC(HDC dc) { Attach(dc); }
-    ~BorrowedDC() override { Detach(); }
-};
 
 // The DC of a window, returned with ReleaseDC when the object goes. `Whole` takes the
 // window DC (frame included), `Client` the client-area DC; a null window gives the DC of

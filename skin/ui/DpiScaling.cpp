@@ -1,9 +1,9 @@
 #include "skin/ui/DpiScaling.h"
 
+#include "framework/SystemAnswers.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/BitmapCopies.h"
 #include "skin/ui/BitmapFiles.h"
-#include "skin/ui/SystemAnswers.h"
 
 namespace Vexel {
 namespace {

@@ -1,7 +1,7 @@
 #include "skin/ui/SystemChecks.h"
 
 #include "framework/String.h"
-#include "skin/ui/SystemAnswers.h"
+#include "framework/SystemAnswers.h"
 
 #include <cwchar>
 

@@ -59,13 +59,17 @@ void ConfigWindowTest::SetUp()
     g_options = OptionsRecord();
     g_account = AccountRecord();
     s_shell.clear();
-    m_previousShell = SetShellOpenHandler(
-        [](HWND, LPCWSTR verb, LPCWSTR file, int) { s_shell.push_back({verb ? verb : L"", file ? file : L""}); });
+    m_shellAnswers.emplace();
+}
+
+void ConfigWindowTest::ShellAnswers::ShellOpen(HWND, LPCWSTR verb, LPCWSTR file, int) const
+{
+    s_shell.push_back({verb ? verb : L"", file ? file : L""});
 }
 
 void ConfigWindowTest::TearDown()
 {
-    SetShellOpenHandler(m_previousShell);
+    m_shellAnswers.reset();
     g_database.Close();
     g_options = OptionsRecord();
     g_account = AccountRecord();

@@ -5,14 +5,15 @@
 // skinned message boxes answered with OK and their texts recorded. Each window runs modally,
 // driven from inside its own loop.
 #include "tests/support/SkinnedWindowTestSupport.h"
+#include "tests/support/SystemAnswersScope.h"
 
 #include "skin/ui/UIWnd.h"
-#include "windows/main/ShellActions.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -79,7 +80,12 @@ protected:
     static std::vector<ShellCall> s_shell;
 
 private:
-    ShellOpenHandler m_previousShell = nullptr;
+    // Records every shell open in s_shell.
+    class ShellAnswers : public lumeo_test::SystemAnswersScope {
+    public:
+        void ShellOpen(HWND owner, LPCWSTR verb, LPCWSTR file, int show) const override;
+    };
+    std::optional<ShellAnswers> m_shellAnswers;
 };
 
 } // namespace config_test

@@ -16,7 +16,7 @@
 #include "core/OptionsRecord.h"
 #include "core/TavikSQL.h"
 #include "resources/Resource.h"
-#include "skin/ui/SystemAnswers.h"
+#include "tests/support/SystemAnswersScope.h"
 
 #include <gtest/gtest.h>
 
@@ -41,17 +41,13 @@ std::string Cipher(const char* password)
 
 // A screen of `dpi` in both directions while the object lives; the other answers are the
 // system's.
-class LoginScreenDpi : public Vexel::SystemAnswers {
+class LoginScreenDpi : public lumeo_test::SystemAnswersScope {
 public:
-    explicit LoginScreenDpi(int dpi) : m_dpi(dpi), m_previous(Vexel::SetSystemAnswers(this)) {}
-    ~LoginScreenDpi() override { Vexel::SetSystemAnswers(m_previous); }
-    LoginScreenDpi(const LoginScreenDpi&) = delete;
-    LoginScreenDpi& operator=(const LoginScreenDpi&) = delete;
+    explicit LoginScreenDpi(int dpi) : m_dpi(dpi) {}
     SIZE GetScreenDpi() const override { return {m_dpi, m_dpi}; }
 
 private:
     LONG m_dpi;
-    const Vexel::SystemAnswers* m_previous;
 };
 
 // Where a window's controls lie: each direct child's rectangle in the client area, in the

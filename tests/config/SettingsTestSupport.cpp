@@ -45,7 +45,9 @@ std::vector<HTREEITEM> TreeItems(HWND tree)
     return items;
 }
 
-PIDLIST_ABSOLUTE AnswerFolder(BROWSEINFOW* info)
+} // namespace
+
+PIDLIST_ABSOLUTE SettingsTest::FolderAnswers::BrowseForFolder(BROWSEINFOW* info) const
 {
     ++SettingsTest::s_folderCalls;
     SettingsTest::s_folderTitle = info->lpszTitle ? info->lpszTitle : L"";
@@ -53,6 +55,8 @@ PIDLIST_ABSOLUTE AnswerFolder(BROWSEINFOW* info)
         return nullptr;
     return ::ILCreateFromPathW(SettingsTest::s_folderAnswer.c_str());
 }
+
+namespace {
 
 // Audio slots 1..11 of one list: the names given, the rest empty.
 void AudioSlots(std::map<std::string, std::string>& row, const char* column, std::vector<const char*> names)
@@ -235,7 +239,7 @@ void SettingsTest::SetUp()
     s_folderAnswer.clear();
     s_folderTitle.clear();
     s_folderCalls = 0;
-    m_previousFolderBrowser = AfxSetFolderBrowserHandler(&AnswerFolder);
+    m_folderAnswers.emplace();
     ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "Lumeo");
 
     // A row away from the defaults in every column the pages show.
@@ -288,7 +292,7 @@ void SettingsTest::SetUp()
 void SettingsTest::TearDown()
 {
     ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "Lumeo");
-    AfxSetFolderBrowserHandler(m_previousFolderBrowser);
+    m_folderAnswers.reset();
     MainFrameTest::TearDown();
 }
 

@@ -4,10 +4,12 @@
 // and folder-chooser seams) with a known Options row, and a driver that acts on the running
 // dialog as the user would, through its windows only.
 #include "framework/FolderBrowser.h"
+#include "tests/support/SystemAnswersScope.h"
 #include "tests/windows/MainFrameTestSupport.h"
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,7 +90,12 @@ public:
     static int s_folderCalls;
 
 private:
-    AfxFolderBrowserHandler m_previousFolderBrowser = nullptr;
+    // Answers the folder chooser from s_folderAnswer.
+    class FolderAnswers : public lumeo_test::SystemAnswersScope {
+    public:
+        PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOW* info) const override;
+    };
+    std::optional<FolderAnswers> m_folderAnswers;
 };
 
 // Every column of `after` that differs from `before`, as "column: before -> after".

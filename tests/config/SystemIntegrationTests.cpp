@@ -6,7 +6,7 @@
 #include "config/RegistryKey.h"
 #include "config/SipUrlProtocol.h"
 #include "config/WindowsVersion.h"
-#include "skin/ui/SystemAnswers.h"
+#include "tests/support/SystemAnswersScope.h"
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
@@ -145,7 +145,7 @@ TEST_F(AutoStart, AnyNonEmptyValueCountsAsOnWhicheverProgramItNames)
 }
 
 // Answers the version question as a given system would.
-class VersionAnswers : public Vexel::SystemAnswers {
+class VersionAnswers : public lumeo_test::SystemAnswersScope {
 public:
     VersionAnswers(bool succeeds, DWORD major) : m_succeeds(succeeds), m_major(major) {}
     bool GetVersion(OSVERSIONINFOW& info) const override
@@ -168,9 +168,7 @@ TEST(WindowsVersion, VistaOrLaterFromMajorVersionSix)
     } kCases[] = {{true, 5, false}, {true, 6, true}, {true, 10, true}, {false, 10, false}};
     for (const auto& row : kCases) {
         const VersionAnswers answers(row.succeeds, row.major);
-        const Vexel::SystemAnswers* const previous = Vexel::SetSystemAnswers(&answers);
         EXPECT_EQ(row.expected, IsVistaOrLater()) << row.major << (row.succeeds ? "" : " (failed)");
-        Vexel::SetSystemAnswers(previous);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "core/CoreUiTexts.h"
 #include "core/Session.h"
+#include "tests/support/SystemAnswersScope.h"
 
 #include <gtest/gtest.h>
 
@@ -119,19 +120,22 @@ TEST(SessionInfo, MarkStartTimeTakesNowAndSetsStarted)
     EXPECT_LE(info.startTime, info.endTime);
 }
 
-TEST(SessionInfo, AReplacedClockIsReadUntilNullPutsTheRealOneBack)
-{
-    const SessionClock fake{[]() -> std::uint32_t { return 4242; }, []() -> std::int64_t { return 1000000; }};
-    const SessionClock real = SetSessionClock(fake);
-    SessionInfo info;
-    EXPECT_EQ(4242u, info.MarkStartTick());
-    info.MarkStartTime();
-    EXPECT_EQ(1000000, info.startTime);
+// Two clocks that stand still.
+class FixedClocks : public lumeo_test::SystemAnswersScope {
+public:
+    std::uint32_t GetTicks() const override { return 4242; }
+    std::int64_t GetNow() const override { return 1000000; }
+};
 
-    const SessionClock replaced = SetSessionClock(SessionClock{});
-    EXPECT_EQ(fake.ticks, replaced.ticks);
-    EXPECT_EQ(fake.now, replaced.now);
-    EXPECT_EQ(real.ticks, SetSessionClock(real).ticks);
+TEST(SessionInfo, TheTablesClocksAreReadUntilTheRealOnesComeBack)
+{
+    SessionInfo info;
+    {
+        const FixedClocks clocks;
+        EXPECT_EQ(4242u, info.MarkStartTick());
+        info.MarkStartTime();
+        EXPECT_EQ(1000000, info.startTime);
+    }
     const std::int64_t before = _time64(nullptr);
     info.MarkEndTime();
     EXPECT_GE(info.endTime, before);

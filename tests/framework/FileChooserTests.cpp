@@ -1,4 +1,4 @@
-// The file dialog and the folder chooser are answered through their seams: a handler sees
+// The file dialog and the folder chooser are answered by the system table: a test's table sees
 // what the system would be shown (owner, filter, folder, title, flags) and its answer
 // comes back as the chosen path; Cancel and a folder without a path change nothing, and
 // the shell's item list of a choice is freed.
@@ -6,6 +6,7 @@
 #include "framework/FolderBrowser.h"
 #include "framework/WinApp.h"
 #include "tests/framework/WindowTestSupport.h"
+#include "tests/support/SystemAnswersScope.h"
 
 #include <gtest/gtest.h>
 
@@ -40,20 +41,23 @@ std::wstring ShowZeros(const wchar_t* list)
     return shown + L"||";
 }
 
-BOOL ScriptedFileDialog(OPENFILENAMEW* ofn, BOOL open)
-{
-    g_fileSeen.open = open;
-    g_fileSeen.owner = ofn->hwndOwner;
-    g_fileSeen.filter = ShowZeros(ofn->lpstrFilter);
-    g_fileSeen.initialDir = ofn->lpstrInitialDir ? ofn->lpstrInitialDir : L"";
-    g_fileSeen.defaultExt = ofn->lpstrDefExt ? ofn->lpstrDefExt : L"";
-    g_fileSeen.startName = ofn->lpstrFile;
-    g_fileSeen.flags = ofn->Flags;
-    if (!g_fileAnswer)
-        return FALSE;
-    lstrcpynW(ofn->lpstrFile, g_fileAnswer, static_cast<int>(ofn->nMaxFile));
-    return TRUE;
-}
+class ScriptedFileDialog : public lumeo_test::SystemAnswersScope {
+public:
+    BOOL ChooseFile(OPENFILENAMEW* ofn, BOOL open) const override
+    {
+        g_fileSeen.open = open;
+        g_fileSeen.owner = ofn->hwndOwner;
+        g_fileSeen.filter = ShowZeros(ofn->lpstrFilter);
+        g_fileSeen.initialDir = ofn->lpstrInitialDir ? ofn->lpstrInitialDir : L"";
+        g_fileSeen.defaultExt = ofn->lpstrDefExt ? ofn->lpstrDefExt : L"";
+        g_fileSeen.startName = ofn->lpstrFile;
+        g_fileSeen.flags = ofn->Flags;
+        if (!g_fileAnswer)
+            return FALSE;
+        lstrcpynW(ofn->lpstrFile, g_fileAnswer, static_cast<int>(ofn->nMaxFile));
+        return TRUE;
+    }
+};
 
 class FileDialogTest : public testing::Test {
 protected:
@@ -61,11 +65,10 @@ protected:
     {
         g_fileSeen = FileDialogSeen();
         g_fileAnswer = nullptr;
-        previous = AfxSetFileDialogHandler(&ScriptedFileDialog);
     }
-    void TearDown() override { EXPECT_EQ(&ScriptedFileDialog, AfxSetFileDialogHandler(previous)); }
+    void TearDown() override { EXPECT_EQ(&answers, &GetSystemAnswers()); }
 
-    AfxFileDialogHandler previous = nullptr;
+    ScriptedFileDialog answers;
 };
 
 TEST_F(FileDialogTest, TheHandlerSeesTheDialogAndItsAnswerIsTheChoice)
@@ -183,14 +186,17 @@ struct FolderSeen {
 FolderSeen g_folderSeen;
 PIDLIST_ABSOLUTE g_folderAnswer = nullptr;
 
-PIDLIST_ABSOLUTE ScriptedFolderBrowser(BROWSEINFOW* info)
-{
-    g_folderSeen.owner = info->hwndOwner;
-    g_folderSeen.title = info->lpszTitle ? info->lpszTitle : L"";
-    g_folderSeen.flags = info->ulFlags;
-    g_folderSeen.rootIsDesktop = info->pidlRoot == nullptr;
-    return std::exchange(g_folderAnswer, nullptr);
-}
+class ScriptedFolderBrowser : public lumeo_test::SystemAnswersScope {
+public:
+    PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOW* info) const override
+    {
+        g_folderSeen.owner = info->hwndOwner;
+        g_folderSeen.title = info->lpszTitle ? info->lpszTitle : L"";
+        g_folderSeen.flags = info->ulFlags;
+        g_folderSeen.rootIsDesktop = info->pidlRoot == nullptr;
+        return std::exchange(g_folderAnswer, nullptr);
+    }
+};
 
 class FolderBrowserTest : public testing::Test {
 protected:
@@ -199,7 +205,6 @@ protected:
         ASSERT_TRUE(AfxOleInit());
         g_folderSeen = FolderSeen();
         g_folderAnswer = nullptr;
-        previous = AfxSetFolderBrowserHandler(&ScriptedFolderBrowser);
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
         folder = temp;
@@ -207,11 +212,11 @@ protected:
     }
     void TearDown() override
     {
-        EXPECT_EQ(&ScriptedFolderBrowser, AfxSetFolderBrowserHandler(previous));
+        EXPECT_EQ(&answers, &GetSystemAnswers());
         ::CoTaskMemFree(std::exchange(g_folderAnswer, nullptr));
     }
 
-    AfxFolderBrowserHandler previous = nullptr;
+    ScriptedFolderBrowser answers;
     CString folder;
 };
 

@@ -1,5 +1,6 @@
 #include "framework/Prompt.h"
 #include "FrameworkTestIds.h"
+#include "tests/support/SystemAnswersScope.h"
 
 #include <gtest/gtest.h>
 
@@ -18,36 +19,37 @@ struct Shown {
 std::vector<Shown> g_shown;
 int g_answer = IDOK;
 
-int ScriptedPrompt(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)
-{
-    g_shown.push_back({owner, text, caption, type});
-    return g_answer;
-}
+class ScriptedPrompt : public lumeo_test::SystemAnswersScope {
+public:
+    int Prompt(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) const override
+    {
+        g_shown.push_back({owner, text, caption, type});
+        return g_answer;
+    }
+};
 
-HWND g_owner = nullptr;
-HWND FixedOwner()
-{
-    return g_owner;
-}
+// A table that names the prompts' owner.
+class FixedOwner : public lumeo_test::SystemAnswersScope {
+public:
+    explicit FixedOwner(HWND owner) : m_owner(owner) {}
+    HWND GetPromptOwner() const override { return m_owner; }
 
-// Installs the scripted prompt for one test and puts everything back afterwards.
+private:
+    const HWND m_owner;
+};
+
+// Puts the scripted prompt in place for one test; everything comes back afterwards.
 class PromptTest : public testing::Test {
 protected:
     void SetUp() override
     {
         g_shown.clear();
         g_answer = IDOK;
-        previous_ = AfxSetPromptHandler(&ScriptedPrompt);
     }
-    void TearDown() override
-    {
-        AfxSetPromptHandler(previous_);
-        AfxSetPromptOwnerSource(nullptr);
-        AfxSetAppTitle(nullptr);
-    }
+    void TearDown() override { AfxSetAppTitle(nullptr); }
 
 private:
-    AfxPromptHandler previous_ = nullptr;
+    ScriptedPrompt answers_;
 };
 
 TEST_F(PromptTest, ScriptedAnswerComesBackWithTextStyleAndTitleCaption)
@@ -90,32 +92,37 @@ TEST_F(PromptTest, TextFromTheStringTableAndTitleFromTheApplication)
     EXPECT_EQ(L"Framework Tests", std::wstring(AfxGetAppTitle()));
 }
 
-TEST_F(PromptTest, OwnerComesFromTheInstalledSource)
+TEST_F(PromptTest, OwnerComesFromTheTable)
 {
     const HWND window = ::CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                           nullptr, nullptr);
     ASSERT_NE(nullptr, window);
-    g_owner = window;
-    AfxSetPromptOwnerSource(&FixedOwner);
-    AfxMessageBox(L"owned");
-    EXPECT_EQ(window, g_shown.back().owner);
-
-    AfxSetPromptOwnerSource(nullptr);                  // default: the active window
-    AfxMessageBox(L"active");
+    {
+        const FixedOwner owner(window);
+        AfxMessageBox(L"owned");
+        EXPECT_EQ(window, g_shown.back().owner);
+    }
+    AfxMessageBox(L"active");                          // the system's: no main window, the active one
     EXPECT_EQ(::GetActiveWindow(), g_shown.back().owner);
     ::DestroyWindow(window);
 }
 
-TEST_F(PromptTest, HandlerCanBeSwappedAndRestored)
+TEST_F(PromptTest, TablesStandInFrontOfEachOtherAndTheReplacedOneComesBack)
 {
-    const AfxPromptHandler mine = AfxSetPromptHandler(nullptr);   // back to the system box
-    EXPECT_EQ(&ScriptedPrompt, mine);
-    const AfxPromptHandler system = AfxSetPromptHandler(&ScriptedPrompt);
+    const SystemAnswers* const scripted = &GetSystemAnswers();
+    const SystemAnswers* const mine = SetSystemAnswers(nullptr);   // back to the system's
+    EXPECT_EQ(scripted, mine);
+    const SystemAnswers* const system = SetSystemAnswers(mine);
     EXPECT_NE(nullptr, system);
-    EXPECT_NE(&ScriptedPrompt, system);
-    g_answer = IDYES;
-    EXPECT_EQ(IDYES, AfxPrompt(nullptr, L"direct", L"caption", MB_YESNO));
-    EXPECT_EQ(L"caption", g_shown.back().caption);
+    EXPECT_NE(scripted, system);
+    EXPECT_EQ(scripted, &GetSystemAnswers());
+    {
+        const FixedOwner owner(nullptr);                  // answers the owner only
+        g_answer = IDYES;
+        EXPECT_EQ(IDYES, AfxPrompt(nullptr, L"direct", L"caption", MB_YESNO));
+        EXPECT_EQ(L"caption", g_shown.back().caption);
+    }
+    EXPECT_EQ(scripted, &GetSystemAnswers());
 }
 
 } // namespace

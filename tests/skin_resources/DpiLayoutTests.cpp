@@ -10,10 +10,10 @@
 #include "skin/model/SkinReader.h"
 #include "skin/ui/ControlKinds.h"
 #include "skin/ui/RectCtrl.h"
-#include "skin/ui/SystemAnswers.h"
 #include "skin/ui/UIWnd.h"
 #include "tests/support/EditLine.h"
 #include "tests/support/ProgramFolderScope.h"
+#include "tests/support/SystemAnswersScope.h"
 
 #include <gtest/gtest.h>
 #include <ole2.h>
@@ -34,17 +34,13 @@ constexpr LONG kScreenDpis[] = {96, 120, 144};
 
 // A screen of `dpi` in both directions while the object lives; the other answers are the
 // system's.
-class ScreenOfDpi : public Vexel::SystemAnswers {
+class ScreenOfDpi : public lumeo_test::SystemAnswersScope {
 public:
-    explicit ScreenOfDpi(LONG dpi) : m_dpi(dpi), m_previous(Vexel::SetSystemAnswers(this)) {}
-    ~ScreenOfDpi() override { Vexel::SetSystemAnswers(m_previous); }
-    ScreenOfDpi(const ScreenOfDpi&) = delete;
-    ScreenOfDpi& operator=(const ScreenOfDpi&) = delete;
+    explicit ScreenOfDpi(LONG dpi) : m_dpi(dpi) {}
     SIZE GetScreenDpi() const override { return {m_dpi, m_dpi}; }
 
 private:
     LONG m_dpi;
-    const Vexel::SystemAnswers* m_previous;
 };
 
 // A skinned window of any id of the shipped skin.

@@ -97,11 +97,13 @@ void* FakeHtmlBrowser::FindInterface(REFIID iid)
     return ComObject::FindInterface(iid);
 }
 
-FakeHtmlBrowserMaker::FakeHtmlBrowserMaker() : m_previous(AfxSetHtmlBrowserMaker(&MakeFakeBrowser)) {}
+HRESULT FakeHtmlBrowserMaker::MakeHtmlBrowser(IOleObject** browser) const
+{
+    return MakeFakeBrowser(browser);
+}
 
 FakeHtmlBrowserMaker::~FakeHtmlBrowserMaker()
 {
-    AfxSetHtmlBrowserMaker(m_previous);
     g_last = nullptr;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
-// A web browser of the tests' own, put in through the framework's browser maker, for the
+// A web browser of the tests' own, made by the test's system table, for the
 // HTML view's life with a browser (the system's cannot be had here). Activated in place,
 // it opens three nested windows in its host as the system's browser does; it notes the
 // addresses it is sent to and keeps the site it was given, so a test can ask the site the
 // browser's host questions. Every other browser operation answers E_NOTIMPL.
 #include "framework/ComObject.h"
 #include "framework/HtmlView.h"
+#include "tests/support/SystemAnswersScope.h"
 
 #include <exdisp.h>
 
@@ -131,16 +132,13 @@ protected:
     void* FindInterface(REFIID iid) override;
 };
 
-// Puts the fake's maker in place of the system's browser for the life of the object.
-class FakeHtmlBrowserMaker {
+// Makes the fake in place of the system's browser for the life of the object.
+class FakeHtmlBrowserMaker : public lumeo_test::SystemAnswersScope {
 public:
-    FakeHtmlBrowserMaker();
-    ~FakeHtmlBrowserMaker();
-    FakeHtmlBrowserMaker(const FakeHtmlBrowserMaker&) = delete;
-    FakeHtmlBrowserMaker& operator=(const FakeHtmlBrowserMaker&) = delete;
+    FakeHtmlBrowserMaker() = default;
+    ~FakeHtmlBrowserMaker() override;
 
-private:
-    HtmlBrowserMaker m_previous;
+    HRESULT MakeHtmlBrowser(IOleObject** browser) const override;
 };
 
 } // namespace skin_ui_test

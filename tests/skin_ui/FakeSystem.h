@@ -1,19 +1,14 @@
 #pragma once
 // System answers a test chooses: a Windows version, a composition answer and a screen
 // DPI, in place while the object lives.
-#include "skin/ui/SystemAnswers.h"
+#include "tests/support/SystemAnswersScope.h"
 
 #include <string>
 
 namespace skin_ui_test {
 
-class FakeSystem : public Vexel::SystemAnswers {
+class FakeSystem : public lumeo_test::SystemAnswersScope {
 public:
-    FakeSystem() : m_previous(Vexel::SetSystemAnswers(this)) {}
-    ~FakeSystem() override { Vexel::SetSystemAnswers(m_previous); }
-    FakeSystem(const FakeSystem&) = delete;
-    FakeSystem& operator=(const FakeSystem&) = delete;
-
     bool GetVersion(OSVERSIONINFOW& info) const override
     {
         info.dwMajorVersion = major;
@@ -36,9 +31,6 @@ public:
     HRESULT compositionResult = S_OK;
     BOOL compositionOn = FALSE;
     SIZE screenDpi = {96, 96};
-
-private:
-    const Vexel::SystemAnswers* m_previous;
 };
 
 } // namespace skin_ui_test

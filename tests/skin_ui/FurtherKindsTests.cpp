@@ -123,16 +123,13 @@ TEST_F(FurtherKindsTest, EveryKindIsMadeOfItsClassWhereItsRecordSays)
 
 TEST_F(FurtherKindsTest, WhatTheWindowOwnsInThemIsFreedOnce)
 {
-    // The first round also makes what the system keeps for each kind of control.
-    int before = 0;
-    for (int round = 0; round < 2; ++round) {
-        before = LiveGdiObjects();
+    // The first run also makes what the system keeps for each kind of control.
+    EXPECT_LE(GdiObjectsLeftBy([&] {
         TestUIWnd wnd(kFurtherKindsWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP | WS_VISIBLE, nullptr, 1, 0));
         wnd.UpdateWindow();
         wnd.DestroyWindow();
-    }
-    EXPECT_LE(LiveGdiObjects(), before + 1) << "the system may keep one object of an address box";
+    }), 1) << "the system may keep one object of an address box";
 }
 
 } // namespace

@@ -231,10 +231,8 @@ TEST(MenuBarLife, DestroyingTheBarFreesWhatItHoldsOnce)
 {
     TestSkin skin;
     BarParent parent;
-    int before = 0;
-    // The first round also makes what the system keeps for buttons and menus.
-    for (int round = 0; round < 2; ++round) {
-        before = LiveGdiObjects();
+    // The first run also makes what the system keeps for buttons and menus.
+    EXPECT_EQ(GdiObjectsLeftBy([&] {
         CMenuBar bar;
         MENUPROPERTIES style;
         bar.SetMenuProperties(&style);
@@ -248,8 +246,7 @@ TEST(MenuBarLife, DestroyingTheBarFreesWhatItHoldsOnce)
         bar.UpdateWindow();
         bar.DestroyWindow();
         bar.ReleaseImages();
-    }
-    EXPECT_EQ(LiveGdiObjects(), before);
+    }), 0);
 }
 
 } // namespace

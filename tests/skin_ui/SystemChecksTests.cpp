@@ -73,17 +73,30 @@ TEST(SystemAnswers, TheSystemsOwnAnswersAreConsistent)
 {
     // This runs on a system newer than XP, and the real query answers in one of its two ways.
     OSVERSIONINFOW info = {};
-    ASSERT_TRUE(Vexel::GetSystemAnswers().GetVersion(info));
+    ASSERT_TRUE(GetSystemAnswers().GetVersion(info));
     EXPECT_GE(info.dwMajorVersion, 6u);
     EXPECT_EQ(1, Vexel::IsWindowsXPSP2OrLater());
 
     BOOL enabled = FALSE;
-    const HRESULT result = Vexel::GetSystemAnswers().QueryComposition(enabled);
+    const HRESULT result = GetSystemAnswers().QueryComposition(enabled);
     EXPECT_EQ(result == S_OK && enabled ? 1 : 0, Vexel::IsCompositionEnabled());
 
-    const SIZE dpi = Vexel::GetSystemAnswers().GetScreenDpi();
+    const SIZE dpi = GetSystemAnswers().GetScreenDpi();
     EXPECT_GT(dpi.cx, 0);
     EXPECT_GT(dpi.cy, 0);
+
+    // The work area lies on the screen; the program folder is this program's.
+    const ScreenArea area = GetSystemAnswers().GetScreenArea();
+    EXPECT_GT(area.screen.cx, 0);
+    EXPECT_GT(area.screen.cy, 0);
+    EXPECT_LE(area.workArea.right, area.screen.cx);
+    EXPECT_LE(area.workArea.bottom, area.screen.cy);
+    const CString folder = GetSystemAnswers().GetProgramFolder();
+    ASSERT_FALSE(folder.IsEmpty());
+    EXPECT_EQ(L'\\', folder[folder.GetLength() - 1]);
+    wchar_t module[MAX_PATH] = {};
+    ASSERT_GT(::GetModuleFileNameW(nullptr, module, MAX_PATH), 0u);
+    EXPECT_EQ(0, ::_wcsnicmp(module, folder, static_cast<size_t>(folder.GetLength())));
 }
 
 TEST(EditWindow, RecognisesEditBoxesInAnyCase)

@@ -446,9 +446,7 @@ TEST_F(ThumbnailTest, ToolTipsShowTheItemsTextCutTo79Characters)
 
 TEST_F(ThumbnailTest, TheStoresNotificationsReachTheParentAsTheViewsAndRecordsGoWithTheirItems)
 {
-    int before = 0;
-    for (int round = 0; round < 2; ++round) {
-        before = LiveGdiObjects();
+    EXPECT_EQ(GdiObjectsLeftBy([&] {
         {
             CThumbnailCtrl other;
             other.SetThumbnailImages(MakeBitmap(80, 60, &Tag), MakeBitmap(80, 60, &Tag), MakeBitmap(80, 60, &Tag),
@@ -469,8 +467,7 @@ TEST_F(ThumbnailTest, TheStoresNotificationsReachTheParentAsTheViewsAndRecordsGo
         EXPECT_GE(parent.Count(LVN_INSERTITEM), 4);
         EXPECT_GE(parent.Count(LVN_DELETEITEM), 4) << "one item deleted, three with the view";
         EXPECT_TRUE(parent.allFromTheView);
-    }
-    EXPECT_EQ(LiveGdiObjects(), before);
+    }), 0);
 }
 
 } // namespace

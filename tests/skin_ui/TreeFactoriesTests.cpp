@@ -73,10 +73,8 @@ TEST_F(TreeFactoryTest, TreeAndScrollBarAreMadeFromTheirRecords)
 TEST_F(TreeFactoryTest, TheTreesBackgroundPartsAreReleasedOnceWithTheWindow)
 {
     skin.AddControl<TREECTRLPROPERTIES>(*window, L"IDC_TREE", 3901, {10, 10, 110, 150});
-    // The first round also makes what the system keeps for every tree view of the process.
-    int before = 0;
-    for (int round = 0; round < 2; ++round) {
-        before = LiveGdiObjects();
+    // The first run also makes what the system keeps for every tree view of the process.
+    EXPECT_EQ(GdiObjectsLeftBy([&] {
         TestUIWnd wnd(kTreeWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 0));
         auto* const tree = dynamic_cast<CSkinTreeCtrl*>(wnd.GetChildControls().at(0).window);
@@ -87,8 +85,7 @@ TEST_F(TreeFactoryTest, TheTreesBackgroundPartsAreReleasedOnceWithTheWindow)
         tree->DrawBackground(canvas.Cdc());
         EXPECT_EQ(canvas.At(0, 0), Tag(10, 10));
         wnd.DestroyWindow();
-    }
-    EXPECT_EQ(LiveGdiObjects(), before);
+    }), 0);
 }
 
 } // namespace

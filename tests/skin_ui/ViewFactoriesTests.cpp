@@ -162,9 +162,7 @@ TEST_F(ViewFactoryTest, TheWaveGraphTakesItsRecordAndTheNormalPartAndEverythingG
     AddThumbnails({350, 10, 580, 300});
     skin.AddControl<HTMLCTRLPROPERTIES>(*window, L"IDC_PAGE", 4102, {10, 300, 90, 390});
 
-    int before = 0;
-    for (int round = 0; round < 2; ++round) {
-        before = LiveGdiObjects();
+    EXPECT_EQ(GdiObjectsLeftBy([&] {
         TestUIWnd wnd(kViewWindowId);
         ASSERT_TRUE(wnd.Create(0, WS_POPUP, nullptr, 1, 0));
         auto* const wave = dynamic_cast<CWaveCtrl*>(wnd.GetChildControls().at(0).window);
@@ -175,8 +173,7 @@ TEST_F(ViewFactoryTest, TheWaveGraphTakesItsRecordAndTheNormalPartAndEverythingG
         EXPECT_EQ(canvas.At(20, 100), Tag(120, 150)) << "the window's background in the information area";
         wnd.UpdateWindow();
         wnd.DestroyWindow();
-    }
-    EXPECT_EQ(LiveGdiObjects(), before);
+    }), 0);
 }
 
 } // namespace

@@ -1,42 +1,35 @@
 #pragma once
 // Answers every prompt with one button, chosen by the test, and keeps what would have been
-// shown. The handler it replaced comes back when the object goes.
+// shown. The system table it stands in front of comes back when the object goes.
 #include "framework/Prompt.h"
+#include "tests/support/SystemAnswersScope.h"
 
 #include <string>
 #include <vector>
 
 namespace lumeo_test {
 
-class ScriptedPrompts {
+class ScriptedPrompts : public SystemAnswersScope {
 public:
-    explicit ScriptedPrompts(int answer = IDOK)
-    {
-        s_answer = answer;
-        s_prompts.clear();
-        m_previous = AfxSetPromptHandler(&Answer);
-    }
-    ~ScriptedPrompts() { AfxSetPromptHandler(m_previous); }
-    ScriptedPrompts(const ScriptedPrompts&) = delete;
-    ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
+    explicit ScriptedPrompts(int answer = IDOK) : m_answer(answer) {}
 
-    void SetAnswer(int answer) { s_answer = answer; }
+    void SetAnswer(int answer) { m_answer = answer; }
 
-    struct Prompt {
+    struct Shown {
         std::wstring text;
         UINT type;
     };
-    const std::vector<Prompt>& Prompts() const { return s_prompts; }
+    const std::vector<Shown>& Prompts() const { return m_prompts; }
+
+    int Prompt(HWND, LPCWSTR text, LPCWSTR, UINT type) const override
+    {
+        m_prompts.push_back({text ? text : L"", type});
+        return m_answer;
+    }
 
 private:
-    static int Answer(HWND, LPCWSTR text, LPCWSTR, UINT type)
-    {
-        s_prompts.push_back({text ? text : L"", type});
-        return s_answer;
-    }
-    static inline int s_answer = IDOK;
-    static inline std::vector<Prompt> s_prompts;
-    AfxPromptHandler m_previous;
+    int m_answer;
+    mutable std::vector<Shown> m_prompts;
 };
 
 } // namespace lumeo_test

@@ -11,18 +11,9 @@
 
 namespace windows_test {
 
-std::vector<int> HeldKeys::s_keys;
-
-HeldKeys::HeldKeys(std::vector<int> keys)
+bool HeldKeys::IsKeyDown(int virtualKey) const
 {
-    s_keys = std::move(keys);
-    m_previous = SetKeyDownQuery([](int key) { return std::find(s_keys.begin(), s_keys.end(), key) != s_keys.end(); });
-}
-
-HeldKeys::~HeldKeys()
-{
-    SetKeyDownQuery(m_previous);
-    s_keys.clear();
+    return std::find(m_keys.begin(), m_keys.end(), virtualKey) != m_keys.end();
 }
 
 std::uint32_t CallPageTest::s_ticks = 0;
@@ -46,7 +37,7 @@ void CallPageTest::SetUp()
     BindCoreUiTexts(g_uiTexts);
     s_ticks = 50000;
     s_now = kFirstNow;
-    m_previousClock = SetSessionClock({[] { return s_ticks; }, [] { return s_now; }});
+    m_clocks.emplace();
     // Placed calls wait for the events the tests hand in.
     for (const EngineTiming timing : {EngineTiming_CallTrying, EngineTiming_CallRinging, EngineTiming_CallAnswer})
         EngineControl_SetTiming(timing, 600000);
@@ -54,7 +45,7 @@ void CallPageTest::SetUp()
 
 void CallPageTest::TearDown()
 {
-    SetSessionClock(m_previousClock);
+    m_clocks.reset();
     MainFrameTest::TearDown();
 }
 

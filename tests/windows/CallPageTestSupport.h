@@ -4,12 +4,14 @@
 // a call clock the tests set, and readers for what a user or the engine sees of the page: the
 // three labels, the lines, the engine journal of call operations, the sounds played and the
 // rows of table History.
+#include "tests/support/SystemAnswersScope.h"
 #include "tests/windows/MainFrameTestSupport.h"
-#include "windows/call/KeyState.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace windows_test {
@@ -32,16 +34,13 @@ struct EventFields {
 };
 
 // Holds Shift and Ctrl down, as the call page asks of them, for the life of the object.
-class HeldKeys {
+class HeldKeys : public lumeo_test::SystemAnswersScope {
 public:
-    explicit HeldKeys(std::vector<int> keys);
-    ~HeldKeys();
-    HeldKeys(const HeldKeys&) = delete;
-    HeldKeys& operator=(const HeldKeys&) = delete;
+    explicit HeldKeys(std::vector<int> keys) : m_keys(std::move(keys)) {}
+    bool IsKeyDown(int virtualKey) const override;
 
 private:
-    static std::vector<int> s_keys;
-    KeyDownQuery m_previous;
+    const std::vector<int> m_keys;
 };
 
 class CallPageTest : public MainFrameTest {
@@ -107,7 +106,13 @@ protected:
     static std::string TimeText(std::int64_t time);
 
 private:
-    SessionClock m_previousClock;
+    // Answers the two clocks from s_ticks and s_now.
+    class TestClocks : public lumeo_test::SystemAnswersScope {
+    public:
+        std::uint32_t GetTicks() const override { return s_ticks; }
+        std::int64_t GetNow() const override { return s_now; }
+    };
+    std::optional<TestClocks> m_clocks;
     TavikHandle m_signedInHandle = 0;
 };
 

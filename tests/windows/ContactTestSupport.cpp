@@ -26,28 +26,6 @@ int CollectCells(void* argument, int columns, char** values, char**)
     return 0;
 }
 
-BOOL AnswerFile(OPENFILENAMEW* ofn, BOOL)
-{
-    ++ContactTest::s_fileCalls;
-    // The filter is a list of zero-ended parts; keep it with '|' for the separators.
-    ContactTest::s_fileFilter.clear();
-    for (const wchar_t* part = ofn->lpstrFilter; part && *part; part += wcslen(part) + 1)
-        ContactTest::s_fileFilter += std::wstring(part) + L"|";
-    ContactTest::s_fileFolder = ofn->lpstrInitialDir ? ofn->lpstrInitialDir : L"";
-    if (ContactTest::s_fileAnswer.empty() || ContactTest::s_fileAnswer.size() >= ofn->nMaxFile)
-        return FALSE;
-    wcscpy(ofn->lpstrFile, ContactTest::s_fileAnswer.c_str());
-    return TRUE;
-}
-
-PIDLIST_ABSOLUTE AnswerFolder(BROWSEINFOW* info)
-{
-    ContactTest::s_folderTitle = info->lpszTitle ? info->lpszTitle : L"";
-    if (ContactTest::s_folderAnswer.empty())
-        return nullptr;
-    return ::ILCreateFromPathW(ContactTest::s_folderAnswer.c_str());
-}
-
 } // namespace
 
 TableRows ContactsOf(TavikSQL& database)
@@ -78,6 +56,28 @@ ContactRow SampleContact(const std::string& key)
     return row;
 }
 
+BOOL ContactTest::ChooserAnswers::ChooseFile(OPENFILENAMEW* ofn, BOOL) const
+{
+    ++ContactTest::s_fileCalls;
+    // The filter is a list of zero-ended parts; keep it with '|' for the separators.
+    ContactTest::s_fileFilter.clear();
+    for (const wchar_t* part = ofn->lpstrFilter; part && *part; part += wcslen(part) + 1)
+        ContactTest::s_fileFilter += std::wstring(part) + L"|";
+    ContactTest::s_fileFolder = ofn->lpstrInitialDir ? ofn->lpstrInitialDir : L"";
+    if (ContactTest::s_fileAnswer.empty() || ContactTest::s_fileAnswer.size() >= ofn->nMaxFile)
+        return FALSE;
+    wcscpy(ofn->lpstrFile, ContactTest::s_fileAnswer.c_str());
+    return TRUE;
+}
+
+PIDLIST_ABSOLUTE ContactTest::ChooserAnswers::BrowseForFolder(BROWSEINFOW* info) const
+{
+    ContactTest::s_folderTitle = info->lpszTitle ? info->lpszTitle : L"";
+    if (ContactTest::s_folderAnswer.empty())
+        return nullptr;
+    return ::ILCreateFromPathW(ContactTest::s_folderAnswer.c_str());
+}
+
 void ContactTest::SetUp()
 {
     MainFrameTest::SetUp();
@@ -87,15 +87,13 @@ void ContactTest::SetUp()
     s_fileCalls = 0;
     s_folderAnswer.clear();
     s_folderTitle.clear();
-    m_previousFile = AfxSetFileDialogHandler(&AnswerFile);
-    m_previousFolder = AfxSetFolderBrowserHandler(&AnswerFolder);
+    m_chooserAnswers.emplace();
 }
 
 void ContactTest::TearDown()
 {
     actions.Cancel();
-    AfxSetFileDialogHandler(m_previousFile);
-    AfxSetFolderBrowserHandler(m_previousFolder);
+    m_chooserAnswers.reset();
     MainFrameTest::TearDown();
 }
 

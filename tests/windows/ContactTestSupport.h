@@ -3,6 +3,7 @@
 // test set-up (fresh database, marked texts, engine journal, scripted prompts) with the real
 // skinned control kinds, scripted file and folder choosers, and table Contacts as plain rows.
 #include "tests/support/SkinnedWindowTestSupport.h"
+#include "tests/support/SystemAnswersScope.h"
 #include "tests/windows/MainFrameTestSupport.h"
 #include "windows/contacts/ContactRow.h"
 
@@ -10,6 +11,7 @@
 #include "framework/FolderBrowser.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,8 +61,13 @@ protected:
     lumeo_test::PostedActions actions;
 
 private:
-    AfxFileDialogHandler m_previousFile = nullptr;
-    AfxFolderBrowserHandler m_previousFolder = nullptr;
+    // Answers the file dialog and the folder chooser from s_fileAnswer and s_folderAnswer.
+    class ChooserAnswers : public lumeo_test::SystemAnswersScope {
+    public:
+        BOOL ChooseFile(OPENFILENAMEW* ofn, BOOL openFileDialog) const override;
+        PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOW* info) const override;
+    };
+    std::optional<ChooserAnswers> m_chooserAnswers;
 };
 
 } // namespace windows_test

@@ -178,7 +178,7 @@ BOOL CALLBACK CollectNotifier(HWND window, LPARAM found)
 
 TEST_F(ContactEvents, TheRealNoticeIsATaskbarNotifierOwnedByTheTree)
 {
-    SetPresenceNoticeShower(nullptr);
+    noticeRecorder.recording = false;
     frame->SetPresenceNoticeSwitch(1);
     Deliver(31, "bob@example", nullptr, "Available");
     std::vector<HWND> notifiers;

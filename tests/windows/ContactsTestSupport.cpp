@@ -14,12 +14,17 @@ void ContactsTest::SetUp()
 {
     MainFrameTest::SetUp();
     s_notices.clear();
-    m_previousShower = SetPresenceNoticeShower([](CWnd* owner, const CString& text) {
-        s_notices.push_back({owner ? owner->GetSafeHwnd() : nullptr, text.Str()});
-    });
     CreateFrame(false);
     frame->Contacts()->passOn = true;
     UseAccount();
+}
+
+bool ContactsTest::NoticeRecorder::TakePresenceNotice(CWnd* owner, const CString& text) const
+{
+    if (!recording)
+        return Previous().TakePresenceNotice(owner, text);
+    s_notices.push_back({owner ? owner->GetSafeHwnd() : nullptr, text.Str()});
+    return true;
 }
 
 void ContactsTest::TearDown()
@@ -28,7 +33,6 @@ void ContactsTest::TearDown()
         frame->DeleteAllChatWindows();
     if (frame && frame->HasEngine())
         frame->SignOut(false);
-    SetPresenceNoticeShower(m_previousShower);
     MainFrameTest::TearDown();
 }
 

@@ -3,12 +3,12 @@
 // straight into tables Groups and Contacts before the sign-in loads them, contact events
 // delivered as the engine delivers them, the tree read back group by group, and the presence
 // pop-ups recorded instead of shown.
+#include "tests/support/SystemAnswersScope.h"
 #include "tests/windows/ContactsTreeTestSupport.h"
 #include "tests/windows/MainFrameTestSupport.h"
 
 #include "windows/contacts/ContactsTree.h"
 #include "windows/contacts/ContactsWnd.h"
-#include "windows/contacts/PresenceNotice.h"
 
 #include <string>
 #include <vector>
@@ -66,8 +66,13 @@ protected:
 
     static std::vector<Notice> s_notices;
 
-private:
-    PresenceNoticeShower m_previousShower = nullptr;
+    // Keeps every presence notice in s_notices instead of showing it, while `recording`.
+    class NoticeRecorder : public lumeo_test::SystemAnswersScope {
+    public:
+        bool TakePresenceNotice(CWnd* owner, const CString& text) const override;
+        bool recording = true;
+    };
+    NoticeRecorder noticeRecorder;
 };
 
 } // namespace windows_test

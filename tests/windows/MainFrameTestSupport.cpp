@@ -229,6 +229,56 @@ PlainControlKinds::~PlainControlKinds()
 
 // --- the fixture
 
+void MainFrameTest::ShellAnswers::ShellOpen(HWND, LPCWSTR verb, LPCWSTR file, int) const
+{
+    s_shell.push_back({verb ? verb : L"", file ? file : L""});
+}
+
+BOOL MainFrameTest::ShellAnswers::TrayIcon(DWORD message, NOTIFYICONDATAW* data) const
+{
+    s_tray.push_back({message, data->uID, data->uFlags, data->uCallbackMessage, data->szTip});
+    return TRUE;
+}
+
+BOOL MainFrameTest::ShellAnswers::PlaySoundFile(LPCWSTR path, DWORD flags) const
+{
+    s_sounds.push_back(path);
+    s_soundFlags.push_back(flags);
+    return TRUE;
+}
+
+void MainFrameTest::ShellAnswers::Pause(DWORD milliseconds) const
+{
+    s_pauses.push_back(milliseconds);
+}
+
+std::optional<BOOL> MainFrameTest::ShellAnswers::AnswerPopupMenu(CMenu* popup, UINT menuId, int, int,
+                                                                 CWnd* owner) const
+{
+    s_menus.push_back(menuId);
+    s_firstItemDrawn.clear();
+    MENUITEMINFOW first{};
+    first.cbSize = sizeof first;
+    first.fMask = MIIM_DATA;
+    if (dynamic_cast<Vexel::CSkinMenu*>(popup) && popup->GetMenuItemInfo(0, &first, TRUE) && first.dwItemData)
+        s_firstItemDrawn = reinterpret_cast<const Vexel::CSkinMenuItem*>(first.dwItemData)->text.Str();
+    for (int i = 0; i < popup->GetMenuItemCount(); ++i) {
+        CMenu* const sub = popup->GetSubMenu(i);
+        CMenu* const menu = sub ? sub : popup;
+        for (int j = 0; j < menu->GetMenuItemCount(); ++j) {
+            if (menu->GetMenuState(j, MF_BYPOSITION) & MF_CHECKED) {
+                CString text;
+                menu->GetMenuString(j, text, MF_BYPOSITION);
+                s_lastMenuCheck = text.Str();
+            }
+        }
+    }
+    if (s_menuAnswer == 0)
+        return FALSE;
+    owner->PostMessage(WM_COMMAND, s_menuAnswer, 0);
+    return TRUE;
+}
+
 void MainFrameTest::SetUp()
 {
     ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
@@ -257,43 +307,7 @@ void MainFrameTest::SetUp()
     s_menus.clear();
     s_lastMenuCheck.clear();
     s_menuAnswer = 0;
-    m_previousShell = SetShellOpenHandler([](HWND, LPCWSTR verb, LPCWSTR file, int) {
-        s_shell.push_back({verb ? verb : L"", file ? file : L""});
-    });
-    m_previousTray = SetTrayIconHandler([](DWORD message, NOTIFYICONDATAW* data) -> BOOL {
-        s_tray.push_back({message, data->uID, data->uFlags, data->uCallbackMessage, data->szTip});
-        return TRUE;
-    });
-    m_previousSound = SetSoundPlayer([](LPCWSTR path, DWORD flags) -> BOOL {
-        s_sounds.push_back(path);
-        s_soundFlags.push_back(flags);
-        return TRUE;
-    });
-    m_previousPause = SetPauseHandler([](DWORD milliseconds) { s_pauses.push_back(milliseconds); });
-    m_previousTracker = SetPopupMenuTracker([](CMenu* popup, UINT menuId, int, int, CWnd* owner) -> BOOL {
-        s_menus.push_back(menuId);
-        s_firstItemDrawn.clear();
-        MENUITEMINFOW first{};
-        first.cbSize = sizeof first;
-        first.fMask = MIIM_DATA;
-        if (dynamic_cast<Vexel::CSkinMenu*>(popup) && popup->GetMenuItemInfo(0, &first, TRUE) && first.dwItemData)
-            s_firstItemDrawn = reinterpret_cast<const Vexel::CSkinMenuItem*>(first.dwItemData)->text.Str();
-        for (int i = 0; i < popup->GetMenuItemCount(); ++i) {
-            CMenu* const sub = popup->GetSubMenu(i);
-            CMenu* const menu = sub ? sub : popup;
-            for (int j = 0; j < menu->GetMenuItemCount(); ++j) {
-                if (menu->GetMenuState(j, MF_BYPOSITION) & MF_CHECKED) {
-                    CString text;
-                    menu->GetMenuString(j, text, MF_BYPOSITION);
-                    s_lastMenuCheck = text.Str();
-                }
-            }
-        }
-        if (s_menuAnswer == 0)
-            return FALSE;
-        owner->PostMessage(WM_COMMAND, s_menuAnswer, 0);
-        return TRUE;
-    });
+    m_answers.emplace();
     CountingWorker::ResetCount();
 }
 
@@ -303,11 +317,7 @@ void MainFrameTest::TearDown()
         frame->DestroyWindow();
     frame.reset();
     PumpPending();
-    SetShellOpenHandler(m_previousShell);
-    SetTrayIconHandler(m_previousTray);
-    SetSoundPlayer(m_previousSound);
-    SetPauseHandler(m_previousPause);
-    SetPopupMenuTracker(m_previousTracker);
+    m_answers.reset();
     g_database.Close();
     EXPECT_EQ(0, EngineControl_GetEngineCount()) << "an engine was left running";
     EXPECT_EQ(0, EngineControl_GetLiveRecordCount()) << "an event record was never released";

@@ -1,7 +1,8 @@
 #pragma once
 // The main window under test: made from the shipped skin in a temporary program folder, with
 // a fresh database, every UI text set to "<section>/<key>", the engine stand-in's journal
-// cleared, and the shell, tray, sound, pause and popup-menu seams recording instead of acting.
+// cleared, and the system table's shell, tray, sound, pause and popup-menu answers recording
+// instead of acting.
 // Its pages are recording subclasses of the real ones, so a test sees what the window hands
 // them.
 #include "config/ProvisionThread.h"
@@ -11,12 +12,11 @@
 #include "skin/ui/UIWnd.h"
 #include "tests/support/ProgramFolderScope.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "tests/support/SystemAnswersScope.h"
 #include "windows/call/CallPhonesWnd.h"
 #include "windows/contacts/ContactsWnd.h"
 #include "windows/history/HistoryWnd.h"
 #include "windows/main/MainFrame.h"
-#include "windows/main/PopupMenus.h"
-#include "windows/main/ShellActions.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -24,6 +24,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -185,12 +186,17 @@ protected:
     static UINT s_menuAnswer;                   // command the next menu answers with (0: none)
 
 private:
-    ShellOpenHandler m_previousShell = nullptr;
-    TrayIconHandler m_previousTray = nullptr;
-    SoundPlayer m_previousSound = nullptr;
-    PauseHandler m_previousPause = nullptr;
-    PopupMenuTracker m_previousTracker = nullptr;
-    AfxFileDialogHandler m_previousFileDialog = nullptr;
+    // Records the shell, tray, sound, pause and popup-menu calls in the lists above; a menu
+    // answers s_menuAnswer.
+    class ShellAnswers : public lumeo_test::SystemAnswersScope {
+    public:
+        void ShellOpen(HWND owner, LPCWSTR verb, LPCWSTR file, int show) const override;
+        BOOL TrayIcon(DWORD message, NOTIFYICONDATAW* data) const override;
+        BOOL PlaySoundFile(LPCWSTR path, DWORD flags) const override;
+        void Pause(DWORD milliseconds) const override;
+        std::optional<BOOL> AnswerPopupMenu(CMenu* popup, UINT menuId, int x, int y, CWnd* owner) const override;
+    };
+    std::optional<ShellAnswers> m_answers;
 };
 
 } // namespace windows_test

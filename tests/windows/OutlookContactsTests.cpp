@@ -7,6 +7,7 @@
 
 #include "tests/ostrel/OstrelTestSupport.h"
 #include "tests/ostrel/outlook/OutlookStandIn.h"
+#include "tests/windows/OutlookSampleFolder.h"
 #include "windows/main/MainFrame.h"
 
 #include <gtest/gtest.h>
@@ -97,19 +98,6 @@ TEST(OutlookContacts, AContactWithNoAddressIsNotTaken)
     EXPECT_EQ("kept", contact.firstName);
 }
 
-// A full contact, a distribution list, a contact without an address, a mobile number only,
-// an e-mail only, a user name only.
-const char kFolder[] =
-    "Class=40\tFirstName=Zoë\tLastName=Ångström\tFullName=Zoë Ångström\tNickName=Zozo\t"
-    "Email1Address=zoe@example.org\tIMAddress=sip:zoe@example.org\t"
-    "MobileTelephoneNumber=+33 6 11 22 33 44\tHomeTelephoneNumber=+33 1 22 33 44 55\t"
-    "BusinessTelephoneNumber=+33 1 33 33 33 33\tGender=1\n"
-    "Class=69\tDLName=Team\n"
-    "Class=40\tFirstName=Nobody\tLastName=Unreachable\tNickName=nil\tWebPage=http://nowhere/\tGender=1\n"
-    "Class=40\tFirstName=Björn\tLastName=Sø\tMobileTelephoneNumber=+46 70 123 45 67\tGender=2\n"
-    "Class=40\tFirstName=José\tEmail1Address=jose@example.org\n"
-    "Class=40\tNickName=Kim\tIMAddress=kim\tGender=1\n";
-
 std::vector<OutlookContact> ExpectedFolder()
 {
     const std::string avatars = "C:\\Lumeo\\Skins\\Lumeo\\avatars\\";
@@ -145,7 +133,7 @@ void ExpectContacts(const std::vector<OutlookContact>& expected, const std::vect
 TEST(OutlookContacts, EveryContactWithAnAddressIsHandedOnInFolderOrderAndTheRestPassedOver)
 {
     ASSERT_EQ(1252u, GetACP());   // the expected texts are written in it
-    StandInOutlook outlook(kFolder);
+    StandInOutlook outlook(windows_test::kOutlookSampleFolder);
     ASSERT_TRUE(outlook.Registered());
     CMainFrame frame;
     std::vector<OutlookContact> taken;
@@ -171,8 +159,8 @@ TEST(OutlookContacts, OstrelIsLetGoOnEveryWayOut)
     } cases[] = {
         {"an empty folder", "", false, false, 0},
         {"a folder of a distribution list", "Class=69\tDLName=Team\n", false, false, 0},
-        {"a handle the window already held", kFolder, true, false, 4},
-        {"a store that throws", kFolder, false, true, 1},
+        {"a handle the window already held", windows_test::kOutlookSampleFolder, true, false, 4},
+        {"a store that throws", windows_test::kOutlookSampleFolder, false, true, 1},
         {"a contact Outlook cannot read", "Class=40\tNickName=A\tIMAddress=a\nClass=40\tNickName=B\tIMAddress=b\tFail=NickName\n"
                                           "Class=40\tNickName=C\tIMAddress=c\n",
          false, false, 1},

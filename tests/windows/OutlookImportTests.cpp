@@ -11,37 +11,31 @@
 #include "skin/model/SkinReader.h"
 #include "tests/ostrel/OstrelTestSupport.h"
 #include "tests/ostrel/outlook/OutlookStandIn.h"
+#include "tests/support/SystemAnswersScope.h"
+#include "tests/windows/OutlookSampleFolder.h"
 #include "texts/UiTextTable.h"
 #include "windows/msgbox/MessageBox.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace windows_test {
 namespace {
 
-// A full contact, a distribution list, a contact without an address, a mobile number only,
-// an e-mail only, a user name only.
-const char kFolder[] =
-    "Class=40\tFirstName=Zoë\tLastName=Ångström\tFullName=Zoë Ångström\tNickName=Zozo\t"
-    "Email1Address=zoe@example.org\tIMAddress=sip:zoe@example.org\t"
-    "MobileTelephoneNumber=+33 6 11 22 33 44\tHomeTelephoneNumber=+33 1 22 33 44 55\t"
-    "BusinessTelephoneNumber=+33 1 33 33 33 33\tGender=1\n"
-    "Class=69\tDLName=Team\n"
-    "Class=40\tFirstName=Nobody\tLastName=Unreachable\tNickName=nil\tWebPage=http://nowhere/\tGender=1\n"
-    "Class=40\tFirstName=Björn\tLastName=Sø\tMobileTelephoneNumber=+46 70 123 45 67\tGender=2\n"
-    "Class=40\tFirstName=José\tEmail1Address=jose@example.org\n"
-    "Class=40\tNickName=Kim\tIMAddress=kim\tGender=1\n";
 
 std::vector<std::wstring> g_messages;
 
-int RecordMessage(const CString&, const CString& message, CWnd*)
-{
-    g_messages.push_back(static_cast<LPCWSTR>(message));
-    return IDOK;
-}
+class RecordMessages : public lumeo_test::SystemAnswersScope {
+public:
+    std::optional<int> AnswerMessageBox(const CString&, const CString& message, CWnd*) const override
+    {
+        g_messages.push_back(static_cast<LPCWSTR>(message));
+        return IDOK;
+    }
+};
 
 class OutlookImportTest : public ContactsTreeTest {
 protected:
@@ -51,11 +45,11 @@ protected:
         g_account.ProxyServer = "sip.example.net";
         g_account.ProxyPort = 5070;
         g_messages.clear();
-        m_previousRunner = SetMessageBoxRunner(&RecordMessage);
+        m_messages.emplace();
     }
     void TearDown() override
     {
-        SetMessageBoxRunner(m_previousRunner);
+        m_messages.reset();
         ContactsTreeTest::TearDown();
     }
 
@@ -64,13 +58,13 @@ protected:
 
     static std::string Avatar(const char* face) { return WideToAnsi(Vexel::GetSkinFolder()) + "avatars\\" + face; }
 
-    MessageBoxRunner m_previousRunner = nullptr;
+    std::optional<RecordMessages> m_messages;
 };
 
 TEST_F(OutlookImportTest, EveryContactWithAnAddressIsStoredInTheDefaultGroupAndShownUnderIt)
 {
     ASSERT_EQ(1252u, GetACP());   // the expected texts are written in it
-    ostrel_test::StandInOutlook outlook(kFolder);
+    ostrel_test::StandInOutlook outlook(kOutlookSampleFolder);
     ASSERT_TRUE(outlook.Registered());
     Import();
 
@@ -128,7 +122,7 @@ TEST_F(OutlookImportTest, EveryContactWithAnAddressIsStoredInTheDefaultGroupAndS
 
 TEST_F(OutlookImportTest, AnImportAddsNothingThatIsAlreadyStored)
 {
-    ostrel_test::StandInOutlook outlook(kFolder);
+    ostrel_test::StandInOutlook outlook(kOutlookSampleFolder);
     ASSERT_TRUE(outlook.Registered());
     // A contact of the book with an address Outlook also gives keeps its own texts.
     ASSERT_TRUE(Save("Zed", "sip:zoe@example.org", DefaultGroup()));

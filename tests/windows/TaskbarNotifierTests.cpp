@@ -3,6 +3,7 @@
 // slide out position by position from driven timer ticks on every edge, a second Show in each
 // state, its shape from the skin bitmap, and the click it posts to its owner.
 #include "resources/ProgramIds.h"
+#include "tests/support/SystemAnswersScope.h"
 #include "windows/notifier/TaskbarNotifier.h"
 
 #include <gtest/gtest.h>
@@ -79,10 +80,10 @@ TEST(NotifierSlide, ASkinSmallerThanAStepSlidesInOneStep)
 
 ScreenArea g_area;
 
-ScreenArea FakeScreenArea()
-{
-    return g_area;
-}
+class FakeScreenArea : public lumeo_test::SystemAnswersScope {
+public:
+    ScreenArea GetScreenArea() const override { return g_area; }
+};
 
 class OwnerWnd : public CWnd {
 public:
@@ -96,7 +97,6 @@ class TaskbarNotifierTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_previousArea = SetScreenAreaSource(&FakeScreenArea);
         ASSERT_TRUE(owner.Make());
     }
     void TearDown() override
@@ -105,7 +105,6 @@ protected:
         if (::IsWindow(popup))
             ::DestroyWindow(popup);
         owner.DestroyWindow();
-        SetScreenAreaSource(m_previousArea);
     }
 
     // A pop-up as the program makes one, on `workArea`, not yet shown.
@@ -138,11 +137,9 @@ protected:
         return {placed.right - placed.left, placed.bottom - placed.top};
     }
 
+    FakeScreenArea screenArea;
     OwnerWnd owner;
     HWND popup = nullptr;
-
-private:
-    ScreenAreaSource m_previousArea = nullptr;
 };
 
 // Where each edge's pop-up starts, which way it moves in, and how many moves bring it fully

@@ -4,9 +4,9 @@
 #include "windows/call/CallPhonesWnd.h"
 
 #include "core/TextConvert.h"
+#include "framework/SystemAnswers.h"
 #include "resources/Resource.h"
 #include "windows/call/EngineOperations.h"
-#include "windows/call/KeyState.h"
 #include "windows/call/KeyTones.h"
 #include "windows/main/MainFrame.h"
 
@@ -163,7 +163,7 @@ bool CCallPhonesWnd::PreTranslateKeys(MSG* msg)
     const UINT key = static_cast<UINT>(msg->wParam);
     const bool focused = IsNumberFieldFocused();
 
-    if (IsKeyDownNow(VK_SHIFT)) {
+    if (GetSystemAnswers().IsKeyDown(VK_SHIFT)) {
         const TypedKey shifted = ShiftedKey(key);
         if (shifted.character) {
             // The tone first: a busy line receives its DTMF '#' or '*' whatever the focus.
@@ -172,7 +172,7 @@ bool CCallPhonesWnd::PreTranslateKeys(MSG* msg)
             return true;
         }
     }
-    if (!focused && key == 'V' && IsKeyDownNow(VK_CONTROL)) {
+    if (!focused && key == 'V' && GetSystemAnswers().IsKeyDown(VK_CONTROL)) {
         AppendToNumber(ClipboardText(m_hWnd));
         return true;
     }

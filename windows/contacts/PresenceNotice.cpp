@@ -1,5 +1,6 @@
 #include "windows/contacts/PresenceNotice.h"
 
+#include "framework/SystemAnswers.h"
 #include "resources/ProgramIds.h"
 #include "windows/notifier/TaskbarNotifier.h"
 
@@ -13,8 +14,6 @@ constexpr WORD kCutOutComponent = 255;
 constexpr UINT kAppearMs = 500;
 constexpr UINT kStayMs = 3000;
 constexpr UINT kHideMs = 500;
-
-PresenceNoticeShower g_shower = nullptr;
 
 // The notifier bitmap's size, read once: every notice uses it for its text rectangle.
 SIZE NoticeSize()
@@ -32,16 +31,10 @@ SIZE NoticeSize()
 
 } // namespace
 
-PresenceNoticeShower SetPresenceNoticeShower(PresenceNoticeShower shower)
-{
-    const PresenceNoticeShower previous = g_shower;
-    g_shower = shower;
-    return previous;
-}
-
 void ShowPresenceNotice(CWnd* owner, const CString& text)
 {
-    (g_shower ? g_shower : &ShowTaskbarNotice)(owner, text);
+    if (!GetSystemAnswers().TakePresenceNotice(owner, text))
+        ShowTaskbarNotice(owner, text);
 }
 
 void ShowTaskbarNotice(CWnd* owner, const CString& text)

@@ -1,15 +1,11 @@
 #pragma once
 // The pop-up above the taskbar that tells of a contact's presence: a taskbar notifier made for
-// each notice, which deletes itself once it has slid out. Behind a seam, so that tests see
+// each notice, which deletes itself once it has slid out. The system table
+// (framework/SystemAnswers.h, TakePresenceNotice) sees each notice first, so that tests see
 // the notices without waiting for windows that slide.
 #include "framework/Wnd.h"
 
-// Shows `text` in a notice owned by `owner`'s window.
-using PresenceNoticeShower = void (*)(CWnd* owner, const CString& text);
-
-// Replaces how notices are shown (null: the taskbar notifier); returns the previous one.
-PresenceNoticeShower SetPresenceNoticeShower(PresenceNoticeShower shower);
-
+// Shows `text` in a notice owned by `owner`'s window, unless the system table takes it.
 void ShowPresenceNotice(CWnd* owner, const CString& text);
 
 // The real notice: the program's notifier bitmap with white cut out, "Trebuchet MS" at 9

@@ -31,7 +31,7 @@ LRESULT CHistoryList::OnDrawRow(WPARAM, LPARAM lParam)
     if (!record)
         return 0;
     const RECT& row = offer->rcItem;
-    Vexel::BorrowedDC dc(offer->hDC);
+    BorrowedDC dc(offer->hDC);
 
     // One pixel of the tree's white stays above and below, parting the rows.
     const bool selected = (GetTreeList()->GetItemState(item, TVIS_SELECTED) & TVIS_SELECTED) != 0;

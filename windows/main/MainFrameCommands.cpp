@@ -12,12 +12,12 @@
 #include "core/TextConvert.h"
 #include "framework/FileDialog.h"
 #include "framework/Prompt.h"
+#include "framework/SystemAnswers.h"
 #include "resources/ProgramIds.h"
 #include "resources/Resource.h"
 #include "skin/ui/controls/SkinButton.h"
 #include "texts/UiTextTable.h"
 #include "windows/contacts/ContactsWnd.h"
-#include "windows/main/ShellActions.h"
 
 namespace {
 
@@ -96,22 +96,22 @@ void CMainFrame::OnWebcam()
 
 void CMainFrame::OnLogo()
 {
-    ShellOpen(m_hWnd, L"OPEN", kMakerSite, SW_SHOWNORMAL);
+    GetSystemAnswers().ShellOpen(m_hWnd, L"OPEN", kMakerSite, SW_SHOWNORMAL);
 }
 
 void CMainFrame::OnHelp()
 {
-    ShellOpen(m_hWnd, L"OPEN", kUserGuide, SW_SHOWNORMAL);
+    GetSystemAnswers().ShellOpen(m_hWnd, L"OPEN", kUserGuide, SW_SHOWNORMAL);
 }
 
 void CMainFrame::OnContactSupport()
 {
-    ShellOpen(m_hWnd, L"open", kSupportMail, SW_SHOWNORMAL);
+    GetSystemAnswers().ShellOpen(m_hWnd, L"open", kSupportMail, SW_SHOWNORMAL);
 }
 
 void CMainFrame::OnRecommend()
 {
-    ShellOpen(m_hWnd, L"open", kEmptyMail, SW_SHOWNORMAL);
+    GetSystemAnswers().ShellOpen(m_hWnd, L"open", kEmptyMail, SW_SHOWNORMAL);
 }
 
 void CMainFrame::OnExit()
@@ -245,7 +245,7 @@ void CMainFrame::ViewRecordFiles(LPCWSTR filter)
     CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER, filter, this);
     dialog.m_ofn.lpstrInitialDir = folder;
     if (dialog.DoModal() == IDOK)
-        ShellOpen(m_hWnd, L"open", dialog.GetPathName(), SW_SHOW);
+        GetSystemAnswers().ShellOpen(m_hWnd, L"open", dialog.GetPathName(), SW_SHOW);
 }
 
 void CMainFrame::OnViewAudioRecords()

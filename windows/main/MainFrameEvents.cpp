@@ -5,12 +5,12 @@
 #include "core/OptionsRecord.h"
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
+#include "framework/SystemAnswers.h"
 #include "texts/UiTextTable.h"
 #include "windows/call/CallPhonesWnd.h"
 #include "windows/chat/ChatWnd.h"
 #include "windows/contacts/ContactsWnd.h"
 #include "windows/history/HistoryWnd.h"
-#include "windows/main/ShellActions.h"
 
 #include <mmsystem.h>
 
@@ -129,7 +129,7 @@ void CMainFrame::PlaySoundFile(const std::string& name)
     std::string folder;
     TavikUtility::GetAppDirectory(folder, true);
     // A missing file stays silent (no system default sound in its place).
-    PlaySoundPath(AnsiToWide(folder + "\\sound\\" + name + ".wav"), SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
+    GetSystemAnswers().PlaySoundFile(AnsiToWide(folder + "\\sound\\" + name + ".wav"), SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
 }
 
 void CMainFrame::BringToFront()

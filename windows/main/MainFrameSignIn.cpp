@@ -7,12 +7,12 @@
 #include "core/OptionsRecord.h"
 #include "core/TextConvert.h"
 #include "framework/Prompt.h"
+#include "framework/SystemAnswers.h"
 #include "resources/Resource.h"
 #include "texts/UiTextTable.h"
 #include "windows/call/CallPhonesWnd.h"
 #include "windows/contacts/ContactsWnd.h"
 #include "windows/history/HistoryWnd.h"
-#include "windows/main/ShellActions.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -165,7 +165,7 @@ void CMainFrame::ReSignIn()
     SetStatusButtonText(g_uiTexts.misc.t38008);
     PublishOffline();
     // Lets the offline notices leave before the engine goes.
-    Pause(kOfflineNoticeMs);
+    GetSystemAnswers().Pause(kOfflineNoticeMs);
     SignOut(true);
     if (RunSignInDialog())
         SignIn();

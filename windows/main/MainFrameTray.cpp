@@ -1,11 +1,11 @@
 // The main window's tray icon and its popup menus at the cursor.
 #include "windows/main/MainFrame.h"
 
+#include "framework/SystemAnswers.h"
 #include "framework/WinApp.h"
 #include "resources/ProgramIds.h"
 #include "texts/UiTextTable.h"
 #include "windows/main/PopupMenus.h"
-#include "windows/main/ShellActions.h"
 
 #include <cwchar>
 
@@ -45,13 +45,13 @@ void CMainFrame::AddTrayIcon()
     data.hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_LUMEO));
     // The tip holds 127 characters and its terminator.
     std::wcsncpy(data.szTip, g_uiTexts.dlgLogin.t20000, std::size(data.szTip) - 1);
-    TrayIcon(NIM_ADD, &data);
+    GetSystemAnswers().TrayIcon(NIM_ADD, &data);
 }
 
 void CMainFrame::RemoveTrayIcon()
 {
     NOTIFYICONDATAW data = TrayIconData(m_hWnd);
-    TrayIcon(NIM_DELETE, &data);
+    GetSystemAnswers().TrayIcon(NIM_DELETE, &data);
 }
 
 LRESULT CMainFrame::OnTrayNotify(WPARAM wParam, LPARAM lParam)

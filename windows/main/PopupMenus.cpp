@@ -1,28 +1,22 @@
 #include "windows/main/PopupMenus.h"
 
+#include "framework/SystemAnswers.h"
 #include "framework/Wnd.h"
 #include "skin/ui/controls/SkinMenu.h"
 #include "windows/main/LocalizeMenu.h"
 
+#include <optional>
+
 namespace {
 
-BOOL SystemTrack(CMenu* popup, UINT, int x, int y, CWnd* owner)
+BOOL Track(CMenu* popup, int x, int y, CWnd* owner)
 {
     if (auto* skinned = dynamic_cast<Vexel::CSkinMenu*>(popup))
         return skinned->TrackPopupMenu(0, x, y, owner, nullptr);
     return popup->TrackPopupMenu(0, x, y, owner, nullptr);
 }
 
-PopupMenuTracker g_tracker = &SystemTrack;
-
 } // namespace
-
-PopupMenuTracker SetPopupMenuTracker(PopupMenuTracker tracker)
-{
-    const PopupMenuTracker previous = g_tracker;
-    g_tracker = tracker ? tracker : &SystemTrack;
-    return previous;
-}
 
 BOOL ShowPopupMenu(UINT menuId, int x, int y, CWnd* owner)
 {
@@ -34,5 +28,7 @@ BOOL ShowPopupMenu(UINT menuId, int x, int y, CWnd* owner)
     if (!popup)
         return FALSE;
     LocalizeMenu(popup, menuId);
-    return g_tracker(popup, menuId, x, y, owner);
+    if (const std::optional<BOOL> answer = GetSystemAnswers().AnswerPopupMenu(popup, menuId, x, y, owner))
+        return *answer;
+    return Track(popup, x, y, owner);
 }

@@ -1,7 +1,10 @@
 #include "windows/msgbox/MessageBox.h"
 
+#include "framework/SystemAnswers.h"
 #include "resources/Resource.h"
 #include "texts/UiTextTable.h"
+
+#include <optional>
 
 using Vexel::CUIWnd;
 
@@ -46,18 +49,12 @@ int RunMessageBox(const CString& caption, const CString& message, CWnd* owner)
     return box.DoModal();
 }
 
-MessageBoxRunner g_runner = &RunMessageBox;
-
 } // namespace
-
-MessageBoxRunner SetMessageBoxRunner(MessageBoxRunner runner)
-{
-    const MessageBoxRunner previous = g_runner;
-    g_runner = runner ? runner : &RunMessageBox;
-    return previous;
-}
 
 int ShowMessageBox(const CString& message, CWnd* owner)
 {
-    return g_runner(g_uiTexts.dlgLogin.t20000, message, owner);
+    const CString caption = g_uiTexts.dlgLogin.t20000;
+    if (const std::optional<int> answer = GetSystemAnswers().AnswerMessageBox(caption, message, owner))
+        return *answer;
+    return RunMessageBox(caption, message, owner);
 }

@@ -29,11 +29,6 @@ private:
 
 // What every window does for a failure the user must see: a message box with the program's
 // caption (DLG_LOGIN 20000) and `message`, run modally over `owner` (null: over the main
-// window). Its result.
+// window). Its result; or the system table's answer in its place (framework/SystemAnswers.h,
+// AnswerMessageBox), which gets the caption and text the window would show.
 int ShowMessageBox(const CString& message, CWnd* owner = nullptr);
-
-// What ShowMessageBox runs: by default the window above. A replacement (a test's) gets the
-// caption and text the window would show and answers its result; null puts the window back.
-// Answers the one it replaces.
-using MessageBoxRunner = int (*)(const CString& caption, const CString& message, CWnd* owner);
-MessageBoxRunner SetMessageBoxRunner(MessageBoxRunner runner);

@@ -4,16 +4,6 @@
 
 namespace {
 
-ScreenArea SystemScreenArea()
-{
-    ScreenArea area;
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area.workArea, 0);
-    area.screen = {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    return area;
-}
-
-ScreenAreaSource g_screenAreaSource = &SystemScreenArea;
-
 bool SideEdge(TaskbarEdge edge)
 {
     return edge == TaskbarEdge::Left || edge == TaskbarEdge::Right;
@@ -130,16 +120,4 @@ POINT ShownPosition(TaskbarEdge edge, const RECT& workArea, SIZE skin, POINT cur
         break;
     }
     return current;
-}
-
-ScreenAreaSource SetScreenAreaSource(ScreenAreaSource source)
-{
-    const ScreenAreaSource previous = g_screenAreaSource;
-    g_screenAreaSource = source ? source : &SystemScreenArea;
-    return previous;
-}
-
-ScreenArea GetScreenArea()
-{
-    return g_screenAreaSource();
 }

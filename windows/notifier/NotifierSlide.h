@@ -35,14 +35,3 @@ bool StepOut(TaskbarEdge edge, POINT start, int step, POINT& position);
 
 // The fully shown position on `edge`; the coordinate along the edge stays `current`'s.
 POINT ShownPosition(TaskbarEdge edge, const RECT& workArea, SIZE skin, POINT current);
-
-// The work area and the screen size, from a source tests can replace.
-struct ScreenArea {
-    RECT workArea{};
-    SIZE screen{};
-};
-using ScreenAreaSource = ScreenArea (*)();
-// Puts `source` in place (null: the system's own again) and answers the previous one.
-ScreenAreaSource SetScreenAreaSource(ScreenAreaSource source);
-// SPI_GETWORKAREA and SM_CXSCREEN / SM_CYSCREEN, unless a test answers.
-ScreenArea GetScreenArea();

@@ -1,5 +1,6 @@
 #include "windows/notifier/TaskbarNotifier.h"
 
+#include "framework/SystemAnswers.h"
 #include "framework/WndDC.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/MaskRegion.h"
@@ -161,7 +162,7 @@ void CTaskbarNotifier::Show(LPCWSTR text, UINT appearMs, UINT stayMs, UINT hideM
     m_hideMs = hideMs;
     if (!m_hWnd)
         return;
-    const ScreenArea area = GetScreenArea();
+    const ScreenArea area = GetSystemAnswers().GetScreenArea();
 
     switch (m_state) {
     case kIdle: {

@@ -82,11 +82,7 @@ CString CHtmlCtrl::StartPageAddress(const CString& startPage, const CString& ski
 
 int CHtmlCtrl::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    if (!styleId)
-        return -2;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::HtmlCtrl, styleId));
+    return ApplyNamedStyle(*this, StyleKind::HtmlCtrl, styleId);
 }
 
 int CHtmlCtrl::ApplyProperties(CTRLPROPERTIES* record)

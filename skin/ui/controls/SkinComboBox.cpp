@@ -1,5 +1,6 @@
 #include "skin/ui/controls/SkinComboBox.h"
 
+#include "framework/SystemAnswers.h"
 #include "framework/WndDC.h"
 #include "skin/model/EditProperties.h"
 #include "skin/model/SkinGlobals.h"
@@ -12,7 +13,6 @@
 #include "skin/ui/SkinColors.h"
 #include "skin/ui/SkinFonts.h"
 #include "skin/ui/StateImages.h"
-#include "skin/ui/SystemAnswers.h"
 #include "skin/ui/UIWnd.h"
 #include "skin/ui/WindowImages.h"
 #include "skin/ui/controls/LayeredParent.h"
@@ -92,26 +92,18 @@ int CSkinComboBox::ApplyProperties(CTRLPROPERTIES* record)
 
 int CSkinComboBox::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::ComboBox, styleId));
+    return ApplyNamedStyle(*this, StyleKind::ComboBox, styleId);
 }
 
 int CSkinComboBox::ReleaseImages()
 {
     m_font.DeleteObject();
-    for (CBitmap& image : m_images)
-        image.DeleteObject();
-    return 0;
+    return DeleteImages(m_images);
 }
 
 int CSkinComboBox::SetImages(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled)
 {
-    const HBITMAP given[kStates] = {normal, hover, pressed, disabled};
-    for (int state = 0; state < kStates; ++state) {
-        if (given[state])
-            HandBitmap(m_images[state], given[state]);
-    }
+    HandImages(m_images, {normal, hover, pressed, disabled}, true);
     CutEditImages();
     return 0;
 }

@@ -14,11 +14,7 @@ int CSkinDateTimeCtrl::ApplyProperties(CTRLPROPERTIES* record)
 
 int CSkinDateTimeCtrl::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    if (!styleId)
-        return -2;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::DateTime, styleId));
+    return ApplyNamedStyle(*this, StyleKind::DateTime, styleId);
 }
 
 } // namespace Vexel

@@ -65,24 +65,18 @@ int CSkinEdit::ApplyProperties(CTRLPROPERTIES* record)
 
 int CSkinEdit::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::Edit, styleId));
+    return ApplyNamedStyle(*this, StyleKind::Edit, styleId);
 }
 
 int CSkinEdit::ReleaseImages()
 {
     m_font.DeleteObject();
-    for (CBitmap& image : m_images)
-        image.DeleteObject();
-    return 0;
+    return DeleteImages(m_images);
 }
 
 int CSkinEdit::SetImages(HBITMAP normal, HBITMAP hover, HBITMAP focus, HBITMAP disabled)
 {
-    const HBITMAP given[kStates] = {normal, hover, focus, disabled};
-    for (int state = 0; state < kStates; ++state)
-        HandBitmap(m_images[state], given[state]);
+    HandImages(m_images, {normal, hover, focus, disabled}, false);
     UpdateBackgroundBrush();
     return 1;
 }

@@ -57,11 +57,7 @@ CSkinHeaderCtrl::~CSkinHeaderCtrl() = default;
 
 int CSkinHeaderCtrl::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    if (!styleId)
-        return -2;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::Header, styleId));
+    return ApplyNamedStyle(*this, StyleKind::Header, styleId);
 }
 
 int CSkinHeaderCtrl::ApplyProperties(CTRLPROPERTIES* record)

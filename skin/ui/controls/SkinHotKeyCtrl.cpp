@@ -39,11 +39,7 @@ int CSkinHotKeyCtrl::ApplyProperties(CTRLPROPERTIES* record)
 
 int CSkinHotKeyCtrl::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    if (!styleId)
-        return -2;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::HotKey, styleId));
+    return ApplyNamedStyle(*this, StyleKind::HotKey, styleId);
 }
 
 int CSkinHotKeyCtrl::SetBackgroundImages(HBITMAP normal, HBITMAP disabled)

@@ -42,20 +42,12 @@ int CSkinIPAddressCtrl::ApplyProperties(CTRLPROPERTIES* record)
 
 int CSkinIPAddressCtrl::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    if (!styleId)
-        return -2;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::IPAddress, styleId));
+    return ApplyNamedStyle(*this, StyleKind::IPAddress, styleId);
 }
 
 int CSkinIPAddressCtrl::SetImages(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled)
 {
-    const HBITMAP given[kStates] = {normal, highlight, selected, disabled};
-    for (int i = 0; i < kStates; ++i) {
-        if (given[i])
-            HandBitmap(m_images[i], given[i]);
-    }
+    HandImages(m_images, {normal, highlight, selected, disabled}, true);
     GiveFieldsTheirParts();
     if (::IsWindow(m_hWnd))
         ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -64,9 +56,7 @@ int CSkinIPAddressCtrl::SetImages(HBITMAP normal, HBITMAP highlight, HBITMAP sel
 
 int CSkinIPAddressCtrl::ReleaseImages()
 {
-    for (CBitmap& image : m_images)
-        image.DeleteObject();
-    return 0;
+    return DeleteImages(m_images);
 }
 
 CSkinEdit* CSkinIPAddressCtrl::GetField(int index)

@@ -57,11 +57,7 @@ int CSkinListCtrl::ApplyProperties(CTRLPROPERTIES* record)
 
 int CSkinListCtrl::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    if (!styleId)
-        return -2;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::ListCtrl, styleId));
+    return ApplyNamedStyle(*this, StyleKind::ListCtrl, styleId);
 }
 
 int CSkinListCtrl::ApplyListRecord(CTRLPROPERTIES& record)

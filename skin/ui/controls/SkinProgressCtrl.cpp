@@ -61,11 +61,7 @@ int CSkinProgressCtrl::ApplyProperties(CTRLPROPERTIES* record)
 
 int CSkinProgressCtrl::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    if (!styleId)
-        return -2;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::Progress, styleId));
+    return ApplyNamedStyle(*this, StyleKind::Progress, styleId);
 }
 
 int CSkinProgressCtrl::SetBackgroundBitmaps(HBITMAP normal, HBITMAP disabled)

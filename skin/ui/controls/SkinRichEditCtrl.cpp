@@ -15,11 +15,7 @@ int CSkinRichEditCtrl::ApplyProperties(CTRLPROPERTIES* record)
 
 int CSkinRichEditCtrl::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    if (!styleId)
-        return -2;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::RichEdit, styleId));
+    return ApplyNamedStyle(*this, StyleKind::RichEdit, styleId);
 }
 
 LRESULT CSkinRichEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -54,11 +54,7 @@ int CSkinSliderCtrl::ApplyProperties(CTRLPROPERTIES* record)
 
 int CSkinSliderCtrl::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    if (!styleId)
-        return -2;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::Slider, styleId));
+    return ApplyNamedStyle(*this, StyleKind::Slider, styleId);
 }
 
 int CSkinSliderCtrl::SetBkImages(HBITMAP normal, HBITMAP disabled)

@@ -41,19 +41,12 @@ int CSkinSpinButtonCtrl::ApplyProperties(CTRLPROPERTIES* record)
 
 int CSkinSpinButtonCtrl::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    if (!styleId)
-        return -2;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::Spin, styleId));
+    return ApplyNamedStyle(*this, StyleKind::Spin, styleId);
 }
 
 int CSkinSpinButtonCtrl::SetBitmaps(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled)
 {
-    HandBitmap(m_images[kNormal], normal);
-    HandBitmap(m_images[kHighlight], highlight);
-    HandBitmap(m_images[kSelected], selected);
-    HandBitmap(m_images[kDisabled], disabled);
+    HandImages(m_images, {normal, highlight, selected, disabled}, false);
     if (::IsWindow(m_hWnd))
         Invalidate(FALSE);
     return 0;
@@ -61,9 +54,7 @@ int CSkinSpinButtonCtrl::SetBitmaps(HBITMAP normal, HBITMAP highlight, HBITMAP s
 
 int CSkinSpinButtonCtrl::ReleaseImages()
 {
-    for (CBitmap& image : m_images)
-        image.DeleteObject();
-    return 0;
+    return DeleteImages(m_images);
 }
 
 CSkinSpinButtonCtrl::Part CSkinSpinButtonCtrl::PartAt(POINT point) const

@@ -91,11 +91,7 @@ BOOL CSkinStatic::PreTranslateMessage(MSG* msg)
 
 int CSkinStatic::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(GetSafeHwnd()))
-        return -1;
-    if (!styleId)
-        return -2;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::Static, styleId));
+    return ApplyNamedStyle(*this, StyleKind::Static, styleId);
 }
 
 int CSkinStatic::ApplyProperties(CTRLPROPERTIES* record)

@@ -100,11 +100,7 @@ void ApplyItemBackground(const CTRLPROPERTIES& record, const ItemBackgroundVars&
 
 int CSkinTreeCtrl::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    if (!styleId)
-        return -2;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::TreeCtrl, styleId));
+    return ApplyNamedStyle(*this, StyleKind::TreeCtrl, styleId);
 }
 
 int CSkinTreeCtrl::ApplyProperties(CTRLPROPERTIES* record)

@@ -2,7 +2,7 @@
 // native bars and drive the tree through its scroll messages.
 #include "skin/ui/controls/SkinTreeCtrl.h"
 
-#include "skin/ui/SystemAnswers.h"
+#include "framework/SystemAnswers.h"
 #include "skin/ui/controls/OwnScrollBars.h"
 #include "skin/ui/controls/SkinTreeCtrlPrivate.h"
 

@@ -95,9 +95,7 @@ int CSliderCtrlEx::ApplyProperties(CTRLPROPERTIES* record)
 
 int CSliderCtrlEx::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::SliderEx, styleId));
+    return ApplyNamedStyle(*this, StyleKind::SliderEx, styleId);
 }
 
 void CSliderCtrlEx::SetRange(int minimum, int maximum, BOOL redraw)

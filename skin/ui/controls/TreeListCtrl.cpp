@@ -102,11 +102,7 @@ int CTreeListCtrl::OnCreateParts(const CREATESTRUCTW& create)
 
 int CTreeListCtrl::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    if (!styleId)
-        return -2;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::TreeList, styleId));
+    return ApplyNamedStyle(*this, StyleKind::TreeList, styleId);
 }
 
 int CTreeListCtrl::ApplyProperties(CTRLPROPERTIES* record)

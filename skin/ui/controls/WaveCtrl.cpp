@@ -45,11 +45,7 @@ BOOL CWaveCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
 
 int CWaveCtrl::ApplyStyle(LPCWSTR styleId)
 {
-    if (!::IsWindow(m_hWnd))
-        return -1;
-    if (!styleId)
-        return -2;
-    return ApplyProperties(g_skinStore.FindStyle(StyleKind::WaveCtrl, styleId));
+    return ApplyNamedStyle(*this, StyleKind::WaveCtrl, styleId);
 }
 
 int CWaveCtrl::ApplyProperties(CTRLPROPERTIES* record)

@@ -1,13 +1,12 @@
-// Every test program that links the framework starts with these prompt handlers installed:
-// a message box, file dialog or folder chooser that no test scripted fails the running test
-// at once and answers Cancel, instead of waiting on a dialog nobody will close. Tests that
-// expect one install their own handler, which puts this one back when it goes.
-#include "framework/FileDialog.h"
-#include "framework/FolderBrowser.h"
-#include "framework/Prompt.h"
+// Every test program that links the framework starts with this system table in place: a
+// message box, file dialog or folder chooser that no test scripted fails the running test at
+// once and answers Cancel, instead of waiting on a dialog nobody will close. Tests that
+// expect one put a table of their own in front of it, which goes again with the test.
+#include "tests/support/SystemAnswersScope.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -24,41 +23,37 @@ std::string Narrow(LPCWSTR text)
     return result;
 }
 
-int FailUnscripted(HWND, LPCWSTR text, LPCWSTR caption, UINT)
-{
-    ADD_FAILURE() << "a message box appeared that the test did not script: \"" << Narrow(text)
-                  << "\" (caption \"" << Narrow(caption) << "\")";
-    return IDCANCEL;
-}
+class FailUnscripted : public lumeo_test::SystemAnswersScope {
+public:
+    int Prompt(HWND, LPCWSTR text, LPCWSTR caption, UINT) const override
+    {
+        ADD_FAILURE() << "a message box appeared that the test did not script: \"" << Narrow(text)
+                      << "\" (caption \"" << Narrow(caption) << "\")";
+        return IDCANCEL;
+    }
 
-BOOL FailUnscriptedFileDialog(OPENFILENAMEW* ofn, BOOL open)
-{
-    ADD_FAILURE() << "a file " << (open ? "open" : "save") << " dialog appeared that the test did not script"
-                  << (ofn && ofn->lpstrTitle ? ": \"" + Narrow(ofn->lpstrTitle) + "\"" : std::string());
-    return FALSE;
-}
+    BOOL ChooseFile(OPENFILENAMEW* ofn, BOOL open) const override
+    {
+        ADD_FAILURE() << "a file " << (open ? "open" : "save") << " dialog appeared that the test did not script"
+                      << (ofn && ofn->lpstrTitle ? ": \"" + Narrow(ofn->lpstrTitle) + "\"" : std::string());
+        return FALSE;
+    }
 
-PIDLIST_ABSOLUTE FailUnscriptedFolderBrowser(BROWSEINFOW* info)
-{
-    ADD_FAILURE() << "a folder chooser appeared that the test did not script: \""
-                  << Narrow(info ? info->lpszTitle : nullptr) << "\"";
-    return nullptr;
-}
+    PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOW* info) const override
+    {
+        ADD_FAILURE() << "a folder chooser appeared that the test did not script: \""
+                      << Narrow(info ? info->lpszTitle : nullptr) << "\"";
+        return nullptr;
+    }
+};
 
 class UnscriptedPromptsFail : public testing::Environment {
 public:
-    void SetUp() override
-    {
-        AfxSetPromptHandler(&FailUnscripted);
-        AfxSetFileDialogHandler(&FailUnscriptedFileDialog);
-        AfxSetFolderBrowserHandler(&FailUnscriptedFolderBrowser);
-    }
-    void TearDown() override
-    {
-        AfxSetPromptHandler(nullptr);
-        AfxSetFileDialogHandler(nullptr);
-        AfxSetFolderBrowserHandler(nullptr);
-    }
+    void SetUp() override { m_answers.emplace(); }
+    void TearDown() override { m_answers.reset(); }
+
+private:
+    std::optional<FailUnscripted> m_answers;
 };
 
 // Registered while the program starts; an object library keeps this file in every program.
