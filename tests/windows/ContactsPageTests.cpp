@@ -7,6 +7,7 @@
 #include "tests/windows/ContactsTestSupport.h"
 
 #include "core/TavikSQL.h"
+#include "core/TextConvert.h"
 #include "resources/Resource.h"
 #include "skin/ui/RectCtrl.h"
 #include "skin/ui/controls/ScrollBarEx.h"
@@ -96,6 +97,13 @@ TEST_F(ContactsPage, TheRegistrationSuccessLoadsGroupsThenTheirContacts)
             }
         }
         EXPECT_EQ(row.group != nullptr, found) << row.stored.sipUri;
+    }
+    // Every group shows open: the row after a group with contacts is its first contact.
+    const CContactsTree& tree = Tree();
+    for (HTREEITEM group = tree.GetRootItem(); group; group = tree.GetNextSiblingItem(group)) {
+        if (const HTREEITEM first = tree.GetChildItem(group)) {
+            EXPECT_EQ(first, tree.GetNextVisibleItem(group)) << WideToAnsi(tree.GetItemText(group));
+        }
     }
 }
 

@@ -57,11 +57,12 @@ ContactColumns ReadContactColumns(int columns, char** values, char** names)
 }
 
 // The tree's drawing and group layout held for a whole load; both come back, once, when it
-// ends. A shown tree is hidden meanwhile: each expansion of a shown one lays out its skinned
-// scroll bars again, drawing held or not.
+// ends. With `hide`, a shown tree is hidden meanwhile: the tree view takes thousands of nodes
+// faster so, and an expansion of a shown one lays out its skinned scroll bars again, drawing
+// held or not. A few nodes are not worth showing it again for.
 class HeldTree {
 public:
-    explicit HeldTree(CContactsTree& tree) : m_tree(tree), m_shown(tree.IsWindowVisible() != FALSE)
+    HeldTree(CContactsTree& tree, bool hide) : m_tree(tree), m_shown(hide && tree.IsWindowVisible() != FALSE)
     {
         m_tree.SetRedraw(FALSE);
         if (m_shown)
@@ -95,7 +96,8 @@ void CContactsWnd::LoadGroups()
 {
     if (!HasTree())
         return;
-    const HeldTree held(m_tree);
+    // The groups go in expanded: no expansion follows.
+    const HeldTree held(m_tree, false);
     g_database.Exec("select * from Groups", &CContactsWnd::GroupRowCallback, this);
 }
 
@@ -106,7 +108,7 @@ void CContactsWnd::LoadContacts()
     // Subscriptions the contacts made before this sign-in are gone with the old registration.
     // Rows already at 0 are left alone, so that a load with nothing to reset writes nothing.
     g_database.Exec("update Contacts set subscribeid = 0 where subscribeid is not 0");
-    const HeldTree held(m_tree);
+    const HeldTree held(m_tree, true);
     g_database.Exec("select * from Contacts", &CContactsWnd::ContactRowCallback, this);
 }
 
@@ -119,7 +121,7 @@ int CContactsWnd::GroupRowCallback(void* page, int columns, char** values, char*
                 continue;
             const std::string name = Base64Decode(values[c]);
             if (!name.empty())
-                self.m_tree.InsertItem(AnsiToWide(name), TVI_ROOT, TVI_LAST);
+                self.m_tree.AddGroupItem(AnsiToWide(name));
         }
     } catch (...) {
         AfxReportCallbackException("contacts page: group row");
