@@ -107,6 +107,30 @@ TEST_F(ContactsPage, TheRegistrationSuccessLoadsGroupsThenTheirContacts)
     }
 }
 
+TEST_F(ContactsPage, GroupsWithContactsShowOpenAndGroupsWithoutShowClosed)
+{
+    StoreGroup("Work");
+    StoreGroup("Empty");
+    const auto open = [this](const wchar_t* name) {
+        const CContactsTree& tree = Tree();
+        for (HTREEITEM group = tree.GetRootItem(); group; group = tree.GetNextSiblingItem(group)) {
+            if (tree.GetItemText(group) == name)
+                return (tree.GetItemState(group, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+        }
+        ADD_FAILURE() << "no group " << WideToAnsi(name);
+        return false;
+    };
+    // No contacts at all, then one.
+    SignIn();
+    EXPECT_FALSE(open(L"Work"));
+    EXPECT_FALSE(open(L"Empty"));
+    frame->SignOut(false);
+    StoreContact({"sip:a@example", "A", "", "", "Work"});
+    SignIn();
+    EXPECT_TRUE(open(L"Work"));
+    EXPECT_FALSE(open(L"Empty"));
+}
+
 TEST_F(ContactsPage, MarkedContactsAreSubscribedToEvenWithoutAGroupItem)
 {
     StoreGroup("Work");

@@ -82,6 +82,8 @@ TEST_F(ContactsHeld, AHeldLoadEndsWithEveryGroupOpenAndEveryRowInTreeOrderAtItsH
     tree.HoldGroupLayout();
     ASSERT_NE(nullptr, tree.AddGroupItem(L"Work"));
     ASSERT_NE(nullptr, tree.AddGroupItem(L"Home"));
+    const HTREEITEM empty = tree.AddGroupItem(L"Empty");
+    ASSERT_NE(nullptr, empty);
     const struct {
         const char* uri;
         const char* group;
@@ -95,6 +97,8 @@ TEST_F(ContactsHeld, AHeldLoadEndsWithEveryGroupOpenAndEveryRowInTreeOrderAtItsH
     EXPECT_EQ(TreeOrder(tree), ShownOrder(tree));
     for (const wchar_t* name : {L"Closed", L"Work", L"Home"})
         EXPECT_TRUE(tree.GetItemState(GroupNode(name), TVIS_EXPANDED) & TVIS_EXPANDED) << WideToAnsi(name);
+    // A group without contacts shows closed, as the tree view leaves any node without children.
+    EXPECT_FALSE(tree.GetItemState(empty, TVIS_EXPANDED) & TVIS_EXPANDED);
     // Each contact row as high as two of the tree's rows, and so laid out: the rows follow
     // each other at that height.
     for (const wchar_t* uri : {L"sip:old@h", L"sip:a@h", L"sip:b@h", L"sip:c@h", L"sip:d@h"}) {
@@ -114,7 +118,7 @@ TEST_F(ContactsHeld, AHeldLoadEndsWithEveryGroupOpenAndEveryRowInTreeOrderAtItsH
     EXPECT_EQ(tree.GetItemHeight(), first.top - group.top);
     EXPECT_EQ(ContactNodeHeight, second.top - first.top);
     const std::vector<ShownGroup> shown = Shown();
-    ASSERT_EQ(4u, shown.size());
+    ASSERT_EQ(5u, shown.size());
     EXPECT_THAT(shown[2].second, ElementsAre(ShownContact{L"sip:d@h", L"sip:d@h", L"Available"},
                                              ShownContact{L"sip:a@h", L"sip:a@h", L"Offline"}));
 }

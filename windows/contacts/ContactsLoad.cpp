@@ -56,22 +56,26 @@ ContactColumns ReadContactColumns(int columns, char** values, char** names)
     return row;
 }
 
-// The tree's drawing and group layout held for a whole load; both come back, once, when it
-// ends. With `hide`, a shown tree is hidden meanwhile: the tree view takes thousands of nodes
-// faster so, and an expansion of a shown one lays out its skinned scroll bars again, drawing
-// held or not. A few nodes are not worth showing it again for.
+// The tree's drawing held for a whole load, and for the contacts its group layout too; both
+// come back, once, when it ends. For the contacts a shown tree is hidden meanwhile: the tree
+// view takes thousands of nodes faster so, and an expansion of a shown one lays out its
+// skinned scroll bars again, drawing held or not. The groups go in open, ahead of their
+// contacts: their layout is settled at the end of the contacts' load.
 class HeldTree {
 public:
-    HeldTree(CContactsTree& tree, bool hide) : m_tree(tree), m_shown(hide && tree.IsWindowVisible() != FALSE)
+    HeldTree(CContactsTree& tree, bool forContacts)
+        : m_tree(tree), m_forContacts(forContacts), m_shown(forContacts && tree.IsWindowVisible() != FALSE)
     {
         m_tree.SetRedraw(FALSE);
         if (m_shown)
             m_tree.ShowWindow(SW_HIDE);
-        m_tree.HoldGroupLayout();
+        if (m_forContacts)
+            m_tree.HoldGroupLayout();
     }
     ~HeldTree()
     {
-        m_tree.ReleaseGroupLayout();
+        if (m_forContacts)
+            m_tree.ReleaseGroupLayout();
         m_tree.SetRedraw(TRUE);
         if (m_shown)
             m_tree.ShowWindow(SW_SHOWNA);
@@ -82,6 +86,7 @@ public:
 
 private:
     CContactsTree& m_tree;
+    const bool m_forContacts;
     const bool m_shown;
 };
 
@@ -96,7 +101,6 @@ void CContactsWnd::LoadGroups()
 {
     if (!HasTree())
         return;
-    // The groups go in expanded: no expansion follows.
     const HeldTree held(m_tree, false);
     g_database.Exec("select * from Groups", &CContactsWnd::GroupRowCallback, this);
 }

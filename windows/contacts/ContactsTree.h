@@ -83,8 +83,9 @@ public:
     ContactItemData* GetContactData(HTREEITEM item) const;
     // The group node whose shown name equals `groupName` ignoring case; null when none.
     HTREEITEM FindGroupItem(const std::string& groupName) const;
-    // A group node for `shownName` after the last one, expanded from the start. Null when
-    // the tree refuses.
+    // A group node for `shownName` after the last one, expanded from the start, so that the
+    // contacts of a held load go in open (the hold's end unmarks it while it has none). Null
+    // when the tree refuses.
     HTREEITEM AddGroupItem(const CString& shownName);
 
     // --- look-ups of table Contacts (ContactsTreeStore.cpp)
@@ -141,7 +142,8 @@ public:
 
     // --- many nodes at once (ContactsTreeBatch.cpp)
     // While held (holds nest), insertions and moves leave the groups' expansion alone; the
-    // last release expands every group not expanded, when anything changed meanwhile.
+    // last release expands every group with contacts not expanded, when anything changed
+    // meanwhile, and leaves no group without contacts marked expanded.
     // While held, groups are found by name in an index made once, and the icon of each
     // avatar file is loaded once and shared.
     void HoldGroupLayout();
@@ -223,8 +225,9 @@ private:
     void FreeRecord(const ContactItemData* record);
     // Collapses and expands every group again, so that each shows open in its new order.
     void RefreshGroups();
-    // Expands every group that is not: after a held load, whose groups went in expanded.
-    void ExpandClosedGroups();
+    // After a held load: with `expandClosed` every group with contacts that is not expanded
+    // is; a group without contacts is never left marked expanded.
+    void SettleGroups(bool expandClosed);
     // Whether `item` is still a node of this tree.
     bool HasItem(HTREEITEM item) const;
     void CallSelected(std::string (CContactsTree::*phone)(const std::string&));

@@ -21,18 +21,24 @@ void CContactsTree::ReleaseGroupLayout()
     for (HeldFace& face : m_heldFaces)
         face = HeldFace{};
     m_heldIcons.clear();
-    if (!m_groupLayoutPending)
-        return;
+    const bool inserted = m_groupLayoutPending;
     m_groupLayoutPending = false;
     if (::IsWindow(m_hWnd))
-        ExpandClosedGroups();
+        SettleGroups(inserted);
 }
 
-void CContactsTree::ExpandClosedGroups()
+// The tree view never opens a node without children: a group added open ahead of contacts
+// that never came would show the open group's icon over nothing.
+void CContactsTree::SettleGroups(bool expandClosed)
 {
     for (HTREEITEM group = GetRootItem(); group; group = GetNextSiblingItem(group)) {
-        if (!(GetItemState(group, TVIS_EXPANDED) & TVIS_EXPANDED))
-            Expand(group, TVE_EXPAND);
+        const bool open = (GetItemState(group, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+        if (GetChildItem(group)) {
+            if (!open && expandClosed)
+                Expand(group, TVE_EXPAND);
+        } else if (open) {
+            SetItemState(group, 0, TVIS_EXPANDED);
+        }
     }
 }
 
