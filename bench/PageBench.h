@@ -95,18 +95,15 @@ private:
     bool m_ready = false;
 };
 
-// A plain tree view of the system, shown, `size` large: the yardstick. Destroyed with the object.
+// A plain tree view of the system, shown, `size` large, in a plain window of its own that
+// hears its notifications as any parent does: the yardstick. Destroyed with the object.
 class PlainTree {
 public:
-    PlainTree(SIZE size, DWORD style)
-        : m_tree(::CreateWindowExW(0, WC_TREEVIEWW, L"", WS_POPUP | WS_VISIBLE | style, 0, 0, size.cx, size.cy,
-                                   nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr))
-    {
-    }
+    PlainTree(SIZE size, DWORD style) : m_host(MakeHost(size)), m_tree(MakeTree(m_host, size, style)) {}
     ~PlainTree()
     {
-        if (m_tree)
-            ::DestroyWindow(m_tree);
+        if (m_host)
+            ::DestroyWindow(m_host);
     }
     PlainTree(const PlainTree&) = delete;
     PlainTree& operator=(const PlainTree&) = delete;
@@ -136,6 +133,23 @@ public:
     UINT Count() const { return static_cast<UINT>(::SendMessageW(m_tree, TVM_GETCOUNT, 0, 0)); }
 
 private:
+    static HWND MakeHost(SIZE size)
+    {
+        WNDCLASSW host{};
+        host.lpfnWndProc = &::DefWindowProcW;
+        host.hInstance = ::GetModuleHandleW(nullptr);
+        host.lpszClassName = L"LumeoBenchTreeHost";
+        ::RegisterClassW(&host);   // fails harmlessly when a second tree registers it again
+        return ::CreateWindowExW(0, host.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0, size.cx, size.cy, nullptr,
+                                 nullptr, host.hInstance, nullptr);
+    }
+    static HWND MakeTree(HWND host, SIZE size, DWORD style)
+    {
+        return ::CreateWindowExW(0, WC_TREEVIEWW, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, size.cx, size.cy, host,
+                                 nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    }
+
+    const HWND m_host;
     const HWND m_tree;
 };
 

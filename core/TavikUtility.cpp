@@ -36,6 +36,14 @@ bool ReadHexPiece(std::string_view piece, unsigned int& value)
 
 } // namespace
 
+std::string TavikUtility::FoldCase(std::string_view text)
+{
+    std::string folded(text);
+    for (char& c : folded)
+        c = static_cast<char>(UpperByte(c));
+    return folded;
+}
+
 int TavikUtility::CompareNoCase(std::string_view a, std::string_view b)
 {
     const size_t common = a.size() < b.size() ? a.size() : b.size();

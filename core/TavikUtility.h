@@ -10,6 +10,9 @@ public:
     // counting as negative (below all ASCII). The first difference decides, then the
     // shorter text is the smaller.
     static int CompareNoCase(std::string_view a, std::string_view b);
+    // The text as CompareNoCase sees it, a..z made A..Z: two texts compare equal exactly when
+    // their folds are equal, so a fold can key a table.
+    static std::string FoldCase(std::string_view text);
 
     // Decodes hex text two digits at a time (a last single digit alone) into out. *count
     // holds out's capacity on entry; when the text needs more bytes nothing is written and

@@ -36,4 +36,30 @@ TEST(AvatarPaths, FaceNamesMapInTheSameFolderOthersToTheDefault)
     EXPECT_EQ(GetAvatarIconPath("C:\\a\\other.bmp"), defaultIcon);
 }
 
+TEST(AvatarPaths, TheFaceIndexIsTheNumberOfAFaceFileAndZeroForAnythingElse)
+{
+    struct Case {
+        const char* path;
+        const char* extension;
+        int face;
+    } const cases[] = {
+        {"C:\\a\\face01.ico", ".ico", 1},
+        {"C:\\a\\FACE09.ICO", ".ico", 9},
+        {"C:\\a\\Face010.Ico", ".ico", 10},
+        {"C:\\a\\face015.bmp", ".bmp", 15},
+        {"C:\\a\\face016.ico", ".ico", 0},
+        {"C:\\a\\face00.ico", ".ico", 0},
+        {"C:\\a\\face001.ico", ".ico", 0},   // no N is written with a leading zero
+        {"C:\\a\\face0.ico", ".ico", 0},
+        {"C:\\a\\face0x.ico", ".ico", 0},
+        {"C:\\a\\face03.bmp", ".ico", 0},
+        {"C:\\a\\face03.ico.bak", ".ico", 0},
+        {"C:\\face03.ico\\other.ico", ".ico", 0},
+        {"face03.ico", ".ico", 0},               // no folder
+        {"", ".ico", 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.face, AvatarFaceIndex(c.path, c.extension)) << c.path;
+}
+
 } // namespace

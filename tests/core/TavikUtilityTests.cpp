@@ -30,8 +30,11 @@ TEST(CompareNoCase, OrdersIgnoringLetterCase)
         {"\xE9t\xE9", "\xE9T\xE9", 0},
         {"\x80", "\xFF", -1},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(TavikUtility::CompareNoCase(c.a, c.b), c.result) << c.a << " vs " << c.b;
+        EXPECT_EQ(TavikUtility::FoldCase(c.a) == TavikUtility::FoldCase(c.b), c.result == 0)
+            << "folds of " << c.a << " and " << c.b;
+    }
 }
 
 TEST(HexToBytes, DecodesPairsWithinTheCapacity)

@@ -201,6 +201,18 @@ TEST_F(SkinTreeTest, ItemHeightsAreWholeRowsAndNeverNone)
         EXPECT_EQ(tree.SetItemHeight(item, c.height), 0) << c.height;
         const RECT rect = Row(item);
         EXPECT_EQ(rect.bottom - rect.top, single + (c.rows - 1) * row) << c.height;
+
+        // An item inserted at a height gets the rows SetItemHeight gives it.
+        TVINSERTSTRUCTW insert{};
+        insert.hParent = TVI_ROOT;
+        insert.hInsertAfter = TVI_FIRST;
+        insert.item.mask = TVIF_TEXT;
+        insert.item.pszText = const_cast<LPWSTR>(L"Inserted");
+        const HTREEITEM inserted = tree.InsertItemOfHeight(insert, c.height);
+        ASSERT_NE(inserted, nullptr) << c.height;
+        const RECT insertedRect = Row(inserted);
+        EXPECT_EQ(insertedRect.bottom - insertedRect.top, single + (c.rows - 1) * row) << "inserted " << c.height;
+        tree.DeleteItem(inserted);
     }
 
     TREECTRLPROPERTIES record;

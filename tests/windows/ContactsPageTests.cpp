@@ -7,6 +7,7 @@
 #include "tests/windows/ContactsTestSupport.h"
 
 #include "core/TavikSQL.h"
+#include "core/TextConvert.h"
 #include "resources/Resource.h"
 #include "skin/ui/RectCtrl.h"
 #include "skin/ui/controls/ScrollBarEx.h"
@@ -97,6 +98,37 @@ TEST_F(ContactsPage, TheRegistrationSuccessLoadsGroupsThenTheirContacts)
         }
         EXPECT_EQ(row.group != nullptr, found) << row.stored.sipUri;
     }
+    // Every group shows open: the row after a group with contacts is its first contact.
+    const CContactsTree& tree = Tree();
+    for (HTREEITEM group = tree.GetRootItem(); group; group = tree.GetNextSiblingItem(group)) {
+        if (const HTREEITEM first = tree.GetChildItem(group)) {
+            EXPECT_EQ(first, tree.GetNextVisibleItem(group)) << WideToAnsi(tree.GetItemText(group));
+        }
+    }
+}
+
+TEST_F(ContactsPage, GroupsWithContactsShowOpenAndGroupsWithoutShowClosed)
+{
+    StoreGroup("Work");
+    StoreGroup("Empty");
+    const auto open = [this](const wchar_t* name) {
+        const CContactsTree& tree = Tree();
+        for (HTREEITEM group = tree.GetRootItem(); group; group = tree.GetNextSiblingItem(group)) {
+            if (tree.GetItemText(group) == name)
+                return (tree.GetItemState(group, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+        }
+        ADD_FAILURE() << "no group " << WideToAnsi(name);
+        return false;
+    };
+    // No contacts at all, then one.
+    SignIn();
+    EXPECT_FALSE(open(L"Work"));
+    EXPECT_FALSE(open(L"Empty"));
+    frame->SignOut(false);
+    StoreContact({"sip:a@example", "A", "", "", "Work"});
+    SignIn();
+    EXPECT_TRUE(open(L"Work"));
+    EXPECT_FALSE(open(L"Empty"));
 }
 
 TEST_F(ContactsPage, MarkedContactsAreSubscribedToEvenWithoutAGroupItem)

@@ -11,6 +11,7 @@
 #include "windows/main/MainFrame.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -42,6 +43,7 @@ BEGIN_MESSAGE_MAP(CContactsTree, Vexel::CSkinTreeCtrl)
     ON_NOTIFY_REFLECT(NM_DBLCLK, &CContactsTree::OnDblClk)
     ON_NOTIFY_REFLECT(TVN_BEGINDRAGW, &CContactsTree::OnBeginDrag)
     ON_NOTIFY_REFLECT(TVN_BEGINLABELEDITW, &CContactsTree::OnBeginLabelEdit)
+    ON_NOTIFY_REFLECT(TVN_DELETEITEMW, &CContactsTree::OnDeleteItem)
     ON_NOTIFY_REFLECT(TVN_ENDLABELEDITW, &CContactsTree::OnEndLabelEdit)
     ON_MESSAGE(WM_CONTACTS_REEDITLABEL, &CContactsTree::OnReEditLabel)
     ON_MESSAGE(Vexel::WM_DROPTARGET_DRAGENTER, &CContactsTree::OnDragOver)
@@ -165,18 +167,37 @@ bool CContactsTree::GroupExists(const CString& groupName) const
     return FindGroupItem(WideToAnsi(groupName)) != nullptr;
 }
 
+HTREEITEM CContactsTree::InsertGroupNode(const CString& shownName, UINT expanded)
+{
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = TVI_ROOT;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_STATE;
+    insert.item.pszText = const_cast<LPWSTR>(shownName.GetString());
+    insert.item.state = expanded;
+    insert.item.stateMask = TVIS_EXPANDED;
+    const HTREEITEM group = InsertItem(&insert);
+    if (group && m_groupLayoutHolds > 0 && !m_heldGroups.empty())
+        IndexHeldGroup(WideToAnsi(shownName), group);
+    return group;
+}
+
+HTREEITEM CContactsTree::AddGroupItem(const CString& shownName)
+{
+    return InsertGroupNode(shownName, TVIS_EXPANDED);
+}
+
+// At its height from the start: setting the height afterwards would make the tree view look
+// the new node up again among all its items.
 HTREEITEM CContactsTree::InsertContactNode(HTREEITEM group, HTREEITEM after, ContactItemData* record)
 {
     TVINSERTSTRUCTW insert{};
     insert.hParent = group;
     insert.hInsertAfter = after;
-    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
-    insert.item.pszText = const_cast<LPWSTR>(L"");
-    insert.item.lParam = reinterpret_cast<LPARAM>(record);
-    const HTREEITEM item = InsertItem(&insert);
-    if (item)
-        SetItemHeight(item, ContactNodeHeight);
-    return item;
+    insert.itemex.mask = TVIF_TEXT | TVIF_PARAM;
+    insert.itemex.pszText = const_cast<LPWSTR>(L"");
+    insert.itemex.lParam = reinterpret_cast<LPARAM>(record);
+    return InsertItemOfHeight(insert, ContactNodeHeight);
 }
 
 void CContactsTree::RefreshGroups()
@@ -266,21 +287,23 @@ int CContactsTree::DeleteContactItem(HTREEITEM item, bool freeRecord)
     return DeleteItem(item) ? 0 : -1;
 }
 
+// The tree view checks every node handle it is given against all of its nodes, and a shown
+// one lays itself out again on every collapse: the contacts go in one delete of every node,
+// and the groups come back as they were (name, order, open or not). The records go last, once
+// no node points to them.
 void CContactsTree::FreeAllContactItemData()
 {
-    if (!::IsWindow(m_hWnd)) {
-        m_records.clear();
-        return;
-    }
-    for (HTREEITEM group = GetRootItem(); group; group = GetNextSiblingItem(group)) {
-        HTREEITEM child = GetChildItem(group);
-        while (child) {
-            const HTREEITEM next = GetNextSiblingItem(child);
-            FreeRecord(reinterpret_cast<const ContactItemData*>(GetItemData(child)));
-            SetItemData(child, 0);
-            DeleteItem(child);
-            child = next;
-        }
+    if (::IsWindow(m_hWnd)) {
+        struct Group {
+            CString name;
+            UINT expanded;
+        };
+        std::vector<Group> groups;
+        for (HTREEITEM group = GetRootItem(); group; group = GetNextSiblingItem(group))
+            groups.push_back({GetItemText(group), GetItemState(group, TVIS_EXPANDED) & TVIS_EXPANDED});
+        DeleteAllItems();
+        for (const Group& group : groups)
+            InsertGroupNode(group.name, group.expanded);
     }
     m_records.clear();
 }

@@ -17,15 +17,18 @@
 // ContactsTreeLabels.cpp (label editing), ContactsTreeCommands.cpp (menus and commands),
 // ContactsTreeDragDrop.cpp, ContactsTreeEvents.cpp (engine events). Everything runs on the
 // user-interface thread.
+#include "core/AvatarPaths.h"
 #include "framework/Gdi.h"
 #include "framework/String.h"
 #include "skin/ui/controls/OleDropTargetEx.h"
 #include "skin/ui/controls/SkinTreeCtrl.h"
 #include "windows/contacts/ContactItemData.h"
 
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class SIPCallbackCommand;
@@ -69,7 +72,8 @@ public:
     // Deletes a contact node; with `freeRecord` its chat window closes and its record is
     // freed, without it the caller has taken the record. 0; -1 when the tree refused.
     int DeleteContactItem(HTREEITEM item, bool freeRecord);
-    // Frees every contact's record and deletes every contact node; groups stay.
+    // Frees every contact's record and deletes every contact node; the groups stay as they
+    // were, as new nodes.
     void FreeAllContactItemData();
     // The node exists and has no parent.
     bool IsGroupItem(HTREEITEM item) const;
@@ -79,6 +83,10 @@ public:
     ContactItemData* GetContactData(HTREEITEM item) const;
     // The group node whose shown name equals `groupName` ignoring case; null when none.
     HTREEITEM FindGroupItem(const std::string& groupName) const;
+    // A group node for `shownName` after the last one, expanded from the start, so that the
+    // contacts of a held load go in open (the hold's end unmarks it while it has none). Null
+    // when the tree refuses.
+    HTREEITEM AddGroupItem(const CString& shownName);
 
     // --- look-ups of table Contacts (ContactsTreeStore.cpp)
     // True when a row of `sipUri` is stored (exact text), and also when the query fails, so
@@ -134,9 +142,10 @@ public:
 
     // --- many nodes at once (ContactsTreeBatch.cpp)
     // While held (holds nest), insertions and moves leave the groups' expansion alone; the
-    // last release collapses and expands every group once, when anything changed meanwhile.
-    // While held, group look-ups by name are remembered and the icon of each avatar file is
-    // loaded once and shared.
+    // last release expands every group with contacts not expanded, when anything changed
+    // meanwhile, and leaves no group without contacts marked expanded.
+    // While held, groups are found by name in an index made once, and the icon of each
+    // avatar file is loaded once and shared.
     void HoldGroupLayout();
     void ReleaseGroupLayout();
     // The icon of the avatar file `path`: loaded now, or while held shared with the contacts
@@ -188,6 +197,7 @@ protected:
     void OnDblClk(NMHDR* header, LRESULT* result);
     void OnBeginDrag(NMHDR* header, LRESULT* result);
     void OnBeginLabelEdit(NMHDR* header, LRESULT* result);
+    void OnDeleteItem(NMHDR* header, LRESULT* result);
     // The edited label: 1 in *result keeps it, 0 refuses it (ContactsTreeLabels.cpp).
     void OnEndLabelEdit(NMHDR* header, LRESULT* result);
     LRESULT OnReEditLabel(WPARAM wParam, LPARAM lParam);
@@ -203,6 +213,9 @@ private:
     HTREEITEM SelectedContact() const;
     // The group node under the caret; null when the selection is empty or a contact.
     HTREEITEM SelectedGroup() const;
+    // A group node after the last one, expanded when `expanded` is TVIS_EXPANDED. Null when
+    // the tree refuses.
+    HTREEITEM InsertGroupNode(const CString& shownName, UINT expanded);
     // Inserts a contact node carrying `record` (one of m_records) under `group`, 64 pixels
     // high. Null when the tree refuses.
     HTREEITEM InsertContactNode(HTREEITEM group, HTREEITEM after, ContactItemData* record);
@@ -212,6 +225,9 @@ private:
     void FreeRecord(const ContactItemData* record);
     // Collapses and expands every group again, so that each shows open in its new order.
     void RefreshGroups();
+    // After a held load: with `expandClosed` every group with contacts that is not expanded
+    // is; a group without contacts is never left marked expanded.
+    void SettleGroups(bool expandClosed);
     // Whether `item` is still a node of this tree.
     bool HasItem(HTREEITEM item) const;
     void CallSelected(std::string (CContactsTree::*phone)(const std::string&));
@@ -250,12 +266,16 @@ private:
     // Holds of the group layout, and whether a refresh waits for their release.
     int m_groupLayoutHolds = 0;
     bool m_groupLayoutPending = false;
-    // While held: the group nodes by upper-case name (a hint, checked on use) and the icons
-    // by avatar path.
-    struct NoCaseLess {
-        bool operator()(const std::string& a, const std::string& b) const;
+    // While held: the group nodes by their name in upper case (the first of a name; dropped
+    // when a group node goes), the icons of the avatar faces by face number, and the icons of
+    // other files by path.
+    mutable std::unordered_map<std::string, HTREEITEM> m_heldGroups;
+    struct HeldFace {
+        std::string path;
+        OwnedIcon icon;
     };
-    mutable std::map<std::string, HTREEITEM, NoCaseLess> m_heldGroups;
+    std::array<HeldFace, kAvatarFaces + 1> m_heldFaces;
     std::map<std::string, OwnedIcon> m_heldIcons;
     HTREEITEM FindHeldGroup(const std::string& groupName) const;
+    void IndexHeldGroup(const std::string& name, HTREEITEM group) const;
 };

@@ -1,16 +1,11 @@
-// CContactsTree: many nodes at once. Every insertion or move ends by collapsing and expanding
-// every group, which costs the tree view a walk over all its visible rows; a load of the whole
-// book does it once, at the end. Meanwhile each group is looked up by name once, and each
-// avatar file is loaded once, its icon shared by the contacts that show it.
+// CContactsTree: many nodes at once. Every insertion or move ends with every group expanded;
+// a load of the whole book inserts its groups expanded and, at its end, expands only a group
+// that is not. Meanwhile groups are found by name in an index made once, and each avatar
+// file is loaded once, its icon shared by the contacts that show it.
 #include "windows/contacts/ContactsTree.h"
 
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
-
-bool CContactsTree::NoCaseLess::operator()(const std::string& a, const std::string& b) const
-{
-    return TavikUtility::CompareNoCase(a, b) < 0;
-}
 
 void CContactsTree::HoldGroupLayout()
 {
@@ -22,30 +17,59 @@ void CContactsTree::ReleaseGroupLayout()
     if (m_groupLayoutHolds == 0 || --m_groupLayoutHolds > 0)
         return;
     m_heldGroups.clear();
-    m_heldIcons.clear();   // the records keep what they share
-    if (!m_groupLayoutPending)
-        return;
+    // The records keep what they share.
+    for (HeldFace& face : m_heldFaces)
+        face = HeldFace{};
+    m_heldIcons.clear();
+    const bool inserted = m_groupLayoutPending;
     m_groupLayoutPending = false;
     if (::IsWindow(m_hWnd))
-        RefreshGroups();
+        SettleGroups(inserted);
 }
 
-// Groups are not deleted while the layout is held; a remembered node is still checked by its
-// text, and a name not remembered is looked for again, so groups added meanwhile are found.
+// The tree view never opens a node without children: a group added open ahead of contacts
+// that never came would show the open group's icon over nothing.
+void CContactsTree::SettleGroups(bool expandClosed)
+{
+    for (HTREEITEM group = GetRootItem(); group; group = GetNextSiblingItem(group)) {
+        const bool open = (GetItemState(group, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+        if (GetChildItem(group)) {
+            if (!open && expandClosed)
+                Expand(group, TVE_EXPAND);
+        } else if (open) {
+            SetItemState(group, 0, TVIS_EXPANDED);
+        }
+    }
+}
+
+void CContactsTree::OnDeleteItem(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    // A group node carries no record; the index must not answer one that is gone.
+    if (reinterpret_cast<const NMTREEVIEWW*>(header)->itemOld.lParam == 0)
+        m_heldGroups.clear();
+}
+
+void CContactsTree::IndexHeldGroup(const std::string& name, HTREEITEM group) const
+{
+    // The first of several groups of the same name wins, as in the walk.
+    m_heldGroups.emplace(TavikUtility::FoldCase(name), group);
+}
+
+// The index is made from the group nodes on the first look-up (again after a group node went);
+// a name it lacks is looked for again, so that groups added meanwhile are found.
 HTREEITEM CContactsTree::FindHeldGroup(const std::string& groupName) const
 {
     if (m_heldGroups.empty()) {
-        // The first of several groups of the same name wins, as in the walk.
         for (HTREEITEM group = GetRootItem(); group; group = GetNextSiblingItem(group))
-            m_heldGroups.emplace(WideToAnsi(GetItemText(group)), group);
+            IndexHeldGroup(WideToAnsi(GetItemText(group)), group);
     }
-    const auto remembered = m_heldGroups.find(groupName);
-    if (remembered != m_heldGroups.end() &&
-        TavikUtility::CompareNoCase(WideToAnsi(GetItemText(remembered->second)), groupName) == 0)
-        return remembered->second;
+    const auto indexed = m_heldGroups.find(TavikUtility::FoldCase(groupName));
+    if (indexed != m_heldGroups.end())
+        return indexed->second;
     for (HTREEITEM group = GetRootItem(); group; group = GetNextSiblingItem(group)) {
         if (TavikUtility::CompareNoCase(WideToAnsi(GetItemText(group)), groupName) == 0) {
-            m_heldGroups[groupName] = group;
+            IndexHeldGroup(groupName, group);
             return group;
         }
     }
@@ -56,6 +80,18 @@ OwnedIcon CContactsTree::ContactIcon(const std::string& path)
 {
     if (m_groupLayoutHolds == 0)
         return OwnedIcon(LoadContactIcon(path));
+    // Contacts show one of a few faces, nearly always from one folder: the face's number
+    // finds its icon, and only a face from another folder is looked up by its path.
+    const int face = AvatarFaceIndex(path, ".ico");
+    if (face > 0) {
+        HeldFace& held = m_heldFaces[static_cast<size_t>(face)];
+        if (held.path.empty()) {
+            held.path = path;
+            held.icon = OwnedIcon(LoadContactIcon(path));
+        }
+        if (held.path == path)
+            return held.icon;
+    }
     auto held = m_heldIcons.find(path);
     if (held == m_heldIcons.end())
         held = m_heldIcons.emplace(path, OwnedIcon(LoadContactIcon(path))).first;

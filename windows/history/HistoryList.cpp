@@ -34,20 +34,50 @@ CHistoryList::~CHistoryList()
         DeleteAll(false);
 }
 
-HTREEITEM CHistoryList::AddRow(std::unique_ptr<HistoryItem> record, bool onTop)
+namespace {
+
+// A row: empty text (the list draws it), the record as its data.
+TVINSERTSTRUCTW RowInsert(const HistoryItem* record, bool onTop)
 {
-    if (!record || !::IsWindow(m_hWnd))
-        return nullptr;
     TVINSERTSTRUCTW insert{};
     insert.hParent = TVI_ROOT;
     insert.hInsertAfter = onTop ? TVI_FIRST : TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_PARAM;
     insert.item.pszText = const_cast<LPWSTR>(L"");
-    insert.item.lParam = reinterpret_cast<LPARAM>(record.get());
+    insert.item.lParam = reinterpret_cast<LPARAM>(record);
+    return insert;
+}
+
+} // namespace
+
+HTREEITEM CHistoryList::AddRow(std::unique_ptr<HistoryItem> record, bool onTop)
+{
+    if (!record || !::IsWindow(m_hWnd))
+        return nullptr;
+    TVINSERTSTRUCTW insert = RowInsert(record.get(), onTop);
     const HTREEITEM item = GetTreeList()->InsertItem(&insert);
     if (item)
         record.release();   // the row's now: freed when the row goes (OnDeleteItem)
     return item;
+}
+
+size_t CHistoryList::AddRows(std::vector<std::unique_ptr<HistoryItem>> records)
+{
+    if (records.empty() || !::IsWindow(m_hWnd))
+        return 0;
+    std::vector<TVINSERTSTRUCTW> inserts;
+    inserts.reserve(records.size());
+    for (const std::unique_ptr<HistoryItem>& record : records)
+        inserts.push_back(RowInsert(record.get(), false));
+    std::vector<HTREEITEM> items(records.size());
+    BeginBatch();
+    const size_t added = GetTreeList()->InsertItems(inserts.data(), inserts.size(), items.data());
+    EndBatch();
+    for (size_t i = 0; i < records.size(); ++i) {
+        if (items[i])
+            records[i].release();   // the row's now, as in AddRow
+    }
+    return added;
 }
 
 const HistoryItem* CHistoryList::GetRecord(HTREEITEM item)

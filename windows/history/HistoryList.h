@@ -26,6 +26,9 @@ public:
     // A row for `record`, on top of the list or after its last row; the row takes the
     // record over. Null when the tree refused the item (the record is freed).
     HTREEITEM AddRow(std::unique_ptr<HistoryItem> record, bool onTop);
+    // Rows for `records` after the last row, in their order, in one pass with drawing held;
+    // each row takes its record over (a record the tree refused is freed). The rows made.
+    size_t AddRows(std::vector<std::unique_ptr<HistoryItem>> records);
     // The record of a row; null for a null item or an item without one.
     const HistoryItem* GetRecord(HTREEITEM item);
 

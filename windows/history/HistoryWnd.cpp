@@ -112,35 +112,47 @@ void CHistoryWnd::AddHistory(const std::string& history, const std::string& numb
     if (!InsertHistoryRow(history, number, callType))
         return;
     // A row the list cannot show leaves the table again, so the two keep agreeing.
-    if (m_list && ::IsWindow(m_list->GetSafeHwnd()) && !ShowRow(history, number, callType, true))
+    if (m_list && ::IsWindow(m_list->GetSafeHwnd()) && !m_list->AddRow(MakeRecord(history, number, callType), true))
         CHistoryList::DeleteHistory(history);
 }
 
-bool CHistoryWnd::ShowRow(const std::string& history, const std::string& number, int callType, bool onTop)
+std::unique_ptr<HistoryItem> CHistoryWnd::MakeRecord(const std::string& history, const std::string& number,
+                                                     int callType) const
 {
     auto record = std::make_unique<HistoryItem>();
     record->key = history;
     record->number = AnsiToWide(number);
     record->history = AnsiToWide(history);
     record->icon = m_callTypeImages.For(callType);
-    return m_list->AddRow(std::move(record), onTop) != nullptr;
+    return record;
 }
 
-bool CHistoryWnd::HistoryRowCallback(void* page, const HistoryRow& row)
+namespace {
+
+struct HistoryLoad {
+    const CHistoryWnd* page;
+    std::vector<std::unique_ptr<HistoryItem>> records;
+};
+
+} // namespace
+
+bool CHistoryWnd::HistoryRowCallback(void* load, const HistoryRow& row)
 {
-    // The rows come newest first, so each goes after the ones before it.
-    static_cast<CHistoryWnd*>(page)->ShowRow(row.history, row.number, row.callType, false);
+    auto& taken = *static_cast<HistoryLoad*>(load);
+    taken.records.push_back(taken.page->MakeRecord(row.history, row.number, row.callType));
     return true;
 }
 
+// The records are made while the table is read, the rows then go in together: the rows come
+// newest first, so each goes after the ones before it.
 void CHistoryWnd::LoadHistory()
 {
     if (!m_list || !::IsWindow(m_list->GetSafeHwnd()))
         return;
     m_list->DeleteAll(false);
-    m_list->BeginBatch();
-    ReadHistoryRows(&CHistoryWnd::HistoryRowCallback, this);
-    m_list->EndBatch();
+    HistoryLoad load{this, {}};
+    ReadHistoryRows(&CHistoryWnd::HistoryRowCallback, &load);
+    m_list->AddRows(std::move(load.records));
 }
 
 void CHistoryWnd::DeleteAllItems(bool alsoFromDatabase)

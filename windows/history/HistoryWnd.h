@@ -12,8 +12,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class CHistoryList;
+struct HistoryItem;
 struct HistoryRow;
 
 class CHistoryWnd : public Vexel::CUIWnd {
@@ -47,9 +49,10 @@ protected:
 private:
     static constexpr UINT kListId = 1111;
 
-    static bool HistoryRowCallback(void* page, const HistoryRow& row);
-    // A row for stored texts, on top or after the last row; false when the list refused it.
-    bool ShowRow(const std::string& history, const std::string& number, int callType, bool onTop);
+    static bool HistoryRowCallback(void* load, const HistoryRow& row);
+    // The record of a row for stored texts.
+    std::unique_ptr<HistoryItem> MakeRecord(const std::string& history, const std::string& number,
+                                            int callType) const;
     void SetListImages();
 
     CallTypeImages m_callTypeImages;       // before the list: its rows show these

@@ -144,15 +144,27 @@ int CSkinTreeCtrl::BuildBackgroundBitmap(CBitmap* slot, const CWnd* window, HBIT
 
 // --- Item heights ------------------------------------------------------------------
 
-int CSkinTreeCtrl::SetItemHeight(HTREEITEM item, int height)
+int CSkinTreeCtrl::RowsOfHeight(int height) const
 {
     const int row = GetItemHeight();
     // A row count of 0 is no height the tree can show: an item is at least one row high.
     const int rows = (row > 0 && height > 0) ? height / row : 1;
+    return rows > 0 ? rows : 1;
+}
+
+HTREEITEM CSkinTreeCtrl::InsertItemOfHeight(TVINSERTSTRUCTW& insert, int height)
+{
+    insert.itemex.mask |= TVIF_INTEGRAL;
+    insert.itemex.iIntegral = RowsOfHeight(height);
+    return InsertItem(&insert);
+}
+
+int CSkinTreeCtrl::SetItemHeight(HTREEITEM item, int height)
+{
     TVITEMEXW change{};
     change.mask = TVIF_INTEGRAL | TVIF_HANDLE;
     change.hItem = item;
-    change.iIntegral = rows > 0 ? rows : 1;
+    change.iIntegral = RowsOfHeight(height);
     const BOOL set = static_cast<BOOL>(SendMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change)));
     // Switching drawing on lays the rows out again with the new height. While the owner holds
     // drawing off, its own switching on does that once for every item it changed.

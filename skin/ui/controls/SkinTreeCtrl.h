@@ -64,6 +64,9 @@ public:
     // (at least one). 0; -1 when the tree refuses.
     int SetItemHeight(HTREEITEM item, int height);
     using CTreeCtrl::SetItemHeight;
+    // Inserts the item of `insert` already `height` pixels high, as SetItemHeight makes it:
+    // the tree lays the row out once, at its height. Null when the tree refuses.
+    HTREEITEM InsertItemOfHeight(TVINSERTSTRUCTW& insert, int height);
 
     // With TRUE makes the skinned scroll bars (hidden, as siblings in the tree's parent, ids
     // 1 horizontal and 2 vertical) that then stand in for the native ones; -1 when one cannot
@@ -111,6 +114,8 @@ private:
     void DrawLeftPart(CDC& dc, HTREEITEM item, const RECT& row, const RECT& text, UINT state);
     HBITMAP NativeRendering(CDC& reference);
     void RestoreRedrawAfterExpand();
+    // How many of the tree's rows make `height` pixels: at least one.
+    int RowsOfHeight(int height) const;
     int ApplyTreeRecord(const CTRLPROPERTIES& record);
 
     std::unique_ptr<SkinTreeCtrlPrivate> m_private;

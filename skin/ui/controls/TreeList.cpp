@@ -240,6 +240,24 @@ LRESULT CTreeList::InsertItemPassedOn(WPARAM wParam, LPARAM lParam)
     return reinterpret_cast<LRESULT>(item);
 }
 
+// Straight to the tree view: each message's way through this window and on to the tree list
+// would cost more than the insertion itself.
+size_t CTreeList::InsertItems(TVINSERTSTRUCTW* inserts, size_t count, HTREEITEM* items)
+{
+    size_t inserted = 0;
+    const TVINSERTSTRUCTW* last = nullptr;
+    for (size_t i = 0; i < count; ++i) {
+        items[i] = reinterpret_cast<HTREEITEM>(DefWindowProc(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&inserts[i])));
+        if (items[i]) {
+            ++inserted;
+            last = &inserts[i];
+        }
+    }
+    if (last)
+        SendToTreeList(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(last));
+    return inserted;
+}
+
 // Scrolling and expanding with redraw held, so the tree appears once, complete.
 LRESULT CTreeList::WithRedrawHeld(UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -66,6 +66,11 @@ public:
     // The row of `item` in the hidden list, -1 when it has none.
     int FindColumnRow(HTREEITEM item) const;
 
+    // Inserts the items of `inserts`, in order, in one pass: the tree list hears of them
+    // once, as of one insertion. `items` (as many) receives each item, null where the tree
+    // refused it. The number inserted.
+    size_t InsertItems(TVINSERTSTRUCTW* inserts, size_t count, HTREEITEM* items);
+
     void SetSelectedBkColor(COLORREF color) { m_selectedBkColor = color; }
     COLORREF GetSelectedBkColor() const { return m_selectedBkColor; }
     void SetHoverTime(DWORD time) { m_hoverTime = time; }
