@@ -1,5 +1,6 @@
 // Filling the contacts tree from tables Groups and Contacts after the user signed in.
 #include "windows/contacts/ContactsWnd.h"
+#include "windows/contacts/HeldTree.h"
 
 #include "config/UiTextTable.h"
 #include "core/Base64.h"
@@ -55,34 +56,6 @@ ContactColumns ReadContactColumns(int columns, char** values, char** names)
     }
     return row;
 }
-
-// The tree's drawing and group layout held for a whole load; both come back, once, when it
-// ends. A shown tree is hidden meanwhile: each expansion of a shown one lays out its skinned
-// scroll bars again, drawing held or not.
-class HeldTree {
-public:
-    explicit HeldTree(CContactsTree& tree) : m_tree(tree), m_shown(tree.IsWindowVisible() != FALSE)
-    {
-        m_tree.SetRedraw(FALSE);
-        if (m_shown)
-            m_tree.ShowWindow(SW_HIDE);
-        m_tree.HoldGroupLayout();
-    }
-    ~HeldTree()
-    {
-        m_tree.ReleaseGroupLayout();
-        m_tree.SetRedraw(TRUE);
-        if (m_shown)
-            m_tree.ShowWindow(SW_SHOWNA);
-        m_tree.Invalidate(TRUE);
-    }
-    HeldTree(const HeldTree&) = delete;
-    HeldTree& operator=(const HeldTree&) = delete;
-
-private:
-    CContactsTree& m_tree;
-    const bool m_shown;
-};
 
 std::string Decoded(const char* stored)
 {
