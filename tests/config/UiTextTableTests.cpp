@@ -19,12 +19,13 @@ struct SectionLayout {
     const wchar_t* name;
     int firstKey;  // 0: the worded keys of "Info"
     int count;
+    int keyAfterAGap = 0;   // one more key past a gap in the numbering; 0: none
 };
 
 // The inventory of the language file, section by section.
 const SectionLayout kLayout[] = {
     {L"Info", 0, 3},
-    {L"APP_INSTANCE", 37000, 5},
+    {L"APP_INSTANCE", 37000, 5, 37006},
     {L"MENU_HISTORY", 11000, 4},
     {L"MENU_MAIN", 12000, 15},
     {L"MENU_BLANK", 13000, 4},
@@ -61,6 +62,8 @@ std::vector<std::wstring> KeysOf(const SectionLayout& section)
             continue;
         keys.push_back(std::to_wstring(key));
     }
+    if (section.keyAfterAGap != 0)
+        keys.push_back(std::to_wstring(section.keyAfterAGap));
     return keys;
 }
 
