@@ -115,7 +115,7 @@ BOOL CMerrowApp::InitInstance()
         return FALSE;
     }
     if (!keptCopy.empty())   // start-up goes on, but the user learns where the old data went
-        AfxMessageBox(g_uiTexts.appInstance.t37010 + L"\n" + AnsiToWide(keptCopy), MB_ICONINFORMATION);
+        AfxMessageBox(g_uiTexts.appInstance.t37006 + L"\n" + AnsiToWide(keptCopy), MB_ICONINFORMATION);
     if (!unwrittenSkinFile.IsEmpty()) {
         // A skin older than the program, or half written, is not opened.
         Refuse(NamingFile(g_uiTexts.appInstance.t37005, unwrittenSkinFile));

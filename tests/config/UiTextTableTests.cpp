@@ -50,15 +50,14 @@ const SectionLayout kLayout[] = {
     {L"PAGE_WND", 40000, 50},
 };
 
-// The keys of one section as the file names them; APP_INSTANCE jumps from 37005 to 37010,
-// MISC from 38003 to 38006.
+// The keys of one section as the file names them; MISC jumps from 38003 to 38006.
 std::vector<std::wstring> KeysOf(const SectionLayout& section)
 {
     if (section.firstKey == 0)
         return {L"language", L"option", L"version"};
     std::vector<std::wstring> keys;
     for (int key = section.firstKey; static_cast<int>(keys.size()) < section.count; ++key) {
-        if ((key > 37005 && key < 37010) || key == 38004 || key == 38005)
+        if (key == 38004 || key == 38005)
             continue;
         keys.push_back(std::to_wstring(key));
     }

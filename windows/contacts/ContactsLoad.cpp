@@ -1,5 +1,6 @@
 // Filling the contacts tree from tables Groups and Contacts after the user signed in.
 #include "windows/contacts/ContactsWnd.h"
+#include "windows/contacts/HeldTree.h"
 
 #include "core/Base64.h"
 #include "core/TavikSQL.h"
@@ -55,40 +56,6 @@ ContactColumns ReadContactColumns(int columns, char** values, char** names)
     }
     return row;
 }
-
-// The tree's drawing held for a whole load, and for the contacts its group layout too; both
-// come back, once, when it ends. For the contacts a shown tree is hidden meanwhile: the tree
-// view takes thousands of nodes faster so, and an expansion of a shown one lays out its
-// skinned scroll bars again, drawing held or not. The groups go in open, ahead of their
-// contacts: their layout is settled at the end of the contacts' load.
-class HeldTree {
-public:
-    HeldTree(CContactsTree& tree, bool forContacts)
-        : m_tree(tree), m_forContacts(forContacts), m_shown(forContacts && tree.IsWindowVisible() != FALSE)
-    {
-        m_tree.SetRedraw(FALSE);
-        if (m_shown)
-            m_tree.ShowWindow(SW_HIDE);
-        if (m_forContacts)
-            m_tree.HoldGroupLayout();
-    }
-    ~HeldTree()
-    {
-        if (m_forContacts)
-            m_tree.ReleaseGroupLayout();
-        m_tree.SetRedraw(TRUE);
-        if (m_shown)
-            m_tree.ShowWindow(SW_SHOWNA);
-        m_tree.Invalidate(TRUE);
-    }
-    HeldTree(const HeldTree&) = delete;
-    HeldTree& operator=(const HeldTree&) = delete;
-
-private:
-    CContactsTree& m_tree;
-    const bool m_forContacts;
-    const bool m_shown;
-};
 
 std::string Decoded(const char* stored)
 {

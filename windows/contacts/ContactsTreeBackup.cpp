@@ -8,8 +8,10 @@
 #include "texts/UiTextTable.h"
 #include "windows/call/EngineOperations.h"
 #include "windows/contacts/ContactsBackupCommands.h"
+#include "windows/contacts/HeldTree.h"
 #include "windows/contacts/PresenceTexts.h"
 
+#include <optional>
 #include <set>
 #include <string>
 
@@ -25,17 +27,16 @@ std::string ShownImportGroupName(const std::string& storedName)
 }
 
 // Shows each imported contact in its group (made when the tree lacks it) and subscribes to
-// its presence when the row says so. The groups are laid out once, at the end, and each group
-// is looked for in table Groups once, not once per contact.
+// its presence when the row says so. From the first contact to the end of the import the
+// tree's drawing and layout are held, and each group is looked for in table Groups once.
 class TreeImportSink : public ContactImportSink {
 public:
-    explicit TreeImportSink(CContactsTree& tree) : m_tree(tree) { m_tree.HoldGroupLayout(); }
-    ~TreeImportSink() { m_tree.ReleaseGroupLayout(); }
-    TreeImportSink(const TreeImportSink&) = delete;
-    TreeImportSink& operator=(const TreeImportSink&) = delete;
+    explicit TreeImportSink(CContactsTree& tree) : m_tree(tree) {}
 
     void ContactImported(const ContactRow& row) override
     {
+        if (!m_held)
+            m_held.emplace(m_tree, true);
         const std::string group = ShownImportGroupName(Base64Decode(row.groupName));
         if (m_groupsSeen.insert(group).second) {
             if (!m_tree.GroupExists(AnsiToWide(group)))
@@ -53,6 +54,7 @@ public:
 private:
     CContactsTree& m_tree;
     std::set<std::string> m_groupsSeen;
+    std::optional<HeldTree> m_held;
 };
 
 } // namespace
