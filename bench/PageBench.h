@@ -3,16 +3,12 @@
 // Lumeo's resources written out, its skin open and a fresh database filled by the benchmark;
 // a plain tree view of the system to measure against; and timings taken in interleaved rounds,
 // so that a page and its floor see the same machine load.
-#include "bench/BenchFolderAnswers.h"
 #include "bench/BenchHarness.h"
+#include "bench/BenchProgram.h"
 
 #include "core/Database.h"
-#include "core/ProgramResources.h"
 #include "core/TavikSQL.h"
 #include "core/TextConvert.h"
-#include "skin/model/SkinLifecycle.h"
-#include "skin/model/SkinReader.h"
-#include "skin/ui/ControlKinds.h"
 
 #include <sqlite3.h>
 #include <windows.h>
@@ -26,35 +22,17 @@
 
 namespace bench {
 
-inline CString& PageBenchFolder()
-{
-    static CString folder;
-    return folder;
-}
-
-// The program folder `name` in the temporary folder, with the resources, the skin and an empty
-// database that `storeRows` fills; closes what it opened when it goes. Check Ready() first.
+// The program folder `name` in the temporary folder, as every page benchmark readies it
+// (BenchProgram.h), with the rows `storeRows` puts in its database; closes what it opened when
+// it goes. Check Ready() first.
 class PageBench {
 public:
-    PageBench(const wchar_t* name, const std::function<bool()>& storeRows)
+    PageBench(const wchar_t* name, const std::function<bool()>& storeRows) : m_prepared(PrepareProgramFolder(name))
     {
-        wchar_t temp[MAX_PATH];
-        ::GetTempPathW(MAX_PATH, temp);
-        CString& folder = PageBenchFolder();
-        folder = CString(temp) + name + L"\\";
-        ::CreateDirectoryW(folder, nullptr);
-        static const FolderAnswers answers(folder);
-        SetSystemAnswers(&answers);
-        WriteProgramResources();
-        Vexel::RegisterSkinControlKinds();
-        if (Vexel::OpenSkin(folder + L"Skins\\Lumeo\\the.xui", 1) != 0) {
-            std::printf("could not open the skin\n");
+        if (!m_prepared)
             return;
-        }
-        m_skinOpen = true;
-        m_program = WideToAnsi(folder.Left(folder.GetLength() - 1));
-        ::DeleteFileW(folder + L"data\\Data.db");
-        if (!OpenDatabase(g_database, DatabaseFolders{m_program, m_program}) || !storeRows()) {
+        m_program = WideToAnsi(g_programFolder.Left(g_programFolder.GetLength() - 1));
+        if (!storeRows()) {
             std::printf("could not store the rows\n");
             return;
         }
@@ -63,7 +41,7 @@ public:
     ~PageBench()
     {
         g_database.Close();
-        if (m_skinOpen)
+        if (m_prepared)
             Vexel::ReleaseSkin();
     }
     PageBench(const PageBench&) = delete;
@@ -90,8 +68,8 @@ public:
     }
 
 private:
+    const bool m_prepared;
     std::string m_program;
-    bool m_skinOpen = false;
     bool m_ready = false;
 };
 

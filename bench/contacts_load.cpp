@@ -74,16 +74,6 @@ bool StoreRows()
     return g_database.Exec("commit transaction");
 }
 
-UINT ContactItems(const CContactsTree& tree)
-{
-    UINT count = 0;
-    for (HTREEITEM group = tree.GetRootItem(); group; group = tree.GetNextSiblingItem(group)) {
-        for (HTREEITEM child = tree.GetChildItem(group); child; child = tree.GetNextSiblingItem(child))
-            ++count;
-    }
-    return count;
-}
-
 // Every group shows its contacts: the row after each group is its first child.
 bool GroupsOpen(HWND tree)
 {
@@ -145,10 +135,7 @@ int main(int argc, char** argv)
         page.LoadGroups();
         page.LoadContacts();
     };
-    const auto pageEmpty = [&] {
-        page.FreeContactItemData();
-        page.DeleteAllGroups();
-    };
+    const auto pageEmpty = [&] { bench::EmptyContactsPage(page); };
     const std::vector<double> medians = bench::InterleavedMedians(
         kRounds, {
                      {"plain fill", [&] { plain.DeleteAll(); }, plainFill},
@@ -160,7 +147,7 @@ int main(int argc, char** argv)
 
     pageLoad();
     plainFill();
-    const UINT shown = ContactItems(tree);
+    const UINT shown = bench::ShownContacts(tree);
     std::printf("%d stored contacts in %d groups, %d interleaved rounds (medians)\n", kContacts, kGroups, kRounds);
     std::printf("%-36s %9.2f ms\n", "SQLite alone", sqliteSeconds * 1e3);
     std::printf("%-36s %u contacts, groups %s; plain tree %u items, groups %s\n", "shown", shown,
