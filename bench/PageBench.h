@@ -12,7 +12,7 @@
 #include "core/TextConvert.h"
 #include "skin/model/SkinLifecycle.h"
 #include "skin/model/SkinReader.h"
-#include "skin/ui/ControlKinds.h"
+#include "skin/ui/factories/ControlKinds.h"
 
 #include <sqlite3.h>
 #include <windows.h>
