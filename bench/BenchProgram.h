@@ -9,7 +9,7 @@
 #include "core/TextConvert.h"
 #include "skin/model/SkinLifecycle.h"
 #include "skin/model/SkinReader.h"
-#include "skin/ui/ControlKinds.h"
+#include "skin/ui/factories/ControlKinds.h"
 #include "windows/contacts/ContactsTree.h"
 #include "windows/contacts/ContactsWnd.h"
 

@@ -5,9 +5,9 @@
 #include "skin/model/ButtonProperties.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/model/SkinLifecycle.h"
-#include "skin/ui/ControlFactoryTable.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/UIWnd.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
 
 #include <windows.h>
 

@@ -10,7 +10,7 @@
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
 #include "skin/model/UiWndProperties.h"
-#include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
 
 #include <memory>
 #include <vector>

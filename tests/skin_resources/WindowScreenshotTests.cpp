@@ -9,12 +9,12 @@
 #include "skin/model/SkinGlobals.h"
 #include "skin/model/SkinLifecycle.h"
 #include "skin/model/SkinReader.h"
-#include "skin/ui/ControlKinds.h"
 #include "skin/ui/UIWnd.h"
-#include "tests/support/ProgramFolderScope.h"
+#include "skin/ui/factories/ControlKinds.h"
+#include "tests/skin_resources/WindowControls.h"
 #include "tests/support/ContactSheet.h"
 #include "tests/support/PngWriter.h"
-#include "tests/skin_resources/WindowControls.h"
+#include "tests/support/ProgramFolderScope.h"
 
 #include <gtest/gtest.h>
 #include <ole2.h>

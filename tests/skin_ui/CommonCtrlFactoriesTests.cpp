@@ -8,11 +8,11 @@
 #include "skin/model/EditProperties.h"
 #include "skin/model/MiscControlProperties.h"
 #include "skin/model/SliderProperties.h"
-#include "skin/ui/ControlKinds.h"
 #include "skin/ui/controls/SkinHotKeyCtrl.h"
 #include "skin/ui/controls/SkinRichEditCtrl.h"
 #include "skin/ui/controls/SkinSliderCtrl.h"
 #include "skin/ui/controls/SkinSpinButtonCtrl.h"
+#include "skin/ui/factories/ControlKinds.h"
 
 #include <gtest/gtest.h>
 

@@ -9,9 +9,9 @@
 #include "skin/model/ButtonProperties.h"
 #include "skin/model/EditProperties.h"
 #include "skin/model/SliderProperties.h"
-#include "skin/ui/ControlKinds.h"
 #include "skin/ui/RectCtrl.h"
 #include "skin/ui/SplitterBar.h"
+#include "skin/ui/factories/ControlKinds.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,6 @@
 #include "ScreenSkin.h"
 #include "UIWndTestSupport.h"
 
-#include "skin/ui/ControlFactoryTable.h"
-#include "skin/ui/ControlKinds.h"
 #include "skin/ui/RectCtrl.h"
 #include "skin/ui/SplitterBar.h"
 #include "skin/ui/controls/HtmlCtrl.h"
@@ -31,6 +29,8 @@
 #include "skin/ui/controls/ThumbnailCtrl.h"
 #include "skin/ui/controls/TreeListCtrl.h"
 #include "skin/ui/controls/WaveCtrl.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
+#include "skin/ui/factories/ControlKinds.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,6 @@
 #include "skin/model/MiscControlProperties.h"
 #include "skin/model/SliderProperties.h"
 #include "skin/model/TreeProperties.h"
-#include "skin/ui/ControlKinds.h"
 #include "skin/ui/controls/MenuBar.h"
 #include "skin/ui/controls/SkinHotKeyCtrl.h"
 #include "skin/ui/controls/SkinIPAddressCtrl.h"
@@ -17,6 +16,7 @@
 #include "skin/ui/controls/SkinRichEditCtrl.h"
 #include "skin/ui/controls/SkinSliderCtrl.h"
 #include "skin/ui/controls/SkinSpinButtonCtrl.h"
+#include "skin/ui/factories/ControlKinds.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 #include "UIWndTestSupport.h"
 
 #include "skin/model/EditProperties.h"
-#include "skin/ui/ControlKinds.h"
 #include "skin/ui/controls/SkinComboBox.h"
+#include "skin/ui/factories/ControlKinds.h"
 
 #include <gtest/gtest.h>
 

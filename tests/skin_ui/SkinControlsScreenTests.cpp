@@ -4,7 +4,7 @@
 #include "ScreenSkin.h"
 #include "UIWndTestSupport.h"
 
-#include "skin/ui/ControlKinds.h"
+#include "skin/ui/factories/ControlKinds.h"
 
 #include <gtest/gtest.h>
 

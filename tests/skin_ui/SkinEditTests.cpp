@@ -9,9 +9,9 @@
 #include "UIWndTestSupport.h"
 
 #include "skin/model/EditProperties.h"
-#include "skin/ui/ControlKinds.h"
 #include "skin/ui/SkinFonts.h"
 #include "skin/ui/controls/SkinEdit.h"
+#include "skin/ui/factories/ControlKinds.h"
 
 #include "tests/support/EditLine.h"
 

@@ -8,8 +8,8 @@
 #include "UIWndTestSupport.h"
 
 #include "skin/model/MiscControlProperties.h"
-#include "skin/ui/ControlKinds.h"
 #include "skin/ui/controls/SkinProgressCtrl.h"
+#include "skin/ui/factories/ControlKinds.h"
 
 #include <gtest/gtest.h>
 

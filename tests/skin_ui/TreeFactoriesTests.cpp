@@ -7,9 +7,9 @@
 #include "skin/model/MiscControlProperties.h"
 #include "skin/model/SliderProperties.h"
 #include "skin/model/TreeProperties.h"
-#include "skin/ui/ControlKinds.h"
 #include "skin/ui/controls/ScrollBarEx.h"
 #include "skin/ui/controls/SkinTreeCtrl.h"
+#include "skin/ui/factories/ControlKinds.h"
 
 #include <gtest/gtest.h>
 

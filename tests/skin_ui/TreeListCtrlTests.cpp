@@ -12,13 +12,13 @@
 
 #include "framework/WinApp.h"
 #include "skin/model/TreeProperties.h"
-#include "skin/ui/ControlKinds.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/controls/ScrollBarEx.h"
 #include "skin/ui/controls/SkinHeaderCtrl.h"
 #include "skin/ui/controls/TreeList.h"
 #include "skin/ui/controls/TreeListCtrl.h"
 #include "skin/ui/controls/TreeViewDrawing.h"
+#include "skin/ui/factories/ControlKinds.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include "TestSkin.h"
 
 #include "skin/model/SkinGlobals.h"
-#include "skin/ui/ControlFactoryTable.h"
 #include "skin/ui/UIWnd.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
 
 #include <functional>
 #include <memory>

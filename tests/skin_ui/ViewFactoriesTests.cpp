@@ -6,12 +6,12 @@
 
 #include "skin/model/MiscControlProperties.h"
 #include "skin/model/SliderProperties.h"
-#include "skin/ui/ControlKinds.h"
 #include "skin/ui/controls/HtmlCtrl.h"
 #include "skin/ui/controls/ScrollBarEx.h"
 #include "skin/ui/controls/SkinDateTimeCtrl.h"
 #include "skin/ui/controls/ThumbnailCtrl.h"
 #include "skin/ui/controls/WaveCtrl.h"
+#include "skin/ui/factories/ControlKinds.h"
 
 #include <gtest/gtest.h>
 

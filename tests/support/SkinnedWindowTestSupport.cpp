@@ -2,7 +2,7 @@
 
 #include "core/ProgramResources.h"
 #include "skin/model/SkinLifecycle.h"
-#include "skin/ui/ControlKinds.h"
+#include "skin/ui/factories/ControlKinds.h"
 #include "tests/config/UiTextTestSupport.h"
 
 namespace lumeo_test {

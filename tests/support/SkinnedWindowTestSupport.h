@@ -3,7 +3,7 @@
 // temporary program folder and opened, with every control kind registered and every UI text
 // set to "<section>/<key>"; and actions run from inside a modal window's own loop.
 #include "framework/Wnd.h"
-#include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
 #include "tests/support/ProgramFolderScope.h"
 #include "texts/UiTextTable.h"
 

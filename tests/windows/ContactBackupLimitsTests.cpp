@@ -18,12 +18,6 @@ namespace {
 using lumeo_test::TempDir;
 using testing::ElementsAre;
 
-class AddressSink : public ContactImportSink {
-public:
-    void ContactImported(const ContactRow& row) override { addresses.push_back(row.sipUri); }
-    std::vector<std::string> addresses;
-};
-
 class ContactBackupLimits : public ContactTest {
 protected:
     // A backup file made by `sql` on a new file.
@@ -58,7 +52,7 @@ TEST_F(ContactBackupLimits, ARowWithoutAnAddressIsNeverStored)
                "; insert into Contacts(SIPUri, FirstName) values(NULL, 'QQ')"
                "; insert into Contacts(SIPUri, NickName, subscribed) values('', 'Tm8', 1)"
                "; insert into Contacts(SIPUri) values('sip:kept@sip.example')");
-    AddressSink sink;
+    RecordingSink sink;
     const BackupImport imported = ImportContactsBackup(path.c_str(), g_database, &sink);
     EXPECT_TRUE(imported.isBackup) << imported.error;
     EXPECT_EQ(4, imported.rows);
@@ -116,7 +110,7 @@ TEST_F(ContactBackupLimits, ACommitTheDatabaseRefusesStoresNothingAndShowsNothin
         std::string(kContactsBackupTableSql).size() - 1,
         ", foreign key(GroupName) references Groups(GroupName) deferrable initially deferred")));
     ASSERT_TRUE(g_database.Exec("pragma foreign_keys = on"));
-    AddressSink sink;
+    RecordingSink sink;
     const BackupImport imported = ImportContactsBackup(path.c_str(), g_database, &sink);
     g_database.Exec("pragma foreign_keys = off");
     EXPECT_TRUE(imported.isBackup);

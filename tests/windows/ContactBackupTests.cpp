@@ -26,12 +26,6 @@ using lumeo_test::TempDir;
 using lumeo_test::WriteFileBytes;
 using testing::ElementsAre;
 
-class RecordingSink : public ContactImportSink {
-public:
-    void ContactImported(const ContactRow& row) override { addresses.push_back(row.sipUri); }
-    std::vector<std::string> addresses;
-};
-
 // A second database with the program's schema, in a folder of its own.
 class FreshDatabase {
 public:

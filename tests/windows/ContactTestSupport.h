@@ -1,11 +1,13 @@
 #pragma once
 // What the contact form, presence request and contacts backup tests share: the main window's
 // test set-up (fresh database, marked texts, engine journal, scripted prompts) with the real
-// skinned control kinds, scripted file and folder choosers, and table Contacts as plain rows.
+// skinned control kinds, scripted file and folder choosers, table Contacts as plain rows, and a
+// sink that records what the contacts backup import stored.
 #include "tests/support/SkinnedWindowTestSupport.h"
 #include "tests/support/SystemAnswersScope.h"
 #include "tests/windows/MainFrameTestSupport.h"
 #include "windows/contacts/ContactRow.h"
+#include "windows/contacts/ContactsBackup.h"
 
 #include "framework/FileDialog.h"
 #include "framework/FolderBrowser.h"
@@ -25,6 +27,13 @@ TableRows ContactsOf(TavikSQL& database);
 
 // A row with every column away from its default, named by `key`.
 ContactRow SampleContact(const std::string& key);
+
+// Hears the contacts backup import: the address of every row it stored, in order.
+class RecordingSink : public ContactImportSink {
+public:
+    void ContactImported(const ContactRow& row) override { addresses.push_back(row.sipUri); }
+    std::vector<std::string> addresses;
+};
 
 class ContactTest : public MainFrameTest {
 public:

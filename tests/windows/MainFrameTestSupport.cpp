@@ -9,10 +9,10 @@
 #include "core/TextConvert.h"
 #include "skin/model/SkinLifecycle.h"
 #include "skin/model/SkinReader.h"
-#include "skin/ui/ControlFactories.h"
-#include "skin/ui/ControlKinds.h"
 #include "skin/ui/controls/SkinMenu.h"
 #include "skin/ui/controls/SkinMenuItem.h"
+#include "skin/ui/factories/ControlFactories.h"
+#include "skin/ui/factories/ControlKinds.h"
 #include "tests/config/UiTextTestSupport.h"
 #include "texts/UiTextTable.h"
 

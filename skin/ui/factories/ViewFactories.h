@@ -2,7 +2,7 @@
 // The factories of the view controls: the thumbnail view ("THUMBNAIL"), the HTML view
 // ("HTMLCTRL"), the date-time picker ("DATETIMECTRL") and the wave graph ("WAVECTRL").
 // Each makes its control at the record's rectangle with the common style bits and WS_CHILD.
-#include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
 
 namespace Vexel {
 

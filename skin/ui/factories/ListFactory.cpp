@@ -1,11 +1,11 @@
-#include "skin/ui/ListFactory.h"
+#include "skin/ui/factories/ListFactory.h"
 
 #include "skin/model/TreeProperties.h"
-#include "skin/ui/ControlFactories.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/UIWnd.h"
 #include "skin/ui/WindowStyle.h"
 #include "skin/ui/controls/SkinListCtrl.h"
+#include "skin/ui/factories/ControlFactories.h"
 
 #include <commctrl.h>
 

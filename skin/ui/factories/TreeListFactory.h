@@ -1,6 +1,6 @@
 #pragma once
 // The factory of the tree list ("TREELIST"), on the common frame of ControlFactories.h.
-#include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
 
 namespace Vexel {
 

@@ -1,16 +1,16 @@
-#include "skin/ui/ControlKinds.h"
+#include "skin/ui/factories/ControlKinds.h"
 
-#include "skin/ui/ButtonFactories.h"
-#include "skin/ui/CommonCtrlFactories.h"
-#include "skin/ui/ControlFactoryTable.h"
-#include "skin/ui/ListFactory.h"
-#include "skin/ui/MenuBarFactory.h"
-#include "skin/ui/PlaceholderFactories.h"
-#include "skin/ui/StaticFactory.h"
-#include "skin/ui/TreeFactories.h"
-#include "skin/ui/TreeListFactory.h"
-#include "skin/ui/controls/InputFactories.h"
-#include "skin/ui/controls/ViewFactories.h"
+#include "skin/ui/factories/ButtonFactories.h"
+#include "skin/ui/factories/CommonCtrlFactories.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
+#include "skin/ui/factories/InputFactories.h"
+#include "skin/ui/factories/ListFactory.h"
+#include "skin/ui/factories/MenuBarFactory.h"
+#include "skin/ui/factories/PlaceholderFactories.h"
+#include "skin/ui/factories/StaticFactory.h"
+#include "skin/ui/factories/TreeFactories.h"
+#include "skin/ui/factories/TreeListFactory.h"
+#include "skin/ui/factories/ViewFactories.h"
 
 namespace Vexel {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The factory of the skinned list view ("LISTCTRL"), on the common frame of
 // ControlFactories.h, with the release of what its window owns in it.
-#include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
 
 namespace Vexel {
 

@@ -1,13 +1,13 @@
-#include "skin/ui/ButtonFactories.h"
+#include "skin/ui/factories/ButtonFactories.h"
 
 #include "skin/model/ButtonProperties.h"
 #include "skin/ui/BitmapCopies.h"
-#include "skin/ui/ControlFactories.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/StateImages.h"
 #include "skin/ui/UIWnd.h"
 #include "skin/ui/WindowStyle.h"
 #include "skin/ui/controls/SkinButton.h"
+#include "skin/ui/factories/ControlFactories.h"
 
 namespace Vexel {
 

@@ -1,12 +1,12 @@
-#include "skin/ui/TreeListFactory.h"
+#include "skin/ui/factories/TreeListFactory.h"
 
 #include "skin/model/TreeProperties.h"
-#include "skin/ui/ControlFactories.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/UIWnd.h"
 #include "skin/ui/WindowStyle.h"
 #include "skin/ui/controls/TreeList.h"
 #include "skin/ui/controls/TreeListCtrl.h"
+#include "skin/ui/factories/ControlFactories.h"
 
 namespace Vexel {
 namespace {

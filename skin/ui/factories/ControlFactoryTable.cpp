@@ -1,4 +1,4 @@
-#include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
 
 #include <cwchar>
 #include <iterator>

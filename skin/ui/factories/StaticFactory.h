@@ -1,6 +1,6 @@
 #pragma once
 // The factory of the skinned static ("STATIC"): a CSkinStatic that reports clicks.
-#include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
 
 namespace Vexel {
 

@@ -3,7 +3,7 @@
 // ("SPIN"), the hot-key box ("HOTKEY"), the IP address box ("IPADDRESS") and the rich edit
 // ("RICHEDIT"), on the common frame of ControlFactories.h, with the releases of what their
 // window owns in them.
-#include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
 
 namespace Vexel {
 

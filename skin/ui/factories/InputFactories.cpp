@@ -1,9 +1,8 @@
-#include "skin/ui/controls/InputFactories.h"
+#include "skin/ui/factories/InputFactories.h"
 
 #include "skin/model/EditProperties.h"
 #include "skin/model/MiscControlProperties.h"
 #include "skin/model/SliderProperties.h"
-#include "skin/ui/ControlFactories.h"
 #include "skin/ui/DpiScaling.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/UIWnd.h"
@@ -12,6 +11,7 @@
 #include "skin/ui/controls/SkinEdit.h"
 #include "skin/ui/controls/SkinProgressCtrl.h"
 #include "skin/ui/controls/SliderCtrlEx.h"
+#include "skin/ui/factories/ControlFactories.h"
 
 #include <commctrl.h>
 

@@ -1,11 +1,11 @@
-#include "skin/ui/StaticFactory.h"
+#include "skin/ui/factories/StaticFactory.h"
 
 #include "skin/model/EditProperties.h"
-#include "skin/ui/ControlFactories.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/UIWnd.h"
 #include "skin/ui/WindowStyle.h"
 #include "skin/ui/controls/SkinStatic.h"
+#include "skin/ui/factories/ControlFactories.h"
 
 namespace Vexel {
 

@@ -1,12 +1,12 @@
-#include "skin/ui/TreeFactories.h"
+#include "skin/ui/factories/TreeFactories.h"
 
 #include "skin/model/MiscControlProperties.h"
-#include "skin/ui/ControlFactories.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/UIWnd.h"
 #include "skin/ui/WindowStyle.h"
 #include "skin/ui/controls/ScrollBarEx.h"
 #include "skin/ui/controls/SkinTreeCtrl.h"
+#include "skin/ui/factories/ControlFactories.h"
 
 namespace Vexel {
 

@@ -1,18 +1,18 @@
-#include "skin/ui/CommonCtrlFactories.h"
+#include "skin/ui/factories/CommonCtrlFactories.h"
 
 #include "framework/CommonControls.h"
 #include "skin/model/EditProperties.h"
 #include "skin/model/SliderProperties.h"
-#include "skin/ui/ControlFactories.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/UIWnd.h"
 #include "skin/ui/WindowStyle.h"
-#include "skin/ui/controls/InputFactories.h"
 #include "skin/ui/controls/SkinHotKeyCtrl.h"
 #include "skin/ui/controls/SkinIPAddressCtrl.h"
 #include "skin/ui/controls/SkinRichEditCtrl.h"
 #include "skin/ui/controls/SkinSliderCtrl.h"
 #include "skin/ui/controls/SkinSpinButtonCtrl.h"
+#include "skin/ui/factories/ControlFactories.h"
+#include "skin/ui/factories/InputFactories.h"
 
 #include <commctrl.h>
 

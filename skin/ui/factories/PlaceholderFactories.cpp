@@ -1,8 +1,8 @@
-#include "skin/ui/PlaceholderFactories.h"
+#include "skin/ui/factories/PlaceholderFactories.h"
 
-#include "skin/ui/ControlFactories.h"
 #include "skin/ui/SplitterBar.h"
 #include "skin/ui/UIWnd.h"
+#include "skin/ui/factories/ControlFactories.h"
 
 namespace Vexel {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The factory of the menu bar ("MENUBAR"), on the common frame of ControlFactories.h. The
 // bar frees its images, fonts and buttons itself when its window goes.
-#include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
 
 namespace Vexel {
 

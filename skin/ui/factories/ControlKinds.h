@@ -1,6 +1,7 @@
 #pragma once
 // Puts every control kind the skin library can make into the control-kind table
-// (ControlFactoryTable.h): its factory and the release of what its window owns in it.
+// (ControlFactoryTable.h): its factory and the release of what its window owns in it, each
+// from the factory files of this folder.
 namespace Vexel {
 
 // Start-up calls it once before the first skinned window is created, and so does every

@@ -1,8 +1,7 @@
-#include "skin/ui/MenuBarFactory.h"
+#include "skin/ui/factories/MenuBarFactory.h"
 
 #include "skin/model/MenuProperties.h"
 #include "skin/model/SkinGlobals.h"
-#include "skin/ui/ControlFactories.h"
 #include "skin/ui/DpiScaling.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinColors.h"
@@ -11,6 +10,7 @@
 #include "skin/ui/UIWnd.h"
 #include "skin/ui/WindowStyle.h"
 #include "skin/ui/controls/MenuBar.h"
+#include "skin/ui/factories/ControlFactories.h"
 
 namespace Vexel {
 

@@ -1,9 +1,8 @@
-#include "skin/ui/controls/ViewFactories.h"
+#include "skin/ui/factories/ViewFactories.h"
 
 #include "skin/model/MiscControlProperties.h"
 #include "skin/ui/BitmapCopies.h"
 #include "skin/ui/BitmapFiles.h"
-#include "skin/ui/ControlFactories.h"
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/StateImages.h"
 #include "skin/ui/UIWnd.h"
@@ -13,6 +12,7 @@
 #include "skin/ui/controls/SkinDateTimeCtrl.h"
 #include "skin/ui/controls/ThumbnailCtrl.h"
 #include "skin/ui/controls/WaveCtrl.h"
+#include "skin/ui/factories/ControlFactories.h"
 
 namespace Vexel {
 

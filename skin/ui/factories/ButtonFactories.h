@@ -1,7 +1,7 @@
 #pragma once
 // The factories of the skinned buttons: "PUSHBUTTON", "CHECK" and "RADIO" all make a
 // CSkinButton, of the standard button style that makes it what it is.
-#include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
 
 namespace Vexel {
 

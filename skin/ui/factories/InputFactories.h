@@ -4,7 +4,7 @@
 // the releases of what their window owns in them. Each makes its control at the record's
 // rectangle on the screen, with the style bits the record's switches ask for, applies the
 // record and hands the control the parts of the window's backgrounds under it.
-#include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
 
 namespace Vexel {
 

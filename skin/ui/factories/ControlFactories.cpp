@@ -1,4 +1,4 @@
-#include "skin/ui/ControlFactories.h"
+#include "skin/ui/factories/ControlFactories.h"
 
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/BitmapCopies.h"

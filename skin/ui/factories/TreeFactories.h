@@ -1,7 +1,7 @@
 #pragma once
 // The factories of the skinned tree ("TREECTRL") and the stand-alone skinned scroll bar
 // ("SCROLLBAREX"), on the common frame of ControlFactories.h.
-#include "skin/ui/ControlFactoryTable.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
 
 namespace Vexel {
 

@@ -1,5 +1,6 @@
 #pragma once
-// The common frame of the child-control factories. Every factory reads the record's id
+// The common frame of the child-control factories, all of which are in this folder
+// (skin/ui/factories/). Every factory reads the record's id
 // and common style bits (StyleFromProperties, WindowStyle.h), makes its control's window as a
 // child of the skinned window at the record's Rect scaled as the window's backgrounds are
 // (CUIWnd::ControlRect), lets the control apply the record and, for most kinds, hands it the
@@ -8,8 +9,8 @@
 // the scaled rectangle: they need no scaling of their own. A factory that fails destroys what it had begun
 // and hands back nothing.
 #include "framework/Gdi.h"
-#include "skin/ui/ControlFactoryTable.h"
 #include "skin/ui/RectCtrl.h"
+#include "skin/ui/factories/ControlFactoryTable.h"
 
 #include <initializer_list>
 #include <memory>

@@ -11,6 +11,10 @@
 // the first skinned window is created: a row per kind there, so each control kind adds
 // its own line. (Nothing registers itself from a static initialiser: the linker drops the
 // files of a static library that nothing refers to.)
+//
+// Every kind's factory and release live in this folder, skin/ui/factories/, beside this
+// table; the controls they make are in skin/ui/controls/ and skin/ui/. UIWnd finds a
+// record's kind, and with it the factory, from its type word by FindControlKind alone.
 #include "framework/Object.h"
 #include "skin/model/CtrlProperties.h"
 
