@@ -164,12 +164,15 @@ bool CContactsTree::RenameGroupRows(const std::string& oldName, const std::strin
     SqlTable table;
     if (!g_database.Query("select GroupName from Groups where GroupName = ?", {Encoded(oldName)}, table))
         return false;
+    // Both tables change together or not at all: nothing is written outside the transaction.
     SqlTransaction transaction(g_database);
+    if (!transaction.Began())
+        return false;
     const bool groupRow =
         table.Rows() > 0
             ? g_database.Run("update Groups set GroupName = ? where GroupName = ?", {Encoded(newName), Encoded(oldName)})
             : g_database.Run("insert into Groups(GroupName, GroupKey) values(?, 0)", {Encoded(newName)});
-    return transaction.Began() && groupRow &&
+    return groupRow &&
            g_database.Run("update Contacts set GroupName = ? where GroupName = ?",
                           {Encoded(StoredGroupName(newName)), Encoded(StoredGroupName(oldName))}) &&
            transaction.Commit();
