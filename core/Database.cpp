@@ -96,7 +96,7 @@ bool DropKeepingACopy(TavikSQL& database, const std::vector<std::string>& names,
     }
     if (present.empty())
         return true;
-    if (copy.empty() && !KeepCopy(database, file, folder, copy))
+    if (!KeepCopy(database, file, folder, copy))
         return false;
     for (const std::string& name : present) {
         // The names are the program's own tables, never a value.
