@@ -90,12 +90,9 @@ LRESULT CSkinButton::TextExtent(WPARAM which)
     const RECT room = TextRoom(client, hor, ver, look.textHorOffsets[state], look.textVerOffsets[state]);
     CClientDC dc(this);
     CFont* const font = look.fonts[state].get();
-    const HGDIOBJ previousFont = font && font->GetSafeHandle() ? dc.SelectObject(font) : nullptr;
+    const SelectedObject selectedFont(dc, font ? font->GetSafeHandle() : nullptr);
     const UINT format = (GetStyle() & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
-    const LRESULT answer = TextExtentAnswer(dc, caption, room, format, which);
-    if (previousFont)
-        dc.SelectObject(previousFont);
-    return answer;
+    return TextExtentAnswer(dc, caption, room, format, which);
 }
 
 int CSkinButton::DrawButtonText(CDC& dc, const CString& caption, RECT& rect, UINT format)

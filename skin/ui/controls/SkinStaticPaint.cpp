@@ -82,12 +82,8 @@ LRESULT CSkinStatic::TextExtent(WPARAM which)
         TextRoom(client, p.textHorAlign[look], p.textVerAlign[look], p.textOffsetX[look], p.textOffsetY[look]);
     CClientDC dc(this);
     CFont* const font = p.fonts[look].get();
-    const HGDIOBJ previousFont = font && font->GetSafeHandle() ? dc.SelectObject(font) : nullptr;
-    const LRESULT answer =
-        TextExtentAnswer(dc, text, room, p.singleLine > 0 ? DT_SINGLELINE : DT_WORDBREAK, which);
-    if (previousFont)
-        dc.SelectObject(previousFont);
-    return answer;
+    const SelectedObject selectedFont(dc, font ? font->GetSafeHandle() : nullptr);
+    return TextExtentAnswer(dc, text, room, p.singleLine > 0 ? DT_SINGLELINE : DT_WORDBREAK, which);
 }
 
 void CSkinStatic::OnPaint()
