@@ -24,11 +24,9 @@ int CSkinEdit::LineHeight() const
 {
     WindowDCScope dc(m_hWnd);
     const HFONT font = reinterpret_cast<HFONT>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0));
-    const HGDIOBJ previous = font ? ::SelectObject(dc, font) : nullptr;
+    const SelectedObject selectedFont(dc, font);
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(dc, &metrics);
-    if (previous)
-        ::SelectObject(dc, previous);
     return metrics.tmHeight;
 }
 
