@@ -1,5 +1,6 @@
 #include "framework/FileDialog.h"
 
+#include "framework/DelayLoad.h"
 #include "framework/SystemAnswers.h"
 #include "framework/Wnd.h"
 
@@ -7,6 +8,8 @@
 
 BOOL SystemAnswers::ChooseFile(OPENFILENAMEW* ofn, BOOL openFileDialog) const
 {
+    if (!AfxDelayLoadable("comdlg32.dll"))
+        return FALSE;   // as a Cancel: nothing was chosen
     return openFileDialog ? ::GetOpenFileNameW(ofn) : ::GetSaveFileNameW(ofn);
 }
 

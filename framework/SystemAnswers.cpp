@@ -1,5 +1,7 @@
 #include "framework/SystemAnswers.h"
 
+#include "framework/DelayLoad.h"
+
 #include <mmsystem.h>
 
 #include <atomic>
@@ -100,7 +102,8 @@ CString SystemAnswers::GetProgramFolder() const
 
 std::uint32_t SystemAnswers::GetTicks() const
 {
-    return ::timeGetTime();
+    // The multimedia clock when its library can be had; the same milliseconds otherwise.
+    return AfxDelayLoadable("winmm.dll") ? ::timeGetTime() : ::GetTickCount();
 }
 
 std::int64_t SystemAnswers::GetNow() const
@@ -125,7 +128,7 @@ BOOL SystemAnswers::TrayIcon(DWORD message, NOTIFYICONDATAW* data) const
 
 BOOL SystemAnswers::PlaySoundFile(LPCWSTR path, DWORD flags) const
 {
-    return ::PlaySoundW(path, nullptr, flags);
+    return AfxDelayLoadable("winmm.dll") && ::PlaySoundW(path, nullptr, flags);
 }
 
 std::optional<int> SystemAnswers::AnswerMessageBox(const CString&, const CString&, CWnd*) const

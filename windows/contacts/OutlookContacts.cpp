@@ -1,6 +1,7 @@
 #include "windows/contacts/OutlookContacts.h"
 
 #include "core/TextConvert.h"
+#include "framework/DelayLoad.h"
 #include "windows/main/MainFrame.h"
 
 #include <cstring>
@@ -82,6 +83,9 @@ OutlookImportResult ReadOutlookContacts(CMainFrame* holder, const OutlookImportS
 {
     Ostrel* reader = holder ? static_cast<Ostrel*>(holder->GetOstrelHandle()) : nullptr;
     if (!reader) {
+        // Ostrel.dll is loaded here, by its first call; without it there is no Outlook to read.
+        if (!AfxDelayLoadable("Ostrel.dll"))
+            return OutlookImportResult::kNoOutlook;
         reader = Ostrel_initialize();
         if (!reader)
             return OutlookImportResult::kNoOutlook;
