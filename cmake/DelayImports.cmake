@@ -1,6 +1,6 @@
-# Delay-loaded system libraries: the DLLs the first screen does not need (the internet, sockets,
-# sounds, the file choosers) are loaded by the first call into them instead of by Wine's loader
-# at start, which spends tens of milliseconds mapping and starting each one with its own imports.
+# Delay-loaded libraries: the DLLs the first screen does not need (sounds, the file choosers,
+# Ostrel.dll) are loaded by the first call into them instead of by Wine's loader at start, which
+# spends milliseconds mapping and starting each one with its own imports.
 # Call sites stay plain calls: each symbol of such a DLL is bound by a delay-import library that
 # dlltool makes from the toolchain's own import library, and the runtime's __delayLoadHelper2
 # loads the DLL and fills the address at the first call. What happens when one cannot be loaded

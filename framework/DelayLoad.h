@@ -1,6 +1,6 @@
 #pragma once
-// The system DLLs the first screen does not need (the internet, sockets, sounds, the file
-// choosers: cmake/DelayImports.cmake) are bound delay-loaded: the first call into one loads
+// The DLLs the first screen does not need (sounds, the file choosers, Ostrel.dll:
+// cmake/DelayImports.cmake) are bound delay-loaded: the first call into one loads
 // it. Each feature that starts with such a DLL asks AfxDelayLoadable first, so a DLL that
 // cannot be loaded fails that feature as the feature's own failure, not the program.
 // A call that finds its DLL or function missing without that check reaches the failure hook
@@ -11,7 +11,7 @@
 
 #include <string>
 
-// Whether `dll` (a name as the program imports it, e.g. "wininet.dll") is loaded or can be
+// Whether `dll` (a name as the program imports it, e.g. "winmm.dll") is loaded or can be
 // loaded now. Loading it is the first use: the calls that follow bind to it. The answer is
 // not cached, so a test can ask about any name.
 bool AfxDelayLoadable(const char* dll);
