@@ -59,8 +59,7 @@ inline bool CreateContactsPage(CContactsWnd& page)
 // Its tree emptied as sign-out does.
 inline void EmptyContactsPage(CContactsWnd& page)
 {
-    page.FreeContactItemData();
-    page.DeleteAllGroups();
+    page.EmptyTree();
 }
 
 // The contact nodes of every group of `tree`.

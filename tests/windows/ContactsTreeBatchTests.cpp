@@ -192,10 +192,57 @@ TEST_F(ContactsHeld, AHeldLoadSharesOneIconPerAvatarFile)
     EXPECT_EQ(nullptr, icon(L"sip:8@h")) << "a missing file";
     EXPECT_EQ(nullptr, icon(L"sip:9@h"));
 
-    // Once the hold is over, each contact loads its own icon again.
+    // Once the hold is over, a contact still finds the icon the process keeps for its file.
     ASSERT_NE(nullptr, tree.AddContactItem("late", "sip:late@h", "Work", a + "\\face01.ico", ""));
     EXPECT_NE(nullptr, icon(L"sip:late@h"));
-    EXPECT_NE(icon(L"sip:1@h"), icon(L"sip:late@h"));
+    EXPECT_EQ(icon(L"sip:1@h"), icon(L"sip:late@h"));
+}
+
+// The icons outlive the tree's records (a sign-out and the next sign-in find them made), and a
+// file written again is loaded again, while the icon its earlier holders share stays drawable.
+TEST_F(ContactsHeld, AnAvatarIsKeptForTheProcessUntilItsFileChanges)
+{
+    lumeo_test::TempDir folder;
+    const std::wstring file = folder.File(L"Face.ico");
+    ASSERT_TRUE(WriteIconFile(file, RGB(10, 20, 30)));
+    const std::string path = WideToAnsi(file.c_str());
+    const auto drawable = [](HICON icon) {
+        ICONINFO info{};
+        if (!icon || !::GetIconInfo(icon, &info))
+            return false;
+        ::DeleteObject(info.hbmColor);
+        ::DeleteObject(info.hbmMask);
+        return true;
+    };
+
+    MakeGroup("Work");
+    ASSERT_NE(nullptr, tree.AddContactItem("A", "sip:a@h", "Work", path, ""));
+    const HICON first = tree.GetContactData(ContactNode(L"sip:a@h"))->icon.Get();
+    ASSERT_NE(nullptr, first);
+    tree.DeleteAllNodes();
+    EXPECT_EQ(0u, tree.GetCount());
+    EXPECT_TRUE(drawable(first)) << "kept though no record holds it";
+
+    ASSERT_NE(nullptr, tree.InsertItem(L"Work", TVI_ROOT, TVI_LAST));   // stored already
+    CString upper(path.c_str());
+    upper.MakeUpper();
+    ASSERT_NE(nullptr, tree.AddContactItem("A", "sip:a@h", "Work", WideToAnsi(upper), ""));
+    EXPECT_EQ(first, tree.GetContactData(ContactNode(L"sip:a@h"))->icon.Get()) << "the same file, however spelt";
+
+    // Written again: another picture, another write time.
+    ASSERT_TRUE(WriteIconFile(file, RGB(200, 0, 0)));
+    {
+        const HANDLE handle = ::CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, handle);
+        const FILETIME later{0x12345678, 0x01D00000};
+        EXPECT_TRUE(::SetFileTime(handle, nullptr, nullptr, &later));
+        ::CloseHandle(handle);
+    }
+    ASSERT_NE(nullptr, tree.AddContactItem("B", "sip:b@h", "Work", path, ""));
+    const HICON second = tree.GetContactData(ContactNode(L"sip:b@h"))->icon.Get();
+    EXPECT_NE(nullptr, second);
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(drawable(first)) << "contact A still holds the earlier picture";
 }
 
 TEST_F(ContactsHeld, FreeingAllEmptiesOpenClosedAndEmptyGroupsAlike)

@@ -321,6 +321,13 @@ void CContactsTree::DeleteAllGroups()
     }
 }
 
+void CContactsTree::DeleteAllNodes()
+{
+    if (::IsWindow(m_hWnd))
+        DeleteAllItems();
+    m_records.clear();
+}
+
 // --- selection and expansion
 
 HTREEITEM CContactsTree::SelectedContact() const

@@ -130,6 +130,9 @@ public:
     bool GroupExists(const CString& groupName) const;
     // Deletes every group node without children (after FreeAllContactItemData: all of them).
     void DeleteAllGroups();
+    // What FreeAllContactItemData followed by DeleteAllGroups leave, in one delete of every
+    // node: no node, no record.
+    void DeleteAllNodes();
 
     // --- commands (ContactsTreeCommands.cpp)
     // The contact form for a new contact with `number` as its address.

@@ -3,6 +3,7 @@
 // that is not. Meanwhile groups are found by name in an index made once, and each avatar
 // file is loaded once, its icon shared by the contacts that show it.
 #include "windows/contacts/ContactsTree.h"
+#include "windows/contacts/KeptContactIcons.h"
 
 #include "core/TavikUtility.h"
 #include "core/TextConvert.h"
@@ -79,7 +80,7 @@ HTREEITEM CContactsTree::FindHeldGroup(const std::string& groupName) const
 OwnedIcon CContactsTree::ContactIcon(const std::string& path)
 {
     if (m_groupLayoutHolds == 0)
-        return OwnedIcon(LoadContactIcon(path));
+        return KeptContactIcon(path);
     // Contacts show one of a few faces, nearly always from one folder: the face's number
     // finds its icon, and only a face from another folder is looked up by its path.
     const int face = AvatarFaceIndex(path, ".ico");
@@ -87,13 +88,13 @@ OwnedIcon CContactsTree::ContactIcon(const std::string& path)
         HeldFace& held = m_heldFaces[static_cast<size_t>(face)];
         if (held.path.empty()) {
             held.path = path;
-            held.icon = OwnedIcon(LoadContactIcon(path));
+            held.icon = KeptContactIcon(path);
         }
         if (held.path == path)
             return held.icon;
     }
     auto held = m_heldIcons.find(path);
     if (held == m_heldIcons.end())
-        held = m_heldIcons.emplace(path, OwnedIcon(LoadContactIcon(path))).first;
+        held = m_heldIcons.emplace(path, KeptContactIcon(path)).first;
     return held->second;
 }

@@ -14,6 +14,7 @@
 #include "texts/UiTextTable.h"
 #include "windows/call/EngineOperations.h"
 #include "windows/contacts/ContactRow.h"
+#include "windows/contacts/KeptContactIcons.h"
 
 #include <cstdlib>
 #include <iterator>
@@ -219,7 +220,7 @@ bool CContactsTree::SaveContact(const std::string& firstName, const std::string&
     record->displayName = AnsiToWide(DisplayName(firstName, lastName, nickName));
     record->sipUri = AnsiToWide(sipUri);
     record->status = L"Offline";
-    record->icon.Reset(LoadContactIcon(iconPath));
+    record->icon = KeptContactIcon(iconPath);
     ContactItemData* const kept = KeepRecord(std::move(record));
     if (!InsertContactNode(group, TVI_LAST, kept)) {
         FreeRecord(kept);
@@ -258,7 +259,7 @@ bool CContactsTree::UpdateContact(const std::string& firstName, const std::strin
     ContactItemData* const record = GetContactData(FindContactItem(sipUri));
     if (record) {
         if (record->icon && newAvatar)
-            record->icon.Reset(LoadContactIcon(iconPath));
+            record->icon = KeptContactIcon(iconPath);
         record->displayName = AnsiToWide(DisplayName(firstName, lastName, nickName));
         Invalidate(TRUE);
     }

@@ -148,6 +148,16 @@ void CContactsWnd::FreeContactItemData()
     m_tree.Invalidate(TRUE);
 }
 
+void CContactsWnd::EmptyTree()
+{
+    if (!HasTree())
+        return;
+    m_tree.SetRedraw(FALSE);
+    m_tree.DeleteAllNodes();
+    m_tree.SetRedraw(TRUE);
+    m_tree.Invalidate(TRUE);
+}
+
 void CContactsWnd::DeleteAllGroups()
 {
     if (!HasTree())

@@ -35,6 +35,9 @@ public:
     // Empty the tree: the contacts' item data first, then the groups with their contacts.
     void FreeContactItemData();
     void DeleteAllGroups();
+    // Both of those at once, as sign-out empties the tree: one delete of every node, with one
+    // layout and one repaint after it.
+    void EmptyTree();
 
     // Publish `status` ("Available", "Busy" ...) or "offline" to every contact whose
     // subscription the user accepted and who holds a subscription id; they need no page

@@ -164,9 +164,12 @@ void CMainFrame::MakeUnseenWindows()
 
 void CMainFrame::NameDefaultGroup()
 {
+    // Only a name that differs is written: on most starts it is the same, and a write costs
+    // the database file a journal and a flush.
     std::string error;
-    if (!g_database.Run("update Groups set GroupName = ? where GroupKey = 10",
-                        {Base64Encode(WideToAnsi(g_uiTexts.contactDetailsWnd.t32000), true)}, &error))
+    const std::string name = Base64Encode(WideToAnsi(g_uiTexts.contactDetailsWnd.t32000), true);
+    if (!g_database.Run("update Groups set GroupName = ? where GroupKey = 10 and GroupName is not ?", {name, name},
+                        &error))
         g_database.ReportFailure("default group name", error);
 }
 

@@ -124,10 +124,8 @@ void CMainFrame::SignOut(bool clearAccount)
     // windows stay: a conversation lives only in its window.
     if (CHistoryWnd* const page = HistoryPage())
         page->DeleteAllItems(false);
-    if (m_pContactsWnd) {
-        m_pContactsWnd->FreeContactItemData();
-        m_pContactsWnd->DeleteAllGroups();
-    }
+    if (m_pContactsWnd)
+        m_pContactsWnd->EmptyTree();
 }
 
 void CMainFrame::ShutDownSession(bool clearAccount)

@@ -195,7 +195,9 @@ BOOL CScrollBarEx::SetScrollInfo(const SCROLLINFO& info)
         m_info.nPos = info.nPos;
     if (info.fMask & SIF_TRACKPOS)
         m_info.nTrackPos = info.nTrackPos;
-    if (HasWindow(this)) {
+    // A hidden bar paints when it is shown: painting it now would only cost a synchronous
+    // paint each time its control relays its scroll range, as an emptied tree does.
+    if (HasWindow(this) && IsWindowVisible()) {
         Invalidate(FALSE);
         UpdateWindow();
     }
