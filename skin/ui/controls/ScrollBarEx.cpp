@@ -185,6 +185,7 @@ int CScrollBarEx::GetThumbImages(HBITMAP* normal, HBITMAP* highlight, HBITMAP* s
 
 BOOL CScrollBarEx::SetScrollInfo(const SCROLLINFO& info)
 {
+    const SCROLLINFO before = m_info;
     if (info.fMask & SIF_RANGE) {
         m_info.nMin = info.nMin;
         m_info.nMax = info.nMax;
@@ -195,9 +196,11 @@ BOOL CScrollBarEx::SetScrollInfo(const SCROLLINFO& info)
         m_info.nPos = info.nPos;
     if (info.fMask & SIF_TRACKPOS)
         m_info.nTrackPos = info.nTrackPos;
-    // A hidden bar paints when it is shown: painting it now would only cost a synchronous
-    // paint each time its control relays its scroll range, as an emptied tree does.
-    if (HasWindow(this) && IsWindowVisible()) {
+    // Its control relays its range at every layout, mostly unchanged; and a hidden bar paints
+    // when it is shown. Either way a synchronous paint now would be spent for nothing.
+    const bool changed = before.nMin != m_info.nMin || before.nMax != m_info.nMax || before.nPage != m_info.nPage ||
+                         before.nPos != m_info.nPos || before.nTrackPos != m_info.nTrackPos;
+    if (changed && HasWindow(this) && IsWindowVisible()) {
         Invalidate(FALSE);
         UpdateWindow();
     }
