@@ -3,14 +3,14 @@
 // whole run, and for contacts its group layout too; both come back, once, when it ends.
 #include "windows/contacts/ContactsTree.h"
 
-// For contacts a shown tree is hidden meanwhile: the tree view takes thousands of nodes faster
-// so, and an expansion of a shown one lays out its skinned scroll bars again, drawing held or
-// not. Groups go in open, ahead of their contacts: their layout is settled at the end of the
-// contacts' run.
+// A shown tree is hidden meanwhile: the tree view takes thousands of nodes faster so, an
+// expansion of a shown one lays out its skinned scroll bars again, drawing held or not, and
+// switching drawing back on in a shown one lays them out and paints them at once. Groups go in
+// open, ahead of their contacts: their layout is settled at the end of the contacts' run.
 class HeldTree {
 public:
     HeldTree(CContactsTree& tree, bool forContacts)
-        : m_tree(tree), m_forContacts(forContacts), m_shown(forContacts && tree.IsWindowVisible() != FALSE)
+        : m_tree(tree), m_forContacts(forContacts), m_shown(tree.IsWindowVisible() != FALSE)
     {
         m_tree.SetRedraw(FALSE);
         if (m_shown)
