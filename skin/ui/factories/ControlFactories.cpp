@@ -4,6 +4,9 @@
 #include "skin/ui/BitmapCopies.h"
 #include "skin/ui/RecordRead.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace Vexel {
 
 using namespace record_read;
@@ -40,6 +43,31 @@ bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentB
         CropBitmap(rect, backgrounds.normal, &parts[0]);
         for (int i = 1; i < 4; ++i)
             CopyBitmap(&parts[i], parts[0]);
+    }
+    return true;
+}
+
+bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentBackgrounds& backgrounds,
+                   PartsFromNormal rule, SharedBitmap (&parts)[4])
+{
+    HBITMAP sources[] = {backgrounds.normal, backgrounds.highlight, backgrounds.selected, backgrounds.disabled};
+    if (Switch(record, CtrlVar::IsCanBackgroundChange)) {
+        if (Switch(record, CtrlVar::IsSpecifyImages))
+            return false;
+    } else {
+        if (rule == PartsFromNormal::CopyOne && !backgrounds.normal)
+            return false;
+        std::fill(std::begin(sources), std::end(sources), backgrounds.normal);
+    }
+    for (int i = 0; i < 4; ++i) {
+        const auto same = std::find(sources, sources + i, sources[i]);
+        if (same != sources + i) {
+            parts[i] = parts[same - sources];
+            continue;
+        }
+        CBitmap cut;
+        CropBitmap(rect, sources[i], &cut);
+        parts[i] = SharedBitmap::Adopt(static_cast<HBITMAP>(cut.Detach()));
     }
     return true;
 }
