@@ -32,11 +32,12 @@ int CSkinSpinButtonCtrl::ApplyProperties(CTRLPROPERTIES* record)
         return check;
     if (!record->GetVar(CtrlVar::IsSpecifyImages).GetBool())
         return 0;
-    CBitmap loaded[kStates];
+    SharedBitmap loaded[kStates];
     LoadFourStateImages(record, &loaded[kNormal], &loaded[kHighlight], &loaded[kSelected], &loaded[kDisabled]);
-    return SetBitmaps(static_cast<HBITMAP>(loaded[kNormal].Detach()), static_cast<HBITMAP>(loaded[kHighlight].Detach()),
-                      static_cast<HBITMAP>(loaded[kSelected].Detach()),
-                      static_cast<HBITMAP>(loaded[kDisabled].Detach()));
+    ShareImages(m_images, loaded, false);
+    if (::IsWindow(m_hWnd))
+        Invalidate(FALSE);
+    return 0;
 }
 
 int CSkinSpinButtonCtrl::ApplyStyle(LPCWSTR styleId)

@@ -11,6 +11,7 @@
 #include "framework/Wnd.h"
 #include "framework/SpinButtonCtrl.h"
 #include "skin/model/CtrlProperties.h"
+#include "skin/ui/SharedBitmap.h"
 
 namespace Vexel {
 
@@ -60,7 +61,7 @@ private:
     Part m_hover = kNoPart;
     Part m_pressed = kNoPart;
     bool m_horizontal = false;   // UDS_HORZ, fixed at creation
-    CBitmap m_images[kStates];   // owned; the disabled one is held, never drawn
+    SharedBitmap m_images[kStates];   // held; the disabled one is never drawn
 };
 
 } // namespace Vexel

@@ -82,9 +82,9 @@ CreatedControl CreateEdit(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBa
     if (!edit->Create(EditStyle(record), rect, &parent, static_cast<UINT>(ControlIdOf(record))))
         return {};
     edit->ApplyProperties(&record);
-    CBitmap parts[4];
+    SharedBitmap parts[4];
     if (CutStateParts(record, rect, backgrounds, PartsFromNormal::CopyOne, parts))
-        edit->SetImages(Hand(parts[0]), Hand(parts[1]), Hand(parts[2]), Hand(parts[3]));
+        edit->SetImages(parts);
     return HandToWindow(std::move(edit));
 }
 
@@ -102,9 +102,9 @@ CreatedControl CreateComboBox(CUIWnd& parent, CTRLPROPERTIES& record, const Pare
     combo->GetWindowRect(&made);
     RECT field = box;
     field.bottom = field.top + made.Height();
-    CBitmap parts[4];
+    SharedBitmap parts[4];
     if (CutStateParts(record, field, backgrounds, PartsFromNormal::CutEach, parts))
-        combo->SetImages(Hand(parts[0]), Hand(parts[1]), Hand(parts[2]), Hand(parts[3]));
+        combo->SetImages(parts);
     return HandToWindow(std::move(combo));
 }
 
