@@ -65,10 +65,12 @@ int main()
     const int before = LiveBitmaps();
     Windows windows;
     for (const int id : kStartWindows) {
+        const int made = LiveBitmaps();
         if (!Make(windows, id)) {
             std::printf("could not make window %d\n", id);
             return 1;
         }
+        std::printf("  window %d%36s %5d bitmaps\n", id, "", LiveBitmaps() - made);
     }
     const int started = LiveBitmaps();
     std::printf("%-44s %5d bitmaps\n", "main window and its start pages", started - before);
