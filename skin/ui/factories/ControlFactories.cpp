@@ -82,4 +82,23 @@ bool CutListedParts(const CTRLPROPERTIES& record, const RECT& rect, std::initial
     return true;
 }
 
+bool CutListedParts(const CTRLPROPERTIES& record, const RECT& rect, std::initializer_list<HBITMAP> sources,
+                    SharedBitmap* parts)
+{
+    if (Switch(record, CtrlVar::IsSpecifyImages))
+        return false;
+    for (auto source = sources.begin(); source != sources.end(); ++source) {
+        const auto same = std::find(sources.begin(), source, *source);
+        SharedBitmap& part = parts[source - sources.begin()];
+        if (same != source) {
+            part = parts[same - sources.begin()];
+            continue;
+        }
+        CBitmap cut;
+        CropBitmap(rect, *source, &cut);
+        part = SharedBitmap::Adopt(static_cast<HBITMAP>(cut.Detach()));
+    }
+    return true;
+}
+
 } // namespace Vexel

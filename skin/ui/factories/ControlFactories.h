@@ -65,5 +65,8 @@ bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentB
 // empty part.
 bool CutListedParts(const CTRLPROPERTIES& record, const RECT& rect, std::initializer_list<HBITMAP> sources,
                     CBitmap* parts);
+// The same as shared images: a background listed twice gives one part for both.
+bool CutListedParts(const CTRLPROPERTIES& record, const RECT& rect, std::initializer_list<HBITMAP> sources,
+                    SharedBitmap* parts);
 
 } // namespace Vexel

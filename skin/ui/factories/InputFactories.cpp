@@ -121,10 +121,10 @@ CreatedControl CreateSliderEx(CUIWnd& parent, CTRLPROPERTIES& record, const Pare
     default: break;
     }
     slider->ApplyProperties(&record);
-    CBitmap parts[4];
+    SharedBitmap parts[CSliderCtrlEx::kBackgrounds];
     if (CutListedParts(record, rect, {backgrounds.normal, backgrounds.highlight, backgrounds.selected,
                                       backgrounds.disabled}, parts))
-        slider->SetBackgroundBitmaps(Hand(parts[0]), Hand(parts[1]), Hand(parts[2]), Hand(parts[3]));
+        slider->SetBackgroundBitmaps(parts);
     return HandToWindow(std::move(slider));
 }
 
