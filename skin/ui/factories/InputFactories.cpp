@@ -53,11 +53,6 @@ DWORD ComboStyle(const CTRLPROPERTIES& record)
     return style;
 }
 
-HBITMAP Hand(CBitmap& part)
-{
-    return static_cast<HBITMAP>(part.Detach());
-}
-
 } // namespace
 
 DWORD EditTextStyle(const CTRLPROPERTIES& record)
@@ -137,9 +132,9 @@ CreatedControl CreateProgress(CUIWnd& parent, CTRLPROPERTIES& record, const Pare
     if (!progress->Create(style, rect, &parent, static_cast<UINT>(ControlIdOf(record))))
         return {};
     progress->ApplyProperties(&record);
-    CBitmap parts[2];
+    SharedBitmap parts[2];
     if (CutListedParts(record, rect, {backgrounds.normal, backgrounds.disabled}, parts))
-        progress->SetBackgroundBitmaps(Hand(parts[0]), Hand(parts[1]));
+        progress->SetBackgroundBitmaps(parts[0], parts[1]);
     return HandToWindow(std::move(progress));
 }
 
