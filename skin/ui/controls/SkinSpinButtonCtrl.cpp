@@ -34,10 +34,7 @@ int CSkinSpinButtonCtrl::ApplyProperties(CTRLPROPERTIES* record)
         return 0;
     SharedBitmap loaded[kStates];
     LoadFourStateImages(record, &loaded[kNormal], &loaded[kHighlight], &loaded[kSelected], &loaded[kDisabled]);
-    ShareImages(m_images, loaded, false);
-    if (::IsWindow(m_hWnd))
-        Invalidate(FALSE);
-    return 0;
+    return SetBitmaps(loaded);
 }
 
 int CSkinSpinButtonCtrl::ApplyStyle(LPCWSTR styleId)
@@ -48,6 +45,14 @@ int CSkinSpinButtonCtrl::ApplyStyle(LPCWSTR styleId)
 int CSkinSpinButtonCtrl::SetBitmaps(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled)
 {
     HandImages(m_images, {normal, highlight, selected, disabled}, false);
+    if (::IsWindow(m_hWnd))
+        Invalidate(FALSE);
+    return 0;
+}
+
+int CSkinSpinButtonCtrl::SetBitmaps(const SharedBitmap (&images)[kStates])
+{
+    ShareImages(m_images, images, false);
     if (::IsWindow(m_hWnd))
         Invalidate(FALSE);
     return 0;

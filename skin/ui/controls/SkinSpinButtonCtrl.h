@@ -32,6 +32,8 @@ public:
 
     // Takes the four images over (null allowed), deleting those held before. 0.
     int SetBitmaps(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled);
+    // The same with shared images, which the spin holds and never deletes. 0.
+    int SetBitmaps(const SharedBitmap (&images)[4]);
     // Frees the images; a second call does nothing. 0.
     int ReleaseImages();
 

@@ -111,10 +111,10 @@ int CTreeListCtrl::ApplyProperties(CTRLPROPERTIES* record)
     if (checked != 0)
         return checked;
     if (record_read::Switch(*record, CtrlVar::IsSpecifyImages)) {
-        CBitmap normal;
-        CBitmap disabled;
+        SharedBitmap normal;
+        SharedBitmap disabled;
         LoadTwoStateImages(record, &normal, &disabled);
-        m_private->tree.SetBackgroundImages(static_cast<HBITMAP>(normal.Detach()), static_cast<HBITMAP>(disabled.Detach()));
+        m_private->tree.SetBackgroundImages(normal, disabled);
     }
     return 0;
 }
