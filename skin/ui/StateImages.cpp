@@ -1,10 +1,10 @@
 #include "skin/ui/StateImages.h"
 
+#include "skin/model/SkinGlobals.h"
 #include "skin/ui/BitmapCopies.h"
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/DpiScaling.h"
 #include "skin/ui/SkinImageStore.h"
-#include "skin/model/SkinGlobals.h"
 
 namespace Vexel {
 namespace {
@@ -20,40 +20,38 @@ void CutStrip(HBITMAP strip, int count, CBitmap* states)
         CropBitmapXYWH(i * size.cx / count, 0, part, size.cy, strip, &states[i]);
 }
 
+// Where each loader below finds its flags and files.
 constexpr StateImageVars kTwoStateImagesVars = {
-        StateImageVars::kNone, CtrlVar::IsCombineImages, CtrlVar::BkCombine, 2,
-        {CtrlVar::BackgroundNormal, CtrlVar::BackgroundDisabled}};
+    StateImageVars::kNone, CtrlVar::IsCombineImages, CtrlVar::BkCombine, 2,
+    {CtrlVar::BackgroundNormal, CtrlVar::BackgroundDisabled}};
 constexpr StateImageVars kFourStateImagesVars = {
-        StateImageVars::kNone, CtrlVar::IsCombineImages, CtrlVar::BkCombine, 4,
-        {CtrlVar::BackgroundNormal, CtrlVar::BackgroundHighlight, CtrlVar::BackgroundSelected,
-         CtrlVar::BackgroundDisabled}};
+    StateImageVars::kNone, CtrlVar::IsCombineImages, CtrlVar::BkCombine, 4,
+    {CtrlVar::BackgroundNormal, CtrlVar::BackgroundHighlight, CtrlVar::BackgroundSelected,
+     CtrlVar::BackgroundDisabled}};
 constexpr StateImageVars kFourStateForegroundImagesVars = {
-        BtnBaseVar::IsSpecifyForegroundImages, BtnBaseVar::IsCombineForegroundImages, BtnBaseVar::ForegroundCombine,
-        4,
-        {BtnBaseVar::ForegroundNormal, BtnBaseVar::ForegroundHighlight, BtnBaseVar::ForegroundSelected,
-         BtnBaseVar::ForegroundDisabled}};
+    BtnBaseVar::IsSpecifyForegroundImages, BtnBaseVar::IsCombineForegroundImages, BtnBaseVar::ForegroundCombine, 4,
+    {BtnBaseVar::ForegroundNormal, BtnBaseVar::ForegroundHighlight, BtnBaseVar::ForegroundSelected,
+     BtnBaseVar::ForegroundDisabled}};
 constexpr StateImageVars kEightStateImagesVars = {
-        CtrlVar::IsSpecifyImages, CtrlVar::IsCombineImages, CtrlVar::BkCombine, 8,
-        {CtrlVar::BackgroundNormal, CtrlVar::BackgroundHighlight, CtrlVar::BackgroundSelected,
-         CtrlVar::BackgroundDisabled, ToggleBtnVar::BackgroundCheckedNormal, ToggleBtnVar::BackgroundCheckedHighlight,
-         ToggleBtnVar::BackgroundCheckedSelected, ToggleBtnVar::BackgroundCheckedDisabled}};
+    CtrlVar::IsSpecifyImages, CtrlVar::IsCombineImages, CtrlVar::BkCombine, 8,
+    {CtrlVar::BackgroundNormal, CtrlVar::BackgroundHighlight, CtrlVar::BackgroundSelected,
+     CtrlVar::BackgroundDisabled, ToggleBtnVar::BackgroundCheckedNormal, ToggleBtnVar::BackgroundCheckedHighlight,
+     ToggleBtnVar::BackgroundCheckedSelected, ToggleBtnVar::BackgroundCheckedDisabled}};
 constexpr StateImageVars kEightStateForegroundImagesVars = {
-        BtnBaseVar::IsSpecifyForegroundImages, BtnBaseVar::IsCombineForegroundImages, BtnBaseVar::ForegroundCombine,
-        8,
-        {BtnBaseVar::ForegroundNormal, BtnBaseVar::ForegroundHighlight, BtnBaseVar::ForegroundSelected,
-         BtnBaseVar::ForegroundDisabled, ToggleBtnVar::ForegroundCheckedNormal,
-         ToggleBtnVar::ForegroundCheckedHighlight, ToggleBtnVar::ForegroundCheckedSelected,
-         ToggleBtnVar::ForegroundCheckedDisabled}};
+    BtnBaseVar::IsSpecifyForegroundImages, BtnBaseVar::IsCombineForegroundImages, BtnBaseVar::ForegroundCombine, 8,
+    {BtnBaseVar::ForegroundNormal, BtnBaseVar::ForegroundHighlight, BtnBaseVar::ForegroundSelected,
+     BtnBaseVar::ForegroundDisabled, ToggleBtnVar::ForegroundCheckedNormal, ToggleBtnVar::ForegroundCheckedHighlight,
+     ToggleBtnVar::ForegroundCheckedSelected, ToggleBtnVar::ForegroundCheckedDisabled}};
 constexpr StateImageVars kTwoStateForegroundImagesVars = {
-        TxtVar::IsSpecifyForegroundImages, TxtVar::IsCombineForegroundImages, TxtVar::ForegroundCombine, 2,
-        {TxtVar::ForegroundNormal, TxtVar::ForegroundDisabled}};
+    TxtVar::IsSpecifyForegroundImages, TxtVar::IsCombineForegroundImages, TxtVar::ForegroundCombine, 2,
+    {TxtVar::ForegroundNormal, TxtVar::ForegroundDisabled}};
 constexpr StateImageVars kThumbImagesVars = {
-        StateImageVars::kNone, SldVar::IsCombineThumbImages, SldVar::ThumbCombine, 4,
-        {SldVar::ThumbN, SldVar::ThumbH, SldVar::ThumbS, SldVar::ThumbD}};
+    StateImageVars::kNone, SldVar::IsCombineThumbImages, SldVar::ThumbCombine, 4,
+    {SldVar::ThumbN, SldVar::ThumbH, SldVar::ThumbS, SldVar::ThumbD}};
 constexpr StateImageVars kScrollBarStateImagesVars = {
-        StateImageVars::kNone, ScrollBarStyleVar::IsCombineThumbImages, ScrollBarStyleVar::ThumbCombine, 4,
-        {ScrollBarStyleVar::ThumbNormal, ScrollBarStyleVar::ThumbHighlight, ScrollBarStyleVar::ThumbSelected,
-         ScrollBarStyleVar::ThumbDisabled}};
+    StateImageVars::kNone, ScrollBarStyleVar::IsCombineThumbImages, ScrollBarStyleVar::ThumbCombine, 4,
+    {ScrollBarStyleVar::ThumbNormal, ScrollBarStyleVar::ThumbHighlight, ScrollBarStyleVar::ThumbSelected,
+     ScrollBarStyleVar::ThumbDisabled}};
 
 } // namespace
 
@@ -140,8 +138,8 @@ int LoadFourStateImages(const CTRLPROPERTIES* record, CBitmap* normal, CBitmap* 
     return LoadStateImages(record, kFourStateImagesVars, slots);
 }
 
-int LoadFourStateImages(const CTRLPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight, SharedBitmap* selected,
-                        SharedBitmap* disabled)
+int LoadFourStateImages(const CTRLPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight,
+                        SharedBitmap* selected, SharedBitmap* disabled)
 {
     SharedBitmap* const slots[] = {normal, highlight, selected, disabled};
     return LoadStateImages(record, kFourStateImagesVars, slots);
@@ -170,12 +168,12 @@ int LoadEightStateImages(const TOGGLEBTNPROPERTIES* record, CBitmap* normal, CBi
     return LoadStateImages(record, kEightStateImagesVars, slots);
 }
 
-int LoadEightStateImages(const TOGGLEBTNPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight, SharedBitmap* selected,
-                         SharedBitmap* disabled, SharedBitmap* checkedNormal, SharedBitmap* checkedHighlight,
-                         SharedBitmap* checkedSelected, SharedBitmap* checkedDisabled)
+int LoadEightStateImages(const TOGGLEBTNPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight,
+                         SharedBitmap* selected, SharedBitmap* disabled, SharedBitmap* checkedNormal,
+                         SharedBitmap* checkedHighlight, SharedBitmap* checkedSelected, SharedBitmap* checkedDisabled)
 {
     SharedBitmap* const slots[] = {normal,        highlight,        selected,        disabled,
-                              checkedNormal, checkedHighlight, checkedSelected, checkedDisabled};
+                                   checkedNormal, checkedHighlight, checkedSelected, checkedDisabled};
     return LoadStateImages(record, kEightStateImagesVars, slots);
 }
 
@@ -190,10 +188,11 @@ int LoadEightStateForegroundImages(const TOGGLEBTNPROPERTIES* record, CBitmap* n
 
 int LoadEightStateForegroundImages(const TOGGLEBTNPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight,
                                    SharedBitmap* selected, SharedBitmap* disabled, SharedBitmap* checkedNormal,
-                                   SharedBitmap* checkedHighlight, SharedBitmap* checkedSelected, SharedBitmap* checkedDisabled)
+                                   SharedBitmap* checkedHighlight, SharedBitmap* checkedSelected,
+                                   SharedBitmap* checkedDisabled)
 {
     SharedBitmap* const slots[] = {normal,        highlight,        selected,        disabled,
-                              checkedNormal, checkedHighlight, checkedSelected, checkedDisabled};
+                                   checkedNormal, checkedHighlight, checkedSelected, checkedDisabled};
     return LoadStateImages(record, kEightStateForegroundImagesVars, slots);
 }
 
@@ -230,8 +229,8 @@ int LoadScrollBarStateImages(const CTRLPROPERTIES* record, CBitmap* normal, CBit
     return LoadStateImages(record, kScrollBarStateImagesVars, slots);
 }
 
-int LoadScrollBarStateImages(const CTRLPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight, SharedBitmap* selected,
-                             SharedBitmap* disabled)
+int LoadScrollBarStateImages(const CTRLPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight,
+                             SharedBitmap* selected, SharedBitmap* disabled)
 {
     SharedBitmap* const slots[] = {normal, highlight, selected, disabled};
     return LoadStateImages(record, kScrollBarStateImagesVars, slots);

@@ -56,8 +56,8 @@ int LoadTwoStateImages(const CTRLPROPERTIES* record, SharedBitmap* normal, Share
 // scroll bars, header).
 int LoadFourStateImages(const CTRLPROPERTIES* record, CBitmap* normal, CBitmap* highlight, CBitmap* selected,
                         CBitmap* disabled);
-int LoadFourStateImages(const CTRLPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight, SharedBitmap* selected,
-                        SharedBitmap* disabled);
+int LoadFourStateImages(const CTRLPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight,
+                        SharedBitmap* selected, SharedBitmap* disabled);
 
 // Loaders that first test IsSpecifyForegroundImages (or IsSpecifyImages for the checked
 // backgrounds): -1 when it is off.
@@ -71,16 +71,17 @@ int LoadFourStateForegroundImages(const BTNBASEPROPERTIES* record, SharedBitmap*
 int LoadEightStateImages(const TOGGLEBTNPROPERTIES* record, CBitmap* normal, CBitmap* highlight, CBitmap* selected,
                          CBitmap* disabled, CBitmap* checkedNormal, CBitmap* checkedHighlight,
                          CBitmap* checkedSelected, CBitmap* checkedDisabled);
-int LoadEightStateImages(const TOGGLEBTNPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight, SharedBitmap* selected,
-                         SharedBitmap* disabled, SharedBitmap* checkedNormal, SharedBitmap* checkedHighlight,
-                         SharedBitmap* checkedSelected, SharedBitmap* checkedDisabled);
+int LoadEightStateImages(const TOGGLEBTNPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight,
+                         SharedBitmap* selected, SharedBitmap* disabled, SharedBitmap* checkedNormal,
+                         SharedBitmap* checkedHighlight, SharedBitmap* checkedSelected, SharedBitmap* checkedDisabled);
 // ForeGroundCombine / the four Foreground... and the four ForegroundChecked... files.
 int LoadEightStateForegroundImages(const TOGGLEBTNPROPERTIES* record, CBitmap* normal, CBitmap* highlight,
                                    CBitmap* selected, CBitmap* disabled, CBitmap* checkedNormal,
                                    CBitmap* checkedHighlight, CBitmap* checkedSelected, CBitmap* checkedDisabled);
 int LoadEightStateForegroundImages(const TOGGLEBTNPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight,
                                    SharedBitmap* selected, SharedBitmap* disabled, SharedBitmap* checkedNormal,
-                                   SharedBitmap* checkedHighlight, SharedBitmap* checkedSelected, SharedBitmap* checkedDisabled);
+                                   SharedBitmap* checkedHighlight, SharedBitmap* checkedSelected,
+                                   SharedBitmap* checkedDisabled);
 // ForeGroundCombine / ForegroundNormal, ForegroundDisabled (skinned static).
 int LoadTwoStateForegroundImages(const TXTPROPERTIES* record, CBitmap* normal, CBitmap* disabled);
 int LoadTwoStateForegroundImages(const TXTPROPERTIES* record, SharedBitmap* normal, SharedBitmap* disabled);
@@ -97,7 +98,7 @@ int LoadThumbImages(const SLDPROPERTIES* record, SharedBitmap* normal, SharedBit
 // record.
 int LoadScrollBarStateImages(const CTRLPROPERTIES* record, CBitmap* normal, CBitmap* highlight, CBitmap* selected,
                              CBitmap* disabled);
-int LoadScrollBarStateImages(const CTRLPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight, SharedBitmap* selected,
-                             SharedBitmap* disabled);
+int LoadScrollBarStateImages(const CTRLPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight,
+                             SharedBitmap* selected, SharedBitmap* disabled);
 
 } // namespace Vexel
