@@ -42,11 +42,6 @@ DWORD SpinStyle(const CTRLPROPERTIES& record)
     return style;
 }
 
-HBITMAP Handed(CBitmap& part)
-{
-    return static_cast<HBITMAP>(part.Detach());
-}
-
 } // namespace
 
 CreatedControl CreateSlider(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBackgrounds& backgrounds)
@@ -57,9 +52,9 @@ CreatedControl CreateSlider(CUIWnd& parent, CTRLPROPERTIES& record, const Parent
     if (!slider->Create(style, rect, &parent, static_cast<UINT>(ControlIdOf(record))))
         return {};
     slider->ApplyProperties(&record);
-    CBitmap parts[2];
+    SharedBitmap parts[2];
     if (CutListedParts(record, rect, {backgrounds.normal, backgrounds.disabled}, parts))
-        slider->SetBkImages(Handed(parts[0]), Handed(parts[1]));
+        slider->SetBkImages(parts[0], parts[1]);
     return HandToWindow(std::move(slider));
 }
 
