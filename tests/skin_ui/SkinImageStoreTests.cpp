@@ -235,5 +235,20 @@ TEST_F(SharedStaticImagesTest, TwoControlsHoldOneImageThatOutlivesTheFirstAndGoe
     EXPECT_EQ(GdiObjectsLeftBy(twoStatics), 0);
 }
 
+TEST_F(SharedStaticImagesTest, TwoWindowsOfOneKindHoldOneBackground)
+{
+    const auto twoWindows = [&] {
+        const std::size_t before = LiveStoreImages();
+        ProbeWnd second{kWindowId};
+        ASSERT_TRUE(second.Create(0, WS_POPUP, nullptr, 1, 0));
+        // The background is the normal image too: one image for both windows.
+        EXPECT_EQ(LiveStoreImages(), before);
+        EXPECT_EQ(BitmapPixel(ComposedBackground(second), 7, 5), Tag(7, 5));
+        second.DestroyWindow();
+        EXPECT_EQ(LiveStoreImages(), before);   // still the first window's
+    };
+    EXPECT_EQ(GdiObjectsLeftBy(twoWindows), 0);
+}
+
 } // namespace
 } // namespace skin_ui_test
