@@ -11,18 +11,6 @@
 namespace Vexel {
 namespace {
 
-// What makes a kept file still the file on disk.
-struct FileStamp {
-    ULONGLONG size = 0;
-    FILETIME written{};
-
-    bool operator==(const FileStamp& other) const
-    {
-        return size == other.size && written.dwLowDateTime == other.written.dwLowDateTime &&
-               written.dwHighDateTime == other.written.dwHighDateTime;
-    }
-};
-
 struct KeptFile {
     FileStamp stamp;
     std::vector<std::uint8_t> bytes;   // the whole file
@@ -33,17 +21,6 @@ std::map<std::wstring, std::shared_ptr<const KeptFile>>& KeptFiles()
 {
     static std::map<std::wstring, std::shared_ptr<const KeptFile>> files;
     return files;
-}
-
-bool StampOf(const std::wstring& path, FileStamp& stamp)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return false;
-    stamp.size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    stamp.written = data.ftLastWriteTime;
-    return true;
 }
 
 // The file's bytes; null when it cannot be read whole. Bitmap files are small, so a file
@@ -72,7 +49,7 @@ std::shared_ptr<const KeptFile> ReadWhole(const std::wstring& path, const FileSt
 std::shared_ptr<const KeptFile> Kept(const std::wstring& path)
 {
     FileStamp stamp;
-    if (!StampOf(path, stamp))
+    if (!ReadFileStamp(path.c_str(), stamp))
         return nullptr;
     {
         const std::lock_guard<std::mutex> lock(g_keptLock);
@@ -86,15 +63,6 @@ std::shared_ptr<const KeptFile> Kept(const std::wstring& path)
     const std::lock_guard<std::mutex> lock(g_keptLock);
     KeptFiles()[path] = kept;
     return kept;
-}
-
-// A key that finds one file under every spelling of its path that differs only in case.
-std::wstring KeyOf(LPCWSTR path)
-{
-    std::wstring key(path);
-    if (!key.empty())
-        ::CharLowerBuffW(&key[0], static_cast<DWORD>(key.size()));
-    return key;
 }
 
 // Whether the screen bitmap is made here as LoadImage makes it: an uncompressed, bottom-up DIB
@@ -158,11 +126,30 @@ HBITMAP MakeScreenBitmap(const BITMAPINFOHEADER& header, const void* bits)
 
 } // namespace
 
+bool ReadFileStamp(LPCWSTR path, FileStamp& stamp)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!path || !::GetFileAttributesExW(path, GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    stamp.size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    stamp.written = data.ftLastWriteTime;
+    return true;
+}
+
+std::wstring KeptPathKey(LPCWSTR path)
+{
+    std::wstring key(path ? path : L"");
+    if (!key.empty())
+        ::CharLowerBuffW(&key[0], static_cast<DWORD>(key.size()));
+    return key;
+}
+
 HBITMAP MakeBitmapFromKeptFile(LPCWSTR path)
 {
     if (!path || !*path)
         return nullptr;
-    const std::shared_ptr<const KeptFile> kept = Kept(KeyOf(path));
+    const std::shared_ptr<const KeptFile> kept = Kept(KeptPathKey(path));
     const BITMAPINFOHEADER* header = nullptr;
     const void* bits = nullptr;
     if (kept && IsPlainDib(kept->bytes, header, bits))

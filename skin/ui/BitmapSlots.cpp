@@ -4,40 +4,67 @@
 
 namespace Vexel {
 
-bool BitmapSlots::Holds(HBITMAP bitmap) const
+bool BitmapSlots::HoldsOwned(HBITMAP bitmap) const
 {
-    return std::find(m_slots.begin(), m_slots.end(), bitmap) != m_slots.end();
+    for (size_t slot = 0; slot < m_slots.size(); ++slot) {
+        if (m_slots[slot] == bitmap && !m_shared[slot])
+            return true;
+    }
+    return false;
 }
 
-void BitmapSlots::Replace(int first, std::initializer_list<HBITMAP> handles, bool deleteOld)
+std::vector<HBITMAP> BitmapSlots::Vacate(int first, size_t count)
 {
-    const auto begin = m_slots.begin() + first;
-    const std::vector<HBITMAP> old(begin, begin + static_cast<std::ptrdiff_t>(handles.size()));
-    std::copy(handles.begin(), handles.end(), begin);
-    if (!deleteOld)
-        return;
+    std::vector<HBITMAP> owned;
+    for (size_t slot = static_cast<size_t>(first); slot < static_cast<size_t>(first) + count; ++slot) {
+        if (m_shared[slot])
+            m_shared[slot].Release();
+        else if (m_slots[slot])
+            owned.push_back(m_slots[slot]);
+        m_slots[slot] = nullptr;
+    }
+    return owned;
+}
+
+void BitmapSlots::DeleteUnheld(const std::vector<HBITMAP>& old)
+{
     for (auto it = old.begin(); it != old.end(); ++it) {
         const bool seenBefore = std::find(old.begin(), it, *it) != it;
-        if (*it && !seenBefore && !Holds(*it))
+        if (!seenBefore && !HoldsOwned(*it))
             ::DeleteObject(*it);
     }
 }
 
+void BitmapSlots::Replace(int first, std::initializer_list<HBITMAP> handles, bool deleteOld)
+{
+    const std::vector<HBITMAP> old = Vacate(first, handles.size());
+    std::copy(handles.begin(), handles.end(), m_slots.begin() + first);
+    if (deleteOld)
+        DeleteUnheld(old);
+}
+
+void BitmapSlots::Share(int first, std::initializer_list<SharedBitmap> images)
+{
+    const std::vector<HBITMAP> old = Vacate(first, images.size());
+    size_t slot = static_cast<size_t>(first);
+    for (const SharedBitmap& image : images) {
+        m_slots[slot] = image.GetSafeHandle();
+        m_shared[slot] = image;
+        ++slot;
+    }
+    DeleteUnheld(old);
+}
+
 void BitmapSlots::DeleteAll()
 {
-    std::vector<HBITMAP> held = m_slots;
-    std::sort(held.begin(), held.end());
-    held.erase(std::unique(held.begin(), held.end()), held.end());
-    for (const HBITMAP bitmap : held) {
-        if (bitmap)
-            ::DeleteObject(bitmap);
-    }
-    ForgetAll();
+    DeleteUnheld(Vacate(0, m_slots.size()));
 }
 
 void BitmapSlots::ForgetAll()
 {
     std::fill(m_slots.begin(), m_slots.end(), nullptr);
+    for (SharedBitmap& image : m_shared)
+        image.Release();
 }
 
 } // namespace Vexel

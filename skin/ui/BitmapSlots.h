@@ -1,6 +1,10 @@
 #pragma once
-// The bitmaps a control holds, one handle per numbered slot. One bitmap may fill several
-// slots (the same picture for every state) and is still deleted exactly once.
+// The bitmaps a control holds, one handle per numbered slot. A slot holds either a bitmap
+// the control was given to own, or a hold on an image the store shares (SkinImageStore.h).
+// One owned bitmap may fill several slots (the same picture for every state) and is still
+// deleted exactly once; a shared image is only let go of.
+#include "skin/ui/SharedBitmap.h"
+
 #include <windows.h>
 
 #include <initializer_list>
@@ -10,25 +14,37 @@ namespace Vexel {
 
 class BitmapSlots {
 public:
-    explicit BitmapSlots(int count) : m_slots(static_cast<size_t>(count), nullptr) {}
-    ~BitmapSlots() = default;   // deletes nothing: the holder says when (DeleteAll)
+    explicit BitmapSlots(int count)
+        : m_slots(static_cast<size_t>(count), nullptr), m_shared(static_cast<size_t>(count))
+    {
+    }
+    ~BitmapSlots() = default;   // deletes no owned bitmap: the holder says when (DeleteAll)
     BitmapSlots(const BitmapSlots&) = delete;
     BitmapSlots& operator=(const BitmapSlots&) = delete;
 
     HBITMAP Get(int slot) const { return m_slots[static_cast<size_t>(slot)]; }
     // Puts the handles into the slots from `first` on, taking them over (null empties a
-    // slot). With `deleteOld`, each handle those slots held that no slot holds any more is
-    // deleted, once; without, the caller has them back.
+    // slot). With `deleteOld`, each owned handle those slots held that no slot holds any
+    // more is deleted, once; without, the caller has them back. Shared images those slots
+    // held are let go of either way.
     void Replace(int first, std::initializer_list<HBITMAP> handles, bool deleteOld);
-    // Deletes every handle held, each once, and empties every slot.
+    // Puts shared images into the slots from `first` on (an empty one empties its slot);
+    // owned handles they replace are deleted as by Replace with `deleteOld`.
+    void Share(int first, std::initializer_list<SharedBitmap> images);
+    // Deletes every owned handle, each once, lets go of every shared image and empties
+    // every slot.
     void DeleteAll();
-    // Empties every slot without deleting anything.
+    // Empties every slot without deleting any owned handle (shared images are let go of).
     void ForgetAll();
 
 private:
-    bool Holds(HBITMAP bitmap) const;
+    bool HoldsOwned(HBITMAP bitmap) const;
+    // The owned handles of slots [first, first + count), which are then emptied.
+    std::vector<HBITMAP> Vacate(int first, size_t count);
+    void DeleteUnheld(const std::vector<HBITMAP>& old);
 
     std::vector<HBITMAP> m_slots;
+    std::vector<SharedBitmap> m_shared;   // non-empty where the slot's image is shared
 };
 
 } // namespace Vexel

@@ -12,7 +12,9 @@
 #include "skin/model/CtrlProperties.h"
 #include "skin/model/SkinGlobals.h"
 #include "skin/ui/BitmapFiles.h"
+#include "skin/ui/SharedBitmap.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace Vexel {
@@ -100,6 +102,39 @@ void HandImages(CBitmap (&images)[N], const HBITMAP (&given)[N], bool keepMissin
     for (std::size_t state = 0; state < N; ++state) {
         if (given[state] || !keepMissing)
             HandBitmap(images[state], given[state]);
+    }
+}
+
+// Lets go of every one of a control's shared images (each goes with its last holder). 0.
+template <std::size_t N>
+int DeleteImages(SharedBitmap (&images)[N])
+{
+    for (SharedBitmap& image : images)
+        image.Release();
+    return 0;
+}
+
+// Hands each slot the bitmap given for it, which it then owns (adopted into a hold of its
+// own); null bitmaps as for the CBitmap slots above.
+template <std::size_t N>
+void HandImages(SharedBitmap (&images)[N], const HBITMAP (&given)[N], bool keepMissing)
+{
+    for (std::size_t state = 0; state < N; ++state) {
+        if (given[state] && !keepMissing && std::find(given, given + state, given[state]) != given + state)
+            images[state] = images[std::find(given, given + state, given[state]) - given];   // one owner
+        else if (given[state] || !keepMissing)
+            images[state] = SharedBitmap::Adopt(given[state]);
+    }
+}
+
+// Each slot takes a hold on the shared image given for it; an empty one empties its slot,
+// or, with `keepMissing`, leaves the image the slot had.
+template <std::size_t N>
+void ShareImages(SharedBitmap (&images)[N], const SharedBitmap (&given)[N], bool keepMissing)
+{
+    for (std::size_t state = 0; state < N; ++state) {
+        if (given[state] || !keepMissing)
+            images[state] = given[state];
     }
 }
 

@@ -60,19 +60,13 @@ struct LoadedImages {
     CBitmap highlight;
     CBitmap selected;
     CBitmap disabled;
-
-    ParentBackgrounds Backgrounds() const
-    {
-        return {normal, highlight, selected, disabled};
-    }
-    void Release()
-    {
-        normal.Detach();
-        highlight.Detach();
-        selected.Detach();
-        disabled.Detach();
-    }
 };
+
+void ReleaseLoadedStates(UIWndPrivate& p)
+{
+    for (SharedBitmap& image : p.loadedImages)
+        image.Release();
+}
 
 void Take(CBitmap& slot, HBITMAP bitmap)
 {
@@ -166,16 +160,23 @@ LRESULT CUIWnd::OnSkinCreate(bool withChildren)
     HBITMAP disabled = nullptr;
     BOOL deleteAfterUse = TRUE;
     p.createError = LoadBackgroundImages(&background, &normal, &highlight, &selected, &disabled, &deleteAfterUse);
+    // The window's own loader keeps its images in the store's holds; any other loader's
+    // background is the window's from here on.
+    p.background = p.loadedImages[0].GetSafeHandle() == background && background ? p.loadedImages[0]
+                                                                                 : SharedBitmap::Adopt(background);
+    p.loadedImages[0].Release();
+    const ParentBackgrounds backgrounds{normal, highlight, selected, disabled};
     LoadedImages states;
-    Take(p.background, background);
-    Take(states.normal, normal);
-    Take(states.highlight, highlight);
-    Take(states.selected, selected);
-    Take(states.disabled, disabled);
-    if (!deleteAfterUse)
-        states.Release();   // the loader keeps them
-    if (p.createError != 0)
+    if (deleteAfterUse) {
+        Take(states.normal, normal);
+        Take(states.highlight, highlight);
+        Take(states.selected, selected);
+        Take(states.disabled, disabled);
+    }
+    if (p.createError != 0) {
+        ReleaseLoadedStates(p);
         return -1;
+    }
 
     BITMAP header{};
     if (p.background.GetSafeHandle() && p.background.GetBitmap(&header))
@@ -185,11 +186,14 @@ LRESULT CUIWnd::OnSkinCreate(bool withChildren)
     SetWindowPos(nullptr, 0, 0, p.backgroundSize.cx, p.backgroundSize.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     p.tag = Text(p.record, UiWndVar::Tag);
-    if (withChildren && !CreateChildControls(states.Backgrounds())) {
+    const bool made = !withChildren || CreateChildControls(backgrounds);
+    // The controls have cut their parts out of the state images: `states` frees them, and
+    // the loader's holds go (an image stays while a control or the background holds it).
+    ReleaseLoadedStates(p);
+    if (!made) {
         p.createError = 110;
         return -1;
     }
-    // The controls have cut their parts out of the state images: `states` frees them.
 
     ApplyWindowShape(Switch(p.record, UiWndVar::IsLayeredWindow) ? 1 : 0);
 

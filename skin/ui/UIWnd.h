@@ -65,6 +65,11 @@ public:
     virtual int DrawBackground(CDC* dc);
     virtual int NotifyChildren(WPARAM code);
     virtual int UpdateLayeredBackground(int alpha);
+    // The window's background and its four state images. With `deleteAfterUse` TRUE the
+    // caller owns the state images it is handed; FALSE says the loader keeps them. The
+    // background becomes the window's, unless it is the shared image this class's own loader
+    // holds (from image files it loads through SkinImageStore.h and answers FALSE).
+    // 0; 1 no background; 2 no normal image from the resources.
     virtual int LoadBackgroundImages(HBITMAP* background, HBITMAP* normal, HBITMAP* highlight, HBITMAP* selected,
                                      HBITMAP* disabled, BOOL* deleteAfterUse);
 

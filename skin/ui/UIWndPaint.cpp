@@ -7,6 +7,7 @@
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/DpiScaling.h"
 #include "skin/ui/NineGrid.h"
+#include "skin/ui/SkinImageStore.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/UIWndPrivate.h"
 
@@ -32,21 +33,28 @@ int CUIWnd::LoadBackgroundImages(HBITMAP* background, HBITMAP* normal, HBITMAP* 
     CBitmap images[5];   // background, normal, highlight, selected, disabled
     constexpr int kVars[5] = {UiWndVar::BackgroundHide, CtrlVar::BackgroundNormal, CtrlVar::BackgroundHighlight,
                               CtrlVar::BackgroundSelected, CtrlVar::BackgroundDisabled};
+    HBITMAP* const outs[5] = {background, normal, highlight, selected, disabled};
 
     if (m_pPrivate->imagesFromFiles) {
+        // Shared and only read: the background and the normal image are one image when the
+        // window names no hidden background, and windows of one kind hold one set.
         const CString folder = g_skinStore.GetSkinFolder();
-        const auto load = [&](int variable, CBitmap& out) {
-            HandBitmap(out, LoadBitmapFromFile(folder + Text(record, variable)));
-        };
-        load(UiWndVar::BackgroundHide, images[0]);
-        if (!images[0].GetSafeHandle())
-            load(CtrlVar::BackgroundNormal, images[0]);
-        if (!images[0].GetSafeHandle())
+        SharedBitmap (&shared)[5] = m_pPrivate->loadedImages;
+        const auto load = [&](int variable) { return SharedFileImage(folder + Text(record, variable), true); };
+        shared[0] = load(UiWndVar::BackgroundHide);
+        if (!shared[0])
+            shared[0] = load(CtrlVar::BackgroundNormal);
+        if (!shared[0])
             return 1;
         for (int i = 1; i < 5; ++i)
-            load(kVars[i], images[i]);
-        for (CBitmap& image : images)
-            ScaleBitmapToDpiInPlace(image);   // only when the skin was drawn for another DPI
+            shared[i] = load(kVars[i]);
+        for (int i = 0; i < 5; ++i) {
+            if (outs[i])
+                *outs[i] = shared[i];
+        }
+        if (deleteAfterUse)
+            *deleteAfterUse = FALSE;
+        return 0;
     } else {
         const auto load = [&](int variable, CBitmap& out) {
             const int id = static_cast<int>(std::wcstol(Text(record, variable), nullptr, 10));
@@ -64,7 +72,6 @@ int CUIWnd::LoadBackgroundImages(HBITMAP* background, HBITMAP* normal, HBITMAP* 
             load(kVars[i], images[i]);
     }
 
-    HBITMAP* const outs[5] = {background, normal, highlight, selected, disabled};
     for (int i = 0; i < 5; ++i) {
         if (outs[i])
             *outs[i] = static_cast<HBITMAP>(images[i].Detach());
@@ -75,7 +82,7 @@ int CUIWnd::LoadBackgroundImages(HBITMAP* background, HBITMAP* normal, HBITMAP* 
 void CUIWnd::ReleaseBackground()
 {
     UIWndPrivate& p = *m_pPrivate;
-    p.background.DeleteObject();
+    p.background.Release();
     p.shape.Clear();
     // Composed from the old background: a control asking now gets a fresh one.
     p.backgroundMemory.DeleteObject();

@@ -4,6 +4,7 @@
 #include "skin/ui/DpiScaling.h"
 #include "skin/ui/HostedTaskWndMgr.h"
 #include "skin/ui/RecordRead.h"
+#include "skin/ui/SharedBitmap.h"
 #include "skin/ui/UIWnd.h"
 #include "skin/ui/UIWndGeometry.h"
 #include "skin/ui/WindowShape.h"
@@ -30,7 +31,11 @@ struct UIWndPrivate {
 
     WindowShape shape;                   // cut once from the background, kept for every resize
 
-    CBitmap background;                  // BackgroundHide, else BackgroundNormal
+    SharedBitmap background;             // BackgroundHide, else BackgroundNormal
+    // The images the window's own loader hands out (held while the children are made, then
+    // let go of: each goes with its last holder). Empty when a loader of a derived window,
+    // or the resource loader, hands its bitmaps over instead.
+    SharedBitmap loadedImages[5];        // background, normal, highlight, selected, disabled
     CBitmap backgroundMemory;            // the last composed client background
     std::vector<ChildControlRecord> children;
     int createError = 0;

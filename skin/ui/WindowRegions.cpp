@@ -3,6 +3,7 @@
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/MaskRegion.h"
+#include "skin/ui/SkinImageStore.h"
 
 namespace Vexel {
 
@@ -33,9 +34,9 @@ int SetWindowRegionFromBitmap(HWND window, HBITMAP bitmap, COLORREF mask)
 
 int SetWindowRegionFromFile(HWND window, LPCWSTR path, COLORREF mask)
 {
-    CBitmap bitmap;
-    HandBitmap(bitmap, LoadBitmapFromFile(path));
-    if (!bitmap.GetSafeHandle())
+    // Only read: the store's image serves every control with the same mask file.
+    const SharedBitmap bitmap = SharedFileImage(path, false);
+    if (!bitmap)
         return -1;
     return SetWindowRegionFromBitmap(window, bitmap, mask);
 }

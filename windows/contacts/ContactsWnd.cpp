@@ -6,6 +6,7 @@
 #include "skin/model/SkinReader.h"
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/RectCtrl.h"
+#include "skin/ui/SkinImageStore.h"
 #include "skin/ui/controls/ScrollBarEx.h"
 #include "windows/SkinScrollBars.h"
 
@@ -30,26 +31,23 @@ constexpr BarImages kVertImages = {
     {L"ScrollBar_N.bmp", L"ScrollBar_H.bmp", L"ScrollBar_S.bmp", L"ScrollBar_D.bmp"},
     {L"ScrollBarThumb_N.bmp", L"ScrollBarThumb_H.bmp", L"ScrollBarThumb_S.bmp", L"ScrollBarThumb_D.bmp"}};
 
-// The track images are cut into the bar's own parts and stay ours (freed here); the thumb
-// images become the bar's.
+// Shared skin images: the bar holds its parts cut from the track images, and the thumb
+// images, as every other bar dressed from the same files does.
 void DressBar(Vexel::CScrollBarEx* bar, const BarImages& images, const CString& folder)
 {
     if (!bar)
         return;
     bar->SetLeftUpButtonSize(kScrollArrowLength);
     bar->SetRightDownButtonSize(kScrollArrowLength);
-    CBitmap track[4];
+    Vexel::SharedBitmap track[4];
     for (int i = 0; i < 4; ++i)
-        Vexel::HandBitmap(track[i], Vexel::LoadBitmapFromFile(folder + images.track[i]));
-    bar->SetImages(track[0], track[1], track[2], track[3], TRUE);
+        track[i] = Vexel::SharedFileImage(folder + images.track[i], false);
+    bar->SetImages(track, TRUE);
 
-    CBitmap thumb[4];
+    Vexel::SharedBitmap thumb[4];
     for (int i = 0; i < 4; ++i)
-        Vexel::HandBitmap(thumb[i], Vexel::LoadBitmapFromFile(folder + images.thumb[i]));
-    if (bar->SetThumbImages(thumb[0], thumb[1], thumb[2], thumb[3], TRUE) != -1) {
-        for (CBitmap& image : thumb)
-            image.Detach();
-    }
+        thumb[i] = Vexel::SharedFileImage(folder + images.thumb[i], false);
+    bar->SetThumbImages(thumb, TRUE);
 }
 
 // A group icon of the program's resources at the size the tree draws it. Shared: the system

@@ -1,6 +1,6 @@
 #include "windows/history/CallTypeImages.h"
 
-#include "skin/ui/BitmapFiles.h"
+#include "skin/ui/SkinImageStore.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ LPCWSTR CallTypeImageFile(int callType)
 void CallTypeImages::Load(const CString& folder)
 {
     for (int i = 0; i < kImages; ++i)
-        Vexel::HandBitmap(m_images[i], Vexel::LoadBitmapFromFile(folder + kFiles[i]));
+        m_images[i] = Vexel::SharedFileImage(folder + kFiles[i], false);
 }
 
 HBITMAP CallTypeImages::For(int callType) const

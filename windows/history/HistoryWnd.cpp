@@ -6,6 +6,7 @@
 #include "skin/model/SkinReader.h"
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/RectCtrl.h"
+#include "skin/ui/SkinImageStore.h"
 #include "skin/ui/controls/ScrollBarEx.h"
 #include "skin/ui/controls/TreeList.h"
 #include "windows/SkinScrollBars.h"
@@ -65,23 +66,20 @@ int CHistoryWnd::OnCreate(LPCREATESTRUCT cs)
     return 0;
 }
 
-// The track images are cut into the bar's own parts and stay ours (freed here); the thumb
-// images become the bar's.
+// Shared skin images: the bar holds its parts cut from the track images, and the thumb
+// images, as every other bar dressed from the same files does.
 void CHistoryWnd::SetListImages()
 {
     const CString folder = SkinFolder();
-    CBitmap track[4];
+    Vexel::SharedBitmap track[4];
     for (int i = 0; i < 4; ++i)
-        Vexel::HandBitmap(track[i], Vexel::LoadBitmapFromFile(folder + kTrackFiles[i]));
-    m_list->SetScrollBarImages(track[0], track[1], track[2], track[3]);
+        track[i] = Vexel::SharedFileImage(folder + kTrackFiles[i], false);
+    m_list->SetScrollBarImages(track);
 
-    CBitmap thumb[4];
+    Vexel::SharedBitmap thumb[4];
     for (int i = 0; i < 4; ++i)
-        Vexel::HandBitmap(thumb[i], Vexel::LoadBitmapFromFile(folder + kThumbFiles[i]));
-    if (m_list->SetScrollBarThumbImages(thumb[0], thumb[1], thumb[2], thumb[3]) != -1) {
-        for (CBitmap& image : thumb)
-            image.Detach();
-    }
+        thumb[i] = Vexel::SharedFileImage(folder + kThumbFiles[i], false);
+    m_list->SetScrollBarThumbImages(thumb);
     if (Vexel::CScrollBarEx* bar = m_list->GetVertScrollBarEx()) {
         bar->SetLeftUpButtonSize(kScrollArrowLength);
         bar->SetRightDownButtonSize(kScrollArrowLength);

@@ -11,6 +11,7 @@
 #include "skin/ui/DpiScaling.h"
 #include "skin/ui/NineGrid.h"
 #include "skin/ui/RecordRead.h"
+#include "skin/ui/SkinImageStore.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/SkinWindowClass.h"
 #include "skin/ui/StateImages.h"
@@ -103,18 +104,15 @@ int CScrollBarEx::ApplyBarRecord(const CTRLPROPERTIES& record)
     m_leftUpLength = record_read::Int(record, ScrollBarStyleVar::LeftUpButtonSize, m_leftUpLength);
     m_rightDownLength = record_read::Int(record, ScrollBarStyleVar::RightDownButtonSize, m_rightDownLength);
 
-    CBitmap background[kScrollLookCount];   // the parts are cut out of these, then they go
+    SharedBitmap background[kScrollLookCount];   // the parts are cut out of these
     LoadFourStateImages(&record, &background[0], &background[1], &background[2], &background[3]);
-    SetImages(background[0], background[1], background[2], background[3], TRUE);
+    SetImages(background, TRUE);
     // Both points lie in images scaled as they loaded.
     m_resizePoint = ScalePoint(record_read::Point(record, CtrlVar::ResizingPoint), CurrentDpi());
 
-    CBitmap thumbs[kScrollLookCount];
+    SharedBitmap thumbs[kScrollLookCount];
     LoadScrollBarStateImages(&record, &thumbs[0], &thumbs[1], &thumbs[2], &thumbs[3]);
-    if (SetThumbImages(thumbs[0], thumbs[1], thumbs[2], thumbs[3], TRUE) != -1) {
-        for (CBitmap& thumb : thumbs)
-            thumb.Detach();   // the bar holds them now
-    }
+    SetThumbImages(thumbs, TRUE);
     m_thumbResizePoint = ScalePoint(record_read::Point(record, ScrollBarStyleVar::ThumbResizingPoint), CurrentDpi());
     return 0;
 }
@@ -123,16 +121,39 @@ int CScrollBarEx::ApplyBarRecord(const CTRLPROPERTIES& record)
 
 int CScrollBarEx::SetImages(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled, BOOL replace)
 {
+    const HBITMAP sources[kScrollLookCount] = {normal, highlight, selected, disabled};
+    return CutImages(sources, nullptr, replace);
+}
+
+int CScrollBarEx::SetImages(const SharedBitmap (&images)[kScrollLookCount], BOOL replace)
+{
+    const HBITMAP sources[kScrollLookCount] = {images[0], images[1], images[2], images[3]};
+    return CutImages(sources, images, replace);
+}
+
+namespace {
+
+SharedBitmap CutOut(const RECT& rect, HBITMAP source, const SharedBitmap* shared)
+{
+    if (shared)
+        return SharedCrop(*shared, rect);
+    CBitmap cut;
+    CropBitmap(rect, source, &cut);
+    return SharedBitmap::Adopt(static_cast<HBITMAP>(cut.Detach()));
+}
+
+} // namespace
+
+int CScrollBarEx::CutImages(const HBITMAP (&sources)[kScrollLookCount], const SharedBitmap* shared, BOOL replace)
+{
     if (replace) {
-        for (auto& arrow : m_arrows) {
-            for (CBitmap& look : arrow)
-                look.DeleteObject();
-        }
-        m_track.DeleteObject();
+        for (auto& arrow : m_arrows)
+            DeleteImages(arrow);
+        m_track.Release();
     }
+    const HBITMAP normal = sources[kScrollLookNormal];
     if (!normal)
         return -1;
-    const HBITMAP sources[kScrollLookCount] = {normal, highlight, selected, disabled};
     const int up = m_leftUpLength;
     const int down = m_rightDownLength;
     for (int look = 0; look < kScrollLookCount && !IsSizeBox(); ++look) {
@@ -144,31 +165,48 @@ int CScrollBarEx::SetImages(HBITMAP normal, HBITMAP highlight, HBITMAP selected,
         const bool vertical = IsVertical();
         const RECT upRect = vertical ? RECT{0, 0, w, up} : RECT{0, 0, up, h};
         const RECT downRect = vertical ? RECT{0, h - down, w, h} : RECT{w - down, 0, w, h};
-        CropBitmap(upRect, sources[look], &m_arrows[kArrowLeftUp][look]);
-        CropBitmap(downRect, sources[look], &m_arrows[kArrowRightDown][look]);
+        const SharedBitmap* const from = shared ? &shared[look] : nullptr;
+        m_arrows[kArrowLeftUp][look] = CutOut(upRect, sources[look], from);
+        m_arrows[kArrowRightDown][look] = CutOut(downRect, sources[look], from);
         if (look == kScrollLookNormal) {
             const RECT trackRect = vertical ? RECT{0, up, w, h - down} : RECT{up, 0, w - down, h};
-            CropBitmap(trackRect, sources[look], &m_track);
+            m_track = CutOut(trackRect, sources[look], from);
         }
     }
-    return highlight && selected && disabled ? 0 : -2;
+    return sources[1] && sources[2] && sources[3] ? 0 : -2;
 }
 
 int CScrollBarEx::SetThumbImages(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled,
                                  BOOL replace)
 {
-    if (replace) {
-        for (CBitmap& thumb : m_thumbs)
-            thumb.DeleteObject();
-    }
-    if (!normal)
+    if (!normal) {
+        if (replace)
+            DeleteImages(m_thumbs);
         return -1;
-    const HBITMAP given[kScrollLookCount] = {normal, highlight, selected, disabled};
-    for (int look = 0; look < kScrollLookCount; ++look) {
-        if (given[look])
-            HandBitmap(m_thumbs[look], given[look]);
     }
-    return highlight && selected && disabled ? 0 : -2;
+    const HBITMAP given[kScrollLookCount] = {normal, highlight, selected, disabled};
+    SharedBitmap taken[kScrollLookCount];
+    for (int look = 0; look < kScrollLookCount; ++look)
+        taken[look] = SharedBitmap::Adopt(given[look]);
+    return TakeThumbs(taken, replace);
+}
+
+int CScrollBarEx::SetThumbImages(const SharedBitmap (&images)[kScrollLookCount], BOOL replace)
+{
+    if (!images[kScrollLookNormal]) {
+        if (replace)
+            DeleteImages(m_thumbs);
+        return -1;
+    }
+    return TakeThumbs(images, replace);
+}
+
+int CScrollBarEx::TakeThumbs(const SharedBitmap (&thumbs)[kScrollLookCount], BOOL replace)
+{
+    if (replace)
+        DeleteImages(m_thumbs);
+    ShareImages(m_thumbs, thumbs, true);
+    return thumbs[1] && thumbs[2] && thumbs[3] ? 0 : -2;
 }
 
 int CScrollBarEx::GetThumbImages(HBITMAP* normal, HBITMAP* highlight, HBITMAP* selected, HBITMAP* disabled) const

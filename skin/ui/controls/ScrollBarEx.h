@@ -6,11 +6,12 @@
 // to its notify window, or to its parent when that has no window. The bar never moves its
 // own position: the owner sets it back.
 //
-// The bar owns its thirteen part bitmaps and deletes them itself; the window that made it
-// releases nothing in it.
+// The bar holds its thirteen part bitmaps (its own, or shared ones cut from shared images)
+// and lets go of them itself; the window that made it releases nothing in it.
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
 #include "skin/model/CtrlProperties.h"
+#include "skin/ui/SharedBitmap.h"
 #include "skin/ui/controls/ScrollBarExGeometry.h"
 
 namespace Vexel {
@@ -47,10 +48,15 @@ public:
     // `replace` the current arrows and track are deleted first. -1 (nothing cut) for a null
     // `normal`; -2 when a state image is missing (the given ones are still cut); else 0.
     int SetImages(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled, BOOL replace);
+    // The same from shared images, whose parts are shared too (SharedCrop): every bar cut
+    // from the same images at the same lengths holds one set.
+    int SetImages(const SharedBitmap (&images)[kScrollLookCount], BOOL replace);
     // Takes the four thumb images over as they are. With `replace` the current ones are
     // deleted first. -1 for a null `normal` (nothing is taken; the caller keeps them all);
     // -2 when a state image is missing; else 0.
     int SetThumbImages(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled, BOOL replace);
+    // The same with shared images, which the bar holds and never deletes.
+    int SetThumbImages(const SharedBitmap (&images)[kScrollLookCount], BOOL replace);
     // The thumb images the bar holds (still its own); each pointer may be null. 0.
     int GetThumbImages(HBITMAP* normal, HBITMAP* highlight, HBITMAP* selected, HBITMAP* disabled) const;
 
@@ -93,6 +99,10 @@ private:
     enum { kArrowLeftUp, kArrowRightDown, kArrows };
 
     int ApplyBarRecord(const CTRLPROPERTIES& record);
+    // The parts of the state images: shared cuts of `shared` when given, else cuts of the
+    // bar's own.
+    int CutImages(const HBITMAP (&sources)[kScrollLookCount], const SharedBitmap* shared, BOOL replace);
+    int TakeThumbs(const SharedBitmap (&thumbs)[kScrollLookCount], BOOL replace);
     ScrollBarShape Shape() const;
     ScrollBarParts PartsOf(const ScrollBarShape& shape) const;
     void DrawBar(CDC& dc, const RECT& rect);
@@ -113,10 +123,10 @@ private:
     int m_rightDownLength = 15;
     SCROLLINFO m_info{};
     DWORD m_style = 0;
-    CBitmap m_arrows[kArrows][kScrollLookCount];   // owned
-    CBitmap m_track;                               // owned: the middle of the normal image
+    SharedBitmap m_arrows[kArrows][kScrollLookCount];   // held
+    SharedBitmap m_track;                               // held: the middle of the normal image
     POINT m_resizePoint{20, 2};
-    CBitmap m_thumbs[kScrollLookCount];            // owned
+    SharedBitmap m_thumbs[kScrollLookCount];            // held
     POINT m_thumbResizePoint{4, 4};
     int m_hitPart = kScrollPartNone;
     POINT m_dragStart{0, 0};

@@ -118,6 +118,12 @@ int CSkinButton::SetCheckedBitmaps(HBITMAP normal, HBITMAP highlight, HBITMAP se
     return 0;
 }
 
+void CSkinButton::ShareBitmaps(const SharedBitmap (&images)[4], bool checked)
+{
+    m_pPrivate->bitmaps.Share(checked ? kCheckedBackgroundSlots : kBackgroundSlots,
+                              {images[0], images[1], images[2], images[3]});
+}
+
 namespace {
 
 void PlaceForeground(ButtonLook& look, int horOffset, int verOffset, int horAlign, int verAlign)

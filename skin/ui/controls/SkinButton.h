@@ -12,6 +12,7 @@
 #include "framework/Button.h"
 #include "framework/ToolTipCtrl.h"
 #include "skin/ui/ControlBase.h"
+#include "skin/ui/SharedBitmap.h"
 
 #include <memory>
 
@@ -55,6 +56,9 @@ public:
     int SetBitmaps(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled, BOOL deleteOld,
                    BOOL redraw);
     int SetCheckedBitmaps(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled, BOOL deleteOld);
+    // The four backgrounds (unchecked or checked) as shared images, which the button holds
+    // and never deletes; owned bitmaps they replace are deleted unless still held. No redraw.
+    void ShareBitmaps(const SharedBitmap (&images)[4], bool checked);
     // Foreground images (the key colour 0xFF00FF left transparent) with their placement:
     // horizontal 0 centre, 1 left, 2 right; vertical 0 centre, 1 top, 2 bottom. The bitmaps
     // they replace are the button's and are deleted unless still held.

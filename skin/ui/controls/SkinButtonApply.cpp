@@ -59,6 +59,20 @@ void ApplyTextPlacement(ButtonLook& look, const CTRLPROPERTIES& record)
     }
 }
 
+// Foreground images as the store shares them, placed as the record says; the key colour
+// 0xFF00FF stays transparent.
+void ShareForegrounds(SkinButtonPrivate& p, bool checked, const SharedBitmap* images, const CTRLPROPERTIES& record)
+{
+    p.bitmaps.Share(checked ? kCheckedForegroundSlots : kForegroundSlots,
+                    {images[0], images[1], images[2], images[3]});
+    ButtonLook& look = p.Look(checked);
+    look.foregroundHorOffset = Int(record, BtnBaseVar::ForegroundHorOffset);
+    look.foregroundVerOffset = Int(record, BtnBaseVar::ForegroundVerOffset);
+    look.foregroundHorAlign = Enum(record, BtnBaseVar::ForegroundHorAlign, ValueKind::ForegroundHorAlignMode);
+    look.foregroundVerAlign = Enum(record, BtnBaseVar::ForegroundVerAlign, ValueKind::ForegroundVerAlignMode);
+    look.foregroundKey = RGB(255, 0, 255);
+}
+
 } // namespace
 
 int CSkinButton::ApplyProperties(CTRLPROPERTIES* record)
@@ -94,21 +108,22 @@ int CSkinButton::ApplyPushButtonProperties(CTRLPROPERTIES* record)
     SkinButtonPrivate& p = *m_pPrivate;
     p.focusRect = Switch(*record, CtrlVar::IsTabStop);
 
-    CBitmap background[kStateCount];
-    if (LoadFourStateImages(record, &background[0], &background[1], &background[2], &background[3]) == 0)
-        SetBitmaps(Take(background[0]), Take(background[1]), Take(background[2]), Take(background[3]), TRUE, TRUE);
+    SharedBitmap background[kStateCount];
+    if (LoadFourStateImages(record, &background[0], &background[1], &background[2], &background[3]) == 0) {
+        p.bitmaps.Share(kBackgroundSlots, {background[0], background[1], background[2], background[3]});
+        RedrawControl(this);
+    }
     if (Switch(*record, CtrlVar::IsSpecifyImages)) {
         // The images were scaled as they loaded: the point into them scales alike.
         const POINT point = ScalePoint(Point(*record, CtrlVar::ResizingPoint), CurrentDpi());
         SetResizePoint(&point);
     }
-    CBitmap foreground[kStateCount];
+    SharedBitmap foreground[kStateCount];
     if (LoadFourStateForegroundImages(button, &foreground[0], &foreground[1], &foreground[2], &foreground[3]) == 0)
-        SetForegroundBitmaps(Take(foreground[0]), Take(foreground[1]), Take(foreground[2]), Take(foreground[3]),
-                             Int(*record, BtnBaseVar::ForegroundHorOffset),
-                             Int(*record, BtnBaseVar::ForegroundVerOffset),
-                             Enum(*record, BtnBaseVar::ForegroundHorAlign, ValueKind::ForegroundHorAlignMode),
-                             Enum(*record, BtnBaseVar::ForegroundVerAlign, ValueKind::ForegroundVerAlignMode));
+    {
+        ShareForegrounds(p, false, foreground, *record);
+        RedrawControl(this);
+    }
     SetWindowRegionFromFile(m_hWnd, SkinImagePath(record->GetVar(BtnBaseVar::MaskBitmap)), kMaskColor);
 
     std::unique_ptr<CFont> fonts[kStateCount] = {NewFont(), NewFont(), NewFont(), NewFont()};
@@ -150,29 +165,24 @@ int CSkinButton::ApplyToggleProperties(CTRLPROPERTIES* record)
     SkinButtonPrivate& p = *m_pPrivate;
     p.focusRect = Switch(*record, CtrlVar::IsTabStop);
 
-    CBitmap background[2 * kStateCount];
+    SharedBitmap background[2 * kStateCount];
     if (LoadEightStateImages(toggle, &background[0], &background[1], &background[2], &background[3], &background[4],
                              &background[5], &background[6], &background[7]) == 0) {
-        p.bitmaps.Replace(kBackgroundSlots,
-                          {Take(background[0]), Take(background[1]), Take(background[2]), Take(background[3])}, true);
-        SetCheckedBitmaps(Take(background[4]), Take(background[5]), Take(background[6]), Take(background[7]), TRUE);
+        p.bitmaps.Share(kBackgroundSlots, {background[0], background[1], background[2], background[3]});
+        p.bitmaps.Share(kCheckedBackgroundSlots, {background[4], background[5], background[6], background[7]});
+        RedrawControl(this);
     }
     if (Switch(*record, CtrlVar::IsSpecifyImages)) {
         // The images were scaled as they loaded: the point into them scales alike.
         const POINT point = ScalePoint(Point(*record, CtrlVar::ResizingPoint), CurrentDpi());
         SetResizePoint(&point);
     }
-    CBitmap foreground[2 * kStateCount];
+    SharedBitmap foreground[2 * kStateCount];
     if (LoadEightStateForegroundImages(toggle, &foreground[0], &foreground[1], &foreground[2], &foreground[3],
                                        &foreground[4], &foreground[5], &foreground[6], &foreground[7]) == 0) {
-        const int horOffset = Int(*record, BtnBaseVar::ForegroundHorOffset);
-        const int verOffset = Int(*record, BtnBaseVar::ForegroundVerOffset);
-        const int horAlign = Enum(*record, BtnBaseVar::ForegroundHorAlign, ValueKind::ForegroundHorAlignMode);
-        const int verAlign = Enum(*record, BtnBaseVar::ForegroundVerAlign, ValueKind::ForegroundVerAlignMode);
-        SetForegroundBitmaps(Take(foreground[0]), Take(foreground[1]), Take(foreground[2]), Take(foreground[3]),
-                             horOffset, verOffset, horAlign, verAlign);
-        SetCheckedForegroundBitmaps(Take(foreground[4]), Take(foreground[5]), Take(foreground[6]),
-                                    Take(foreground[7]), horOffset, verOffset, horAlign, verAlign);
+        ShareForegrounds(p, false, foreground, *record);
+        ShareForegrounds(p, true, foreground + kStateCount, *record);
+        RedrawControl(this);
     }
     SetWindowRegionFromFile(m_hWnd, SkinImagePath(record->GetVar(BtnBaseVar::MaskBitmap)), kMaskColor);
 

@@ -74,13 +74,10 @@ int CSkinComboBox::ApplyProperties(CTRLPROPERTIES* record)
     if (Switch(*record, CtrlVar::IsCanBackgroundChange) && Switch(*record, CtrlVar::IsSpecifyImages)) {
         m_parentResizePoint = false;
         m_resizePoint = ScalePoint(Point(*record, CtrlVar::ResizingPoint), dpi);
-        CBitmap loaded[kStates];
+        SharedBitmap loaded[kStates];
         LoadFourStateImages(record, &loaded[kNormal], &loaded[kHover], &loaded[kPressed], &loaded[kDisabled]);
-        if (loaded[kNormal].GetSafeHandle() || loaded[kHover].GetSafeHandle() || loaded[kPressed].GetSafeHandle() ||
-            loaded[kDisabled].GetSafeHandle())
-            SetImages(static_cast<HBITMAP>(loaded[kNormal].Detach()), static_cast<HBITMAP>(loaded[kHover].Detach()),
-                      static_cast<HBITMAP>(loaded[kPressed].Detach()),
-                      static_cast<HBITMAP>(loaded[kDisabled].Detach()));
+        if (loaded[kNormal] || loaded[kHover] || loaded[kPressed] || loaded[kDisabled])
+            SetImages(loaded);
     }
 
     GetFourStateColors(record, &m_editTextColor, nullptr, nullptr, nullptr);
@@ -104,6 +101,13 @@ int CSkinComboBox::ReleaseImages()
 int CSkinComboBox::SetImages(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled)
 {
     HandImages(m_images, {normal, hover, pressed, disabled}, true);
+    CutEditImages();
+    return 0;
+}
+
+int CSkinComboBox::SetImages(const SharedBitmap (&images)[kStates])
+{
+    ShareImages(m_images, images, true);
     CutEditImages();
     return 0;
 }

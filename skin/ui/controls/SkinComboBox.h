@@ -10,6 +10,7 @@
 #include "framework/ComboBox.h"
 #include "skin/ui/ControlBase.h"
 #include "skin/ui/PaintBuffer.h"
+#include "skin/ui/SharedBitmap.h"
 #include "skin/ui/controls/SkinEdit.h"
 
 namespace Vexel {
@@ -36,6 +37,8 @@ public:
     // Each non-null image replaces the one held (which is deleted); then the edit's images
     // are cut again. 0.
     int SetImages(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled);
+    // The same with shared images, which the combo box holds and never deletes.
+    int SetImages(const SharedBitmap (&images)[kStates]);
     // Takes over the font and hands it to the combo with a redraw; -1 (nothing changed)
     // for null, else 0.
     int SetTextFont(HFONT font);
@@ -76,7 +79,7 @@ private:
     void PaintDropDownList(CDC& paint, const CRect& client);
 
     CSkinEdit m_edit;
-    CBitmap m_images[kStates];        // owned
+    SharedBitmap m_images[kStates];   // held
     CFont m_font;                     // owned
     COLORREF m_editTextColor = 0;     // of the edit and of a drop-down list's own text
     COLORREF m_listTextColor = 0;

@@ -47,13 +47,11 @@ int CSkinEdit::ApplyProperties(CTRLPROPERTIES* record)
     SetTextMargins(ScaleX(Int(*record, EdtVar::TextHorOffset), dpi), ScaleY(Int(*record, EdtVar::TextVerOffset), dpi));
 
     if (Switch(*record, CtrlVar::IsCanBackgroundChange) && Switch(*record, CtrlVar::IsSpecifyImages)) {
-        CBitmap loaded[kStates];
+        SharedBitmap loaded[kStates];
         LoadFourStateImages(record, &loaded[kNormal], &loaded[kHover], &loaded[kFocus], &loaded[kDisabled]);
         // A skin whose files are all missing keeps the images the control had.
-        if (loaded[kNormal].GetSafeHandle() || loaded[kHover].GetSafeHandle() || loaded[kFocus].GetSafeHandle() ||
-            loaded[kDisabled].GetSafeHandle())
-            SetImages(static_cast<HBITMAP>(loaded[kNormal].Detach()), static_cast<HBITMAP>(loaded[kHover].Detach()),
-                      static_cast<HBITMAP>(loaded[kFocus].Detach()), static_cast<HBITMAP>(loaded[kDisabled].Detach()));
+        if (loaded[kNormal] || loaded[kHover] || loaded[kFocus] || loaded[kDisabled])
+            SetImages(loaded);
         // The point follows the images, which are scaled to the screen as they load.
         SetResizePoint(ScalePoint(Point(*record, CtrlVar::ResizingPoint), dpi));
     }
@@ -77,6 +75,13 @@ int CSkinEdit::ReleaseImages()
 int CSkinEdit::SetImages(HBITMAP normal, HBITMAP hover, HBITMAP focus, HBITMAP disabled)
 {
     HandImages(m_images, {normal, hover, focus, disabled}, false);
+    UpdateBackgroundBrush();
+    return 1;
+}
+
+int CSkinEdit::SetImages(const SharedBitmap (&images)[kStates])
+{
+    ShareImages(m_images, images, false);
     UpdateBackgroundBrush();
     return 1;
 }

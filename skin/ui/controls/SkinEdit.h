@@ -10,6 +10,7 @@
 #include "framework/Edit.h"
 #include "skin/ui/ControlBase.h"
 #include "skin/ui/PaintBuffer.h"
+#include "skin/ui/SharedBitmap.h"
 
 namespace Vexel {
 
@@ -32,6 +33,8 @@ public:
     // Takes over all four images (any may be null), deleting those held before, and
     // rebuilds the background brush; 1.
     int SetImages(HBITMAP normal, HBITMAP hover, HBITMAP focus, HBITMAP disabled);
+    // The same with shared images, which the edit holds and never deletes.
+    int SetImages(const SharedBitmap (&images)[kStates]);
     // The held images (still the control's); a null out-pointer is skipped; 1.
     int GetImages(HBITMAP* normal, HBITMAP* hover, HBITMAP* focus, HBITMAP* disabled) const;
     // The images stretch around `point` (client coordinates) from now on rather than
@@ -100,7 +103,7 @@ private:
     bool m_centred = false;           // set by SetTextMargins on a single-line edit
     int m_textInset = 0;              // the band above the client area
     bool m_hover = false;
-    CBitmap m_images[kStates];        // owned
+    SharedBitmap m_images[kStates];   // held
     CBrush m_background;              // owned: the current state's image as a pattern
     int m_rightReserve = 0;
     bool m_parentResizePoint = true;  // stretch around the parent window's point

@@ -10,6 +10,7 @@
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinColors.h"
 #include "skin/ui/SkinFonts.h"
+#include "skin/ui/SkinImageStore.h"
 #include "skin/ui/StateImages.h"
 #include "skin/ui/controls/LayeredParent.h"
 #include "skin/ui/controls/SkinHeaderCtrlPrivate.h"
@@ -69,18 +70,13 @@ int CSkinHeaderCtrl::ApplyProperties(CTRLPROPERTIES* record)
         return -3;
     SkinHeaderCtrlPrivate& p = *m_private;
 
-    HandBitmap(p.headerBk, LoadBitmapFromFile(SkinImagePath(record->GetVar(HeaderVar::HeaderBk))));
+    p.headerBk = SharedFileImage(SkinImagePath(record->GetVar(HeaderVar::HeaderBk)), false);
     const POINT stripPoint = Point(*record, HeaderVar::HeaderBkResizingPoint);
     if (stripPoint.x >= 0 && stripPoint.y >= 0)
         p.headerBkResizePoint = stripPoint;
 
-    CBitmap images[kStateCount];
-    LoadFourStateImages(record, &images[kStateNormal], &images[kStateHighlight], &images[kStateSelected],
-                        &images[kStateDisabled]);
-    SetButtonImages(static_cast<HBITMAP>(images[kStateNormal].Detach()),
-                    static_cast<HBITMAP>(images[kStateHighlight].Detach()),
-                    static_cast<HBITMAP>(images[kStateSelected].Detach()),
-                    static_cast<HBITMAP>(images[kStateDisabled].Detach()));
+    LoadFourStateImages(record, &p.buttonImages[kStateNormal], &p.buttonImages[kStateHighlight],
+                        &p.buttonImages[kStateSelected], &p.buttonImages[kStateDisabled]);
     // The button images were scaled as they loaded; the strip image was not.
     const POINT buttonPoint = ScalePoint(Point(*record, CtrlVar::ResizingPoint), CurrentDpi());
     if (buttonPoint.x >= 0 && buttonPoint.y >= 0)
@@ -177,9 +173,9 @@ int CSkinHeaderCtrl::ItemAt(POINT point) const
 int CSkinHeaderCtrl::ReleaseImages()
 {
     SkinHeaderCtrlPrivate& p = *m_private;
-    p.headerBk.DeleteObject();
-    for (CBitmap& image : p.buttonImages)
-        image.DeleteObject();
+    p.headerBk.Release();
+    for (SharedBitmap& image : p.buttonImages)
+        image.Release();
     return 0;
 }
 

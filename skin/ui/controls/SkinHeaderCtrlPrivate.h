@@ -2,6 +2,7 @@
 // What a CSkinHeaderCtrl holds; shared by its files, seen by nothing else.
 #include "framework/Gdi.h"
 #include "skin/ui/PaintBuffer.h"
+#include "skin/ui/SharedBitmap.h"
 #include "skin/ui/controls/HeaderItemLayout.h"
 #include "skin/ui/controls/SkinHeaderCtrl.h"
 
@@ -9,9 +10,9 @@ namespace Vexel {
 
 struct SkinHeaderCtrlPrivate {
     CTreeList* ownerTree = nullptr;                 // not owned; enables the width clamp
-    CBitmap headerBk;                               // owned: the whole strip
+    SharedBitmap headerBk;                          // held: the whole strip
     POINT headerBkResizePoint{2, 2};
-    CBitmap buttonImages[kStateCount];         // owned: item images by look
+    SharedBitmap buttonImages[kStateCount];    // held: item images by look
     POINT buttonResizePoint{2, 2};
     COLORREF textColors[kStateCount] = {};
     CFont fonts[kStateCount];                  // owned copies; empty: the DC's font

@@ -31,10 +31,9 @@ int CSkinHotKeyCtrl::ApplyProperties(CTRLPROPERTIES* record)
         return 0;
     m_resizePoint = ScalePoint(record_read::Point(*record, CtrlVar::ResizingPoint), CurrentDpi());   // as the images
     m_parentResizePoint = false;
-    CBitmap normal;
-    CBitmap disabled;
-    LoadTwoStateImages(record, &normal, &disabled);
-    return SetBackgroundImages(static_cast<HBITMAP>(normal.Detach()), static_cast<HBITMAP>(disabled.Detach()));
+    LoadTwoStateImages(record, &m_normal, &m_disabled);
+    ImagesChanged();
+    return 0;
 }
 
 int CSkinHotKeyCtrl::ApplyStyle(LPCWSTR styleId)
@@ -46,15 +45,28 @@ int CSkinHotKeyCtrl::SetBackgroundImages(HBITMAP normal, HBITMAP disabled)
 {
     HandBitmap(m_normal, normal);
     HandBitmap(m_disabled, disabled);
+    ImagesChanged();
+    return 0;
+}
+
+int CSkinHotKeyCtrl::SetBackgroundImages(const SharedBitmap& normal, const SharedBitmap& disabled)
+{
+    m_normal = normal;
+    m_disabled = disabled;
+    ImagesChanged();
+    return 0;
+}
+
+void CSkinHotKeyCtrl::ImagesChanged()
+{
     if (::IsWindow(m_hWnd))
         ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
-    return 0;
 }
 
 int CSkinHotKeyCtrl::ReleaseImages()
 {
-    m_normal.DeleteObject();
-    m_disabled.DeleteObject();
+    m_normal.Release();
+    m_disabled.Release();
     return 0;
 }
 

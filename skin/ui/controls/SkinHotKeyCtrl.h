@@ -11,6 +11,7 @@
 #include "framework/Wnd.h"
 #include "framework/HotKeyCtrl.h"
 #include "skin/model/CtrlProperties.h"
+#include "skin/ui/SharedBitmap.h"
 
 namespace Vexel {
 
@@ -28,6 +29,8 @@ public:
 
     // Takes both images over (null allowed), deleting those held before. 0.
     int SetBackgroundImages(HBITMAP normal, HBITMAP disabled);
+    // The same with shared images, which the box holds and never deletes. 0.
+    int SetBackgroundImages(const SharedBitmap& normal, const SharedBitmap& disabled);
     // Frees the images; a second call does nothing. 0.
     int ReleaseImages();
 
@@ -42,11 +45,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void ImagesChanged();   // redrawn with the new images
     HBITMAP CurrentImage() const;
     void PaintFrame();
 
-    CBitmap m_normal;                   // owned
-    CBitmap m_disabled;                 // owned
+    SharedBitmap m_normal;              // held
+    SharedBitmap m_disabled;            // held
     bool m_parentResizePoint = true;    // ask the parent on every paint
     POINT m_resizePoint{3, 3};
 };

@@ -8,6 +8,7 @@
 #include "skin/ui/ControlBase.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/RecordRead.h"
+#include "skin/ui/SkinImageStore.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/StateImages.h"
 #include "skin/ui/controls/LayeredParent.h"
@@ -33,11 +34,10 @@ int CSkinIPAddressCtrl::ApplyProperties(CTRLPROPERTIES* record)
         return check;
     if (!record_read::Switch(*record, CtrlVar::IsSpecifyImages))
         return 0;
-    CBitmap loaded[kStates];
+    SharedBitmap loaded[kStates];
     LoadFourStateImages(record, &loaded[kNormal], &loaded[kHighlight], &loaded[kSelected], &loaded[kDisabled]);
     // A state that did not load keeps the image it had.
-    return SetImages(static_cast<HBITMAP>(loaded[kNormal].Detach()), static_cast<HBITMAP>(loaded[kHighlight].Detach()),
-                     static_cast<HBITMAP>(loaded[kSelected].Detach()), static_cast<HBITMAP>(loaded[kDisabled].Detach()));
+    return SetImages(loaded);
 }
 
 int CSkinIPAddressCtrl::ApplyStyle(LPCWSTR styleId)
@@ -48,10 +48,22 @@ int CSkinIPAddressCtrl::ApplyStyle(LPCWSTR styleId)
 int CSkinIPAddressCtrl::SetImages(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled)
 {
     HandImages(m_images, {normal, highlight, selected, disabled}, true);
+    ImagesChanged();
+    return 0;
+}
+
+int CSkinIPAddressCtrl::SetImages(const SharedBitmap (&images)[kStates])
+{
+    ShareImages(m_images, images, true);
+    ImagesChanged();
+    return 0;
+}
+
+void CSkinIPAddressCtrl::ImagesChanged()
+{
     GiveFieldsTheirParts();
     if (::IsWindow(m_hWnd))
         ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
-    return 0;
 }
 
 int CSkinIPAddressCtrl::ReleaseImages()
@@ -77,15 +89,11 @@ void CSkinIPAddressCtrl::GiveFieldsTheirParts()
         RECT place;
         field.GetWindowRect(&place);
         ScreenToClient(&place);
-        CBitmap parts[kStates];
-        for (int i = 0; i < kStates; ++i) {
-            if (m_images[i].GetSafeHandle())
-                CropBitmap(place, m_images[i], &parts[i]);
-        }
+        SharedBitmap parts[kStates];
+        for (int i = 0; i < kStates; ++i)
+            parts[i] = SharedCrop(m_images[i], place);
         field.SetResizePoint(kFieldResizePoint);
-        field.SetImages(static_cast<HBITMAP>(parts[kNormal].Detach()), static_cast<HBITMAP>(parts[kHighlight].Detach()),
-                        static_cast<HBITMAP>(parts[kSelected].Detach()),
-                        static_cast<HBITMAP>(parts[kDisabled].Detach()));
+        field.SetImages(parts);
     }
 }
 

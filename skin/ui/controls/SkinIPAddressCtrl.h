@@ -13,6 +13,7 @@
 #include "framework/Wnd.h"
 #include "framework/IPAddressCtrl.h"
 #include "skin/model/CtrlProperties.h"
+#include "skin/ui/SharedBitmap.h"
 #include "skin/ui/PaintBuffer.h"
 #include "skin/ui/controls/SkinEdit.h"
 
@@ -35,6 +36,8 @@ public:
     // Each non-null image replaces its own (the old one deleted); the fields are then given
     // their parts of all four. 0.
     int SetImages(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled);
+    // The same with shared images, which the control holds and never deletes.
+    int SetImages(const SharedBitmap (&images)[4]);
     // Frees the box's own images; a second call does nothing. 0.
     int ReleaseImages();
 
@@ -50,12 +53,13 @@ private:
 
     void AttachFields();
     void GiveFieldsTheirParts();
+    void ImagesChanged();   // the fields' parts cut again and everything redrawn
     void DestroyFields();
     HBITMAP CurrentImage() const;
     void Paint();
     void PaintFrame();
 
-    CBitmap m_images[kStates];   // owned
+    SharedBitmap m_images[kStates];   // held
     CSkinEdit m_fields[kFields];
     PaintBuffer m_canvas;        // the composed paint
     PaintBuffer m_native;        // the system control's own rendering

@@ -31,6 +31,13 @@ int CSkinListCtrl::SetBkImages(HBITMAP normal, HBITMAP disabled)
     return 0;
 }
 
+int CSkinListCtrl::SetBkImages(const SharedBitmap& normal, const SharedBitmap& disabled)
+{
+    m_private->bkNormal = normal;
+    m_private->bkDisabled = disabled;
+    return 0;
+}
+
 int CSkinListCtrl::SetNormalItemBkImage(HBITMAP image)
 {
     HandBitmap(m_private->normal.image, image);
@@ -115,12 +122,12 @@ int CSkinListCtrl::ReleaseImages()
     if (::IsWindow(m_hWnd))
         SendMessage(WM_SETFONT, 0, FALSE);
     for (ItemLook* look : {&p.normal, &p.highlight, &p.selected, &p.normalDisabled, &p.selectedDisabled}) {
-        look->image.DeleteObject();
+        look->image.Release();
         look->font.DeleteObject();
     }
-    p.bkNormal.DeleteObject();
-    p.bkDisabled.DeleteObject();
-    p.strip.DeleteObject();
+    p.bkNormal.Release();
+    p.bkDisabled.Release();
+    p.strip.Release();
     p.stripOn = false;
     p.header.ReleaseImages();
     return 0;

@@ -21,6 +21,7 @@
 #include "framework/Wnd.h"
 #include "framework/ListCtrl.h"
 #include "skin/model/CtrlProperties.h"
+#include "skin/ui/SharedBitmap.h"
 
 #include <memory>
 
@@ -61,6 +62,8 @@ public:
 
     // Setters of the images; each takes the bitmaps over (null allowed) and answers 0.
     int SetBkImages(HBITMAP normal, HBITMAP disabled);
+    // The same with shared images, which the list holds and never deletes. 0.
+    int SetBkImages(const SharedBitmap& normal, const SharedBitmap& disabled);
     int SetNormalItemBkImage(HBITMAP image);
     int SetHighlightItemBkImage(HBITMAP image);
     int SetSelectedItemBkImage(HBITMAP image);

@@ -9,6 +9,7 @@
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinColors.h"
 #include "skin/ui/SkinFonts.h"
+#include "skin/ui/SkinImageStore.h"
 #include "skin/ui/StateImages.h"
 #include "skin/ui/controls/SkinHeaderCtrl.h"
 #include "skin/ui/controls/SkinListCtrlPrivate.h"
@@ -88,10 +89,10 @@ int CSkinListCtrl::ApplyListRecord(CTRLPROPERTIES& record)
     // 2, 3. Owner draw and the background images.
     p.ownerDraw = Int(record, ListVar::IsEnableOwnerDraw) != 0;
     if (Switch(record, CtrlVar::IsSpecifyImages)) {
-        CBitmap normal;
-        CBitmap disabled;
+        SharedBitmap normal;
+        SharedBitmap disabled;
         LoadTwoStateImages(&record, &normal, &disabled);
-        SetBkImages(static_cast<HBITMAP>(normal.Detach()), static_cast<HBITMAP>(disabled.Detach()));
+        SetBkImages(normal, disabled);
         p.bkResizePoint = ScalePoint(Point(record, CtrlVar::ResizingPoint), CurrentDpi());   // as the images
     }
 
@@ -156,7 +157,7 @@ int CSkinListCtrl::ApplyListRecord(CTRLPROPERTIES& record)
             look.color = vars.defaultColor;
             GetColorFromID(Text(record, vars.colorId), vars.defaultColor, &look.color, FALSE);
         } else if (look.type == 0) {
-            HandBitmap(look.image, LoadBitmapFromFile(SkinImagePath(record.GetVar(vars.image))));
+            look.image = SharedFileImage(SkinImagePath(record.GetVar(vars.image)), false);
             look.resizePoint = Point(record, vars.resizePoint);
         }
     }

@@ -7,6 +7,7 @@
 #include "skin/ui/controls/SkinListCtrl.h"
 #include "skin/ui/controls/ScrollBarEx.h"
 #include "skin/ui/controls/SkinHeaderCtrl.h"
+#include "skin/ui/SharedBitmap.h"
 
 #include <map>
 
@@ -20,7 +21,7 @@ struct ItemLook {
                                 // fit-client flag
     int type = 1;               // background: 0 image, 1 colour, -1 not given
     COLORREF color = 0xFFFFFF;
-    CBitmap image;              // owned
+    SharedBitmap image;         // held
     POINT resizePoint{3, 3};
     COLORREF textColor = 0x000000;
     CFont font;                 // owned
@@ -58,7 +59,7 @@ struct ListCtrlPrivate {
         }
     }
 
-    CBitmap strip;              // owned: equal images side by side
+    SharedBitmap strip;         // held: equal images side by side
     SIZE stripImage{0, 0};
     bool stripOn = false;
     CString tag;
@@ -67,8 +68,8 @@ struct ListCtrlPrivate {
     ListSortContext sort;
     bool ownerDraw = false;
     bool skinBackground = true;
-    CBitmap bkNormal;           // owned
-    CBitmap bkDisabled;         // owned
+    SharedBitmap bkNormal;      // held
+    SharedBitmap bkDisabled;    // held
     POINT bkResizePoint{3, 3};
     COLORREF gridColor = 0xC8D0D4;
 

@@ -31,10 +31,9 @@ int CSkinProgressCtrl::ApplyProperties(CTRLPROPERTIES* record)
         return check;
 
     if (Switch(*record, CtrlVar::IsSpecifyImages)) {
-        CBitmap loaded[kStates];
+        SharedBitmap loaded[kStates];
         LoadTwoStateImages(record, &loaded[kNormal], &loaded[kDisabled]);
-        SetBackgroundBitmaps(static_cast<HBITMAP>(loaded[kNormal].Detach()),
-                             static_cast<HBITMAP>(loaded[kDisabled].Detach()));
+        SetBackgroundBitmaps(loaded[kNormal], loaded[kDisabled]);
         // A bar's own images are laid out around their own point: the parent's point, taken
         // from the window's background, lies outside them and left the bar's rest unpainted.
         const POINT point = Point(*record, CtrlVar::ResizingPoint);
@@ -44,11 +43,10 @@ int CSkinProgressCtrl::ApplyProperties(CTRLPROPERTIES* record)
             m_followParent = false;
         }
     }
-    CBitmap progress[kStates];
+    SharedBitmap progress[kStates];
     LoadSkinImage(record->GetVar(PrgVar::ThumbN), progress[kNormal]);
     LoadSkinImage(record->GetVar(PrgVar::ThumbD), progress[kDisabled]);
-    SetProgressBitmaps(static_cast<HBITMAP>(progress[kNormal].Detach()),
-                       static_cast<HBITMAP>(progress[kDisabled].Detach()));
+    SetProgressBitmaps(progress[kNormal], progress[kDisabled]);
 
     m_progressMode = Enum(*record, PrgVar::ProgressMode, ValueKind::ProgressMode);
     m_positionMode = Enum(*record, PrgVar::ThumbPositionMode, ValueKind::ThumbPositionMode);
@@ -75,17 +73,37 @@ int CSkinProgressCtrl::SetProgressBitmaps(HBITMAP normal, HBITMAP disabled)
 {
     HandBitmap(m_progress[kNormal], normal);
     HandBitmap(m_progress[kDisabled], disabled);
+    ProgressImagesChanged();
+    return 0;
+}
+
+int CSkinProgressCtrl::SetBackgroundBitmaps(const SharedBitmap& normal, const SharedBitmap& disabled)
+{
+    m_backgrounds[kNormal] = normal;
+    m_backgrounds[kDisabled] = disabled;
+    return 0;
+}
+
+int CSkinProgressCtrl::SetProgressBitmaps(const SharedBitmap& normal, const SharedBitmap& disabled)
+{
+    m_progress[kNormal] = normal;
+    m_progress[kDisabled] = disabled;
+    ProgressImagesChanged();
+    return 0;
+}
+
+void CSkinProgressCtrl::ProgressImagesChanged()
+{
     SIZE size;
     if (GetBitmapSize(m_progress[kNormal], size) == 0)
         m_imageSize = size;
-    return 0;
 }
 
 void CSkinProgressCtrl::ReleaseImages()
 {
     for (int state = 0; state < kStates; ++state) {
-        m_backgrounds[state].DeleteObject();
-        m_progress[state].DeleteObject();
+        m_backgrounds[state].Release();
+        m_progress[state].Release();
         m_fonts[state].DeleteObject();
     }
 }

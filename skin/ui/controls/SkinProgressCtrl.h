@@ -12,6 +12,7 @@
 #include "skin/model/CtrlProperties.h"
 #include "skin/ui/PaintBuffer.h"
 #include "skin/ui/controls/ProgressGeometry.h"
+#include "skin/ui/SharedBitmap.h"
 
 namespace Vexel {
 
@@ -46,6 +47,9 @@ public:
     int SetBackgroundBitmaps(HBITMAP normal, HBITMAP disabled);
     // The progress image's size becomes the new normal image's.
     int SetProgressBitmaps(HBITMAP normal, HBITMAP disabled);
+    // The same with shared images, which the bar holds and never deletes.
+    int SetBackgroundBitmaps(const SharedBitmap& normal, const SharedBitmap& disabled);
+    int SetProgressBitmaps(const SharedBitmap& normal, const SharedBitmap& disabled);
     // Deletes the four images and the two fonts; a second call finds nothing to delete.
     void ReleaseImages();
 
@@ -58,6 +62,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void ProgressImagesChanged();   // the image size follows the normal progress image
     State CurrentState() const { return IsWindowEnabled() ? kNormal : kDisabled; }
     bool HasBackground() const { return m_backgrounds[kNormal].GetSafeHandle() != nullptr; }
     POINT ResizePoint() const;
@@ -71,8 +76,8 @@ private:
     SIZE m_imageSize{0, 0};              // the normal progress image's
     POINT m_progressPoint{1, 1};         // the point a tiled progress image is built around
     CFont m_fonts[kStates];              // owned; the text always takes the normal one
-    CBitmap m_backgrounds[kStates];      // owned
-    CBitmap m_progress[kStates];         // owned
+    SharedBitmap m_backgrounds[kStates];   // held
+    SharedBitmap m_progress[kStates];      // held
     bool m_followParent = true;          // stretch around the parent window's point
     POINT m_resizePoint{3, 3};
     int m_progressMode = kStretch;

@@ -35,19 +35,16 @@ int CSkinSliderCtrl::ApplyProperties(CTRLPROPERTIES* record)
     if (check != 0)
         return check;
     if (record_read::Switch(*record, CtrlVar::IsSpecifyImages)) {
-        CBitmap normal;
-        CBitmap disabled;
+        SharedBitmap normal;
+        SharedBitmap disabled;
         LoadTwoStateImages(record, &normal, &disabled);
-        SetBkImages(static_cast<HBITMAP>(normal.Detach()), static_cast<HBITMAP>(disabled.Detach()));
+        SetBkImages(normal, disabled);
     }
     if (const auto* slider = dynamic_cast<const SLDPROPERTIES*>(record)) {
-        CBitmap thumbs[kThumbStates];
-        LoadThumbImages(slider, &thumbs[kThumbNormal], &thumbs[kThumbHighlight], &thumbs[kThumbPressed],
-                        &thumbs[kThumbDisabled]);
-        SetThumbImages(static_cast<HBITMAP>(thumbs[kThumbNormal].Detach()),
-                       static_cast<HBITMAP>(thumbs[kThumbHighlight].Detach()),
-                       static_cast<HBITMAP>(thumbs[kThumbPressed].Detach()),
-                       static_cast<HBITMAP>(thumbs[kThumbDisabled].Detach()));
+        LoadThumbImages(slider, &m_thumbs[kThumbNormal], &m_thumbs[kThumbHighlight], &m_thumbs[kThumbPressed],
+                        &m_thumbs[kThumbDisabled]);
+        if (::IsWindow(m_hWnd))
+            Invalidate(TRUE);
     }
     return 0;
 }
@@ -61,6 +58,16 @@ int CSkinSliderCtrl::SetBkImages(HBITMAP normal, HBITMAP disabled)
 {
     HandBitmap(m_normal, normal);
     HandBitmap(m_disabled, disabled);
+    m_brushKey = BrushKey{};
+    if (::IsWindow(m_hWnd))
+        Invalidate(TRUE);
+    return 0;
+}
+
+int CSkinSliderCtrl::SetBkImages(const SharedBitmap& normal, const SharedBitmap& disabled)
+{
+    m_normal = normal;
+    m_disabled = disabled;
     m_brushKey = BrushKey{};
     if (::IsWindow(m_hWnd))
         Invalidate(TRUE);
@@ -87,10 +94,10 @@ void CSkinSliderCtrl::SetFilledChannel(bool filled)
 
 int CSkinSliderCtrl::ReleaseImages()
 {
-    m_normal.DeleteObject();
-    m_disabled.DeleteObject();
-    for (CBitmap& thumb : m_thumbs)
-        thumb.DeleteObject();
+    m_normal.Release();
+    m_disabled.Release();
+    for (SharedBitmap& thumb : m_thumbs)
+        thumb.Release();
     m_brushKey = BrushKey{};
     return 0;
 }

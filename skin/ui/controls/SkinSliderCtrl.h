@@ -13,6 +13,7 @@
 #include "framework/Wnd.h"
 #include "framework/SliderCtrl.h"
 #include "skin/model/CtrlProperties.h"
+#include "skin/ui/SharedBitmap.h"
 
 namespace Vexel {
 
@@ -31,6 +32,8 @@ public:
     // Each setter takes its images over (null allowed), deleting those held before. 0.
     int SetBkImages(HBITMAP normal, HBITMAP disabled);
     int SetThumbImages(HBITMAP normal, HBITMAP highlight, HBITMAP pressed, HBITMAP disabled);
+    // The same with shared images, which the slider holds and never deletes.
+    int SetBkImages(const SharedBitmap& normal, const SharedBitmap& disabled);
     // With `filled`, the channel before the thumb comes from the disabled background.
     void SetFilledChannel(bool filled);
     // Frees the images; a second call does nothing. 0.
@@ -75,9 +78,9 @@ private:
         int filledTo = -1;
         HBITMAP normal = nullptr;
     } m_brushKey;                         // what the brush was made for
-    CBitmap m_normal;                     // owned
-    CBitmap m_disabled;                   // owned
-    CBitmap m_thumbs[kThumbStates];       // owned
+    SharedBitmap m_normal;                // held
+    SharedBitmap m_disabled;              // held
+    SharedBitmap m_thumbs[kThumbStates];  // held
     bool m_filledChannel = false;
     bool m_vertical = false;              // TBS_VERT, fixed at creation
     int m_thumbCentre = 0;

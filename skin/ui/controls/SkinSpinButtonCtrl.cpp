@@ -32,11 +32,9 @@ int CSkinSpinButtonCtrl::ApplyProperties(CTRLPROPERTIES* record)
         return check;
     if (!record->GetVar(CtrlVar::IsSpecifyImages).GetBool())
         return 0;
-    CBitmap loaded[kStates];
+    SharedBitmap loaded[kStates];
     LoadFourStateImages(record, &loaded[kNormal], &loaded[kHighlight], &loaded[kSelected], &loaded[kDisabled]);
-    return SetBitmaps(static_cast<HBITMAP>(loaded[kNormal].Detach()), static_cast<HBITMAP>(loaded[kHighlight].Detach()),
-                      static_cast<HBITMAP>(loaded[kSelected].Detach()),
-                      static_cast<HBITMAP>(loaded[kDisabled].Detach()));
+    return SetBitmaps(loaded);
 }
 
 int CSkinSpinButtonCtrl::ApplyStyle(LPCWSTR styleId)
@@ -47,6 +45,14 @@ int CSkinSpinButtonCtrl::ApplyStyle(LPCWSTR styleId)
 int CSkinSpinButtonCtrl::SetBitmaps(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled)
 {
     HandImages(m_images, {normal, highlight, selected, disabled}, false);
+    if (::IsWindow(m_hWnd))
+        Invalidate(FALSE);
+    return 0;
+}
+
+int CSkinSpinButtonCtrl::SetBitmaps(const SharedBitmap (&images)[kStates])
+{
+    ShareImages(m_images, images, false);
     if (::IsWindow(m_hWnd))
         Invalidate(FALSE);
     return 0;

@@ -11,6 +11,7 @@
 #include "framework/Wnd.h"
 #include "framework/SpinButtonCtrl.h"
 #include "skin/model/CtrlProperties.h"
+#include "skin/ui/SharedBitmap.h"
 
 namespace Vexel {
 
@@ -31,6 +32,8 @@ public:
 
     // Takes the four images over (null allowed), deleting those held before. 0.
     int SetBitmaps(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled);
+    // The same with shared images, which the spin holds and never deletes. 0.
+    int SetBitmaps(const SharedBitmap (&images)[4]);
     // Frees the images; a second call does nothing. 0.
     int ReleaseImages();
 
@@ -60,7 +63,7 @@ private:
     Part m_hover = kNoPart;
     Part m_pressed = kNoPart;
     bool m_horizontal = false;   // UDS_HORZ, fixed at creation
-    CBitmap m_images[kStates];   // owned; the disabled one is held, never drawn
+    SharedBitmap m_images[kStates];   // held; the disabled one is never drawn
 };
 
 } // namespace Vexel

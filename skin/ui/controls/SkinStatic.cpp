@@ -40,6 +40,12 @@ int CSkinStatic::SetBackgroundImages(HBITMAP normal, HBITMAP disabled)
     return 0;
 }
 
+int CSkinStatic::SetBackgroundImages(const SharedBitmap& normal, const SharedBitmap& disabled)
+{
+    m_pPrivate->bitmaps.Share(kStaticBackgrounds, {normal, disabled});
+    return 0;
+}
+
 int CSkinStatic::SetResizingPoint(POINT point)
 {
     m_pPrivate->resizePoint = point;
@@ -104,17 +110,21 @@ int CSkinStatic::ApplyProperties(CTRLPROPERTIES* record)
     SkinStaticPrivate& p = *m_pPrivate;
 
     if (Switch(*record, CtrlVar::IsCanBackgroundChange) && Switch(*record, CtrlVar::IsSpecifyImages)) {
-        CBitmap background[kStaticLooks];
+        SharedBitmap background[kStaticLooks];
         LoadTwoStateImages(record, &background[kStaticNormal], &background[kStaticDisabled]);
-        SetBackgroundImages(Take(background[kStaticNormal]), Take(background[kStaticDisabled]));
+        SetBackgroundImages(background[kStaticNormal], background[kStaticDisabled]);
         SetResizingPoint(ScalePoint(Point(*record, CtrlVar::ResizingPoint), CurrentDpi()));   // as the images
     }
-    CBitmap foreground[kStaticLooks];
-    if (LoadTwoStateForegroundImages(text, &foreground[kStaticNormal], &foreground[kStaticDisabled]) == 0)
-        SetForegroundImages(Take(foreground[kStaticNormal]), Take(foreground[kStaticDisabled]),
-                            Int(*record, TxtVar::ForegroundHorOffset), Int(*record, TxtVar::ForegroundVerOffset),
-                            Enum(*record, TxtVar::ForegroundHorAlign, ValueKind::ForegroundHorAlignMode),
-                            Enum(*record, TxtVar::ForegroundVerAlign, ValueKind::ForegroundVerAlignMode));
+    SharedBitmap foreground[kStaticLooks];
+    if (LoadTwoStateForegroundImages(text, &foreground[kStaticNormal], &foreground[kStaticDisabled]) == 0) {
+        p.bitmaps.Share(kStaticForegrounds, {foreground[kStaticNormal], foreground[kStaticDisabled]});
+        p.foregroundOffsetX = Int(*record, TxtVar::ForegroundHorOffset);
+        p.foregroundOffsetY = Int(*record, TxtVar::ForegroundVerOffset);
+        p.foregroundHorMode = Enum(*record, TxtVar::ForegroundHorAlign, ValueKind::ForegroundHorAlignMode);
+        p.foregroundVerMode = Enum(*record, TxtVar::ForegroundVerAlign, ValueKind::ForegroundVerAlignMode);
+        p.foregroundKey = RGB(255, 0, 255);
+        RedrawControl(this);
+    }
 
     auto normalFont = std::make_unique<CFont>();
     auto disabledFont = std::make_unique<CFont>();

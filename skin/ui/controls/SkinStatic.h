@@ -11,6 +11,7 @@
 #include "framework/Static.h"
 #include "framework/ToolTipCtrl.h"
 #include "skin/ui/ControlBase.h"
+#include "skin/ui/SharedBitmap.h"
 
 #include <memory>
 
@@ -34,6 +35,8 @@ public:
 
     // Both backgrounds replaced, taken over (the old ones deleted); no redraw. 0.
     int SetBackgroundImages(HBITMAP normal, HBITMAP disabled);
+    // The same with images the store shares: the static holds them, never owns them.
+    int SetBackgroundImages(const SharedBitmap& normal, const SharedBitmap& disabled);
     // The static's own resize point, used from now on instead of its window's. 0.
     int SetResizingPoint(POINT point);
     // Each font given replaces its look's (the old one is deleted); an empty one keeps it.

@@ -16,9 +16,9 @@ bool IsForwardedMouseMessage(UINT message)
     return (message >= WM_MOUSEFIRST && message <= WM_MOUSEWHEEL) || message == WM_MOUSEHOVER;
 }
 
-void TakeBitmap(CBitmap& slot, HBITMAP bitmap)
+void TakeBitmap(SharedBitmap& slot, HBITMAP bitmap)
 {
-    HandBitmap(slot, bitmap);
+    slot = SharedBitmap::Adopt(bitmap);
 }
 
 } // namespace
@@ -49,6 +49,13 @@ int CSkinTreeCtrl::SetBackgroundImages(HBITMAP normal, HBITMAP disabled)
 {
     TakeBitmap(m_private->backgroundNormal, normal);
     TakeBitmap(m_private->backgroundDisabled, disabled);
+    return 0;
+}
+
+int CSkinTreeCtrl::SetBackgroundImages(const SharedBitmap& normal, const SharedBitmap& disabled)
+{
+    m_private->backgroundNormal = normal;
+    m_private->backgroundDisabled = disabled;
     return 0;
 }
 
@@ -119,13 +126,14 @@ int CSkinTreeCtrl::ReleaseImages()
     SkinTreeCtrlPrivate& p = *m_private;
     if (::IsWindow(m_hWnd) && (p.fontNormal.GetSafeHandle() || p.fontDisabled.GetSafeHandle()))
         SendMessage(WM_SETFONT, 0, FALSE);
-    CGdiObject* const held[] = {
-        &p.backgroundNormal, &p.backgroundDisabled, &p.fontNormal,         &p.fontDisabled,
-        &p.collapseImage,    &p.expandedImage,      &p.rootFocusImage,     &p.rootNonFocusImage,
-        &p.selectedImage,    &p.selectedNonFocusImage, &p.hoverImage,      &p.hoverNonFocusImage,
+    p.fontNormal.DeleteObject();
+    p.fontDisabled.DeleteObject();
+    SharedBitmap* const held[] = {
+        &p.backgroundNormal, &p.backgroundDisabled,    &p.collapseImage, &p.expandedImage,      &p.rootFocusImage,
+        &p.rootNonFocusImage, &p.selectedImage,        &p.selectedNonFocusImage, &p.hoverImage, &p.hoverNonFocusImage,
     };
-    for (CGdiObject* object : held)
-        object->DeleteObject();
+    for (SharedBitmap* image : held)
+        image->Release();
     return 0;
 }
 

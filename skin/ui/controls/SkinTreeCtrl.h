@@ -17,6 +17,7 @@
 #include "framework/Wnd.h"
 #include "framework/TreeCtrl.h"
 #include "skin/model/CtrlProperties.h"
+#include "skin/ui/SharedBitmap.h"
 
 #include <memory>
 
@@ -49,6 +50,8 @@ public:
 
     // Setters of the images; each takes the bitmaps over (null allowed) and answers 0.
     int SetBackgroundImages(HBITMAP normal, HBITMAP disabled);
+    // The same with shared images, which the tree holds and never deletes.
+    int SetBackgroundImages(const SharedBitmap& normal, const SharedBitmap& disabled);
     int SetRootItemBkImages(HBITMAP focus, HBITMAP nonFocus);
     int GetRootItemBkImages(HBITMAP* focus, HBITMAP* nonFocus) const;   // still the tree's
     int SetSelectedItemBkImages(HBITMAP focus, HBITMAP nonFocus);

@@ -9,6 +9,7 @@
 #include "skin/ui/RecordRead.h"
 #include "skin/ui/SkinColors.h"
 #include "skin/ui/SkinFonts.h"
+#include "skin/ui/SkinImageStore.h"
 #include "skin/ui/StateImages.h"
 #include "skin/ui/WindowStyle.h"
 #include "skin/ui/controls/ScrollBarEx.h"
@@ -54,10 +55,11 @@ bool On(const CTRLPROPERTIES& record, int variable)
     return Switch(record, variable);
 }
 
-// A bitmap file of the skin folder as it is (not scaled to the screen); null when missing.
-HBITMAP LoadSkinFile(const CTRLPROPERTIES& record, int variable)
+// A bitmap file of the skin folder as it is (not scaled to the screen), shared; empty when
+// missing.
+SharedBitmap LoadSkinFile(const CTRLPROPERTIES& record, int variable)
 {
-    return LoadBitmapFromFile(SkinImagePath(record.GetVar(variable)));
+    return SharedFileImage(SkinImagePath(record.GetVar(variable)), false);
 }
 
 // The colour a COLOR resource id names, or `fallback` when none does.
@@ -126,18 +128,18 @@ int CSkinTreeCtrl::ApplyTreeRecord(const CTRLPROPERTIES& record)
     SetTag(Text(record, TreeVar::Tag));
 
     if (On(record, CtrlVar::IsSpecifyImages)) {
-        CBitmap normal;
-        CBitmap disabled;
+        SharedBitmap normal;
+        SharedBitmap disabled;
         LoadTwoStateImages(&record, &normal, &disabled);
-        SetBackgroundImages(static_cast<HBITMAP>(normal.Detach()), static_cast<HBITMAP>(disabled.Detach()));
+        SetBackgroundImages(normal, disabled);
         p.resizePoint = ScalePoint(Point(record, CtrlVar::ResizingPoint), CurrentDpi());   // as the images
         p.useParentResizePoint = FALSE;
     }
 
     p.lineEnabled = On(record, TreeVar::ItemLineEnable);
     p.lineColor = ColorOf(record, TreeVar::ItemLineColorResID, RGB(0x80, 0x80, 0x80));
-    HandBitmap(p.collapseImage, LoadSkinFile(record, TreeVar::CollapseImage));
-    HandBitmap(p.expandedImage, LoadSkinFile(record, TreeVar::ExpandedImage));
+    p.collapseImage = LoadSkinFile(record, TreeVar::CollapseImage);
+    p.expandedImage = LoadSkinFile(record, TreeVar::ExpandedImage);
 
     if (!On(record, TreeVar::DefaultItemHeight))
         SendMessage(TVM_SETITEMHEIGHT, static_cast<WPARAM>(static_cast<SHORT>(Int(record, TreeVar::ItemHeight, 24))));
@@ -156,20 +158,26 @@ int CSkinTreeCtrl::ApplyTreeRecord(const CTRLPROPERTIES& record)
                          TreeVar::SelectedItemBkNormalImage, TreeVar::SelectedItemBkDisabledImage,
                          TreeVar::SelectedBkResizePoint, 0x800000},
                         p.selectedBkColor, p.selectedResizePoint,
-                        [this](HBITMAP focus, HBITMAP nonFocus) { SetSelectedItemBkImages(focus, nonFocus); });
+                        [&p](SharedBitmap focus, SharedBitmap nonFocus) {
+                            p.selectedImage = focus;
+                            p.selectedNonFocusImage = nonFocus;
+                        });
     p.hoverEnabled = On(record, TreeVar::HighlightItemBkEnable);
     ApplyItemBackground(record,
                         {TreeVar::HighlightItemBkType, TreeVar::HighlightItemBkColorResID,
                          TreeVar::HighlightItemBkNormalImage, TreeVar::HighlightItemBkDisabledImage,
                          TreeVar::HighlightBkResizePoint, 0xF1F1F1},
                         p.hoverBkColor, p.hoverResizePoint,
-                        [this](HBITMAP focus, HBITMAP nonFocus) { SetHighlightItemBkImages(focus, nonFocus); });
+                        [&p](SharedBitmap focus, SharedBitmap nonFocus) {
+                            p.hoverImage = focus;
+                            p.hoverNonFocusImage = nonFocus;
+                        });
 
     p.rootEffect = On(record, TreeVar::RootItemBkEffect);
     if (p.rootEffect &&
         Enum(record, TreeVar::RootItemBkType, ValueKind::BackgroundType) == kBackgroundImage) {
-        SetRootItemBkImages(LoadSkinFile(record, TreeVar::RootItemBkFocusImage),
-                            LoadSkinFile(record, TreeVar::RootItemBkNonFocusImage));
+        p.rootFocusImage = LoadSkinFile(record, TreeVar::RootItemBkFocusImage);
+        p.rootNonFocusImage = LoadSkinFile(record, TreeVar::RootItemBkNonFocusImage);
         p.rootResizePoint = Point(record, TreeVar::RootItemBkImageResizePoint);
     }
 

@@ -35,9 +35,9 @@ int DrawResized(CDC& dc, const RECT& rect, HBITMAP image, POINT resizePoint)
 }
 
 // The first image when there is one and the tree has the focus, else the second.
-HBITMAP ByFocus(const CBitmap& focus, const CBitmap& nonFocus, bool focused)
+HBITMAP ByFocus(const SharedBitmap& focus, const SharedBitmap& nonFocus, bool focused)
 {
-    return focus.GetSafeHandle() && focused ? static_cast<HBITMAP>(focus) : static_cast<HBITMAP>(nonFocus);
+    return focus && focused ? focus.GetSafeHandle() : nonFocus.GetSafeHandle();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // The state of a CSkinTreeCtrl, shared by the files that implement it.
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
+#include "skin/ui/SharedBitmap.h"
 #include "skin/ui/controls/OwnScrollBars.h"
 #include "skin/ui/controls/ScrollBarEx.h"
 
@@ -22,8 +23,8 @@ struct SkinTreeCtrlPrivate {
     bool redrawHeld = false;
     bool switchingRedraw = false;
 
-    CBitmap backgroundNormal;          // owned
-    CBitmap backgroundDisabled;        // owned
+    SharedBitmap backgroundNormal;     // held
+    SharedBitmap backgroundDisabled;   // held
     BOOL useParentResizePoint = TRUE;  // the background continues the parent's
     POINT resizePoint{3, 3};
     CString tag;
@@ -37,26 +38,26 @@ struct SkinTreeCtrlPrivate {
 
     BOOL lineEnabled = FALSE;
     COLORREF lineColor = RGB(0x80, 0x80, 0x80);
-    CBitmap collapseImage;             // owned
-    CBitmap expandedImage;             // owned
+    SharedBitmap collapseImage;        // held
+    SharedBitmap expandedImage;        // held
 
     BOOL rootEffect = FALSE;
     POINT rootResizePoint{3, 3};
-    CBitmap rootFocusImage;            // owned
-    CBitmap rootNonFocusImage;         // owned
+    SharedBitmap rootFocusImage;       // held
+    SharedBitmap rootNonFocusImage;    // held
 
     COLORREF selectedBkColor = 0x800000;
     COLORREF selectedTextColor = 0xFFFFFF;
-    CBitmap selectedImage;             // owned
-    CBitmap selectedNonFocusImage;     // owned
+    SharedBitmap selectedImage;        // held
+    SharedBitmap selectedNonFocusImage; // held
     POINT selectedResizePoint{2, 2};
 
     BOOL hoverEnabled = FALSE;
     HTREEITEM hoverItem = nullptr;
     COLORREF hoverBkColor = 0xF1F1F1;
     COLORREF hoverTextColor = 0xFFFFFF;
-    CBitmap hoverImage;                // owned
-    CBitmap hoverNonFocusImage;        // owned
+    SharedBitmap hoverImage;           // held
+    SharedBitmap hoverNonFocusImage;   // held
     POINT hoverResizePoint{2, 2};
 
     COLORREF disabledTextColor = RGB(0x80, 0x80, 0x80);

@@ -27,13 +27,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"msctls_trackbar32ex";
 
-template <size_t N>
-void TakeImages(CBitmap (&held)[N], const HBITMAP (&given)[N])
-{
-    for (size_t i = 0; i < N; ++i)
-        HandBitmap(held[i], given[i]);
-}
-
 } // namespace
 
 IMPLEMENT_DYNAMIC(CSliderCtrlEx, CWnd)
@@ -64,25 +57,19 @@ int CSliderCtrlEx::ApplyProperties(CTRLPROPERTIES* record)
 
     if (Switch(*record, CtrlVar::IsSpecifyImages)) {
         // Background, mark, disabled mark and disabled background: the four state slots.
-        CBitmap loaded[kBackgrounds];
+        SharedBitmap loaded[kBackgrounds];
         LoadFourStateImages(record, &loaded[kBackgroundNormal], &loaded[kMarkNormal], &loaded[kMarkDisabled],
                             &loaded[kBackgroundDisabled]);
-        SetBackgroundBitmaps(static_cast<HBITMAP>(loaded[kBackgroundNormal].Detach()),
-                             static_cast<HBITMAP>(loaded[kMarkNormal].Detach()),
-                             static_cast<HBITMAP>(loaded[kMarkDisabled].Detach()),
-                             static_cast<HBITMAP>(loaded[kBackgroundDisabled].Detach()));
+        SetBackgroundBitmaps(loaded);
         // The point follows the images, which are scaled to the screen as they load.
         m_resizePoint = ScalePoint(Point(*record, CtrlVar::ResizingPoint), CurrentDpi());
         m_followParent = false;
     }
 
-    CBitmap thumbs[kThumbs];
+    SharedBitmap thumbs[kThumbs];
     LoadThumbImages(dynamic_cast<const SLDPROPERTIES*>(record), &thumbs[kThumbNormal], &thumbs[kThumbHighlight],
                     &thumbs[kThumbSelected], &thumbs[kThumbDisabled]);
-    SetThumbBitmaps(static_cast<HBITMAP>(thumbs[kThumbNormal].Detach()),
-                    static_cast<HBITMAP>(thumbs[kThumbHighlight].Detach()),
-                    static_cast<HBITMAP>(thumbs[kThumbSelected].Detach()),
-                    static_cast<HBITMAP>(thumbs[kThumbDisabled].Detach()));
+    SetThumbBitmaps(thumbs);
 
     if (Switch(*record, SldVar::ToolTipEnable)) {
         m_tipEnabled = true;
@@ -121,25 +108,41 @@ void CSliderCtrlEx::SetPos(int position)
 
 int CSliderCtrlEx::SetBackgroundBitmaps(HBITMAP normal, HBITMAP markNormal, HBITMAP markDisabled, HBITMAP disabled)
 {
-    TakeImages(m_backgrounds, {normal, markNormal, markDisabled, disabled});
+    HandImages(m_backgrounds, {normal, markNormal, markDisabled, disabled}, false);
     return 0;
 }
 
 int CSliderCtrlEx::SetThumbBitmaps(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled)
 {
-    TakeImages(m_thumbs, {normal, highlight, selected, disabled});
+    HandImages(m_thumbs, {normal, highlight, selected, disabled}, false);
+    ThumbsChanged();
+    return 0;
+}
+
+int CSliderCtrlEx::SetBackgroundBitmaps(const SharedBitmap (&images)[kBackgrounds])
+{
+    ShareImages(m_backgrounds, images, false);
+    return 0;
+}
+
+int CSliderCtrlEx::SetThumbBitmaps(const SharedBitmap (&images)[kThumbs])
+{
+    ShareImages(m_thumbs, images, false);
+    ThumbsChanged();
+    return 0;
+}
+
+void CSliderCtrlEx::ThumbsChanged()
+{
     SIZE size;
     if (GetBitmapSize(m_thumbs[kThumbNormal], size) == 0)
         m_thumbSize = size;
-    return 0;
 }
 
 void CSliderCtrlEx::ReleaseImages()
 {
-    for (CBitmap& image : m_backgrounds)
-        image.DeleteObject();
-    for (CBitmap& image : m_thumbs)
-        image.DeleteObject();
+    DeleteImages(m_backgrounds);
+    DeleteImages(m_thumbs);
 }
 
 int CSliderCtrlEx::CreateToolTip()

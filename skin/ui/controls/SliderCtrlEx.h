@@ -16,6 +16,7 @@
 #include "framework/Wnd.h"
 #include "skin/model/CtrlProperties.h"
 #include "skin/ui/PaintBuffer.h"
+#include "skin/ui/SharedBitmap.h"
 #include "skin/ui/controls/SliderExGeometry.h"
 
 namespace Vexel {
@@ -58,6 +59,9 @@ public:
     int SetBackgroundBitmaps(HBITMAP normal, HBITMAP markNormal, HBITMAP markDisabled, HBITMAP disabled);
     // The thumb takes the new normal image's size when there is one.
     int SetThumbBitmaps(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled);
+    // The same with shared images, which the slider holds and never deletes.
+    int SetBackgroundBitmaps(const SharedBitmap (&images)[kBackgrounds]);
+    int SetThumbBitmaps(const SharedBitmap (&images)[kThumbs]);
     // Deletes the eight images; a second call finds nothing to delete.
     void ReleaseImages();
 
@@ -75,6 +79,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void ThumbsChanged();   // the thumb takes the normal image's size
     SliderLayout Layout() const;
     bool IsVertical() const;
     int Draw(CDC& dc, bool vertical);
@@ -100,10 +105,10 @@ private:
     bool m_thumbHover = false;
     bool m_mouseTracked = false;
     bool m_useMark = false;
-    CBitmap m_backgrounds[kBackgrounds];   // owned
+    SharedBitmap m_backgrounds[kBackgrounds];   // held
     bool m_followParent = true;            // stretch around the parent window's point
     POINT m_resizePoint{3, 3};
-    CBitmap m_thumbs[kThumbs];             // owned
+    SharedBitmap m_thumbs[kThumbs];             // held
     PaintBuffer m_buffer;                  // what WM_PAINT composes in
     CToolTipCtrl m_tip;
     bool m_tipEnabled = false;

@@ -58,21 +58,22 @@ BOOL CTreeList::PreCreateWindow(CREATESTRUCTW& cs)
 
 int CTreeList::SetBackgroundImages(HBITMAP normal, HBITMAP disabled)
 {
-    if (normal)
-        m_backgroundNormal.Attach(normal);
-    else
-        m_backgroundNormal.DeleteObject();
-    if (disabled)
-        m_backgroundDisabled.Attach(disabled);
-    else
-        m_backgroundDisabled.DeleteObject();
+    m_backgroundNormal = SharedBitmap::Adopt(normal);
+    m_backgroundDisabled = SharedBitmap::Adopt(disabled);
+    return 1;
+}
+
+int CTreeList::SetBackgroundImages(const SharedBitmap& normal, const SharedBitmap& disabled)
+{
+    m_backgroundNormal = normal;
+    m_backgroundDisabled = disabled;
     return 1;
 }
 
 int CTreeList::ReleaseImages()
 {
-    m_backgroundNormal.DeleteObject();
-    m_backgroundDisabled.DeleteObject();
+    m_backgroundNormal.Release();
+    m_backgroundDisabled.Release();
     return 0;
 }
 

@@ -21,6 +21,7 @@
 #include "framework/ListCtrl.h"
 #include "framework/TreeCtrl.h"
 #include "skin/ui/PaintBuffer.h"
+#include "skin/ui/SharedBitmap.h"
 
 namespace Vexel {
 
@@ -46,6 +47,8 @@ public:
 
     // Takes the two background images over (null allowed), deleting those it held. 1.
     int SetBackgroundImages(HBITMAP normal, HBITMAP disabled);
+    // The same with shared images, which the tree holds and never deletes. 1.
+    int SetBackgroundImages(const SharedBitmap& normal, const SharedBitmap& disabled);
     // Frees the background images; a second call does nothing. 0.
     int ReleaseImages();
 
@@ -100,8 +103,8 @@ private:
     CListCtrl m_columns;                       // the hidden list of column texts
     CSkinHeaderCtrl* m_headerCtrl = nullptr;   // the tree list's header; not owned
     COLORREF m_selectedBkColor = RGB(0, 0, 0x80);
-    CBitmap m_backgroundNormal;                // owned
-    CBitmap m_backgroundDisabled;              // owned
+    SharedBitmap m_backgroundNormal;           // held
+    SharedBitmap m_backgroundDisabled;         // held
     DWORD m_hoverTime = HOVER_DEFAULT;
     BOOL m_redrawEnabled = TRUE;
     PaintBuffer m_canvas;

@@ -111,10 +111,10 @@ int CTreeListCtrl::ApplyProperties(CTRLPROPERTIES* record)
     if (checked != 0)
         return checked;
     if (record_read::Switch(*record, CtrlVar::IsSpecifyImages)) {
-        CBitmap normal;
-        CBitmap disabled;
+        SharedBitmap normal;
+        SharedBitmap disabled;
         LoadTwoStateImages(record, &normal, &disabled);
-        m_private->tree.SetBackgroundImages(static_cast<HBITMAP>(normal.Detach()), static_cast<HBITMAP>(disabled.Detach()));
+        m_private->tree.SetBackgroundImages(normal, disabled);
     }
     return 0;
 }
@@ -144,6 +144,16 @@ int CTreeListCtrl::SetScrollBarImages(HBITMAP normal, HBITMAP highlight, HBITMAP
 int CTreeListCtrl::SetScrollBarThumbImages(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled)
 {
     return m_private->vScroll.SetThumbImages(normal, highlight, selected, disabled, TRUE);
+}
+
+int CTreeListCtrl::SetScrollBarImages(const SharedBitmap (&images)[4])
+{
+    return m_private->vScroll.SetImages(images, TRUE);
+}
+
+int CTreeListCtrl::SetScrollBarThumbImages(const SharedBitmap (&images)[4])
+{
+    return m_private->vScroll.SetThumbImages(images, TRUE);
 }
 
 CTreeList* CTreeListCtrl::GetTreeList()

@@ -63,9 +63,9 @@ int CWaveCtrl::ApplyWaveRecord(const CTRLPROPERTIES& record)
     using namespace record_read;
     if (Switch(record, CtrlVar::IsSpecifyImages)) {
         // The graph has one look: the normal image, or the left half of the combined strip.
-        CBitmap normal;
+        SharedBitmap normal;
         LoadTwoStateImages(&record, &normal, nullptr);
-        SetBackgroundImage(static_cast<HBITMAP>(normal.Detach()));
+        SetBackgroundImage(normal);
     }
     m_panning = Switch(record, WaveVar::IsEnableDragMove);
     m_scale.cellWidth = Int(record, WaveVar::GridWidth, m_scale.cellWidth);
@@ -85,7 +85,12 @@ int CWaveCtrl::ApplyWaveRecord(const CTRLPROPERTIES& record)
 
 void CWaveCtrl::SetBackgroundImage(HBITMAP image)
 {
-    HandBitmap(m_background, image);
+    SetBackgroundImage(SharedBitmap::Adopt(image));
+}
+
+void CWaveCtrl::SetBackgroundImage(const SharedBitmap& image)
+{
+    m_background = image;
     if (::IsWindow(m_hWnd))
         Invalidate(TRUE);
 }

@@ -15,6 +15,7 @@
 #include "framework/Wnd.h"
 #include "skin/model/CtrlProperties.h"
 #include "skin/ui/PaintBuffer.h"
+#include "skin/ui/SharedBitmap.h"
 #include "skin/ui/controls/WaveGeometry.h"
 
 #include <commctrl.h>
@@ -87,6 +88,8 @@ public:
     bool IsPanningEnabled() const { return m_panning; }
     // Takes the background image over (null: none); the one held before is deleted.
     void SetBackgroundImage(HBITMAP image);
+    // The same with a shared image, which the graph holds and never deletes.
+    void SetBackgroundImage(const SharedBitmap& image);
 
 protected:
     virtual int DrawBackground(CDC* dc);
@@ -111,7 +114,7 @@ private:
     bool OnPanMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     int ApplyWaveRecord(const CTRLPROPERTIES& record);
 
-    CBitmap m_background;                 // owned
+    SharedBitmap m_background;            // held
     COLORREF m_gridColor = kDefaultGridColor;
     WaveScale m_scale;
     bool m_panning = true;

@@ -40,9 +40,9 @@ void TakeDefaultButton(CUIWnd& parent, CSkinButton& button)
 }
 
 // The parts of the window's backgrounds replace the button's state backgrounds.
-void HandParts(CSkinButton& button, CBitmap (&parts)[4])
+void HandParts(CSkinButton& button, const SharedBitmap (&parts)[4])
 {
-    button.SetBitmaps(Take(parts[0]), Take(parts[1]), Take(parts[2]), Take(parts[3]), TRUE, FALSE);
+    button.ShareBitmaps(parts, false);
     button.RedrawControl(&button);
 }
 
@@ -55,18 +55,19 @@ CreatedControl MakeToggle(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBa
     if (!button)
         return {};
     ((*button).*apply)(&record);
-    CBitmap parts[4];
+    SharedBitmap parts[4];
     if (CutStateParts(record, parent.ControlRect(record), backgrounds, PartsFromNormal::CopyOne, parts)) {
-        CBitmap checked[4];
+        SharedBitmap checked[4];
         const bool changes = Switch(record, CtrlVar::IsCanBackgroundChange);
         for (int i = 0; i < 4; ++i) {
             if (changes)
                 LoadSkinImage(record.GetVar(ToggleBtnVar::BackgroundCheckedNormal + i), checked[i]);
             else
-                CopyBitmap(&checked[i], parts[0]);
+                checked[i] = parts[0];   // only read, so the part itself serves
         }
         HandParts(*button, parts);
-        button->SetCheckedBitmaps(Take(checked[0]), Take(checked[1]), Take(checked[2]), Take(checked[3]), TRUE);
+        button->ShareBitmaps(checked, true);
+        button->RedrawControl(button.get());
     }
     return HandToWindow(std::move(button));
 }
@@ -82,7 +83,7 @@ CreatedControl CreatePushButton(CUIWnd& parent, CTRLPROPERTIES& record, const Pa
     if (style & BS_DEFPUSHBUTTON)
         TakeDefaultButton(parent, *button);
     button->ApplyPushButtonProperties(&record);
-    CBitmap parts[4];
+    SharedBitmap parts[4];
     if (CutStateParts(record, parent.ControlRect(record), backgrounds, PartsFromNormal::CutEach, parts))
         HandParts(*button, parts);
     return HandToWindow(std::move(button));

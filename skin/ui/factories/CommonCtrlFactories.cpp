@@ -42,11 +42,6 @@ DWORD SpinStyle(const CTRLPROPERTIES& record)
     return style;
 }
 
-HBITMAP Handed(CBitmap& part)
-{
-    return static_cast<HBITMAP>(part.Detach());
-}
-
 } // namespace
 
 CreatedControl CreateSlider(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBackgrounds& backgrounds)
@@ -57,9 +52,9 @@ CreatedControl CreateSlider(CUIWnd& parent, CTRLPROPERTIES& record, const Parent
     if (!slider->Create(style, rect, &parent, static_cast<UINT>(ControlIdOf(record))))
         return {};
     slider->ApplyProperties(&record);
-    CBitmap parts[2];
+    SharedBitmap parts[2];
     if (CutListedParts(record, rect, {backgrounds.normal, backgrounds.disabled}, parts))
-        slider->SetBkImages(Handed(parts[0]), Handed(parts[1]));
+        slider->SetBkImages(parts[0], parts[1]);
     return HandToWindow(std::move(slider));
 }
 
@@ -70,10 +65,10 @@ CreatedControl CreateSpin(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBa
     if (!spin->Create(SpinStyle(record), rect, &parent, static_cast<UINT>(ControlIdOf(record))))
         return {};
     spin->ApplyProperties(&record);
-    CBitmap parts[4];
+    SharedBitmap parts[4];
     if (CutListedParts(record, rect,
                        {backgrounds.normal, backgrounds.highlight, backgrounds.selected, backgrounds.disabled}, parts))
-        spin->SetBitmaps(Handed(parts[0]), Handed(parts[1]), Handed(parts[2]), Handed(parts[3]));
+        spin->SetBitmaps(parts);
     return HandToWindow(std::move(spin));
 }
 
@@ -84,9 +79,9 @@ CreatedControl CreateHotKey(CUIWnd& parent, CTRLPROPERTIES& record, const Parent
     if (!hotKey->Create(StyleFromProperties(record) | WS_CHILD, rect, &parent, static_cast<UINT>(ControlIdOf(record))))
         return {};
     hotKey->ApplyProperties(&record);
-    CBitmap parts[2];
+    SharedBitmap parts[2];
     if (CutListedParts(record, rect, {backgrounds.normal, backgrounds.disabled}, parts))
-        hotKey->SetBackgroundImages(Handed(parts[0]), Handed(parts[1]));
+        hotKey->SetBackgroundImages(parts[0], parts[1]);
     return HandToWindow(std::move(hotKey));
 }
 
@@ -97,10 +92,10 @@ CreatedControl CreateIPAddress(CUIWnd& parent, CTRLPROPERTIES& record, const Par
     if (!address->Create(StyleFromProperties(record) | WS_CHILD, rect, &parent, static_cast<UINT>(ControlIdOf(record))))
         return {};
     address->ApplyProperties(&record);
-    CBitmap parts[4];
+    SharedBitmap parts[4];
     if (CutListedParts(record, rect,
                        {backgrounds.normal, backgrounds.highlight, backgrounds.selected, backgrounds.disabled}, parts))
-        address->SetImages(Handed(parts[0]), Handed(parts[1]), Handed(parts[2]), Handed(parts[3]));
+        address->SetImages(parts);
     return HandToWindow(std::move(address));
 }
 

@@ -4,6 +4,9 @@
 #include "skin/ui/BitmapCopies.h"
 #include "skin/ui/RecordRead.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace Vexel {
 
 using namespace record_read;
@@ -44,6 +47,31 @@ bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentB
     return true;
 }
 
+bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentBackgrounds& backgrounds,
+                   PartsFromNormal rule, SharedBitmap (&parts)[4])
+{
+    HBITMAP sources[] = {backgrounds.normal, backgrounds.highlight, backgrounds.selected, backgrounds.disabled};
+    if (Switch(record, CtrlVar::IsCanBackgroundChange)) {
+        if (Switch(record, CtrlVar::IsSpecifyImages))
+            return false;
+    } else {
+        if (rule == PartsFromNormal::CopyOne && !backgrounds.normal)
+            return false;
+        std::fill(std::begin(sources), std::end(sources), backgrounds.normal);
+    }
+    for (int i = 0; i < 4; ++i) {
+        const auto same = std::find(sources, sources + i, sources[i]);
+        if (same != sources + i) {
+            parts[i] = parts[same - sources];
+            continue;
+        }
+        CBitmap cut;
+        CropBitmap(rect, sources[i], &cut);
+        parts[i] = SharedBitmap::Adopt(static_cast<HBITMAP>(cut.Detach()));
+    }
+    return true;
+}
+
 bool CutListedParts(const CTRLPROPERTIES& record, const RECT& rect, std::initializer_list<HBITMAP> sources,
                     CBitmap* parts)
 {
@@ -51,6 +79,25 @@ bool CutListedParts(const CTRLPROPERTIES& record, const RECT& rect, std::initial
         return false;
     for (const HBITMAP source : sources)
         CropBitmap(rect, source, parts++);
+    return true;
+}
+
+bool CutListedParts(const CTRLPROPERTIES& record, const RECT& rect, std::initializer_list<HBITMAP> sources,
+                    SharedBitmap* parts)
+{
+    if (Switch(record, CtrlVar::IsSpecifyImages))
+        return false;
+    for (auto source = sources.begin(); source != sources.end(); ++source) {
+        const auto same = std::find(sources.begin(), source, *source);
+        SharedBitmap& part = parts[source - sources.begin()];
+        if (same != source) {
+            part = parts[same - sources.begin()];
+            continue;
+        }
+        CBitmap cut;
+        CropBitmap(rect, *source, &cut);
+        part = SharedBitmap::Adopt(static_cast<HBITMAP>(cut.Detach()));
+    }
     return true;
 }
 

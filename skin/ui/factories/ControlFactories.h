@@ -10,6 +10,7 @@
 // and hands back nothing.
 #include "framework/Gdi.h"
 #include "skin/ui/RectCtrl.h"
+#include "skin/ui/SharedBitmap.h"
 #include "skin/ui/factories/ControlFactoryTable.h"
 
 #include <initializer_list>
@@ -54,11 +55,18 @@ enum class PartsFromNormal {
 // empty.
 bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentBackgrounds& backgrounds,
                    PartsFromNormal rule, CBitmap (&parts)[4]);
+// The same as shared images: a part cut once serves every state it stands for (the four
+// cuts of one background, or the one cut and its copies, are one image).
+bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentBackgrounds& backgrounds,
+                   PartsFromNormal rule, SharedBitmap (&parts)[4]);
 
 // One part per listed background, in order, into `parts` (as many as `sources`) for the
 // other kinds: false, nothing cut, when IsSpecifyImages is on. A null background gives an
 // empty part.
 bool CutListedParts(const CTRLPROPERTIES& record, const RECT& rect, std::initializer_list<HBITMAP> sources,
                     CBitmap* parts);
+// The same as shared images: a background listed twice gives one part for both.
+bool CutListedParts(const CTRLPROPERTIES& record, const RECT& rect, std::initializer_list<HBITMAP> sources,
+                    SharedBitmap* parts);
 
 } // namespace Vexel

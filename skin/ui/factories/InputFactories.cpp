@@ -53,11 +53,6 @@ DWORD ComboStyle(const CTRLPROPERTIES& record)
     return style;
 }
 
-HBITMAP Hand(CBitmap& part)
-{
-    return static_cast<HBITMAP>(part.Detach());
-}
-
 } // namespace
 
 DWORD EditTextStyle(const CTRLPROPERTIES& record)
@@ -82,9 +77,9 @@ CreatedControl CreateEdit(CUIWnd& parent, CTRLPROPERTIES& record, const ParentBa
     if (!edit->Create(EditStyle(record), rect, &parent, static_cast<UINT>(ControlIdOf(record))))
         return {};
     edit->ApplyProperties(&record);
-    CBitmap parts[4];
+    SharedBitmap parts[4];
     if (CutStateParts(record, rect, backgrounds, PartsFromNormal::CopyOne, parts))
-        edit->SetImages(Hand(parts[0]), Hand(parts[1]), Hand(parts[2]), Hand(parts[3]));
+        edit->SetImages(parts);
     return HandToWindow(std::move(edit));
 }
 
@@ -102,9 +97,9 @@ CreatedControl CreateComboBox(CUIWnd& parent, CTRLPROPERTIES& record, const Pare
     combo->GetWindowRect(&made);
     RECT field = box;
     field.bottom = field.top + made.Height();
-    CBitmap parts[4];
+    SharedBitmap parts[4];
     if (CutStateParts(record, field, backgrounds, PartsFromNormal::CutEach, parts))
-        combo->SetImages(Hand(parts[0]), Hand(parts[1]), Hand(parts[2]), Hand(parts[3]));
+        combo->SetImages(parts);
     return HandToWindow(std::move(combo));
 }
 
@@ -121,10 +116,10 @@ CreatedControl CreateSliderEx(CUIWnd& parent, CTRLPROPERTIES& record, const Pare
     default: break;
     }
     slider->ApplyProperties(&record);
-    CBitmap parts[4];
+    SharedBitmap parts[CSliderCtrlEx::kBackgrounds];
     if (CutListedParts(record, rect, {backgrounds.normal, backgrounds.highlight, backgrounds.selected,
                                       backgrounds.disabled}, parts))
-        slider->SetBackgroundBitmaps(Hand(parts[0]), Hand(parts[1]), Hand(parts[2]), Hand(parts[3]));
+        slider->SetBackgroundBitmaps(parts);
     return HandToWindow(std::move(slider));
 }
 
@@ -137,9 +132,9 @@ CreatedControl CreateProgress(CUIWnd& parent, CTRLPROPERTIES& record, const Pare
     if (!progress->Create(style, rect, &parent, static_cast<UINT>(ControlIdOf(record))))
         return {};
     progress->ApplyProperties(&record);
-    CBitmap parts[2];
+    SharedBitmap parts[2];
     if (CutListedParts(record, rect, {backgrounds.normal, backgrounds.disabled}, parts))
-        progress->SetBackgroundBitmaps(Hand(parts[0]), Hand(parts[1]));
+        progress->SetBackgroundBitmaps(parts[0], parts[1]);
     return HandToWindow(std::move(progress));
 }
 

@@ -50,9 +50,9 @@ CreatedControl CreateListCtrl(CUIWnd& parent, CTRLPROPERTIES& record, const Pare
     if (!list->Create(ListStyle(record), rect, &parent, static_cast<UINT>(ControlIdOf(record))))
         return {};
     list->ApplyProperties(&record);
-    CBitmap parts[2];
+    SharedBitmap parts[2];
     if (CutListedParts(record, rect, {backgrounds.normal, backgrounds.disabled}, parts))
-        list->SetBkImages(static_cast<HBITMAP>(parts[0].Detach()), static_cast<HBITMAP>(parts[1].Detach()));
+        list->SetBkImages(parts[0], parts[1]);
     return HandToWindow(std::move(list));
 }
 

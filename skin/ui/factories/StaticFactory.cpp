@@ -19,10 +19,10 @@ CreatedControl CreateStatic(CUIWnd& parent, CTRLPROPERTIES& record, const Parent
                          static_cast<UINT>(ControlIdOf(record))))
         return {};
     control->ApplyProperties(&record);
-    // Two separate parts of the normal background: the static has no other state to show.
-    CBitmap parts[2];
+    // The part of the normal background for both looks: the static has no other state to show.
+    SharedBitmap parts[2];
     if (CutListedParts(record, rect, {backgrounds.normal, backgrounds.normal}, parts))
-        control->SetBackgroundImages(static_cast<HBITMAP>(parts[0].Detach()), static_cast<HBITMAP>(parts[1].Detach()));
+        control->SetBackgroundImages(parts[0], parts[1]);
     return HandToWindow(std::move(control));
 }
 

@@ -19,9 +19,9 @@ CreatedControl CreateTreeCtrl(CUIWnd& parent, CTRLPROPERTIES& record, const Pare
     if (!tree->Create(StyleFromProperties(record) | WS_CHILD, rect, &parent, static_cast<UINT>(ControlIdOf(record))))
         return {};
     tree->ApplyProperties(&record);
-    CBitmap parts[2];
+    SharedBitmap parts[2];
     if (CutListedParts(record, rect, {backgrounds.normal, backgrounds.disabled}, parts))
-        tree->SetBackgroundImages(static_cast<HBITMAP>(parts[0].Detach()), static_cast<HBITMAP>(parts[1].Detach()));
+        tree->SetBackgroundImages(parts[0], parts[1]);
     return HandToWindow(std::move(tree));
 }
 

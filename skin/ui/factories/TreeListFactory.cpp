@@ -27,10 +27,9 @@ CreatedControl CreateTreeList(CUIWnd& parent, CTRLPROPERTIES& record, const Pare
                       kHeaderHeight, ownScrollBar, CTreeListCtrl::kDefaultScrollBarWidth))
         return {};
     list->ApplyProperties(&record);
-    CBitmap parts[2];
+    SharedBitmap parts[2];
     if (CutListedParts(record, rect, {backgrounds.normal, backgrounds.disabled}, parts))
-        list->GetTreeList()->SetBackgroundImages(static_cast<HBITMAP>(parts[0].Detach()),
-                                                 static_cast<HBITMAP>(parts[1].Detach()));
+        list->GetTreeList()->SetBackgroundImages(parts[0], parts[1]);
     return HandToWindow(std::move(list));
 }
 

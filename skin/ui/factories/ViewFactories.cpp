@@ -120,9 +120,9 @@ CreatedControl CreateWaveCtrl(CUIWnd& parent, CTRLPROPERTIES& record, const Pare
         return {};
     wave->ApplyProperties(&record);
     // The graph has one look: of the window's normal and disabled parts only the normal.
-    CBitmap part;
+    SharedBitmap part;
     if (CutListedParts(record, rect, {backgrounds.normal}, &part))
-        wave->SetBackgroundImage(static_cast<HBITMAP>(part.Detach()));
+        wave->SetBackgroundImage(part);
     return HandToWindow(std::move(wave));
 }
 
