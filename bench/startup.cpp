@@ -5,7 +5,9 @@
 // copy (its files exist), interleaved with the empty window round by round. Memory of each
 // process when painted: working set, and private bytes (Wine reports none for another process;
 // then the committed private pages are added up instead). Goals: a later start at most 1.5 times
-// the empty window's time to painted, a first start at most 2 times; at most 30 MB.
+// the empty window's time to painted, a first start at most 2 times; at most 30 MB. A second
+// yardstick, the platform window (platform_window.cpp), shows how much of the rest the system
+// libraries and MSXML take before any of Lumeo's own work.
 #include "bench/BenchHarness.h"
 #include "resources/ProgramIds.h"
 #include "tests/e2e/driver/LumeoProcess.h"
@@ -108,10 +110,13 @@ bool WaitPainted(HANDLE process, DWORD processId, double start, const std::funct
     return false;
 }
 
-bool RunEmptyWindow(Sample& sample)
+// One of the yardsticks in this program's folder, with `argument` (none when empty).
+bool RunYardstick(const wchar_t* name, const std::wstring& argument, Sample& sample)
 {
-    std::wstring program = e2e::RunningProgramFolder() + L"empty_window.exe";
+    std::wstring program = e2e::RunningProgramFolder() + name;
     std::wstring commandLine = L"\"" + program + L"\"";
+    if (!argument.empty())
+        commandLine += L" \"" + argument + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -146,13 +151,21 @@ bool RunLumeo(const e2e::ProgramCopy& copy, Sample& sample)
     return ok;
 }
 
-// A first start in a fresh copy, then a later start in the same copy.
-bool RunLumeoTwice(Sample& first, Sample& later)
+bool RunEmptyWindow(Sample& sample)
+{
+    return RunYardstick(L"empty_window.exe", std::wstring(), sample);
+}
+
+// A first start in a fresh copy, then the platform yardstick reading the skin file that start
+// wrote, then a later start in the same copy.
+bool RunLumeoTwice(Sample& first, Sample& platform, Sample& later)
 {
     const e2e::ProgramCopy copy;
     if (!copy.Ready() || !e2e::StoreAccount(copy, e2e::TypedAccount()))
         return false;
-    return RunLumeo(copy, first) && RunLumeo(copy, later);
+    return RunLumeo(copy, first) &&
+           RunYardstick(L"platform_window.exe", copy.Path(L"Skins\\Lumeo\\the.xui"), platform) &&
+           RunLumeo(copy, later);
 }
 
 double Median(std::vector<double> values)
@@ -200,20 +213,21 @@ void PrintMemory(const char* name, const std::vector<Sample>& samples, const std
 
 int main()
 {
-    std::vector<Sample> empty, first, later;
+    std::vector<Sample> empty, first, platform, later;
     {
-        Sample warm, warmLater;   // the first start of anything pays for Wine's own warm-up
+        Sample warm, warmPlatform, warmLater;   // the first start of anything pays for Wine's own warm-up
         RunEmptyWindow(warm);
-        RunLumeoTwice(warm, warmLater);
+        RunLumeoTwice(warm, warmPlatform, warmLater);
     }
     for (int run = 0; run < kRuns; ++run) {
-        Sample emptySample, firstSample, laterSample;
-        if (!RunEmptyWindow(emptySample) || !RunLumeoTwice(firstSample, laterSample)) {
+        Sample emptySample, firstSample, platformSample, laterSample;
+        if (!RunEmptyWindow(emptySample) || !RunLumeoTwice(firstSample, platformSample, laterSample)) {
             std::printf("startup: run %d failed\n", run);
             return 1;
         }
         empty.push_back(emptySample);
         first.push_back(firstSample);
+        platform.push_back(platformSample);
         later.push_back(laterSample);
         std::fflush(stdout);
     }
@@ -230,5 +244,12 @@ int main()
               " (goal at most 1.5x)");
     PrintMemory("memory when painted: first start", first, empty, " (goal at most 30 MB)");
     PrintMemory("memory when painted: later start", later, empty, " (goal at most 30 MB)");
+    // Where the rest lies: how much of it the platform takes before any of Lumeo's own work.
+    std::printf("platform window: the empty window with Lumeo's start-up libraries and its skin read by MSXML\n");
+    const auto platformPainted = Column(platform, &Sample::painted);
+    PrintTime("platform window painted", platformPainted, emptyPainted, "");
+    PrintTime("later start painted, against the platform", Column(later, &Sample::painted), platformPainted, "");
+    PrintMemory("memory: platform window", platform, empty, "");
+    PrintMemory("memory: later start, against the platform", later, platform, "");
     return 0;
 }

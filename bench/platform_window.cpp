@@ -1,0 +1,101 @@
+// The second yardstick of the start-up benchmark: the empty window program with what Lumeo's
+// first screen cannot do without from the platform and nothing of Lumeo's own. It imports the
+// system libraries Lumeo.exe imports at start, carries the same manifest (common controls 6),
+// starts OLE and has MSXML read the skin file named by its command line before it shows its
+// window, as Lumeo's start-up does.
+#include <winsock2.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <msxml2.h>
+#include <ole2.h>
+#include <oleauto.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+#include <wininet.h>
+
+#include <cstring>
+
+namespace {
+
+// One function of each library, read through volatile so that neither the compiler nor the
+// linker drops an import; none is called.
+const void* volatile kImported[] = {
+    reinterpret_cast<const void*>(&::RegOpenKeyExW),     reinterpret_cast<const void*>(&::InitCommonControlsEx),
+    reinterpret_cast<const void*>(&::CreateCompatibleDC), reinterpret_cast<const void*>(&::AlphaBlend),
+    reinterpret_cast<const void*>(&::OleRun),              reinterpret_cast<const void*>(&::SysAllocString),
+    reinterpret_cast<const void*>(&::Shell_NotifyIconW),  reinterpret_cast<const void*>(&::PathFileExistsW),
+    reinterpret_cast<const void*>(&::InternetOpenW),      reinterpret_cast<const void*>(&::WSAStartup)};
+
+// MSXML's DOM document, as the skin reader makes it.
+constexpr CLSID kDocumentClass = {0x2933BF90, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+
+void ReadSkinFile(LPCWSTR path)
+{
+    IXMLDOMDocument* document = nullptr;
+    if (FAILED(::CoCreateInstance(kDocumentClass, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument,
+                                  reinterpret_cast<void**>(&document))) ||
+        !document)
+        return;
+    document->put_async(VARIANT_FALSE);
+    VARIANT file;
+    ::VariantInit(&file);
+    file.vt = VT_BSTR;
+    file.bstrVal = ::SysAllocString(path);
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    document->load(file, &loaded);
+    ::VariantClear(&file);
+    IXMLDOMElement* root = nullptr;
+    if (SUCCEEDED(document->get_documentElement(&root)) && root)
+        root->Release();
+    document->Release();
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_DESTROY) {
+        ::PostQuitMessage(0);
+        return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    for (const void* volatile& function : kImported) {
+        if (function == nullptr)
+            return 2;
+    }
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    if (FAILED(::OleInitialize(nullptr)))
+        return 1;
+    int arguments = 0;
+    LPWSTR* const argv = ::CommandLineToArgvW(::GetCommandLineW(), &arguments);
+    if (argv && arguments > 1)
+        ReadSkinFile(argv[1]);
+    ::LocalFree(argv);
+
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &WindowProc;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));   // the arrow
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = L"PlatformWindow";
+    if (!::RegisterClassW(&windowClass))
+        return 1;
+    const HWND window = ::CreateWindowExW(0, windowClass.lpszClassName, L"Platform", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                          CW_USEDEFAULT, 320, 560, nullptr, nullptr, windowClass.hInstance, nullptr);
+    if (!window)
+        return 1;
+    ::ShowWindow(window, SW_SHOW);
+    ::UpdateWindow(window);
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    ::OleUninitialize();
+    return 0;
+}
