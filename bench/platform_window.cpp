@@ -13,7 +13,7 @@
 #include <shlwapi.h>
 #include <wininet.h>
 
-#include <cstring>
+#include "bench/YardstickWindow.h"
 
 namespace {
 
@@ -50,15 +50,6 @@ void ReadSkinFile(LPCWSTR path)
     document->Release();
 }
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_DESTROY) {
-        ::PostQuitMessage(0);
-        return 0;
-    }
-    return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
@@ -77,25 +68,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         ReadSkinFile(argv[1]);
     ::LocalFree(argv);
 
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = &WindowProc;
-    windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));   // the arrow
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = L"PlatformWindow";
-    if (!::RegisterClassW(&windowClass))
-        return 1;
-    const HWND window = ::CreateWindowExW(0, windowClass.lpszClassName, L"Platform", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                          CW_USEDEFAULT, 320, 560, nullptr, nullptr, windowClass.hInstance, nullptr);
-    if (!window)
-        return 1;
-    ::ShowWindow(window, SW_SHOW);
-    ::UpdateWindow(window);
-    MSG message;
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
+    const int result = bench::RunYardstickWindow(L"PlatformWindow", L"Platform");
     ::OleUninitialize();
-    return 0;
+    return result;
 }
