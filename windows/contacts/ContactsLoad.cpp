@@ -9,15 +9,13 @@
 #include "texts/UiTextTable.h"
 #include "windows/call/EngineOperations.h"
 #include "windows/contacts/ContactRow.h"
+#include "windows/contacts/DefaultGroup.h"
 #include "windows/contacts/PresenceTexts.h"
 
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-
-// The stored name of the default group; shown under its localised name.
-constexpr char kDefaultGroup[] = "Friends";
 
 // What one Contacts row gives the page, in the row's own buffers (nothing is copied until the
 // row is taken).
@@ -112,9 +110,7 @@ int CContactsWnd::ContactRowCallback(void* page, int columns, char** values, cha
         std::string name = Decoded(row.nickName);
         if (name.empty())
             name = Decoded(row.firstName) + " " + Decoded(row.lastName);
-        std::string group = Decoded(row.groupName);
-        if (group == kDefaultGroup)
-            group = WideToAnsi(g_uiTexts.contactDetailsWnd.t32000);
+        const std::string group = ShownGroupName(Decoded(row.groupName));
         static_cast<CContactsWnd*>(page)->AddStoredContact(name, row.sipUri ? row.sipUri : "", group,
                                                            Decoded(row.icon), row.subscribe);
     } catch (...) {

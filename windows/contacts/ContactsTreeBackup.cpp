@@ -8,6 +8,7 @@
 #include "texts/UiTextTable.h"
 #include "windows/call/EngineOperations.h"
 #include "windows/contacts/ContactsBackupCommands.h"
+#include "windows/contacts/DefaultGroup.h"
 #include "windows/contacts/HeldTree.h"
 #include "windows/contacts/PresenceTexts.h"
 
@@ -16,15 +17,6 @@
 #include <string>
 
 namespace {
-
-// A group as the tree shows it: the default group's stored name, "Friends", under the
-// name of the current language, as the page's own load shows it.
-std::string ShownImportGroupName(const std::string& storedName)
-{
-    if (storedName == "Friends")
-        return WideToAnsi(g_uiTexts.contactDetailsWnd.t32000);
-    return storedName;
-}
 
 // Shows each imported contact in its group (made when the tree lacks it) and subscribes to
 // its presence when the row says so. From the first contact to the end of the import the
@@ -37,7 +29,7 @@ public:
     {
         if (!m_held)
             m_held.emplace(m_tree, true);
-        const std::string group = ShownImportGroupName(Base64Decode(row.groupName));
+        const std::string group = ShownGroupName(Base64Decode(row.groupName));
         if (m_groupsSeen.insert(group).second) {
             if (!m_tree.GroupExists(AnsiToWide(group)))
                 m_tree.InsertItem(AnsiToWide(group), TVI_ROOT, TVI_LAST);

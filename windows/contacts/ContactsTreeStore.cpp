@@ -14,6 +14,7 @@
 #include "texts/UiTextTable.h"
 #include "windows/call/EngineOperations.h"
 #include "windows/contacts/ContactRow.h"
+#include "windows/contacts/DefaultGroup.h"
 #include "windows/contacts/KeptContactIcons.h"
 
 #include <cstdlib>
@@ -22,20 +23,9 @@
 
 namespace {
 
-constexpr char kDefaultGroupStoredName[] = "Friends";
-
 std::string Encoded(const std::string& text)
 {
     return Base64Encode(text, true);
-}
-
-// The name contacts store for a group shown as `shownName`: the default group's shown name
-// (exactly) is stored as "Friends".
-std::string StoredGroupName(const std::string& shownName)
-{
-    if (AnsiToWide(shownName) == g_uiTexts.contactDetailsWnd.t32000)
-        return kDefaultGroupStoredName;
-    return shownName;
 }
 
 // The icon path stored for an avatar bitmap; the default avatar's icon without one.

@@ -10,6 +10,7 @@
 #include "windows/call/CallPhonesWnd.h"
 #include "windows/chat/ChatWnd.h"
 #include "windows/contacts/ContactsWnd.h"
+#include "windows/contacts/DefaultGroup.h"
 #include "windows/history/HistoryWnd.h"
 
 #include <mmsystem.h>
@@ -182,9 +183,7 @@ void CMainFrame::StopLocalVideo()
 
 std::string CMainFrame::GetStoredGroupName(const std::string& shownName) const
 {
-    if (AnsiToWide(shownName) == g_uiTexts.contactDetailsWnd.t32000)
-        return "Friends";
-    return shownName;
+    return StoredGroupName(shownName);
 }
 
 CChatWnd* CMainFrame::FindChatWindow(const std::string& peerUri) const
