@@ -12,6 +12,7 @@
 
 #include <cstring>
 #include <iterator>
+#include <string>
 #include <vector>
 
 namespace {
@@ -37,9 +38,9 @@ constexpr wchar_t kSkinFilesType[] = L"SKINFILES";
 constexpr wchar_t kLanguageFileType[] = L"LGFILE";
 
 // Writes a resource byte for byte to `path`, replacing the file unless it already holds
-// exactly those bytes. False when the resource is missing or empty, or the file cannot be
-// created or written whole.
-bool WriteResourceFile(LPCWSTR type, UINT id, const CString& path)
+// exactly those bytes; the stamp of what the file holds then goes to `stamp` when given. False
+// when the resource is missing or empty, or the file cannot be created or written whole.
+bool WriteResourceFile(LPCWSTR type, UINT id, const CString& path, std::string* stamp = nullptr)
 {
     const HMODULE module = AfxGetResourceHandle();
     const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), type);
@@ -51,20 +52,22 @@ bool WriteResourceFile(LPCWSTR type, UINT id, const CString& path)
     if (!bytes || size == 0)
         return false;
     const FileBytesPart whole{bytes, size};
-    if (FileHoldsBytes(path, &whole, 1))
-        return true;
-    CFile file;
-    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite))
-        return false;
-    return file.Write(bytes, size) != FALSE;
+    if (!FileHoldsBytes(path, &whole, 1)) {
+        CFile file;
+        if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite) || !file.Write(bytes, size))
+            return false;
+    }
+    if (stamp)
+        *stamp = WrittenFilesRecord::WrittenFileStamp(&whole, 1);
+    return true;
 }
 
 // A bottom-up 24-bit bitmap resource without compression is saved by the DIB object exactly
 // as its own pixels after a normalised header; such a resource is written straight from the
 // program's image, sparing the decoding and the copy; `written` then says whether the file
-// holds it. False, with nothing written, for any other kind of bitmap, and for one whose row
-// padding is not zero, which the copy would clear.
-bool WritePlainBitmap(UINT id, const CString& path, bool& written)
+// holds it, and `stamp` gets the stamp of what it holds. False, with nothing written, for any
+// other kind of bitmap, and for one whose row padding is not zero, which the copy would clear.
+bool WritePlainBitmap(UINT id, const CString& path, bool& written, std::string& stamp)
 {
     const HMODULE module = AfxGetResourceHandle();
     const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), RT_BITMAP);
@@ -105,6 +108,8 @@ bool WritePlainBitmap(UINT id, const CString& path, bool& written)
     file.bfSize = file.bfOffBits + imageSize;
     const FileBytesPart parts[] = {{&file, sizeof file}, {&header, sizeof header}, {pixels, imageSize}};
     written = WriteFileUnlessSame(path, parts, std::size(parts));
+    if (written)
+        stamp = WrittenFilesRecord::WrittenFileStamp(parts, std::size(parts));
     return true;
 }
 
@@ -155,22 +160,26 @@ CString WriteProgramResources()
     const std::vector<CString> skinFiles = SkinFileNames();
     if (!record.StillHolds(skinFiles)) {
         record.Forget();   // while the files change, no record may vouch for them
+        // What was written is stamped from the bytes in hand; a file without one is read back.
+        std::vector<std::string> stamps(skinFiles.size());
         bool everyBitmap = true;
         CDIBSectionLite image;   // one object serves every bitmap not written straight
-        for (const SkinBitmapFile& bitmap : kSkinBitmaps) {
+        for (size_t i = 0; i < kSkinBitmaps.size(); ++i) {
+            const SkinBitmapFile& bitmap = kSkinBitmaps[i];
             bool written = false;
-            if (!WritePlainBitmap(bitmap.id, skin + bitmap.file, written))
+            if (!WritePlainBitmap(bitmap.id, skin + bitmap.file, written, stamps[i]))
                 written = image.LoadResourceId(bitmap.id) && image.SaveUnlessSame(skin + bitmap.file);
             everyBitmap = everyBitmap && written;
         }
 
         // The skin's id table first: a skin file written without its ids would not open.
-        if (!WriteResourceFile(kSkinFilesType, IDR_SKIN_RESOURCE_H, skin + L"Resource.h"))
+        const size_t idTable = kSkinBitmaps.size();
+        if (!WriteResourceFile(kSkinFilesType, IDR_SKIN_RESOURCE_H, skin + L"Resource.h", &stamps[idTable]))
             unwritten = skin + L"Resource.h";
-        else if (!WriteResourceFile(kSkinFilesType, IDR_SKIN_XUI, skin + L"the.xui"))
+        else if (!WriteResourceFile(kSkinFilesType, IDR_SKIN_XUI, skin + L"the.xui", &stamps[idTable + 1]))
             unwritten = skin + L"the.xui";
         if (everyBitmap && unwritten.IsEmpty())
-            record.Save(skinFiles);
+            record.Save(skinFiles, stamps);
     }
     WriteLanguageResources(LanguageFolder());
     return unwritten;

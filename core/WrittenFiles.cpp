@@ -26,25 +26,43 @@ bool ProgramStamp(const CString& path, std::string& stamp)
     return true;
 }
 
-// A written file: its size and a digest of its bytes (64-bit FNV-1a), read through a small
-// buffer, so an edit shows whatever it did to the file's times.
+// A written file's stamp: its size and a digest of its bytes (64-bit FNV-1a), so an edit shows
+// whatever it did to the file's times.
+class Stamp {
+public:
+    void Add(const void* data, size_t size)
+    {
+        const auto* const bytes = static_cast<const unsigned char*>(data);
+        for (size_t i = 0; i < size; ++i)
+            m_digest = (m_digest ^ bytes[i]) * 1099511628211ull;
+        m_size += size;
+    }
+    unsigned long long Size() const { return m_size; }
+    std::string Text() const
+    {
+        char text[64];
+        std::snprintf(text, sizeof text, "%llu %016llx", m_size, m_digest);
+        return text;
+    }
+
+private:
+    unsigned long long m_digest = 14695981039346656037ull;
+    unsigned long long m_size = 0;
+};
+
+// The stamp of the file at `path`, read through a small buffer.
 bool FileStamp(const CString& path, std::string& stamp)
 {
     CFile file;
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite))
         return false;
-    unsigned long long digest = 14695981039346656037ull;
-    unsigned long long size = 0;
+    Stamp made;
     unsigned char buffer[65536];
-    for (UINT read; (read = file.Read(buffer, sizeof buffer)) > 0; size += read) {
-        for (UINT i = 0; i < read; ++i)
-            digest = (digest ^ buffer[i]) * 1099511628211ull;
-    }
-    if (size != file.GetLength())
+    for (UINT read; (read = file.Read(buffer, sizeof buffer)) > 0;)
+        made.Add(buffer, read);
+    if (made.Size() != file.GetLength())
         return false;
-    char text[64];
-    std::snprintf(text, sizeof text, "%llu %016llx", size, digest);
-    stamp = text;
+    stamp = made.Text();
     return true;
 }
 
@@ -56,18 +74,22 @@ CString ProgramFile()
     return length > 0 && length < MAX_PATH ? CString(path) : CString();
 }
 
-// The whole record as it would be written now; false when a file is missing.
-bool MakeRecord(const CString& folder, const std::vector<CString>& names, std::string& record)
+// The whole record as it would be written now, taking each stamp given in `written` as it is;
+// false when a file is missing.
+bool MakeRecord(const CString& folder, const std::vector<CString>& names, const std::vector<std::string>& written,
+                std::string& record)
 {
     std::string stamp;
     const CString program = ProgramFile();
     if (program.IsEmpty() || !ProgramStamp(program, stamp))
         return false;
     record = "program " + stamp + "\n";
-    for (const CString& name : names) {
-        if (!FileStamp(folder + name, stamp))
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i < written.size() && !written[i].empty())
+            stamp = written[i];
+        else if (!FileStamp(folder + names[i], stamp))
             return false;
-        record += stamp + " " + WideToUtf8(name) + "\n";
+        record += stamp + " " + WideToUtf8(names[i]) + "\n";
     }
     return true;
 }
@@ -91,13 +113,13 @@ bool WrittenFilesRecord::StillHolds(const std::vector<CString>& names) const
     if (file.Read(&stored[0], static_cast<UINT>(stored.size())) != stored.size())
         return false;
     std::string now;
-    return MakeRecord(m_folder, names, now) && now == stored;
+    return MakeRecord(m_folder, names, {}, now) && now == stored;
 }
 
-bool WrittenFilesRecord::Save(const std::vector<CString>& names) const
+bool WrittenFilesRecord::Save(const std::vector<CString>& names, const std::vector<std::string>& written) const
 {
     std::string record;
-    if (MakeRecord(m_folder, names, record)) {
+    if (MakeRecord(m_folder, names, written, record)) {
         CFile file;
         if (file.Open(m_recordPath, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive) &&
             file.Write(record.data(), static_cast<UINT>(record.size())))
@@ -105,6 +127,14 @@ bool WrittenFilesRecord::Save(const std::vector<CString>& names) const
     }
     Forget();
     return false;
+}
+
+std::string WrittenFilesRecord::WrittenFileStamp(const FileBytesPart* parts, size_t count)
+{
+    Stamp made;
+    for (size_t i = 0; i < count; ++i)
+        made.Add(parts[i].data, parts[i].size);
+    return made.Text();
 }
 
 void WrittenFilesRecord::Forget() const

@@ -266,6 +266,26 @@ TEST_F(StartUpFiles, ALaterStartChecksTheSkinFolderAgainstTheRecordOfWhatItWrote
     ASSERT_TRUE(::RemoveDirectoryW(image.c_str()));
 }
 
+// The record a first start makes from the bytes it writes is the record a later start makes by
+// reading the files back: the later start finds it holds, and neither writes nor records again.
+TEST_F(StartUpFiles, TheRecordMadeWhileWritingMatchesTheFilesAsALaterStartReadsThem)
+{
+    ASSERT_TRUE(WriteProgramResources().IsEmpty());
+    const std::wstring record = folder.Path(L"Skins\\Lumeo.written");
+    const std::string written = ReadFileBytes(record);
+    ASSERT_FALSE(written.empty());
+    const FILETIME kOld{0x12345678, 0x01D00000};
+    ASSERT_TRUE(SetWriteTime(record, kOld));
+    ASSERT_TRUE(SetWriteTime(Skin(L"the.xui"), kOld));
+
+    ASSERT_TRUE(WriteProgramResources().IsEmpty());
+    FILETIME now = WriteTime(record);
+    EXPECT_EQ(0, CompareFileTime(&kOld, &now)) << "the record was made again";
+    now = WriteTime(Skin(L"the.xui"));
+    EXPECT_EQ(0, CompareFileTime(&kOld, &now)) << "a skin file was written again";
+    EXPECT_EQ(written, ReadFileBytes(record));
+}
+
 // What the text loader was handed, for the test to look at.
 struct LoaderCall {
     int calls = 0;
