@@ -204,6 +204,10 @@ private:
     CCallPhonesWnd* CallPage();
     CHistoryWnd* HistoryPage();
     CVideoWnd& VideoWnd();
+    // The page when it has been made, else null: what only clears or stops a page (sign-out,
+    // exit) has nothing to do on one never made, and must not make it.
+    CCallPhonesWnd* MadeCallPage() const;
+    CHistoryWnd* MadeHistoryPage() const;
     void LayoutPages();
     void AddTrayIcon();
     void RemoveTrayIcon();

@@ -174,8 +174,9 @@ void CMainFrame::StartLocalVideo()
 
 void CMainFrame::StopLocalVideo()
 {
-    VideoWnd().RepaintVideo();
-    if (!IsSignedIn() || !CallPage())
+    if (m_videoWnd.GetSafeHwnd())
+        m_videoWnd.RepaintVideo();
+    if (!IsSignedIn() || !MadeCallPage())
         return;
     Tavik_viewLocalVideo(m_engineHandle, 0);
     m_localVideo = 0;

@@ -122,7 +122,7 @@ void CMainFrame::SignOut(bool clearAccount)
         ShutDownSession(clearAccount);
     // After the hang-ups, whose history rows would otherwise come back into the list. The chat
     // windows stay: a conversation lives only in its window.
-    if (CHistoryWnd* const page = HistoryPage())
+    if (CHistoryWnd* const page = MadeHistoryPage())
         page->DeleteAllItems(false);
     if (m_pContactsWnd)
         m_pContactsWnd->EmptyTree();
@@ -131,7 +131,7 @@ void CMainFrame::SignOut(bool clearAccount)
 void CMainFrame::ShutDownSession(bool clearAccount)
 {
     if (m_signedIn) {
-        if (CCallPhonesWnd* const page = CallPage())
+        if (CCallPhonesWnd* const page = MadeCallPage())
             page->HangUpAllLines();
         Tavik_unRegisterServer(m_engineHandle);
     }
@@ -139,7 +139,7 @@ void CMainFrame::ShutDownSession(bool clearAccount)
     m_engineHandle = 0;
     SetSignedIn(0);
     SetStatusText(g_uiTexts.mainWnd.t35004);
-    if (CCallPhonesWnd* const page = CallPage()) {
+    if (CCallPhonesWnd* const page = MadeCallPage()) {
         page->ResetConference();
         for (int n = 1; n <= 3; ++n) {
             for (int line = 1; line <= CCallPhonesWnd::kLineCount; ++line)
