@@ -32,7 +32,7 @@ public:
         const std::string group = ShownGroupName(Base64Decode(row.groupName));
         if (m_groupsSeen.insert(group).second) {
             if (!m_tree.GroupExists(AnsiToWide(group)))
-                m_tree.InsertItem(AnsiToWide(group), TVI_ROOT, TVI_LAST);
+                m_tree.AddGroupItem(AnsiToWide(group));
             m_tree.AddGroup(group.c_str());
         }
         std::string name = Base64Decode(row.nickName);

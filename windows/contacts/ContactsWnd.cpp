@@ -114,7 +114,7 @@ void CContactsWnd::OnDestroy()
 {
     Vexel::CUIWnd::OnDestroy();
     if (HasTree())
-        m_tree.FreeAllContactItemData();
+        m_tree.DeleteAllNodes();
 }
 
 void CContactsWnd::OnSipEvent(SIPCallbackCommand* record)
@@ -135,34 +135,13 @@ void CContactsWnd::AddContact(const CString& number)
         m_tree.AddContactWithNumber(number);
 }
 
-namespace {
-
 // Without drawing held, the tree view would lay out and repaint its rows once per row taken.
-template <class Change>
-void ChangeWithRedrawHeld(CContactsTree& tree, Change change)
-{
-    tree.SetRedraw(FALSE);
-    change(tree);
-    tree.SetRedraw(TRUE);
-    tree.Invalidate(TRUE);
-}
-
-} // namespace
-
-void CContactsWnd::FreeContactItemData()
-{
-    if (HasTree())
-        ChangeWithRedrawHeld(m_tree, [](CContactsTree& tree) { tree.FreeAllContactItemData(); });
-}
-
 void CContactsWnd::EmptyTree()
 {
-    if (HasTree())
-        ChangeWithRedrawHeld(m_tree, [](CContactsTree& tree) { tree.DeleteAllNodes(); });
-}
-
-void CContactsWnd::DeleteAllGroups()
-{
-    if (HasTree())
-        ChangeWithRedrawHeld(m_tree, [](CContactsTree& tree) { tree.DeleteAllGroups(); });
+    if (!HasTree())
+        return;
+    m_tree.SetRedraw(FALSE);
+    m_tree.DeleteAllNodes();
+    m_tree.SetRedraw(TRUE);
+    m_tree.Invalidate(TRUE);
 }

@@ -32,11 +32,8 @@ public:
     // for it subscribed to. Nothing happens before the tree exists.
     void LoadGroups();
     void LoadContacts();
-    // Empty the tree: the contacts' item data first, then the groups with their contacts.
-    void FreeContactItemData();
-    void DeleteAllGroups();
-    // Both of those at once, as sign-out empties the tree: one delete of every node, with one
-    // layout and one repaint after it.
+    // Empty the tree, as sign-out does: every contact with its item data and every group, in
+    // one delete of every node, with one layout and one repaint after it.
     void EmptyTree();
 
     // Publish `status` ("Available", "Busy" ...) or "offline" to every contact whose

@@ -32,11 +32,19 @@ OwnedIcon KeptContactIcon(const std::string& path)
 
     // Contacts live on the window thread only.
     static std::map<std::string, KeptIcon> kept;
-    KeptIcon& entry = kept[TavikUtility::FoldCase(path)];
-    if (!entry.icon || !SameFile(entry, now)) {
-        entry.size = (static_cast<ULONGLONG>(now.nFileSizeHigh) << 32) | now.nFileSizeLow;
-        entry.written = now.ftLastWriteTime;
-        entry.icon = OwnedIcon(LoadContactIcon(path));
+    const std::string key = TavikUtility::FoldCase(path);
+    const auto found = kept.find(key);
+    if (found != kept.end() && SameFile(found->second, now))
+        return found->second.icon;
+    OwnedIcon icon(LoadContactIcon(path));
+    if (!icon) {
+        if (found != kept.end())
+            kept.erase(found);
+        return icon;
     }
-    return entry.icon;
+    KeptIcon& entry = kept[key];
+    entry.size = (static_cast<ULONGLONG>(now.nFileSizeHigh) << 32) | now.nFileSizeLow;
+    entry.written = now.ftLastWriteTime;
+    entry.icon = icon;
+    return icon;
 }
