@@ -52,11 +52,8 @@ bool WriteResourceFile(LPCWSTR type, UINT id, const CString& path, std::string* 
     if (!bytes || size == 0)
         return false;
     const FileBytesPart whole{bytes, size};
-    if (!FileHoldsBytes(path, &whole, 1)) {
-        CFile file;
-        if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite) || !file.Write(bytes, size))
-            return false;
-    }
+    if (!WriteFileUnlessSame(path, &whole, 1))
+        return false;
     if (stamp)
         *stamp = WrittenFilesRecord::WrittenFileStamp(&whole, 1);
     return true;
@@ -154,8 +151,9 @@ CString WriteProgramResources()
 
     const CString skin = SkinFolder();
     CString unwritten;
-    // A later start of the same program finds the skin folder as it left it: nothing of it
-    // is read or compared, and the bitmaps, most of the program's image, stay on disk.
+    // A later start of the same program checks the skin folder against the record of what it
+    // wrote (each file's size and digest), not against the resources: the bitmaps, most of the
+    // program's image, stay on disk and out of memory.
     const WrittenFilesRecord record(program + L"Skins\\Lumeo.written", skin);
     const std::vector<CString> skinFiles = SkinFileNames();
     if (!record.StillHolds(skinFiles)) {

@@ -28,6 +28,14 @@ using ScreenDC = std::unique_ptr<std::remove_pointer_t<HDC>, ScreenDCRelease>;
 const SystemAnswers g_systemAnswers{};
 std::atomic<const SystemAnswers*> g_answers{&g_systemAnswers};
 
+// The multimedia library, loaded at its first use; asked once, so the clock, read often, pays
+// no look-up per call. (A static's initialisation is thread-safe.)
+bool WinmmLoadable()
+{
+    static const bool loadable = AfxDelayLoadable("winmm.dll");
+    return loadable;
+}
+
 } // namespace
 
 const SystemAnswers& GetSystemAnswers()
@@ -103,7 +111,7 @@ CString SystemAnswers::GetProgramFolder() const
 std::uint32_t SystemAnswers::GetTicks() const
 {
     // The multimedia clock when its library can be had; the same milliseconds otherwise.
-    return AfxDelayLoadable("winmm.dll") ? ::timeGetTime() : ::GetTickCount();
+    return WinmmLoadable() ? ::timeGetTime() : ::GetTickCount();
 }
 
 std::int64_t SystemAnswers::GetNow() const
@@ -128,7 +136,7 @@ BOOL SystemAnswers::TrayIcon(DWORD message, NOTIFYICONDATAW* data) const
 
 BOOL SystemAnswers::PlaySoundFile(LPCWSTR path, DWORD flags) const
 {
-    return AfxDelayLoadable("winmm.dll") && ::PlaySoundW(path, nullptr, flags);
+    return WinmmLoadable() && ::PlaySoundW(path, nullptr, flags);
 }
 
 std::optional<int> SystemAnswers::AnswerMessageBox(const CString&, const CString&, CWnd*) const
