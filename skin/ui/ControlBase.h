@@ -120,10 +120,14 @@ template <std::size_t N>
 void HandImages(SharedBitmap (&images)[N], const HBITMAP (&given)[N], bool keepMissing)
 {
     for (std::size_t state = 0; state < N; ++state) {
-        if (given[state] && !keepMissing && std::find(given, given + state, given[state]) != given + state)
-            images[state] = images[std::find(given, given + state, given[state]) - given];   // one owner
-        else if (given[state] || !keepMissing)
-            images[state] = SharedBitmap::Adopt(given[state]);
+        if (!given[state]) {
+            if (!keepMissing)
+                images[state].Release();
+            continue;
+        }
+        // One handle given for several states is adopted once: the later slots share its hold.
+        const HBITMAP* const first = std::find(given, given + state, given[state]);
+        images[state] = first != given + state ? images[first - given] : SharedBitmap::Adopt(given[state]);
     }
 }
 

@@ -131,10 +131,14 @@ int ScaleBitmapToDpi(HBITMAP bitmap, CBitmap* out)
     return 0;
 }
 
+bool IsImageScalingOn(const DpiPair& dpi)
+{
+    return dpi.HasBoth() && (dpi.skin.cx != dpi.screen.cx || dpi.skin.cy != dpi.screen.cy);
+}
+
 bool IsImageScalingOn()
 {
-    const DpiPair dpi = CurrentDpi();
-    return dpi.HasBoth() && (dpi.skin.cx != dpi.screen.cx || dpi.skin.cy != dpi.screen.cy);
+    return IsImageScalingOn(CurrentDpi());
 }
 
 void ScaleBitmapToDpiInPlace(CBitmap& bitmap)

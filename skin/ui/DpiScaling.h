@@ -47,8 +47,9 @@ int ScaleFontPropertyToDpi(PropertyValue& font);
 int ScaleBitmapToDpi(HBITMAP bitmap, CBitmap* out);
 
 // Whether skin images are scaled as they load: when the skin was designed at another DPI
-// than the screen's.
+// than the screen's. The first form asks the screen; the second answers for `dpi` in hand.
 bool IsImageScalingOn();
+bool IsImageScalingOn(const DpiPair& dpi);
 
 // With image scaling on, the bitmap is replaced by its scaled copy (the old one deleted);
 // otherwise it stays as it is.

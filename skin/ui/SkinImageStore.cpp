@@ -79,8 +79,11 @@ bool KeyOf(LPCWSTR path, bool scaleToDpi, int part, int count, FileImageKey& key
     if (!path || !*path || !ReadFileStamp(path, stamp))
         return false;
     DpiPair dpi = kUnscaledDpi;
-    if (scaleToDpi && IsImageScalingOn())
-        dpi = CurrentDpi();
+    if (scaleToDpi) {
+        const DpiPair current = CurrentDpi();   // asks the screen once
+        if (IsImageScalingOn(current))
+            dpi = current;
+    }
     key = FileImageKey{KeptPathKey(path),
                        stamp.size,
                        stamp.written.dwLowDateTime,

@@ -133,5 +133,33 @@ TEST_F(ControlBaseTest, ApplyResultConvention)
         EXPECT_EQ(CheckApplyRecord(c.control, c.record, L"EDIT"), c.expected) << c.what;
 }
 
+// One bitmap handed for several states is adopted once, whether missing states keep their old
+// image or not: the slots share one hold, and the bitmap goes once, with the last of them.
+TEST(HandImages, OneBitmapGivenForSeveralStatesIsOwnedOnce)
+{
+    for (const bool keepMissing : {false, true}) {
+        SCOPED_TRACE(keepMissing ? "keeping missing states" : "emptying missing states");
+        SharedBitmap images[4];
+        const HBITMAP kept = ::CreateBitmap(2, 2, 1, 32, nullptr);
+        images[3] = SharedBitmap::Adopt(kept);
+        const HBITMAP both = ::CreateBitmap(4, 4, 1, 32, nullptr);
+        const HBITMAP other = ::CreateBitmap(3, 3, 1, 32, nullptr);
+        ASSERT_TRUE(both && other && kept);
+
+        HandImages(images, {both, other, both, nullptr}, keepMissing);
+        EXPECT_EQ(both, images[0].GetSafeHandle());
+        EXPECT_EQ(both, images[2].GetSafeHandle());
+        EXPECT_EQ(other, images[1].GetSafeHandle());
+        EXPECT_EQ(keepMissing ? kept : nullptr, images[3].GetSafeHandle());
+
+        images[0].Release();
+        EXPECT_EQ(static_cast<DWORD>(OBJ_BITMAP), ::GetObjectType(both)) << "the other state still holds it";
+        DeleteImages(images);
+        EXPECT_EQ(0u, ::GetObjectType(both));
+        EXPECT_EQ(0u, ::GetObjectType(other));
+        EXPECT_EQ(0u, ::GetObjectType(kept));
+    }
+}
+
 } // namespace
 } // namespace skin_ui_test
