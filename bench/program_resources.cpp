@@ -60,11 +60,15 @@ int main()
     const double afterFirst = WorkingSetMb();
     std::printf("working set: %.1f MB before the first write-out, %.1f MB after it\n", before, afterFirst);
 
-    bench::Measure("write-out, first start (fresh folder)", 5, 1, [&] {
-        RemoveFolder(g_folder);
-        g_folder = FreshFolder(folders++);
-        WriteProgramResources();
-    });
+    // The folder is removed and made again untimed: only the write-out counts.
+    const double firstStart = bench::Fastest(
+        5,
+        [&] {
+            RemoveFolder(g_folder);
+            g_folder = FreshFolder(folders++);
+        },
+        [] { WriteProgramResources(); });
+    std::printf("%-48s min %12.1f us  (fastest of 5 runs)\n", "write-out, first start (fresh folder)", firstStart * 1e6);
     bench::Measure("write-out, later start (record holds)", 9, 1, [&] { WriteProgramResources(); });
     bench::Measure("write-out, later start (no record: compared with the resources)", 9, 1, [&] {
         ::DeleteFileW(g_folder + L"Skins\\Lumeo.written");

@@ -140,6 +140,9 @@ TEST(KeptBitmapFiles, MakeWhatLoadImageMakesOfEveryKindOfFile)
         ASSERT_TRUE(WriteBytes(path, BmpBytes(kind))) << kind.name;
         CBitmap expected;
         expected.Attach(::LoadImageW(::GetModuleHandleW(nullptr), path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+        if (!kind.truncated) {   // else two failed loads would compare equal and prove nothing
+            ASSERT_NE(nullptr, expected.GetSafeHandle()) << kind.name;
+        }
         for (int load = 1; load <= 2; ++load) {   // read from the file, then made from what is kept
             CBitmap made;
             made.Attach(Vexel::LoadBitmapFromFile(path.c_str()));
