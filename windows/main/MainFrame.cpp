@@ -248,11 +248,6 @@ CCallPhonesWnd* CMainFrame::MadeCallPage() const
     return m_pCallPhonesWnd && m_pCallPhonesWnd->GetSafeHwnd() ? m_pCallPhonesWnd : nullptr;
 }
 
-CHistoryWnd* CMainFrame::MadeHistoryPage() const
-{
-    return m_pHistoryWnd && m_pHistoryWnd->GetSafeHwnd() ? m_pHistoryWnd : nullptr;
-}
-
 CVideoWnd& CMainFrame::VideoWnd()
 {
     EnsureVideoWindow();

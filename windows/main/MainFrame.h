@@ -204,10 +204,9 @@ private:
     CCallPhonesWnd* CallPage();
     CHistoryWnd* HistoryPage();
     CVideoWnd& VideoWnd();
-    // The page when it has been made, else null: what only clears or stops a page (sign-out,
-    // exit) has nothing to do on one never made, and must not make it.
+    // The call page when it has been made, else null: hanging up, resetting and stopping (at
+    // sign-out and exit) have nothing to do on a page never made, and must not make it.
     CCallPhonesWnd* MadeCallPage() const;
-    CHistoryWnd* MadeHistoryPage() const;
     void LayoutPages();
     void AddTrayIcon();
     void RemoveTrayIcon();

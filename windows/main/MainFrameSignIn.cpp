@@ -122,7 +122,7 @@ void CMainFrame::SignOut(bool clearAccount)
         ShutDownSession(clearAccount);
     // After the hang-ups, whose history rows would otherwise come back into the list. The chat
     // windows stay: a conversation lives only in its window.
-    if (CHistoryWnd* const page = MadeHistoryPage())
+    if (CHistoryWnd* const page = HistoryPage())
         page->DeleteAllItems(false);
     if (m_pContactsWnd)
         m_pContactsWnd->EmptyTree();
