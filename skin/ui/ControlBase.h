@@ -84,27 +84,6 @@ int ApplyNamedStyle(Control& control, StyleKind kind, LPCWSTR styleId)
     return control.ApplyProperties(g_skinStore.FindStyle(kind, styleId));
 }
 
-// Frees every one of a control's state images; an empty slot deletes nothing, so a second
-// call is harmless. 0.
-template <std::size_t N>
-int DeleteImages(CBitmap (&images)[N])
-{
-    for (CBitmap& image : images)
-        image.DeleteObject();
-    return 0;
-}
-
-// Hands each slot of `images` the bitmap given for it, which it then owns. A null bitmap
-// empties its slot, or, with `keepMissing`, leaves the image the slot had.
-template <std::size_t N>
-void HandImages(CBitmap (&images)[N], const HBITMAP (&given)[N], bool keepMissing)
-{
-    for (std::size_t state = 0; state < N; ++state) {
-        if (given[state] || !keepMissing)
-            HandBitmap(images[state], given[state]);
-    }
-}
-
 // Lets go of every one of a control's shared images (each goes with its last holder). 0.
 template <std::size_t N>
 int DeleteImages(SharedBitmap (&images)[N])
@@ -115,7 +94,7 @@ int DeleteImages(SharedBitmap (&images)[N])
 }
 
 // Hands each slot the bitmap given for it, which it then owns (adopted into a hold of its
-// own); null bitmaps as for the CBitmap slots above.
+// own). A null bitmap empties its slot, or, with `keepMissing`, leaves the image the slot had.
 template <std::size_t N>
 void HandImages(SharedBitmap (&images)[N], const HBITMAP (&given)[N], bool keepMissing)
 {

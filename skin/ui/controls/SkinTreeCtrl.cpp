@@ -16,11 +16,6 @@ bool IsForwardedMouseMessage(UINT message)
     return (message >= WM_MOUSEFIRST && message <= WM_MOUSEWHEEL) || message == WM_MOUSEHOVER;
 }
 
-void TakeBitmap(SharedBitmap& slot, HBITMAP bitmap)
-{
-    slot = SharedBitmap::Adopt(bitmap);
-}
-
 } // namespace
 
 IMPLEMENT_DYNAMIC(CSkinTreeCtrl, CTreeCtrl)
@@ -47,8 +42,8 @@ CSkinTreeCtrl::~CSkinTreeCtrl() = default;
 
 int CSkinTreeCtrl::SetBackgroundImages(HBITMAP normal, HBITMAP disabled)
 {
-    TakeBitmap(m_private->backgroundNormal, normal);
-    TakeBitmap(m_private->backgroundDisabled, disabled);
+    HandBitmap(m_private->backgroundNormal, normal);
+    HandBitmap(m_private->backgroundDisabled, disabled);
     return 0;
 }
 
@@ -61,8 +56,8 @@ int CSkinTreeCtrl::SetBackgroundImages(const SharedBitmap& normal, const SharedB
 
 int CSkinTreeCtrl::SetRootItemBkImages(HBITMAP focus, HBITMAP nonFocus)
 {
-    TakeBitmap(m_private->rootFocusImage, focus);
-    TakeBitmap(m_private->rootNonFocusImage, nonFocus);
+    HandBitmap(m_private->rootFocusImage, focus);
+    HandBitmap(m_private->rootNonFocusImage, nonFocus);
     return 0;
 }
 
@@ -77,15 +72,15 @@ int CSkinTreeCtrl::GetRootItemBkImages(HBITMAP* focus, HBITMAP* nonFocus) const
 
 int CSkinTreeCtrl::SetSelectedItemBkImages(HBITMAP focus, HBITMAP nonFocus)
 {
-    TakeBitmap(m_private->selectedImage, focus);
-    TakeBitmap(m_private->selectedNonFocusImage, nonFocus);
+    HandBitmap(m_private->selectedImage, focus);
+    HandBitmap(m_private->selectedNonFocusImage, nonFocus);
     return 0;
 }
 
 int CSkinTreeCtrl::SetHighlightItemBkImages(HBITMAP focus, HBITMAP nonFocus)
 {
-    TakeBitmap(m_private->hoverImage, focus);
-    TakeBitmap(m_private->hoverNonFocusImage, nonFocus);
+    HandBitmap(m_private->hoverImage, focus);
+    HandBitmap(m_private->hoverNonFocusImage, nonFocus);
     return 0;
 }
 

@@ -25,29 +25,6 @@ CreatedControl HandPlaceholderToWindow(std::unique_ptr<CRectCtrl> placeholder)
 }
 
 bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentBackgrounds& backgrounds,
-                   PartsFromNormal rule, CBitmap (&parts)[4])
-{
-    if (Switch(record, CtrlVar::IsCanBackgroundChange)) {
-        if (Switch(record, CtrlVar::IsSpecifyImages))
-            return false;
-        const HBITMAP sources[] = {backgrounds.normal, backgrounds.highlight, backgrounds.selected,
-                                   backgrounds.disabled};
-        for (int i = 0; i < 4; ++i)
-            CropBitmap(rect, sources[i], &parts[i]);
-    } else if (rule == PartsFromNormal::CutEach) {
-        for (CBitmap& part : parts)
-            CropBitmap(rect, backgrounds.normal, &part);
-    } else {
-        if (!backgrounds.normal)
-            return false;
-        CropBitmap(rect, backgrounds.normal, &parts[0]);
-        for (int i = 1; i < 4; ++i)
-            CopyBitmap(&parts[i], parts[0]);
-    }
-    return true;
-}
-
-bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentBackgrounds& backgrounds,
                    PartsFromNormal rule, SharedBitmap (&parts)[4])
 {
     HBITMAP sources[] = {backgrounds.normal, backgrounds.highlight, backgrounds.selected, backgrounds.disabled};
@@ -69,16 +46,6 @@ bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentB
         CropBitmap(rect, sources[i], &cut);
         parts[i] = SharedBitmap::Adopt(static_cast<HBITMAP>(cut.Detach()));
     }
-    return true;
-}
-
-bool CutListedParts(const CTRLPROPERTIES& record, const RECT& rect, std::initializer_list<HBITMAP> sources,
-                    CBitmap* parts)
-{
-    if (Switch(record, CtrlVar::IsSpecifyImages))
-        return false;
-    for (const HBITMAP source : sources)
-        CropBitmap(rect, source, parts++);
     return true;
 }
 

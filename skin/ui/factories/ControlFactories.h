@@ -52,20 +52,14 @@ enum class PartsFromNormal {
 // client coordinates) for the kinds with the IsCanBackgroundChange rule: with the switch on,
 // one part of each background unless IsSpecifyImages (the control paints its own images);
 // with it off, as `rule` says. False when there is nothing to hand over; `parts` then stay
-// empty.
-bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentBackgrounds& backgrounds,
-                   PartsFromNormal rule, CBitmap (&parts)[4]);
-// The same as shared images: a part cut once serves every state it stands for (the four
-// cuts of one background, or the one cut and its copies, are one image).
+// empty. Shared images: a part cut once serves every state it stands for (the four cuts of one
+// background, or the one cut and its copies, are one image).
 bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentBackgrounds& backgrounds,
                    PartsFromNormal rule, SharedBitmap (&parts)[4]);
 
 // One part per listed background, in order, into `parts` (as many as `sources`) for the
 // other kinds: false, nothing cut, when IsSpecifyImages is on. A null background gives an
-// empty part.
-bool CutListedParts(const CTRLPROPERTIES& record, const RECT& rect, std::initializer_list<HBITMAP> sources,
-                    CBitmap* parts);
-// The same as shared images: a background listed twice gives one part for both.
+// empty part. Shared images: a background listed twice gives one part for both.
 bool CutListedParts(const CTRLPROPERTIES& record, const RECT& rect, std::initializer_list<HBITMAP> sources,
                     SharedBitmap* parts);
 
