@@ -9,6 +9,7 @@
 #include "skin/model/TreeProperties.h"
 #include "skin/ui/SkinMessages.h"
 #include "skin/ui/controls/OwnScrollBarLayout.h"
+#include "skin/ui/controls/OwnScrollBars.h"
 #include "skin/ui/controls/ScrollBarEx.h"
 #include "skin/ui/controls/SkinTreeCtrl.h"
 
@@ -315,9 +316,18 @@ TEST_F(SkinTreeTest, OwnScrollBarsStandOverTheOverflowingDirections)
         EXPECT_EQ(region.PtInRegion(w - 2, 2) == FALSE, c.vertical) << "under the vertical bar";
         EXPECT_EQ(region.PtInRegion(2, h - 2) == FALSE, c.horizontal) << "under the horizontal bar";
         EXPECT_TRUE(region.PtInRegion(2, 2));
+        // The native bars are cut away, and with them all the frame the tree would paint,
+        // but for the corner left between two bars.
+        EXPECT_EQ(IsNonClientAreaCutAway(tree), !(c.vertical && c.horizontal));
         tree.DestroyWindow();
         tree.EnableOwnScrollBars(FALSE);
     }
+    // Without own bars the native bar is all there is to see of the overflow.
+    Make();
+    AddMany(40, L"Item");
+    tree.UpdateWindow();
+    ASSERT_TRUE(tree.GetStyle() & WS_VSCROLL);
+    EXPECT_FALSE(IsNonClientAreaCutAway(tree));
 }
 
 TEST_F(SkinTreeTest, APaintLeavesNothingToPaint)

@@ -105,6 +105,25 @@ void LayOutOwnBars(CWnd& control, CScrollBarEx& horizontal, CScrollBarEx& vertic
     vertical.SetScrollInfo(vInfo);
 }
 
+bool IsNonClientAreaCutAway(HWND control)
+{
+    RECT window;
+    RECT client;
+    if (!::GetWindowRect(control, &window) || !::GetClientRect(control, &client))
+        return false;
+    ::MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    ::OffsetRect(&client, -window.left, -window.top);
+    ::OffsetRect(&window, -window.left, -window.top);
+    CRgn shown;
+    CRgn nonClient;
+    CRgn clientArea;
+    if (!shown.CreateRectRgn(0, 0, 0, 0) || ::GetWindowRgn(control, shown) == ERROR ||
+        !nonClient.CreateRectRgnIndirect(&window) || !clientArea.CreateRectRgnIndirect(&client) ||
+        nonClient.CombineRgn(&nonClient, &clientArea, RGN_DIFF) == ERROR)
+        return false;
+    return nonClient.CombineRgn(&nonClient, &shown, RGN_AND) == NULLREGION;
+}
+
 void HideOwnBars(CScrollBarEx& horizontal, CScrollBarEx& vertical)
 {
     for (CScrollBarEx* bar : {&horizontal, &vertical}) {

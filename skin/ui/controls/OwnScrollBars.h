@@ -46,6 +46,11 @@ void SyncOwnBars(HWND control, CScrollBarEx& horizontal, CScrollBarEx& vertical)
 // the bars the control's scroll infos.
 void LayOutOwnBars(CWnd& control, CScrollBarEx& horizontal, CScrollBarEx& vertical, AppliedRegion& region);
 
+// Whether none of the control's non-client area lies inside its window region: the native
+// bars the own bars stand over are cut away, and painting them (themed; milliseconds at every
+// show under Wine) would draw nothing that shows. False for a window without a region.
+bool IsNonClientAreaCutAway(HWND control);
+
 // Hides both bars, or enables or disables both, where they have windows.
 void HideOwnBars(CScrollBarEx& horizontal, CScrollBarEx& vertical);
 void EnableOwnBars(CScrollBarEx& horizontal, CScrollBarEx& vertical, BOOL enable);

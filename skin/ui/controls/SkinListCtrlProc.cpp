@@ -81,8 +81,11 @@ LRESULT CSkinListCtrl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 1;
     case WM_NCPAINT:
-        if (!(GetStyle() & WS_BORDER))
+        if (!(GetStyle() & WS_BORDER)) {
+            if (p.customScrollBars && IsNonClientAreaCutAway(m_hWnd))
+                return 0;
             break;
+        }
         DefWindowProc(message, wParam, lParam);
         DrawFrameFromResizedBitmap(m_hWnd, p.bkNormal, FALSE, p.bkResizePoint.x, p.bkResizePoint.y);
         return 0;

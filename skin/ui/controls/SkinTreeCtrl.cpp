@@ -217,8 +217,11 @@ LRESULT CSkinTreeCtrl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     }
     case WM_NCPAINT:
-        if (!(GetStyle() & WS_BORDER))
+        if (!(GetStyle() & WS_BORDER)) {
+            if (p.ownScrollBars && IsNonClientAreaCutAway(m_hWnd))
+                return 0;
             break;
+        }
         DefWindowProc(message, wParam, lParam);
         DrawFrameFromResizedBitmap(m_hWnd, p.backgroundNormal, p.useParentResizePoint, p.resizePoint.x,
                                    p.resizePoint.y);
