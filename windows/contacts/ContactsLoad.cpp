@@ -13,47 +13,13 @@
 #include "windows/contacts/PresenceTexts.h"
 
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
-// What one Contacts row gives the page, in the row's own buffers (nothing is copied until the
-// row is taken).
-struct ContactColumns {
-    const char* sipUri = nullptr;
-    const char* firstName = nullptr;
-    const char* lastName = nullptr;
-    const char* nickName = nullptr;
-    const char* groupName = nullptr;
-    const char* icon = nullptr;
-    bool subscribe = false;
-};
-
-ContactColumns ReadContactColumns(int columns, char** values, char** names)
-{
-    ContactColumns row;
-    for (int c = 0; c < columns; ++c) {
-        const char* const value = values[c];
-        const char* const name = names[c];
-        if (!value)
-            continue;
-        if (IsColumn(name, "SipUri"))
-            row.sipUri = value;
-        else if (IsColumn(name, "FirstName"))
-            row.firstName = value;
-        else if (IsColumn(name, "LastName"))
-            row.lastName = value;
-        else if (IsColumn(name, "NickName"))
-            row.nickName = value;
-        else if (IsColumn(name, "GroupName"))
-            row.groupName = value;
-        else if (IsColumn(name, "Icon"))
-            row.icon = value;
-        else if (IsColumn(name, "subscribed"))
-            row.subscribe = std::strtol(value, nullptr, 10) != 0;
-    }
-    return row;
-}
+// The columns the page shows, selected in the order the row callback reads them.
+constexpr char kSelectShownContacts[] =
+    "select SIPUri, FirstName, LastName, NickName, GroupName, Icon, subscribed from Contacts";
+enum ShownColumn { kSipUri, kFirstName, kLastName, kNickName, kGroupName, kIcon, kSubscribed, kShownColumns };
 
 std::string Decoded(const char* stored)
 {
@@ -82,7 +48,7 @@ void CContactsWnd::LoadContacts()
     if (!g_database.Exec("update Contacts set subscribeid = 0 where subscribeid is not 0", nullptr, nullptr, &error))
         g_database.ReportFailure("subscription ids reset", error);
     const HeldTree held(m_tree, true);
-    if (!g_database.Exec("select * from Contacts", &CContactsWnd::ContactRowCallback, this, &error))
+    if (!g_database.Exec(kSelectShownContacts, &CContactsWnd::ContactRowCallback, this, &error))
         g_database.ReportFailure("contacts read", error);
 }
 
@@ -103,16 +69,18 @@ int CContactsWnd::GroupRowCallback(void* page, int columns, char** values, char*
     return 0;
 }
 
-int CContactsWnd::ContactRowCallback(void* page, int columns, char** values, char** names)
+int CContactsWnd::ContactRowCallback(void* page, int columns, char** values, char**)
 {
     try {
-        const ContactColumns row = ReadContactColumns(columns, values, names);
-        std::string name = Decoded(row.nickName);
+        if (columns != kShownColumns)
+            return 0;
+        std::string name = Decoded(values[kNickName]);
         if (name.empty())
-            name = Decoded(row.firstName) + " " + Decoded(row.lastName);
-        const std::string group = ShownGroupName(Decoded(row.groupName));
-        static_cast<CContactsWnd*>(page)->AddStoredContact(name, row.sipUri ? row.sipUri : "", group,
-                                                           Decoded(row.icon), row.subscribe);
+            name = Decoded(values[kFirstName]) + " " + Decoded(values[kLastName]);
+        const std::string group = ShownGroupName(Decoded(values[kGroupName]));
+        const bool subscribe = values[kSubscribed] && std::strtol(values[kSubscribed], nullptr, 10) != 0;
+        static_cast<CContactsWnd*>(page)->AddStoredContact(name, values[kSipUri] ? values[kSipUri] : "", group,
+                                                           Decoded(values[kIcon]), subscribe);
     } catch (...) {
         AfxReportCallbackException("contacts page: contact row");
     }
