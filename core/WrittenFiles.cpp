@@ -2,6 +2,7 @@
 
 #include "core/TextConvert.h"
 #include "framework/File.h"
+#include "framework/ModulePath.h"
 #include "framework/WinApp.h"
 
 #include <windows.h>
@@ -118,9 +119,7 @@ bool FileStamp(const CString& path, std::string& stamp)
 // The program file whose resources the files came from.
 CString ProgramFile()
 {
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = ::GetModuleFileNameW(AfxGetResourceHandle(), path, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? CString(path) : CString();
+    return ModuleFilePath(AfxGetResourceHandle());
 }
 
 // The whole record as it would be written now, taking each stamp given in `written` as it is;

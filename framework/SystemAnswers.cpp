@@ -1,6 +1,7 @@
 #include "framework/SystemAnswers.h"
 
 #include "framework/DelayLoad.h"
+#include "framework/ModulePath.h"
 
 #include <mmsystem.h>
 
@@ -8,7 +9,6 @@
 #include <ctime>
 #include <memory>
 #include <type_traits>
-#include <vector>
 
 // Prompts, the choosers and the browser object are answered beside their users
 // (Prompt.cpp, FileDialog.cpp, FolderBrowser.cpp, HtmlView.cpp).
@@ -91,21 +91,7 @@ bool SystemAnswers::IsKeyDown(int virtualKey) const
 
 CString SystemAnswers::GetProgramFolder() const
 {
-    // Grown until the whole path fits, up to the longest path the system has.
-    std::vector<wchar_t> path(MAX_PATH);
-    for (;;) {
-        const DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0)
-            return CString();
-        if (n < path.size())
-            break;
-        if (path.size() >= 32768)
-            return CString();
-        path.resize(path.size() * 2);
-    }
-    CString folder(path.data());
-    const int slash = folder.ReverseFind(L'\\');
-    return slash < 0 ? CString() : folder.Left(slash + 1);
+    return ModuleFolder(nullptr);
 }
 
 std::uint32_t SystemAnswers::GetTicks() const

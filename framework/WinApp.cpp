@@ -1,6 +1,7 @@
 #include "framework/WinApp.h"
 
 #include "framework/CallbackGuard.h"
+#include "framework/ModulePath.h"
 #include "framework/OleMessageFilter.h"
 #include "framework/Prompt.h"
 #include "framework/ResourceModule.h"
@@ -16,9 +17,7 @@ thread_local bool t_oleStarted = false;
 
 CString ProgramName(HINSTANCE instance)
 {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(instance, path, MAX_PATH);
-    CString name(path, static_cast<int>(length));
+    CString name = ModuleFilePath(instance);
     name = name.Mid(name.ReverseFind(L'\\') + 1);
     const int dot = name.ReverseFind(L'.');
     return dot > 0 ? name.Left(dot) : name;

@@ -3,6 +3,7 @@
 #include "skin/model/SkinGlobals.h"
 
 #include "framework/File.h"
+#include "framework/ModulePath.h"
 #include "framework/Prompt.h"
 
 #include <shlwapi.h>
@@ -83,12 +84,7 @@ CString ResolveSkinPath(LPCWSTR path)
 {
     if (path && wcschr(path, L':'))
         return CString(path);
-    wchar_t module[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, module, MAX_PATH - 1);
-    wchar_t drive[_MAX_DRIVE] = {};
-    wchar_t folder[_MAX_DIR] = {};
-    _wsplitpath_s(module, drive, _MAX_DRIVE, folder, _MAX_DIR, nullptr, 0, nullptr, 0);
-    return CString(drive) + folder + (path ? path : L"");
+    return ModuleFolder(nullptr) + (path ? path : L"");
 }
 
 } // namespace Vexel
