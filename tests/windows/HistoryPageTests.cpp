@@ -14,6 +14,7 @@
 #include "skin/ui/BitmapFiles.h"
 #include "skin/ui/DcScopes.h"
 #include "skin/ui/controls/TreeList.h"
+#include "windows/SkinScrollBars.h"
 #include "windows/history/HistoryList.h"
 
 #include <gmock/gmock.h>
@@ -358,6 +359,39 @@ TEST_F(HistoryPage, GdiObjectsDoNotGrowWithTheRows)
     EXPECT_EQ(lumeo_test::LiveGdiObjects(), few);
     page->DeleteAllItems(false);
     EXPECT_EQ(lumeo_test::LiveGdiObjects(), few);
+}
+
+// A bar that shows its drawing to the test.
+class DrawnBar : public Vexel::CScrollBarEx {
+public:
+    void DrawInto(CDC* dc, const RECT& rect) { DrawVertScrollBar(dc, rect); }
+};
+
+// Every skin bar (the history page's, the contacts page's) is dressed alike: its arrows are the
+// track image's own first rows, cut at the arrow length the bar draws them at.
+TEST_F(HistoryPage, ASkinBarsArrowIsTheTrackImagesOwnEnd)
+{
+    CBitmap image;
+    Vexel::HandBitmap(image, Vexel::LoadBitmapFromFile(Vexel::GetSkinFolder() + kVertScrollBarFiles.track[0]));
+    SIZE size{};
+    ASSERT_EQ(0, Vexel::GetBitmapSize(image, size));
+    DrawnBar bar;
+    const RECT area{0, 0, size.cx, 200};
+    ASSERT_TRUE(bar.Create(WS_CHILD | SBS_VERT, area, page, 4001));
+    DressSkinScrollBar(&bar, kVertScrollBarFiles, Vexel::GetSkinFolder());
+    SCROLLINFO range{sizeof(SCROLLINFO), SIF_ALL, 0, 100, 10, 0, 0};
+    bar.SetScrollInfo(range);   // a thumb: the bar is active, its normal look drawn
+    Canvas canvas(size.cx, 200);
+    bar.DrawInto(canvas.Cdc(), area);
+
+    Vexel::BitmapDC file(*canvas.Cdc(), image);
+    int differing = 0;
+    for (int y = 0; y < kScrollArrowLength; ++y) {
+        for (int x = 0; x < size.cx; ++x)
+            differing += canvas.At(x, y) != ::GetPixel(file, x, y) ? 1 : 0;
+    }
+    EXPECT_EQ(differing, 0);
+    bar.DestroyWindow();
 }
 
 } // namespace

@@ -4,10 +4,7 @@
 #include "resources/ProgramIds.h"
 #include "resources/Resource.h"
 #include "skin/model/SkinReader.h"
-#include "skin/ui/BitmapFiles.h"
 #include "skin/ui/RectCtrl.h"
-#include "skin/ui/SkinImageStore.h"
-#include "skin/ui/controls/ScrollBarEx.h"
 #include "windows/SkinScrollBars.h"
 
 #include <commctrl.h>
@@ -18,37 +15,6 @@ constexpr DWORD kTreeStyle =
     WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_FULLROWSELECT | TVS_EDITLABELS | TVS_HASBUTTONS;
 constexpr int kGroupRowHeight = 32;
 constexpr int kGroupIconSize = 16;
-
-// A bar's images in the order normal, highlight, selected, disabled.
-struct BarImages {
-    LPCWSTR track[4];
-    LPCWSTR thumb[4];
-};
-constexpr BarImages kHorzImages = {
-    {L"HScrollBar_N.bmp", L"HScrollBar_H.bmp", L"HScrollBar_S.bmp", L"HScrollBar_D.bmp"},
-    {L"HScrollBarThumb_N.bmp", L"HScrollBarThumb_H.bmp", L"HScrollBarThumb_S.bmp", L"HScrollBarThumb_D.bmp"}};
-constexpr BarImages kVertImages = {
-    {L"ScrollBar_N.bmp", L"ScrollBar_H.bmp", L"ScrollBar_S.bmp", L"ScrollBar_D.bmp"},
-    {L"ScrollBarThumb_N.bmp", L"ScrollBarThumb_H.bmp", L"ScrollBarThumb_S.bmp", L"ScrollBarThumb_D.bmp"}};
-
-// Shared skin images: the bar holds its parts cut from the track images, and the thumb
-// images, as every other bar dressed from the same files does.
-void DressBar(Vexel::CScrollBarEx* bar, const BarImages& images, const CString& folder)
-{
-    if (!bar)
-        return;
-    bar->SetLeftUpButtonSize(kScrollArrowLength);
-    bar->SetRightDownButtonSize(kScrollArrowLength);
-    Vexel::SharedBitmap track[4];
-    for (int i = 0; i < 4; ++i)
-        track[i] = Vexel::SharedFileImage(folder + images.track[i], false);
-    bar->SetImages(track, TRUE);
-
-    Vexel::SharedBitmap thumb[4];
-    for (int i = 0; i < 4; ++i)
-        thumb[i] = Vexel::SharedFileImage(folder + images.thumb[i], false);
-    bar->SetThumbImages(thumb, TRUE);
-}
 
 // A group icon of the program's resources at the size the tree draws it. Shared: the system
 // keeps it for the life of the program, so nobody destroys it.
@@ -94,8 +60,8 @@ int CContactsWnd::OnCreate(LPCREATESTRUCT cs)
 void CContactsWnd::DressScrollBars()
 {
     const CString folder = Vexel::GetSkinFolder();
-    DressBar(m_tree.GetHorzScrollBarEx(), kHorzImages, folder);
-    DressBar(m_tree.GetVertScrollBarEx(), kVertImages, folder);
+    DressSkinScrollBar(m_tree.GetHorzScrollBarEx(), kHorzScrollBarFiles, folder);
+    DressSkinScrollBar(m_tree.GetVertScrollBarEx(), kVertScrollBarFiles, folder);
 }
 
 void CContactsWnd::OnSize(UINT type, int cx, int cy)

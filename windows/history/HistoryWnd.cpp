@@ -4,10 +4,7 @@
 #include "core/TextConvert.h"
 #include "resources/Resource.h"
 #include "skin/model/SkinReader.h"
-#include "skin/ui/BitmapFiles.h"
 #include "skin/ui/RectCtrl.h"
-#include "skin/ui/SkinImageStore.h"
-#include "skin/ui/controls/ScrollBarEx.h"
 #include "skin/ui/controls/TreeList.h"
 #include "windows/SkinScrollBars.h"
 #include "windows/history/HistoryList.h"
@@ -19,11 +16,6 @@ constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCH
 constexpr int kScrollBarWidth = 21;
 constexpr int kRowHeight = 28;
 constexpr int kColumnWidth = 200;
-
-// The tree list's own scroll bar images, in the order normal, highlight, selected, disabled.
-constexpr LPCWSTR kTrackFiles[] = {L"ScrollBar_N.bmp", L"ScrollBar_H.bmp", L"ScrollBar_S.bmp", L"ScrollBar_D.bmp"};
-constexpr LPCWSTR kThumbFiles[] = {L"ScrollBarThumb_N.bmp", L"ScrollBarThumb_H.bmp", L"ScrollBarThumb_S.bmp",
-                                   L"ScrollBarThumb_D.bmp"};
 
 } // namespace
 
@@ -66,24 +58,9 @@ int CHistoryWnd::OnCreate(LPCREATESTRUCT cs)
     return 0;
 }
 
-// Shared skin images: the bar holds its parts cut from the track images, and the thumb
-// images, as every other bar dressed from the same files does.
 void CHistoryWnd::SetListImages()
 {
-    const CString folder = SkinFolder();
-    Vexel::SharedBitmap track[4];
-    for (int i = 0; i < 4; ++i)
-        track[i] = Vexel::SharedFileImage(folder + kTrackFiles[i], false);
-    m_list->SetScrollBarImages(track);
-
-    Vexel::SharedBitmap thumb[4];
-    for (int i = 0; i < 4; ++i)
-        thumb[i] = Vexel::SharedFileImage(folder + kThumbFiles[i], false);
-    m_list->SetScrollBarThumbImages(thumb);
-    if (Vexel::CScrollBarEx* bar = m_list->GetVertScrollBarEx()) {
-        bar->SetLeftUpButtonSize(kScrollArrowLength);
-        bar->SetRightDownButtonSize(kScrollArrowLength);
-    }
+    DressSkinScrollBar(m_list->GetVertScrollBarEx(), kVertScrollBarFiles, SkinFolder());
 }
 
 void CHistoryWnd::OnSize(UINT type, int cx, int cy)

@@ -146,16 +146,6 @@ int CTreeListCtrl::SetScrollBarThumbImages(HBITMAP normal, HBITMAP highlight, HB
     return m_private->vScroll.SetThumbImages(normal, highlight, selected, disabled, TRUE);
 }
 
-int CTreeListCtrl::SetScrollBarImages(const SharedBitmap (&images)[4])
-{
-    return m_private->vScroll.SetImages(images, TRUE);
-}
-
-int CTreeListCtrl::SetScrollBarThumbImages(const SharedBitmap (&images)[4])
-{
-    return m_private->vScroll.SetThumbImages(images, TRUE);
-}
-
 CTreeList* CTreeListCtrl::GetTreeList()
 {
     return &m_private->tree;

@@ -16,7 +16,6 @@
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
 #include "skin/model/CtrlProperties.h"
-#include "skin/ui/SharedBitmap.h"
 
 #include <commctrl.h>
 
@@ -64,9 +63,6 @@ public:
     // over), replacing what it had; the bar's result.
     int SetScrollBarImages(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled);
     int SetScrollBarThumbImages(HBITMAP normal, HBITMAP highlight, HBITMAP selected, HBITMAP disabled);
-    // The same with shared images (CScrollBarEx's shared overloads).
-    int SetScrollBarImages(const SharedBitmap (&images)[4]);
-    int SetScrollBarThumbImages(const SharedBitmap (&images)[4]);
 
     // The tree part; every tree operation (items, data, selection, deletion) goes to it.
     CTreeList* GetTreeList();
