@@ -58,6 +58,13 @@ int CropBitmapXYWH(int left, int top, int width, int height, HBITMAP source, CBi
     return CropBitmap(rect, source, out);
 }
 
+SharedBitmap CroppedCopy(const RECT& rect, HBITMAP source)
+{
+    CBitmap cut;
+    CropBitmap(rect, source, &cut);
+    return SharedBitmap::Adopt(static_cast<HBITMAP>(cut.Detach()));
+}
+
 int CropTwoBitmaps(const RECT& rect, HBITMAP a, HBITMAP b, CBitmap* outA, CBitmap* outB)
 {
     const auto cropOne = [&](HBITMAP source, CBitmap* out) {

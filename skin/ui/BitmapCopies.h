@@ -3,6 +3,7 @@
 // is compatible with the screen and is handed to the caller through a CBitmap it holds;
 // what that CBitmap held before is deleted.
 #include "framework/Gdi.h"
+#include "skin/ui/SharedBitmap.h"
 
 namespace Vexel {
 
@@ -14,6 +15,8 @@ int CopyBitmap(CBitmap* out, HBITMAP source);
 // the rectangle's size. -1 for a null source or a null `out`, else 0.
 int CropBitmap(const RECT& rect, HBITMAP source, CBitmap* out);
 int CropBitmapXYWH(int left, int top, int width, int height, HBITMAP source, CBitmap* out);
+// The same cut-out as a new image in a hold of its own; empty for a null source.
+SharedBitmap CroppedCopy(const RECT& rect, HBITMAP source);
 
 // Each non-null source cropped into its slot; a slot whose source is null is emptied.
 // Null slots are skipped. 0.

@@ -161,9 +161,8 @@ bool SharedFileImageParts(LPCWSTR path, bool scaleToDpi, int count, SharedBitmap
         SIZE size;
         if (GetBitmapSize(whole, size) != 0)
             return false;
-        CBitmap cut;
-        CropBitmapXYWH(part * size.cx / count, 0, size.cx / count, size.cy, whole, &cut);
-        parts[part] = Remember(partKey, SharedBitmap::Adopt(static_cast<HBITMAP>(cut.Detach())));
+        const LONG left = part * size.cx / count;
+        parts[part] = Remember(partKey, CroppedCopy(RECT{left, 0, left + size.cx / count, size.cy}, whole));
     }
     return true;
 }
@@ -179,9 +178,7 @@ SharedBitmap SharedCrop(const SharedBitmap& source, const RECT& rect)
         if (SharedBitmap held = Access::Lock(found->second.image))
             return held;
     }
-    CBitmap cut;
-    CropBitmap(rect, source, &cut);
-    SharedBitmap made = SharedBitmap::Adopt(static_cast<HBITMAP>(cut.Detach()));
+    SharedBitmap made = CroppedCopy(rect, source);
     if (made) {
         SweepWhenLarge();
         g_crops[key] = CropEntry{Access::WeakOf(source), Access::WeakOf(made)};

@@ -135,11 +135,7 @@ namespace {
 
 SharedBitmap CutOut(const RECT& rect, HBITMAP source, const SharedBitmap* shared)
 {
-    if (shared)
-        return SharedCrop(*shared, rect);
-    CBitmap cut;
-    CropBitmap(rect, source, &cut);
-    return SharedBitmap::Adopt(static_cast<HBITMAP>(cut.Detach()));
+    return shared ? SharedCrop(*shared, rect) : CroppedCopy(rect, source);
 }
 
 } // namespace

@@ -24,6 +24,20 @@ CreatedControl HandPlaceholderToWindow(std::unique_ptr<CRectCtrl> placeholder)
     return made;
 }
 
+namespace {
+
+// The part of each source under `rect` into `parts`, one per source; a source listed again
+// gives the part already cut for it, and a null source an empty part.
+void CutEachSourceOnce(const RECT& rect, const HBITMAP* sources, std::size_t count, SharedBitmap* parts)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        const HBITMAP* const same = std::find(sources, sources + i, sources[i]);
+        parts[i] = same != sources + i ? parts[same - sources] : CroppedCopy(rect, sources[i]);
+    }
+}
+
+} // namespace
+
 bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentBackgrounds& backgrounds,
                    PartsFromNormal rule, SharedBitmap (&parts)[4])
 {
@@ -36,16 +50,7 @@ bool CutStateParts(const CTRLPROPERTIES& record, const RECT& rect, const ParentB
             return false;
         std::fill(std::begin(sources), std::end(sources), backgrounds.normal);
     }
-    for (int i = 0; i < 4; ++i) {
-        const auto same = std::find(sources, sources + i, sources[i]);
-        if (same != sources + i) {
-            parts[i] = parts[same - sources];
-            continue;
-        }
-        CBitmap cut;
-        CropBitmap(rect, sources[i], &cut);
-        parts[i] = SharedBitmap::Adopt(static_cast<HBITMAP>(cut.Detach()));
-    }
+    CutEachSourceOnce(rect, sources, std::size(sources), parts);
     return true;
 }
 
@@ -54,17 +59,7 @@ bool CutListedParts(const CTRLPROPERTIES& record, const RECT& rect, std::initial
 {
     if (Switch(record, CtrlVar::IsSpecifyImages))
         return false;
-    for (auto source = sources.begin(); source != sources.end(); ++source) {
-        const auto same = std::find(sources.begin(), source, *source);
-        SharedBitmap& part = parts[source - sources.begin()];
-        if (same != source) {
-            part = parts[same - sources.begin()];
-            continue;
-        }
-        CBitmap cut;
-        CropBitmap(rect, *source, &cut);
-        part = SharedBitmap::Adopt(static_cast<HBITMAP>(cut.Detach()));
-    }
+    CutEachSourceOnce(rect, sources.begin(), sources.size(), parts);
     return true;
 }
 
