@@ -110,7 +110,7 @@ int CSkinButton::ApplyPushButtonProperties(CTRLPROPERTIES* record)
 
     SharedBitmap background[kStateCount];
     if (LoadFourStateImages(record, &background[0], &background[1], &background[2], &background[3]) == 0) {
-        p.bitmaps.Share(kBackgroundSlots, {background[0], background[1], background[2], background[3]});
+        ShareBitmaps(background, false);
         RedrawControl(this);
     }
     if (Switch(*record, CtrlVar::IsSpecifyImages)) {
@@ -165,11 +165,12 @@ int CSkinButton::ApplyToggleProperties(CTRLPROPERTIES* record)
     SkinButtonPrivate& p = *m_pPrivate;
     p.focusRect = Switch(*record, CtrlVar::IsTabStop);
 
-    SharedBitmap background[2 * kStateCount];
-    if (LoadEightStateImages(toggle, &background[0], &background[1], &background[2], &background[3], &background[4],
-                             &background[5], &background[6], &background[7]) == 0) {
-        p.bitmaps.Share(kBackgroundSlots, {background[0], background[1], background[2], background[3]});
-        p.bitmaps.Share(kCheckedBackgroundSlots, {background[4], background[5], background[6], background[7]});
+    SharedBitmap background[kStateCount];
+    SharedBitmap checked[kStateCount];
+    if (LoadEightStateImages(toggle, &background[0], &background[1], &background[2], &background[3], &checked[0],
+                             &checked[1], &checked[2], &checked[3]) == 0) {
+        ShareBitmaps(background, false);
+        ShareBitmaps(checked, true);
         RedrawControl(this);
     }
     if (Switch(*record, CtrlVar::IsSpecifyImages)) {
