@@ -14,6 +14,7 @@
 #include <wininet.h>
 
 #include "bench/YardstickWindow.h"
+#include "framework/ComPtr.h"
 
 namespace {
 
@@ -31,9 +32,9 @@ constexpr CLSID kDocumentClass = {0x2933BF90, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00,
 
 void ReadSkinFile(LPCWSTR path)
 {
-    IXMLDOMDocument* document = nullptr;
+    ComPtr<IXMLDOMDocument> document;
     if (FAILED(::CoCreateInstance(kDocumentClass, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument,
-                                  reinterpret_cast<void**>(&document))) ||
+                                  document.OutVoid())) ||
         !document)
         return;
     document->put_async(VARIANT_FALSE);
@@ -44,10 +45,8 @@ void ReadSkinFile(LPCWSTR path)
     VARIANT_BOOL loaded = VARIANT_FALSE;
     document->load(file, &loaded);
     ::VariantClear(&file);
-    IXMLDOMElement* root = nullptr;
-    if (SUCCEEDED(document->get_documentElement(&root)) && root)
-        root->Release();
-    document->Release();
+    ComPtr<IXMLDOMElement> root;
+    document->get_documentElement(root.Out());
 }
 
 } // namespace

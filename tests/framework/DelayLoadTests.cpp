@@ -3,6 +3,7 @@
 // features' tests here run through the delay-load path. A DLL is loadable when present and
 // not when absent, and a failure at a first call is reported by DLL and function.
 #include "framework/DelayLoad.h"
+#include "framework/ModulePath.h"
 #include "framework/SystemAnswers.h"
 #include "tests/support/ImportTable.h"
 
@@ -17,16 +18,9 @@ namespace {
 // Each delay-loaded library, with a function that reaches it through the framework.
 constexpr const char* kDelayLoaded[] = {"winmm.dll", "comdlg32.dll"};
 
-std::wstring OwnImageFile()
-{
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return path;
-}
-
 TEST(DelayLoad, TheProgramImportsNoDelayLoadedLibraryDirectly)
 {
-    const auto imports = lumeo_test::ImportedDllNames(OwnImageFile());
+    const auto imports = lumeo_test::ImportedDllNames(ModuleFilePath(nullptr).GetString());
     ASSERT_TRUE(lumeo_test::HoldsDll(imports, "kernel32.dll")) << "the import table was not read";
     for (const char* dll : kDelayLoaded)
         EXPECT_FALSE(lumeo_test::HoldsDll(imports, dll)) << dll << " is imported at start";
