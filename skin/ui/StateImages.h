@@ -7,9 +7,9 @@
 //
 // Each loader fills the slots it is given (a null slot is skipped); a state whose file is
 // missing leaves its slot empty. Images are scaled to the screen's DPI as they load when
-// image scaling is on (a strip before it is cut). Each loader comes twice: into SharedBitmap
-// slots, the images the store shares with every other control that draws them (what the
-// controls hold), and into CBitmap slots, new bitmaps of the caller's own, to draw on.
+// image scaling is on (a strip before it is cut). Slots are SharedBitmap, the images the store
+// shares with every other control that draws them (what the controls hold), or CBitmap, new
+// bitmaps of the caller's own, to draw on.
 #include "framework/Gdi.h"
 #include "skin/model/ButtonProperties.h"
 #include "skin/model/EditProperties.h"
@@ -17,13 +17,6 @@
 #include "skin/ui/SharedBitmap.h"
 
 namespace Vexel {
-
-// The handle a loaded image holds, handed over to a control that takes ownership of it;
-// `image` is left empty.
-inline HBITMAP Take(CBitmap& image)
-{
-    return static_cast<HBITMAP>(image.Detach());
-}
 
 // The full path of an image the record names: the skin folder followed by the text.
 CString SkinImagePath(const PropertyValue& relativePath);
@@ -49,56 +42,127 @@ struct StateImageVars {
 int LoadStateImages(const CTRLPROPERTIES* record, const StateImageVars& vars, CBitmap* const* slots);
 int LoadStateImages(const CTRLPROPERTIES* record, const StateImageVars& vars, SharedBitmap* const* slots);
 
+// The vars of each named loader below.
+namespace state_image_vars {
+inline constexpr StateImageVars kTwoState = {
+    StateImageVars::kNone, CtrlVar::IsCombineImages, CtrlVar::BkCombine, 2,
+    {CtrlVar::BackgroundNormal, CtrlVar::BackgroundDisabled}};
+inline constexpr StateImageVars kFourState = {
+    StateImageVars::kNone, CtrlVar::IsCombineImages, CtrlVar::BkCombine, 4,
+    {CtrlVar::BackgroundNormal, CtrlVar::BackgroundHighlight, CtrlVar::BackgroundSelected,
+     CtrlVar::BackgroundDisabled}};
+inline constexpr StateImageVars kFourStateForeground = {
+    BtnBaseVar::IsSpecifyForegroundImages, BtnBaseVar::IsCombineForegroundImages, BtnBaseVar::ForegroundCombine, 4,
+    {BtnBaseVar::ForegroundNormal, BtnBaseVar::ForegroundHighlight, BtnBaseVar::ForegroundSelected,
+     BtnBaseVar::ForegroundDisabled}};
+inline constexpr StateImageVars kEightState = {
+    CtrlVar::IsSpecifyImages, CtrlVar::IsCombineImages, CtrlVar::BkCombine, 8,
+    {CtrlVar::BackgroundNormal, CtrlVar::BackgroundHighlight, CtrlVar::BackgroundSelected,
+     CtrlVar::BackgroundDisabled, ToggleBtnVar::BackgroundCheckedNormal, ToggleBtnVar::BackgroundCheckedHighlight,
+     ToggleBtnVar::BackgroundCheckedSelected, ToggleBtnVar::BackgroundCheckedDisabled}};
+inline constexpr StateImageVars kEightStateForeground = {
+    BtnBaseVar::IsSpecifyForegroundImages, BtnBaseVar::IsCombineForegroundImages, BtnBaseVar::ForegroundCombine, 8,
+    {BtnBaseVar::ForegroundNormal, BtnBaseVar::ForegroundHighlight, BtnBaseVar::ForegroundSelected,
+     BtnBaseVar::ForegroundDisabled, ToggleBtnVar::ForegroundCheckedNormal, ToggleBtnVar::ForegroundCheckedHighlight,
+     ToggleBtnVar::ForegroundCheckedSelected, ToggleBtnVar::ForegroundCheckedDisabled}};
+inline constexpr StateImageVars kTwoStateForeground = {
+    TxtVar::IsSpecifyForegroundImages, TxtVar::IsCombineForegroundImages, TxtVar::ForegroundCombine, 2,
+    {TxtVar::ForegroundNormal, TxtVar::ForegroundDisabled}};
+inline constexpr StateImageVars kThumbs = {
+    StateImageVars::kNone, SldVar::IsCombineThumbImages, SldVar::ThumbCombine, 4,
+    {SldVar::ThumbN, SldVar::ThumbH, SldVar::ThumbS, SldVar::ThumbD}};
+inline constexpr StateImageVars kScrollBarThumbs = {
+    StateImageVars::kNone, ScrollBarStyleVar::IsCombineThumbImages, ScrollBarStyleVar::ThumbCombine, 4,
+    {ScrollBarStyleVar::ThumbNormal, ScrollBarStyleVar::ThumbHighlight, ScrollBarStyleVar::ThumbSelected,
+     ScrollBarStyleVar::ThumbDisabled}};
+} // namespace state_image_vars
+
+// The named loaders take CBitmap or SharedBitmap slots, as the first slot says: the other
+// slots are of its kind (or null), so a literal null in them needs no cast.
+template <class T>
+struct SameSlot {
+    using type = T;
+};
+template <class T>
+using SlotLike = typename SameSlot<T>::type*;
+
 // BkCombine / BackgroundNormal, BackgroundDisabled (skinned static).
-int LoadTwoStateImages(const CTRLPROPERTIES* record, CBitmap* normal, CBitmap* disabled);
-int LoadTwoStateImages(const CTRLPROPERTIES* record, SharedBitmap* normal, SharedBitmap* disabled);
+template <class Image>
+int LoadTwoStateImages(const CTRLPROPERTIES* record, Image* normal, SlotLike<Image> disabled)
+{
+    Image* const slots[] = {normal, disabled};
+    return LoadStateImages(record, state_image_vars::kTwoState, slots);
+}
 // BkCombine / BackgroundNormal .. BackgroundDisabled (push button, edit, combo box,
 // scroll bars, header).
-int LoadFourStateImages(const CTRLPROPERTIES* record, CBitmap* normal, CBitmap* highlight, CBitmap* selected,
-                        CBitmap* disabled);
-int LoadFourStateImages(const CTRLPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight,
-                        SharedBitmap* selected, SharedBitmap* disabled);
+template <class Image>
+int LoadFourStateImages(const CTRLPROPERTIES* record, Image* normal, SlotLike<Image> highlight,
+                        SlotLike<Image> selected, SlotLike<Image> disabled)
+{
+    Image* const slots[] = {normal, highlight, selected, disabled};
+    return LoadStateImages(record, state_image_vars::kFourState, slots);
+}
 
 // Loaders that first test IsSpecifyForegroundImages (or IsSpecifyImages for the checked
 // backgrounds): -1 when it is off.
 // ForeGroundCombine / ForegroundNormal .. ForegroundDisabled (push button).
-int LoadFourStateForegroundImages(const BTNBASEPROPERTIES* record, CBitmap* normal, CBitmap* highlight,
-                                  CBitmap* selected, CBitmap* disabled);
-int LoadFourStateForegroundImages(const BTNBASEPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight,
-                                  SharedBitmap* selected, SharedBitmap* disabled);
+template <class Image>
+int LoadFourStateForegroundImages(const BTNBASEPROPERTIES* record, Image* normal, SlotLike<Image> highlight,
+                                  SlotLike<Image> selected, SlotLike<Image> disabled)
+{
+    Image* const slots[] = {normal, highlight, selected, disabled};
+    return LoadStateImages(record, state_image_vars::kFourStateForeground, slots);
+}
 // BkCombine / the four Background... and the four BackgroundChecked... files (check box,
 // radio button).
-int LoadEightStateImages(const TOGGLEBTNPROPERTIES* record, CBitmap* normal, CBitmap* highlight, CBitmap* selected,
-                         CBitmap* disabled, CBitmap* checkedNormal, CBitmap* checkedHighlight,
-                         CBitmap* checkedSelected, CBitmap* checkedDisabled);
-int LoadEightStateImages(const TOGGLEBTNPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight,
-                         SharedBitmap* selected, SharedBitmap* disabled, SharedBitmap* checkedNormal,
-                         SharedBitmap* checkedHighlight, SharedBitmap* checkedSelected, SharedBitmap* checkedDisabled);
+template <class Image>
+int LoadEightStateImages(const TOGGLEBTNPROPERTIES* record, Image* normal, SlotLike<Image> highlight,
+                         SlotLike<Image> selected, SlotLike<Image> disabled, SlotLike<Image> checkedNormal,
+                         SlotLike<Image> checkedHighlight, SlotLike<Image> checkedSelected,
+                         SlotLike<Image> checkedDisabled)
+{
+    Image* const slots[] = {normal,        highlight,        selected,        disabled,
+                            checkedNormal, checkedHighlight, checkedSelected, checkedDisabled};
+    return LoadStateImages(record, state_image_vars::kEightState, slots);
+}
 // ForeGroundCombine / the four Foreground... and the four ForegroundChecked... files.
-int LoadEightStateForegroundImages(const TOGGLEBTNPROPERTIES* record, CBitmap* normal, CBitmap* highlight,
-                                   CBitmap* selected, CBitmap* disabled, CBitmap* checkedNormal,
-                                   CBitmap* checkedHighlight, CBitmap* checkedSelected, CBitmap* checkedDisabled);
-int LoadEightStateForegroundImages(const TOGGLEBTNPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight,
-                                   SharedBitmap* selected, SharedBitmap* disabled, SharedBitmap* checkedNormal,
-                                   SharedBitmap* checkedHighlight, SharedBitmap* checkedSelected,
-                                   SharedBitmap* checkedDisabled);
+template <class Image>
+int LoadEightStateForegroundImages(const TOGGLEBTNPROPERTIES* record, Image* normal, SlotLike<Image> highlight,
+                                   SlotLike<Image> selected, SlotLike<Image> disabled, SlotLike<Image> checkedNormal,
+                                   SlotLike<Image> checkedHighlight, SlotLike<Image> checkedSelected,
+                                   SlotLike<Image> checkedDisabled)
+{
+    Image* const slots[] = {normal,        highlight,        selected,        disabled,
+                            checkedNormal, checkedHighlight, checkedSelected, checkedDisabled};
+    return LoadStateImages(record, state_image_vars::kEightStateForeground, slots);
+}
 // ForeGroundCombine / ForegroundNormal, ForegroundDisabled (skinned static).
-int LoadTwoStateForegroundImages(const TXTPROPERTIES* record, CBitmap* normal, CBitmap* disabled);
-int LoadTwoStateForegroundImages(const TXTPROPERTIES* record, SharedBitmap* normal, SharedBitmap* disabled);
+template <class Image>
+int LoadTwoStateForegroundImages(const TXTPROPERTIES* record, Image* normal, SlotLike<Image> disabled)
+{
+    Image* const slots[] = {normal, disabled};
+    return LoadStateImages(record, state_image_vars::kTwoStateForeground, slots);
+}
 
 // The colour a thumb image paints where the track shows through (sliders, scroll bars).
 constexpr COLORREF kThumbKey = RGB(255, 0, 255);
 
 // ThumbCombine / ThumbN .. ThumbD of a slider record (extended slider).
-int LoadThumbImages(const SLDPROPERTIES* record, CBitmap* normal, CBitmap* highlight, CBitmap* selected,
-                    CBitmap* disabled);
-int LoadThumbImages(const SLDPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight, SharedBitmap* selected,
-                    SharedBitmap* disabled);
+template <class Image>
+int LoadThumbImages(const SLDPROPERTIES* record, Image* normal, SlotLike<Image> highlight, SlotLike<Image> selected,
+                    SlotLike<Image> disabled)
+{
+    Image* const slots[] = {normal, highlight, selected, disabled};
+    return LoadStateImages(record, state_image_vars::kThumbs, slots);
+}
 // ThumbCombine / ThumbNormal .. ThumbDisabled of a horizontal or vertical scroll-bar
 // record.
-int LoadScrollBarStateImages(const CTRLPROPERTIES* record, CBitmap* normal, CBitmap* highlight, CBitmap* selected,
-                             CBitmap* disabled);
-int LoadScrollBarStateImages(const CTRLPROPERTIES* record, SharedBitmap* normal, SharedBitmap* highlight,
-                             SharedBitmap* selected, SharedBitmap* disabled);
+template <class Image>
+int LoadScrollBarStateImages(const CTRLPROPERTIES* record, Image* normal, SlotLike<Image> highlight,
+                             SlotLike<Image> selected, SlotLike<Image> disabled)
+{
+    Image* const slots[] = {normal, highlight, selected, disabled};
+    return LoadStateImages(record, state_image_vars::kScrollBarThumbs, slots);
+}
 
 } // namespace Vexel
