@@ -6,22 +6,17 @@ namespace Vexel {
 
 bool BitmapSlots::HoldsOwned(HBITMAP bitmap) const
 {
-    for (size_t slot = 0; slot < m_slots.size(); ++slot) {
-        if (m_slots[slot] == bitmap && !m_shared[slot])
-            return true;
-    }
-    return false;
+    return std::find(m_owned.begin(), m_owned.end(), bitmap) != m_owned.end();
 }
 
 std::vector<HBITMAP> BitmapSlots::Vacate(int first, size_t count)
 {
     std::vector<HBITMAP> owned;
     for (size_t slot = static_cast<size_t>(first); slot < static_cast<size_t>(first) + count; ++slot) {
-        if (m_shared[slot])
-            m_shared[slot].Release();
-        else if (m_slots[slot])
-            owned.push_back(m_slots[slot]);
-        m_slots[slot] = nullptr;
+        m_shared[slot].Release();
+        if (m_owned[slot])
+            owned.push_back(m_owned[slot]);
+        m_owned[slot] = nullptr;
     }
     return owned;
 }
@@ -38,7 +33,7 @@ void BitmapSlots::DeleteUnheld(const std::vector<HBITMAP>& old)
 void BitmapSlots::Replace(int first, std::initializer_list<HBITMAP> handles, bool deleteOld)
 {
     const std::vector<HBITMAP> old = Vacate(first, handles.size());
-    std::copy(handles.begin(), handles.end(), m_slots.begin() + first);
+    std::copy(handles.begin(), handles.end(), m_owned.begin() + first);
     if (deleteOld)
         DeleteUnheld(old);
 }
@@ -47,22 +42,19 @@ void BitmapSlots::Share(int first, std::initializer_list<SharedBitmap> images)
 {
     const std::vector<HBITMAP> old = Vacate(first, images.size());
     size_t slot = static_cast<size_t>(first);
-    for (const SharedBitmap& image : images) {
-        m_slots[slot] = image.GetSafeHandle();
-        m_shared[slot] = image;
-        ++slot;
-    }
+    for (const SharedBitmap& image : images)
+        m_shared[slot++] = image;
     DeleteUnheld(old);
 }
 
 void BitmapSlots::DeleteAll()
 {
-    DeleteUnheld(Vacate(0, m_slots.size()));
+    DeleteUnheld(Vacate(0, m_owned.size()));
 }
 
 void BitmapSlots::ForgetAll()
 {
-    std::fill(m_slots.begin(), m_slots.end(), nullptr);
+    std::fill(m_owned.begin(), m_owned.end(), nullptr);
     for (SharedBitmap& image : m_shared)
         image.Release();
 }

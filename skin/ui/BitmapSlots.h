@@ -15,14 +15,18 @@ namespace Vexel {
 class BitmapSlots {
 public:
     explicit BitmapSlots(int count)
-        : m_slots(static_cast<size_t>(count), nullptr), m_shared(static_cast<size_t>(count))
+        : m_owned(static_cast<size_t>(count), nullptr), m_shared(static_cast<size_t>(count))
     {
     }
     ~BitmapSlots() = default;   // deletes no owned bitmap: the holder says when (DeleteAll)
     BitmapSlots(const BitmapSlots&) = delete;
     BitmapSlots& operator=(const BitmapSlots&) = delete;
 
-    HBITMAP Get(int slot) const { return m_slots[static_cast<size_t>(slot)]; }
+    HBITMAP Get(int slot) const
+    {
+        const size_t at = static_cast<size_t>(slot);
+        return m_shared[at] ? m_shared[at].GetSafeHandle() : m_owned[at];
+    }
     // Puts the handles into the slots from `first` on, taking them over (null empties a
     // slot). With `deleteOld`, each owned handle those slots held that no slot holds any
     // more is deleted, once; without, the caller has them back. Shared images those slots
@@ -43,8 +47,8 @@ private:
     std::vector<HBITMAP> Vacate(int first, size_t count);
     void DeleteUnheld(const std::vector<HBITMAP>& old);
 
-    std::vector<HBITMAP> m_slots;
-    std::vector<SharedBitmap> m_shared;   // non-empty where the slot's image is shared
+    std::vector<HBITMAP> m_owned;         // the slot's own bitmap, or null
+    std::vector<SharedBitmap> m_shared;   // the slot's shared image, or empty
 };
 
 } // namespace Vexel
